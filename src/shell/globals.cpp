@@ -1,0 +1,32 @@
+#include "shell/globals.h"
+
+namespace talvo {
+
+std::int16_t RecalcKusabi = 0;
+std::int16_t RecalcLoad = 0;
+std::int16_t RecalcForce = 0;
+std::int16_t RecalcAnchorBar = 0;
+std::int16_t RecalcResult = 0;
+std::int16_t DataChanged = 0;
+std::string CurrentFile;
+std::string TargetFile;
+std::int16_t StepMode = 0;
+std::int16_t StepsReady = 0;
+std::int16_t ClickPending = 0;
+std::array<std::string, 6> TypeCaption;
+double Pi = 0.0;
+std::int16_t RecentCount = 0;
+std::array<std::string, 5> RecentFile;
+std::int16_t WinLeft = 0;
+std::int16_t WinTop = 0;
+std::int16_t WinWidth = 0;
+std::int16_t WinHeight = 0;
+std::string IniPath;
+std::string HelpPath;
+std::int16_t StandardTab = 0;
+std::int16_t UnitWeightGroup = 0;
+std::int16_t PrintCaseTate = 0;
+std::int16_t PrintCaseYoko = 0;
+std::array<std::array<bool, 6>, 2> StirrupNeeded{};
+
+}  // namespace talvo

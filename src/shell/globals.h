@@ -1,0 +1,69 @@
+// Program-wide state of Talvo-SI, declared in one place.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace talvo {
+
+// Recalculation flags (0/1): raised by inputs, settings dialogs and the file
+// reader; lowered by the window that runs the matching calculation.
+extern std::int16_t RecalcKusabi;
+extern std::int16_t RecalcLoad;
+extern std::int16_t RecalcForce;
+extern std::int16_t RecalcAnchorBar;
+extern std::int16_t RecalcResult;
+
+// The design differs from its file (drives the save question).
+extern std::int16_t DataChanged;
+
+// Names the open design takes when it has no file.
+inline constexpr const char* kUntitled = "無題";
+inline constexpr const char* kNoFile = "ファイルなし";
+
+// Path of the open design, or kUntitled / kNoFile.
+extern std::string CurrentFile;
+// Path that the next design-file read or write uses.
+extern std::string TargetFile;
+
+// 0 the work-type selection step is shown, 1 the step list is open,
+// 2 the step list is being closed or rebuilt.
+extern std::int16_t StepMode;
+// 0 while the step windows are being shown, 1 afterwards.
+extern std::int16_t StepsReady;
+// A button action waiting for its window's focus sink.
+extern std::int16_t ClickPending;
+
+// Work-type captions, index = work type (5 = none chosen).
+extern std::array<std::string, 6> TypeCaption;
+
+// π = 4·atan(1), set at start-up.
+extern double Pi;
+
+// Recent design files: RecentFile[1] is the newest; RecentFile[0] is unused.
+extern std::int16_t RecentCount;
+extern std::array<std::string, 5> RecentFile;
+
+// Main window rectangle in twips, kept in the settings file.
+extern std::int16_t WinLeft;
+extern std::int16_t WinTop;
+extern std::int16_t WinWidth;
+extern std::int16_t WinHeight;
+
+// Settings-file and help-file paths, set at start-up from the program folder.
+extern std::string IniPath;
+extern std::string HelpPath;
+
+// Tab last shown by the allowable-stress dialog (not stored).
+extern std::int16_t StandardTab;
+// Group shown by the unit-weight dialog: 0 frame, 1 infill, 2 snow, 3 moving soil.
+extern std::int16_t UnitWeightGroup;
+
+// Result rows chosen for the report.
+extern std::int16_t PrintCaseTate;
+extern std::int16_t PrintCaseYoko;
+// Per direction and result row: the row needs stirrups.
+extern std::array<std::array<bool, 6>, 2> StirrupNeeded;
+
+}  // namespace talvo

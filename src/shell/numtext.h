@@ -1,0 +1,53 @@
+// Number text: the only code that reads or writes the numbers of a design.
+//
+// Every number of a design is kept as its display text. A stored text is read
+// by its leading number (blanks skipped, 0 when there is none) and computed
+// values are written back through a plain or pattern form, so the rounding of
+// each stored intermediate is part of the result.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace talvo {
+
+// The number a text holds: leading blanks skipped, then an optional sign,
+// digits with at most one point and an optional exponent (E or e, signed
+// integer); reading stops at the first other character. No number reads as 0.
+double NumVal(std::string_view text);
+
+// Plain number text: the shortest decimal form with at most 15 significant
+// digits, no trailing zeros, no point for a whole value, "0." before a value
+// below 1, a leading minus when negative ("0.56", "3", "-2.5").
+std::string NumStr(double value);
+
+// Pattern formatting: blanks, then "#" placeholders and a final "0",
+// optionally "." and one "0" per decimal (" 0.00", "0.000", "##0"). Rounds
+// halves away from zero on the 15-significant-digit decimal text of the
+// value, so 2.675 with "0.00" gives "2.68".
+std::string FormatPattern(double value, std::string_view pattern);
+std::string FormatPattern(std::string_view text, std::string_view pattern);
+
+// Checks a typed entry: digits, one point, a leading minus; full-width digits
+// and "．" are converted in place. Range (both bounds included), then decimals.
+// Shows one of the fixed messages and returns false on refusal; on success the
+// text is rewritten in normal form with exactly `decimals` decimals.
+bool CheckValue(std::string& text, double min, double max, int decimals);
+
+// Rounds to `digits` decimals: mode 1 up toward +infinity, any other mode down
+// toward -infinity. The value is scaled in decimal, so a value already on the
+// grid stays where it is. Result in plain number text.
+std::string RoundValue(double value, int digits, int mode);
+std::string RoundValue(std::string_view text, int digits, int mode);
+
+// Right-aligned fixed-width number text: intDigits integer places and exactly
+// decDigits decimals; a negative value is one blank and two decimals. An empty
+// text gives an empty result.
+std::string FormatNum(std::string_view text, int intDigits, int decDigits);
+
+// Pads a number text with leading blanks so that the part before its last
+// point (or the whole text) is `width` characters long.
+std::string PadDecimal(std::string_view text, int width);
+std::string PadDecimal(double value, int width);
+
+}  // namespace talvo
