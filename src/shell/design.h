@@ -427,6 +427,10 @@ struct DesignData {
     std::int16_t Staggered{0};
     // 1: anchors or bolts at all grid points of the frame (全格子点に配置) [file 135]
     std::int16_t AllGridPoints{1};
+
+    // Field by field; lets a test compare a record read back from a file with
+    // the one that was written.
+    bool operator==(const DesignData&) const = default;
 };
 
 // The open design.

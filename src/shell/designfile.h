@@ -24,8 +24,10 @@ enum class DesignReadStatus {
 };
 
 // Reads `path` into `design`. On Ok the record first gets its new-design
-// values, then every value the file holds; a damaged count stops the reading,
-// and a value outside its range keeps its new-design value.
+// values (DesignData{}; the result colours and recalculation flags are the
+// caller's), then every value the file holds; a damaged count stops the
+// reading, and a value outside its range keeps its new-design value. Texts
+// are taken as they stand, blanks included.
 DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design);
 // The same on bytes in memory (Missing/Unopenable are never returned).
 DesignReadStatus ParseDesignBytes(std::string_view bytes, DesignData& design);
@@ -36,9 +38,13 @@ struct DesignWriteResult {
 };
 
 // Writes `design` to `path` through a temporary file in the same folder that
-// is renamed over the target; on failure the old file stays whole.
+// is flushed to disk and renamed over the target; on failure the temporary is
+// removed, the old file stays whole and `error` holds
+// "ファイルに書き込めません。", a line break and the reason. A text of more
+// than 32,767 bytes in code page 932 fails the same way.
 DesignWriteResult WriteDesignFile(const std::string& path, const DesignData& design);
-// The bytes that WriteDesignFile writes.
+// The bytes that WriteDesignFile writes; empty when a text is too long to be
+// stored (a file is never empty: it holds at least the 76-byte signature item).
 std::string SerializeDesign(const DesignData& design);
 
 }  // namespace talvo

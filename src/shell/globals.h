@@ -34,6 +34,11 @@ extern std::int16_t StepMode;
 extern std::int16_t StepsReady;
 // A button action waiting for its window's focus sink.
 extern std::int16_t ClickPending;
+// 1-based chain position of the step window activated or resized last.
+extern std::int16_t CurStep;
+// Where every step window places itself (twips); 0 after start-up and on a new design.
+extern std::int16_t StepLeft;
+extern std::int16_t StepTop;
 
 // Work-type captions, index = work type (5 = none chosen).
 extern std::array<std::string, 6> TypeCaption;

@@ -14,24 +14,30 @@ namespace talvo {
 // The number a text holds: leading blanks skipped, then an optional sign,
 // digits with at most one point and an optional exponent (E or e, signed
 // integer); reading stops at the first other character. No number reads as 0.
+// A number beyond the range of a double reads as the largest double (with its
+// sign), one too small as 0.
 double NumVal(std::string_view text);
 
 // Plain number text: the shortest decimal form with at most 15 significant
 // digits, no trailing zeros, no point for a whole value, "0." before a value
-// below 1, a leading minus when negative ("0.56", "3", "-2.5").
+// below 1, a leading minus when negative ("0.56", "3", "-2.5"). From 1E+15
+// upwards and below 1E-15 the form is "1.5E+16" / "1.5E-16". -0 is "0"; an
+// infinity or NaN, which no text can hold, is written "0".
 std::string NumStr(double value);
 
 // Pattern formatting: blanks, then "#" placeholders and a final "0",
 // optionally "." and one "0" per decimal (" 0.00", "0.000", "##0"). Rounds
 // halves away from zero on the 15-significant-digit decimal text of the
-// value, so 2.675 with "0.00" gives "2.68".
+// value, so 2.675 with "0.00" gives "2.68". A value that rounds to zero gets
+// no minus. The text form reads the text's leading number first.
 std::string FormatPattern(double value, std::string_view pattern);
 std::string FormatPattern(std::string_view text, std::string_view pattern);
 
 // Checks a typed entry: digits, one point, a leading minus; full-width digits
 // and "．" are converted in place. Range (both bounds included), then decimals.
 // Shows one of the fixed messages and returns false on refusal; on success the
-// text is rewritten in normal form with exactly `decimals` decimals.
+// text is rewritten in normal form with exactly `decimals` decimals. A text of
+// only "-" and/or "." reads as 0 and becomes the 0 of the pattern ("0", "0.0").
 bool CheckValue(std::string& text, double min, double max, int decimals);
 
 // Rounds to `digits` decimals: mode 1 up toward +infinity, any other mode down

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace talvo {
 
@@ -19,14 +20,33 @@ std::string FindSettingsFile(const std::string& folder);
 enum class SettingsStatus { Loaded, Missing, Foreign };
 
 // Reads the settings into the window geometry, the recent-file list and the
-// tables. A missing or foreign file gives every table its defaults and the
-// window a centred default size (screen size in twips). A table that is not
-// read whole or holds values out of range gets its defaults.
+// tables. A missing or unreadable file gives every table its defaults and a
+// centred window of 9600 x 6600 twips; a foreign first line the same with
+// 9585 x 5910 (screen size in twips). Otherwise each table is checked as a
+// whole: one that is not read completely, holds an item of the wrong type or
+// a value outside the range its settings dialog allows gets its defaults, and
+// no other table does. A damaged window rectangle gives the 9600 x 6600
+// default; a damaged recent list an empty one. RecentCount is kept within 0 to
+// 4 and ends before the first empty path.
 SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int screenHeightTwips);
 
+// The same on the bytes of a settings file in memory (never Missing).
+SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwips,
+                                     int screenHeightTwips);
+
 // Writes all 148 lines through a temporary file renamed over `path`.
-// Returns false with the reason in `error` when the file could not be written.
+// Returns false with the reason in `error` when the file could not be written;
+// the old file then stays whole.
 bool SaveSettings(const std::string& path, std::string* error = nullptr);
+// The bytes that SaveSettings writes.
+std::string SerializeSettings();
+
+// What a text reads back as after a write and a read of the settings file.
+// Texts are written between double quotes without escaping, so the writer
+// replaces a double quote by the full-width "”" and every control character
+// (line breaks included) by a blank; a character that code page 932 cannot
+// hold comes back as "?". Commas are kept: the quotes hold them.
+std::string IniTextForm(std::string_view text);
 
 // The settings file's own number form: 0.56 as ".56", -0.5 as "-.5", 3.0 as "3".
 std::string IniNumStr(double value);

@@ -1,0 +1,142 @@
+// The calculations that the results window runs on activation, per work
+// type, on a filled design with every recalculation flag raised.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+
+#include "calc/anchorage.h"
+#include "calc/anchorload.h"
+#include "calc/failureload.h"
+#include "calc/rebar.h"
+#include "calc/wedge.h"
+#include "calc/yoko.h"
+#include "shell/design.h"
+#include "shell/globals.h"
+#include "shell/numtext.h"
+#include "shell/tables.h"
+
+namespace talvo {
+namespace {
+
+// A 200 × 200 mm frame on a 1:1.00 slope, 4 × 3 spans of 2.000 m, with the
+// wedge, the arc or the anchor layout and anchorage data of the work type.
+void FillDesign(std::int16_t workType) {
+    InitDesignData();
+    InitAllTables();
+    Pi = 4 * std::atan(1.0);
+    DesignData& d = Design;
+    d.WorkType = workType;
+    d.SectionBx = d.SectionHx = d.SectionBy = d.SectionHy = " 200";
+    d.SectionDx = d.SectionDy = " 150";
+    d.SpanCountX = " 3";
+    d.SpanCountY = " 4";
+    d.SpanX = d.SpanY = " 2.000";
+    d.OverhangUpper = d.OverhangLower = d.OverhangLeft = " 0.500";
+    d.OverhangRight = " 0.300";
+    d.TotalLengthY = " 9.000";
+    d.TotalLengthX = " 6.800";
+    d.SlopeN = "1.00";
+    d.SlopeAngle = "45.00";
+    d.FrameGamma = "24.0";
+    d.InfillThick = " 100";
+    d.InfillGamma = "18.0";
+    d.SnowDepth = "1.00";
+    d.SnowGamma = " 3.0";
+    d.UseSnow = 1;
+    d.ShearXMode = {1, 1, 1, 1, 1};
+    d.SigmaCk = "18";
+    d.SigmaCa = " 6.0";
+    d.TauCa = "0.33";
+    d.TauOa = "0.80";
+    d.SigmaSa = "160";
+    d.SoilGamma = "18.0";
+    d.DeltaFs = "0.20";
+    d.KusabiL1 = "  5.000";
+    d.KusabiL2 = "  2.000";
+    d.EnkoL1 = "  6.000";
+    d.EnkoL2 = "  1.500";
+    d.EnkoL3 = "  1.000";
+    d.AnchorCountY = " 5";
+    d.AnchorCountX = " 4";
+    d.PitchY = d.PitchX = " 2.000";
+    d.AnchorOverhangUpper = d.AnchorOverhangLower = d.AnchorOverhangLeft = " 0.500";
+    d.AnchorOverhangRight = " 0.300";
+    d.PlanFs = "1.20";
+    d.Pr = "  50.0";
+    d.SlipAngle = "30.0";
+    d.RowCount = " 5";
+    d.InstallAngle = "15.0";
+    d.FrictionAngle = "30.0";
+    d.RestraintMode = 2;
+    d.UsePlanFs = 1;
+    d.PlateU = " 200";
+    d.PlateSigma = "140";
+    d.RockDa = " 65";
+    d.RockTauG = "0.20";
+    d.RockTauB = "1.60";
+    d.RockFs = "2.5";
+    d.RockLa = " 2.0";
+    d.RockLf = " 1.5";
+    d.AnchorDs = "12.7";
+    d.AnchorDa = "115";
+    d.AnchorTauG = "0.30";
+    d.AnchorTauB = "0.80";
+    d.AnchorFs = "2.5";
+    d.AnchorLa = " 3.0";
+    d.AnchorLf = " 4.0";
+}
+
+// The results window's activation in its order, flags acted on and lowered.
+void ResultsActivation() {
+    const int t = Design.WorkType;
+    if (RecalcKusabi) {
+        CalcKusabiKeijyou();
+        RecalcKusabi = 0;
+    }
+    if (RecalcLoad) {
+        if (t == 0) CalcHoukaiKusabi();
+        if (t == 1) CalcHoukaiEnko();
+        if (t == 3 || t == 4) {
+            RecalcRock();
+            RecalcForce = 0;
+        }
+        RecalcLoad = 0;
+        RecalcResult = 1;
+    }
+    if (RecalcForce) {
+        CalcYokoMmax();
+        CalcYokoSmax();
+        RecalcForce = 0;
+    }
+    if (t == 3 || t == 4) {
+        CalcTeityaku();
+        CalcZentyou();
+    }
+    if (t == 4) {
+        CalcSiatu();
+        CalcPrate();
+    }
+    if (RecalcResult) {
+        Design.RequiredAs[0] = NumVal(CalcHituyouAs(0));
+        Design.RequiredAs[1] = NumVal(CalcHituyouAs(1));
+        CalcSyutekkinTate();
+        CalcSyutekkinYoko();
+        PickDesignMoment();
+        benchmark::DoNotOptimize(GetSizeClass(200));
+        RecalcResult = 0;
+    }
+}
+
+void BM_ResultsActivation(benchmark::State& state) {
+    FillDesign(static_cast<std::int16_t>(state.range(0)));
+    for (auto _ : state) {
+        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 1;
+        ResultsActivation();
+        benchmark::DoNotOptimize(Design.TateMmax[Design.WorkType]);
+    }
+}
+BENCHMARK(BM_ResultsActivation)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace talvo

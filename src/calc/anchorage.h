@@ -1,0 +1,38 @@
+// Anchorage of the rock bolts and ground anchors: bond lengths, total length,
+// bearing pressure under the anchor plate and the plate thickness.
+#pragma once
+
+#include <string>
+
+namespace talvo {
+
+// Required bond lengths ground–grout (La1, with the pull-out safety factor)
+// and grout–steel (La2), rounded up to a millimetre and then to 0.1 m.
+// Work types 3 and 4 only.
+void CalcTeityaku();
+
+// Total length LA = La + Lf of the rock bolt (work type 3) or anchor (4).
+void CalcZentyou();
+
+// Bearing pressure of the concrete under the anchor plate and its allowable
+// value (ground anchors).
+void CalcSiatu();
+
+// Required thickness of the anchor plate (ground anchors).
+void CalcPrate();
+
+// The beam under the anchor head: the narrower beam width (the vertical beam
+// on a tie) as its stored text, and the ground-anchor box-out diameter of its
+// width class with leading blanks removed. CalcSiatu and CalcPrate both take
+// it from here, so the plate never uses the box-out of an earlier design.
+struct AnchorHead {
+    std::string FrameB;
+    std::string BoxOutD;
+};
+AnchorHead AnchorHeadFrame();
+
+// A length in m rounded up to the next 0.1 m, a length on a multiple staying,
+// as "0.0" text; worked in whole thousandths so that 2.001 goes to 2.1.
+std::string RoundUpTenth(double length);
+
+}  // namespace talvo

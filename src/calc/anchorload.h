@@ -1,0 +1,39 @@
+// Design loads of the anchored work types 3 (rock bolts) and 4 (ground
+// anchors) and the chain that recomputes them.
+//
+// Each bolt or anchor supplies its share of the required restraining force,
+// raised by the extra force that holds the frame's own weight; its design load
+// then acts on the frame as a uniform load along both beam directions, which
+// are designed as continuous beams on the anchors.
+#pragma once
+
+namespace talvo {
+
+// The whole chain: horizontal spacing, weights, design load (unless entered
+// directly), uniform loads, moments and shears; raises RecalcResult.
+void RecalcRock();
+
+// Weights of one vertical strip of the frame (one horizontal span wide) and
+// the increase ΔPr of the restraining force (DesignData.DeltaPrCalc, and
+// DesignData.DeltaPr = the positive part).
+void CalcSekkeiJyuuryo();
+
+// Restraint coefficient c of DesignData.RestraintMode and UsePlanFs (0 for an
+// unknown mode), shared by the two design-load procedures.
+double RestraintCoef();
+
+// Design load per rock bolt (work type 3) with the bolt's shear and tensile
+// stresses, and per ground anchor (work type 4).
+void CalcRockPt();
+void CalcAnchorPt();
+
+// Uniform loads that the design load puts on the vertical and horizontal beams.
+void CalcToubunpu();
+
+// Span-part and overhang-part moments and shears of both beam directions and
+// their design values (DesignData.TateMmax/YokoMmax/TateSmax/YokoSmax of the
+// work type). CalcRockSmax also writes the shear check distances.
+void CalcRockMmax();
+void CalcRockSmax();
+
+}  // namespace talvo

@@ -1,0 +1,147 @@
+#include "calc/rebar.h"
+
+#include <cmath>
+
+#include "calc/calcnum.h"
+#include "shell/design.h"
+#include "shell/numtext.h"
+#include "shell/tables.h"
+
+namespace talvo {
+
+using calc::Fixed;
+using calc::ToInt16;
+using calc::ValidWorkType;
+
+std::int16_t GetSizeClass(std::int16_t width) {
+    // The bounds are whole millimetres; the last class always ends at 1000,
+    // the width the count conditions dialog shows as fixed.
+    double bound[5];
+    for (int k = 0; k < 5; ++k) bound[k] = std::nearbyint(NumVal(RebarCountRule.WidthClassMax[k]));
+    const double w = width;
+    if (w >= 0 && w <= bound[0]) return 0;
+    for (int k = 1; k < 5; ++k) {
+        if (w >= bound[k - 1] + 1 && w <= bound[k]) return static_cast<std::int16_t>(k);
+    }
+    if (w >= bound[4] + 1 && w <= 1000) return 5;
+    return 0;
+}
+
+std::int16_t SizeClassOf(double width) {
+    if (!(std::fabs(width) < 32767.5)) return 0;
+    return GetSizeClass(ToInt16(width));
+}
+
+namespace {
+
+// Main bars are laid in two halves either side of the centre gap: one clear
+// spacing for the frame-only types, the box-out of the bolt or anchor head for
+// the anchored ones.
+void FitBars(const std::string& widthText, const std::string& heightText,
+             const std::string& depthText, std::array<std::int16_t, 12>& fit) {
+    fit.fill(0);
+    const double bRaw = NumVal(widthText);
+    const double hRaw = NumVal(heightText);
+    const double dRaw = NumVal(depthText);
+    const std::int16_t cls = SizeClassOf(bRaw);
+    Design.SizeClass = cls;
+    // A section beyond the 16-bit range of whole millimetres is no section.
+    if (!(std::fabs(bRaw) < 32767.5 && std::fabs(hRaw) < 32767.5 && std::fabs(dRaw) < 32767.5)) {
+        return;
+    }
+    const double b = std::nearbyint(bRaw);
+    const double h = std::nearbyint(hRaw);
+    const double d = std::nearbyint(dRaw);
+
+    double gap = 0;
+    switch (Design.WorkType) {
+        case 0:
+        case 1:
+        case 2:
+            gap = NumVal(RebarCountRule.ClearSpacing[cls]);
+            break;
+        case 3:
+            gap = NumVal(RebarCountRule.BoxOutDia[0][cls]);
+            break;
+        case 4:
+            gap = NumVal(RebarCountRule.BoxOutDia[1][cls]);
+            break;
+        default:
+            break;
+    }
+    gap = std::nearbyint(gap);
+    const double cover = NumVal(RebarCountRule.Cover[cls]);
+    const double spacing = NumVal(RebarCountRule.ClearSpacing[cls]);
+
+    for (std::size_t i = 0; i < fit.size(); ++i) {
+        const double phi = RebarSpecTable[i].Diameter;
+        const double pitch = phi + spacing;
+        if (!(pitch > 0)) continue;
+        // Doubled before the floor, so an odd count is possible.
+        const double rows = 2.0 * (((b - gap) / 2.0 - cover - phi) / pitch + 1.0);
+        if (!std::isfinite(rows) || rows < 1.0 || d + cover + phi / 2.0 > h) continue;
+        const double count = std::floor(rows);
+        fit[i] = count > 32767.0 ? 32767 : static_cast<std::int16_t>(count);
+    }
+}
+
+}  // namespace
+
+void CalcSyutekkinTate() {
+    FitBars(Design.SectionBy, Design.SectionHy, Design.SectionDy, Design.TateBarFit);
+}
+
+void CalcSyutekkinYoko() {
+    FitBars(Design.SectionBx, Design.SectionHx, Design.SectionDx, Design.YokoBarFit);
+}
+
+std::string CalcHituyouAs(std::int16_t direction) {
+    const int t = Design.WorkType;
+    if (!ValidWorkType(t)) return "";
+    double m = 0;
+    double d = 0;
+    if (Design.SameSection != 0) {
+        m = NumVal(Design.DesignMmax);
+        d = NumVal(Design.SectionDx);
+    } else if (direction != 0) {
+        m = NumVal(Design.YokoMmax[t]);
+        d = NumVal(Design.SectionDx);
+    } else {
+        m = NumVal(Design.TateMmax[t]);
+        d = NumVal(Design.SectionDy);
+    }
+    // Lever arm taken as 7/8 of the effective depth. The product is tested
+    // as well as its factors: two tiny factors can make it 0.
+    const double sigmaSa = NumVal(Design.SigmaSa);
+    const double divisor = sigmaSa * 7.0 / 8.0 * d;
+    if (sigmaSa == 0 || d == 0 || divisor == 0) return "";
+    return Fixed(m * 1e6 / divisor, "0.0");
+}
+
+void PickDesignMoment() {
+    Design.DesignMmax.clear();
+    Design.DesignSmax.clear();
+    Design.DesignAsReq = 0;
+    const int t = Design.WorkType;
+    if (!ValidWorkType(t)) return;
+
+    // Work type 2 has horizontal beams only: its empty vertical values count
+    // as 0. Ties go to the horizontal beam.
+    auto compared = [t](const std::string& tate, const std::string& yoko) {
+        return (!tate.empty() && !yoko.empty()) || (t == 2 && !yoko.empty());
+    };
+    if (compared(Design.TateMmax[t], Design.YokoMmax[t])) {
+        const bool yoko = NumVal(Design.YokoMmax[t]) >= NumVal(Design.TateMmax[t]);
+        // CalcHituyouAs reads DesignMmax with one common section, so the
+        // moment is set before its area is worked out.
+        Design.DesignMmax = yoko ? Design.YokoMmax[t] : Design.TateMmax[t];
+        Design.DesignAsReq = NumVal(CalcHituyouAs(yoko ? 1 : 0));
+    }
+    if (compared(Design.TateSmax[t], Design.YokoSmax[t])) {
+        Design.DesignSmax = NumVal(Design.YokoSmax[t]) >= NumVal(Design.TateSmax[t])
+                                ? Design.YokoSmax[t]
+                                : Design.TateSmax[t];
+    }
+}
+
+}  // namespace talvo

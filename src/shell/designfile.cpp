@@ -1,0 +1,374 @@
+#include "shell/designfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "shell/codec.h"
+
+namespace talvo {
+namespace {
+
+constexpr char kSignatureText[] =
+    "Talvo-SI FILE  slope frame design data                                  ";
+static_assert(sizeof kSignatureText - 1 == 72, "the signature is exactly 72 characters");
+
+constexpr std::int16_t kTextTag = 8;
+constexpr std::size_t kHeaderSize = 4 + 72;
+constexpr std::size_t kMaxTextBytes = 32767;
+// 24 Integers and 111 texts of the longest storable length: nothing beyond
+// this can belong to a design, so the reader never loads more.
+constexpr std::size_t kMaxFileBytes = kHeaderSize + 24 * 2 + 111 * (2 + kMaxTextBytes);
+
+// The stored values in file order, once for the reader and the writer. `D` is
+// DesignData or const DesignData; the visitor gets each Integer with the range
+// it may hold and each text.
+template <class D, class V>
+void VisitStored(D& d, V& v) {
+    v.Int(d.WorkType, 0, 5);
+    v.Text(d.DistrictName);
+    v.Text(d.LineName);
+    v.Text(d.Remarks);
+    v.Text(d.SectionBx);
+    v.Text(d.SectionHx);
+    v.Text(d.SectionDx);
+    v.Text(d.SectionBy);
+    v.Text(d.SectionHy);
+    v.Text(d.SectionDy);
+    v.Int(d.SameSection, 0, 1);
+    // Spans stand y before x in the file.
+    v.Text(d.SpanCountY);
+    v.Text(d.SpanCountX);
+    v.Text(d.SpanY);
+    v.Text(d.SpanX);
+    v.Text(d.OverhangUpper);
+    v.Text(d.OverhangLower);
+    v.Text(d.OverhangLeft);
+    v.Text(d.OverhangRight);
+    v.Text(d.AnchorCountY);
+    v.Text(d.AnchorCountX);
+    v.Text(d.PitchY);
+    v.Text(d.PitchX);
+    v.Text(d.AnchorOverhangUpper);
+    v.Text(d.AnchorOverhangLower);
+    v.Text(d.AnchorOverhangLeft);
+    v.Text(d.AnchorOverhangRight);
+    v.Text(d.SoilName);
+    v.Text(d.SoilGamma);
+    v.Text(d.SnowRemarks);
+    v.Text(d.SnowDepth);
+    v.Text(d.SnowGamma);
+    v.Text(d.InfillName);
+    v.Text(d.InfillThick);
+    v.Text(d.InfillGamma);
+    v.Text(d.FrameMaterial);
+    v.Text(d.FrameGamma);
+    v.Text(d.SlopeN);
+    v.Text(d.SlopeAngle);
+    v.Text(d.TotalLengthY);
+    v.Text(d.TotalLengthX);
+    v.Text(d.SlopeHeight);
+    v.Int(d.SlopeInputMode, 0, 1);
+    v.Text(d.PlanFs);
+    v.Text(d.Pr);
+    v.Text(d.SlipAngle);
+    v.Text(d.HorizSpacing);
+    v.Text(d.RowCount);
+    v.Text(d.InstallAngle);
+    v.Text(d.FrictionAngle);
+    v.Text(d.TanPhi);
+    v.Int(d.FrictionInputMode, 0, 1);
+    v.Text(d.KusabiL1);
+    v.Text(d.KusabiL2);
+    v.Text(d.KusabiH);
+    v.Text(d.KusabiAlpha);
+    v.Int(d.KusabiInputMode, 0, 4);
+    v.Text(d.EnkoL1);
+    v.Text(d.EnkoL2);
+    v.Text(d.EnkoL3);
+    v.Text(d.DeltaFs);
+    // The shear-check values go work type by work type, four per type.
+    for (std::size_t i = 0; i < 5; ++i) {
+        v.Text(d.ShearXInput[i]);
+        v.Text(d.TateShearX[i]);
+        v.Text(d.YokoShearX[i]);
+        v.Int(d.ShearXMode[i], 0, 2);
+    }
+    v.Text(d.SigmaCk);
+    v.Text(d.SigmaCa);
+    v.Text(d.TauCa);
+    v.Text(d.TauOa);
+    v.Text(d.SigmaSa);
+    v.Int(d.ShearStressMode, 0, 1);
+    v.Text(d.AncBarTauSa);
+    v.Int(d.AncBarIndex, 0, 11);
+    v.Text(d.AncBarFs);
+    v.Text(d.AncBarTauS);
+    v.Text(d.RockTauSa);
+    v.Text(d.RockSigmaSa);
+    v.Int(d.RockBarIndex, 0, 11);
+    v.Text(d.RockTau);
+    v.Text(d.RockSigma);
+    v.Text(d.RockDa);
+    v.Text(d.RockTauG);
+    v.Text(d.RockTauB);
+    v.Text(d.RockFs);
+    v.Text(d.RockSpare);
+    v.Text(d.RockLa);
+    v.Text(d.RockLf);
+    v.Text(d.RockLength);
+    v.Text(d.TendonName);
+    v.Text(d.TendonStandard);
+    v.Text(d.Tus);
+    v.Text(d.Tys);
+    v.Int(d.AnchorKind, 0, 2);
+    v.Text(d.TusAllow);
+    v.Text(d.TysAllow);
+    v.Text(d.AnchorDs);
+    v.Text(d.AnchorDa);
+    v.Text(d.AnchorTauG);
+    v.Text(d.AnchorTauB);
+    v.Text(d.AnchorFs);
+    v.Text(d.AnchorSpare);
+    v.Text(d.AnchorLa);
+    v.Text(d.AnchorLf);
+    v.Text(d.AnchorLength);
+    v.Int(d.TateShareMode, 0, 1);
+    v.Int(d.YokoShareMode, 0, 1);
+    v.Int(d.ToubunpuMode, 0, 3);
+    v.Text(d.PlateU);
+    v.Text(d.PlateSigma);
+    v.Text(d.PlateT);
+    v.Int(d.RestraintMode, 0, 2);
+    v.Int(d.UsePlanFs, 0, 1);
+    v.Text(d.PtCalc);
+    v.Text(d.PtInput);
+    v.Int(d.PtDirect, 0, 1);
+    v.Int(d.UseInfill, 0, 1);
+    v.Int(d.UseSnow, 0, 1);
+    v.Int(d.Staggered, 0, 1);
+    v.Int(d.AllGridPoints, 0, 1);
+}
+
+void PutInt16(std::string& out, std::int16_t v) {
+    const auto u = static_cast<std::uint16_t>(v);
+    out += static_cast<char>(u & 0xFF);
+    out += static_cast<char>(u >> 8);
+}
+
+std::int16_t GetInt16(std::string_view bytes, std::size_t pos) {
+    const auto lo = static_cast<unsigned char>(bytes[pos]);
+    const auto hi = static_cast<unsigned char>(bytes[pos + 1]);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
+}
+
+// The signature item: the text tag, the length 72 and the signature.
+const std::string& Header() {
+    static const std::string header = [] {
+        std::string h;
+        PutInt16(h, kTextTag);
+        PutInt16(h, 72);
+        h.append(kSignatureText, 72);
+        return h;
+    }();
+    return header;
+}
+
+struct Writer {
+    std::string out;
+    bool fits = true;
+
+    void Int(std::int16_t v, int, int) { PutInt16(out, v); }
+    void Text(const std::string& text) {
+        const std::string bytes = cp932::FromUtf8(text);
+        if (bytes.size() > kMaxTextBytes) {
+            fits = false;
+            return;
+        }
+        PutInt16(out, static_cast<std::int16_t>(bytes.size()));
+        out += bytes;
+    }
+};
+
+struct Reader {
+    std::string_view bytes;
+    std::size_t pos = kHeaderSize;
+    bool stopped = false;  // the file ended or a count was damaged
+
+    bool Take(std::size_t n) {
+        if (stopped || bytes.size() - pos < n) {
+            stopped = true;
+            return false;
+        }
+        return true;
+    }
+    void Int(std::int16_t& field, int lo, int hi) {
+        if (!Take(2)) return;
+        const std::int16_t v = GetInt16(bytes, pos);
+        pos += 2;
+        // Out of range: the field keeps the new-design value it was reset to.
+        if (v >= lo && v <= hi) field = v;
+    }
+    void Text(std::string& field) {
+        if (!Take(2)) return;
+        const std::int16_t n = GetInt16(bytes, pos);
+        pos += 2;
+        if (n < 0 || !Take(static_cast<std::size_t>(n))) {
+            stopped = true;
+            return;
+        }
+        // As stored: blanks are part of the display text.
+        field = cp932::ToUtf8(bytes.substr(pos, static_cast<std::size_t>(n)));
+        pos += static_cast<std::size_t>(n);
+    }
+};
+
+std::string WriteError(const std::string& reason) {
+    return "ファイルに書き込めません。\n" + reason;
+}
+
+std::string SystemReason(int err) {
+    return std::strerror(err);
+}
+
+// Writes all of `data` to `fd`; false with errno set on failure.
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+// The file the save must replace: a symbolic link is followed, so that the
+// link stays and its target gets the new design.
+std::string ResolveTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) return path;
+    std::string resolved(real);
+    std::free(real);
+    return resolved;
+}
+
+}  // namespace
+
+const std::string kDesignSignature(kSignatureText, 72);
+
+std::string SerializeDesign(const DesignData& design) {
+    Writer w;
+    w.out.reserve(1024);
+    w.out += Header();
+    VisitStored(design, w);
+    if (!w.fits) return std::string();
+    return std::move(w.out);
+}
+
+DesignReadStatus ParseDesignBytes(std::string_view bytes, DesignData& design) {
+    if (bytes.size() < kHeaderSize || bytes.substr(0, kHeaderSize) != Header()) {
+        return DesignReadStatus::Foreign;
+    }
+    design = DesignData{};
+    Reader r{bytes};
+    VisitStored(design, r);
+    return DesignReadStatus::Ok;
+}
+
+DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return DesignReadStatus::Missing;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return DesignReadStatus::Unopenable;
+    std::string bytes;
+    char buf[65536];
+    bool failed = false;
+    while (bytes.size() < kMaxFileBytes) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            failed = true;
+            break;
+        }
+        if (n == 0) break;
+        bytes.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    // A read that fails at once (a folder opened by a race, an I/O error)
+    // means the file cannot be opened; a later failure leaves a short file,
+    // which is read as far as it goes.
+    if (failed && bytes.empty()) return DesignReadStatus::Unopenable;
+    return ParseDesignBytes(bytes, design);
+}
+
+DesignWriteResult WriteDesignFile(const std::string& path, const DesignData& design) {
+    DesignWriteResult result;
+    const std::string bytes = SerializeDesign(design);
+    if (bytes.empty()) {
+        result.error = WriteError("32767 バイトを超える文字列は保存できません。");
+        return result;
+    }
+
+    // The new design goes to a temporary file beside the target and replaces
+    // it only when it is complete on disk, so a failure half way never leaves
+    // a file of old and new bytes.
+    const std::string target = ResolveTarget(path);
+    const std::string folder = FolderOf(target);
+    const std::size_t slash = target.rfind('/');
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = folder + "/." + base + ".tmp" + std::to_string(::getpid()) + "_" +
+               std::to_string(attempt);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        result.error = WriteError(SystemReason(errno));
+        return result;
+    }
+
+    // Keep the permissions of the file being replaced.
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd, old.st_mode & 07777);
+    }
+
+    int err = 0;
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && err == 0) err = errno;
+    if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
+    if (err != 0) {
+        ::unlink(temp.c_str());
+        result.error = WriteError(SystemReason(err));
+        return result;
+    }
+
+    // Make the rename itself durable; a failure here does not undo the save.
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace talvo

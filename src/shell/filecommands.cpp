@@ -1,0 +1,73 @@
+#include "shell/filecommands.h"
+
+#include "shell/globals.h"
+
+namespace talvo {
+
+std::int16_t DlgAction = 0;
+std::int16_t DlgCancelled = 0;
+std::int16_t SaveAnswer = 0;
+
+namespace {
+constexpr const char* kProgramTitle = "タルヴォ－ＳＩ";
+
+// Characters of a UTF-8 text (a full-width character counts once, as the
+// dialog's name rule counts characters, not bytes).
+std::size_t CharCount(const std::string& s) {
+    std::size_t n = 0;
+    for (unsigned char c : s) {
+        if ((c & 0xC0) != 0x80) ++n;
+    }
+    return n;
+}
+}  // namespace
+
+std::string PlainCaption(const std::string& file) {
+    return std::string(kProgramTitle) + "  ［" + file + "］";
+}
+
+std::string ChainCaption(int workType, const std::string& file) {
+    const std::string type = workType >= 0 && workType < static_cast<int>(TypeCaption.size())
+                                 ? TypeCaption[workType]
+                                 : std::string();
+    return std::string(kProgramTitle) + type + "  ［" + file + "］";
+}
+
+std::string BareFileName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool FileNameRefused(const std::string& path) {
+    const std::string name = BareFileName(path);
+    return name.find('.') == std::string::npos && CharCount(name) > 4;
+}
+
+int RecentEntries() {
+    if (RecentCount < 0) return 0;
+    return RecentCount > 4 ? 4 : RecentCount;
+}
+
+void PushRecentFile(const std::string& path) {
+    int n = RecentEntries();
+    int found = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (RecentFile[k] == path) {
+            found = k;
+            break;
+        }
+    }
+    if (found == 0) {
+        if (n < 4) ++n;
+        found = n;
+    }
+    for (int j = found; j >= 2; --j) RecentFile[j] = RecentFile[j - 1];
+    RecentFile[1] = path;
+    RecentCount = static_cast<std::int16_t>(n);
+}
+
+std::string RecentCaption(int n, const std::string& path) {
+    return "&" + std::to_string(n) + " " + path;
+}
+
+}  // namespace talvo

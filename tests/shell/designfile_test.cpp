@@ -1,0 +1,604 @@
+#include "shell/designfile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "shell/codec.h"
+
+namespace talvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The Integer values of the file: position, range, new-design value and the
+// value the full test design gives them (different from the new-design one).
+struct IntSpec {
+    int pos;
+    int lo, hi, fresh, full;
+};
+constexpr IntSpec kInts[] = {
+    {1, 0, 5, 5, 3},   {11, 0, 1, 1, 0},   {43, 0, 1, 1, 0},  {52, 0, 1, 0, 1},  {57, 0, 4, 0, 4},
+    {65, 0, 2, 0, 2},  {69, 0, 2, 0, 1},   {73, 0, 2, 0, 2},  {77, 0, 2, 0, 1},  {81, 0, 2, 0, 2},
+    {87, 0, 1, 1, 0},  {89, 0, 11, 4, 11}, {94, 0, 11, 5, 7}, {109, 0, 2, 0, 2}, {121, 0, 1, 0, 1},
+    {122, 0, 1, 0, 1}, {123, 0, 3, 0, 3},  {127, 0, 2, 1, 2}, {128, 0, 1, 0, 1}, {131, 0, 1, 0, 1},
+    {132, 0, 1, 1, 0}, {133, 0, 1, 0, 1},  {134, 0, 1, 0, 1}, {135, 0, 1, 1, 0},
+};
+
+const IntSpec* IntAt(int pos) {
+    for (const IntSpec& s : kInts)
+        if (s.pos == pos) return &s;
+    return nullptr;
+}
+
+std::string Le16(int v) {
+    const auto u = static_cast<std::uint16_t>(static_cast<std::int16_t>(v));
+    return {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
+}
+
+std::string TextItem(std::string_view cp932) {
+    return Le16(int(cp932.size())) + std::string(cp932);
+}
+
+std::string Header() {
+    return std::string("\x08\x00\x48\x00", 4) + kDesignSignature;
+}
+
+// Splits a well-formed design file into its items: [0] the header, [p] the
+// value at position p with its count. Stops where the bytes run out.
+std::vector<std::string> SplitItems(const std::string& bytes) {
+    std::vector<std::string> items{bytes.substr(0, 76)};
+    std::size_t pos = 76;
+    for (int p = 1; p <= 135; ++p) {
+        std::size_t len = 2;
+        if (!IntAt(p)) {
+            if (pos + 2 > bytes.size()) break;
+            len += static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[pos]) |
+                                              static_cast<unsigned char>(bytes[pos + 1]) << 8);
+        }
+        if (pos + len > bytes.size()) break;
+        items.push_back(bytes.substr(pos, len));
+        pos += len;
+    }
+    return items;
+}
+
+std::string Join(const std::vector<std::string>& items, std::size_t from, std::size_t to) {
+    std::string s;
+    for (std::size_t i = from; i < to && i < items.size(); ++i) s += items[i];
+    return s;
+}
+
+// Texts of the full design: blanks around the numbers are part of them.
+std::string NumText(int pos) {
+    return " " + std::to_string(pos) + ".50 ";
+}
+
+const std::map<int, std::string> kNames = {
+    {2, "地区"},
+    {3, "ｿｸｾﾝ 測線～No.3"},
+    {4, "備考－∥￢①髙ⅰ"},
+    {28, "砂質土（風化）"},
+    {106, "SWPR7BL 1S12.7"},
+};
+
+std::string TextAt(int pos) {
+    const auto it = kNames.find(pos);
+    return it != kNames.end() ? it->second : NumText(pos);
+}
+
+// Every stored field set, each to a value of its own.
+DesignData FullDesign() {
+    DesignData d;
+    d.WorkType = 3;
+    d.DistrictName = TextAt(2);
+    d.LineName = TextAt(3);
+    d.Remarks = TextAt(4);
+    d.SectionBx = TextAt(5);
+    d.SectionHx = TextAt(6);
+    d.SectionDx = TextAt(7);
+    d.SectionBy = TextAt(8);
+    d.SectionHy = TextAt(9);
+    d.SectionDy = TextAt(10);
+    d.SameSection = 0;
+    d.SpanCountY = TextAt(12);
+    d.SpanCountX = TextAt(13);
+    d.SpanY = TextAt(14);
+    d.SpanX = TextAt(15);
+    d.OverhangUpper = TextAt(16);
+    d.OverhangLower = TextAt(17);
+    d.OverhangLeft = TextAt(18);
+    d.OverhangRight = TextAt(19);
+    d.AnchorCountY = TextAt(20);
+    d.AnchorCountX = TextAt(21);
+    d.PitchY = TextAt(22);
+    d.PitchX = TextAt(23);
+    d.AnchorOverhangUpper = TextAt(24);
+    d.AnchorOverhangLower = TextAt(25);
+    d.AnchorOverhangLeft = TextAt(26);
+    d.AnchorOverhangRight = TextAt(27);
+    d.SoilName = TextAt(28);
+    d.SoilGamma = TextAt(29);
+    d.SnowRemarks = TextAt(30);
+    d.SnowDepth = TextAt(31);
+    d.SnowGamma = TextAt(32);
+    d.InfillName = TextAt(33);
+    d.InfillThick = TextAt(34);
+    d.InfillGamma = TextAt(35);
+    d.FrameMaterial = TextAt(36);
+    d.FrameGamma = TextAt(37);
+    d.SlopeN = TextAt(38);
+    d.SlopeAngle = TextAt(39);
+    d.TotalLengthY = TextAt(40);
+    d.TotalLengthX = TextAt(41);
+    d.SlopeHeight = TextAt(42);
+    d.SlopeInputMode = 0;
+    d.PlanFs = TextAt(44);
+    d.Pr = TextAt(45);
+    d.SlipAngle = TextAt(46);
+    d.HorizSpacing = TextAt(47);
+    d.RowCount = TextAt(48);
+    d.InstallAngle = TextAt(49);
+    d.FrictionAngle = TextAt(50);
+    d.TanPhi = TextAt(51);
+    d.FrictionInputMode = 1;
+    d.KusabiL1 = TextAt(53);
+    d.KusabiL2 = TextAt(54);
+    d.KusabiH = TextAt(55);
+    d.KusabiAlpha = TextAt(56);
+    d.KusabiInputMode = 4;
+    d.EnkoL1 = TextAt(58);
+    d.EnkoL2 = TextAt(59);
+    d.EnkoL3 = TextAt(60);
+    d.DeltaFs = TextAt(61);
+    for (int i = 0; i < 5; ++i) {
+        d.ShearXInput[i] = TextAt(62 + 4 * i);
+        d.TateShearX[i] = TextAt(63 + 4 * i);
+        d.YokoShearX[i] = TextAt(64 + 4 * i);
+        d.ShearXMode[i] = static_cast<std::int16_t>(IntAt(65 + 4 * i)->full);
+    }
+    d.SigmaCk = TextAt(82);
+    d.SigmaCa = TextAt(83);
+    d.TauCa = TextAt(84);
+    d.TauOa = TextAt(85);
+    d.SigmaSa = TextAt(86);
+    d.ShearStressMode = 0;
+    d.AncBarTauSa = TextAt(88);
+    d.AncBarIndex = 11;
+    d.AncBarFs = TextAt(90);
+    d.AncBarTauS = TextAt(91);
+    d.RockTauSa = TextAt(92);
+    d.RockSigmaSa = TextAt(93);
+    d.RockBarIndex = 7;
+    d.RockTau = TextAt(95);
+    d.RockSigma = TextAt(96);
+    d.RockDa = TextAt(97);
+    d.RockTauG = TextAt(98);
+    d.RockTauB = TextAt(99);
+    d.RockFs = TextAt(100);
+    d.RockSpare = TextAt(101);
+    d.RockLa = TextAt(102);
+    d.RockLf = TextAt(103);
+    d.RockLength = TextAt(104);
+    d.TendonName = TextAt(105);
+    d.TendonStandard = TextAt(106);
+    d.Tus = TextAt(107);
+    d.Tys = TextAt(108);
+    d.AnchorKind = 2;
+    d.TusAllow = TextAt(110);
+    d.TysAllow = TextAt(111);
+    d.AnchorDs = TextAt(112);
+    d.AnchorDa = TextAt(113);
+    d.AnchorTauG = TextAt(114);
+    d.AnchorTauB = TextAt(115);
+    d.AnchorFs = TextAt(116);
+    d.AnchorSpare = TextAt(117);
+    d.AnchorLa = TextAt(118);
+    d.AnchorLf = TextAt(119);
+    d.AnchorLength = TextAt(120);
+    d.TateShareMode = 1;
+    d.YokoShareMode = 1;
+    d.ToubunpuMode = 3;
+    d.PlateU = TextAt(124);
+    d.PlateSigma = TextAt(125);
+    d.PlateT = TextAt(126);
+    d.RestraintMode = 2;
+    d.UsePlanFs = 1;
+    d.PtCalc = TextAt(129);
+    d.PtInput = TextAt(130);
+    d.PtDirect = 1;
+    d.UseInfill = 0;
+    d.UseSnow = 1;
+    d.Staggered = 1;
+    d.AllGridPoints = 0;
+    return d;
+}
+
+// A record whose every kind of field differs from a new design, unstored
+// fields included: what a reader must overwrite or reset.
+DesignData DirtyDesign() {
+    DesignData d = FullDesign();
+    d.DistrictName = "前の設計";
+    d.WorkType = 0;
+    d.TateMmax[2] = "12.3";
+    d.YokoQ = "4.5";
+    d.TusCoef[1] = "9.99";
+    d.KekkaBar[3] = 9;
+    d.KekkaStirrupBar[0] = 2;
+    d.RequiredAs[1] = 123.4;
+    d.DesignAsReq = 5.5;
+    d.BoxOutD = "60";
+    d.SnowClass = 2;
+    return d;
+}
+
+TEST(DesignFile, SignatureIsSeventyTwoCharacters) {
+    EXPECT_EQ(kDesignSignature.size(), 72u);
+    EXPECT_EQ(kDesignSignature.substr(0, 39), "Talvo-SI FILE  slope frame design data ");
+    EXPECT_EQ(kDesignSignature.find_first_not_of(' ', 38), std::string::npos);
+}
+
+TEST(DesignFile, NewDesignGivesExactBytes) {
+    std::string expected = Header();
+    for (int p = 1; p <= 135; ++p) {
+        if (const IntSpec* s = IntAt(p)) {
+            expected += Le16(s->fresh);
+        } else if (p >= 62 && p <= 81 && (p - 62) % 4 != 1) {
+            expected += TextItem("0.000");  // entered and horizontal-beam check distances
+        } else {
+            expected += Le16(0);
+        }
+    }
+    const std::string bytes = SerializeDesign(DesignData{});
+    EXPECT_EQ(bytes, expected);
+    // The landmarks by hand: work type 5, nine empty texts, SameSection 1 and
+    // the first check distance at position 62.
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\x08\x00\x48\x00", 4));
+    EXPECT_EQ(bytes.substr(76, 22),
+              std::string("\x05\x00", 2) + std::string(18, '\0') + std::string("\x01\x00", 2));
+    EXPECT_EQ(bytes.substr(76 + 61 * 2, 7), std::string("\x05\x00", 2) + "0.000");
+}
+
+TEST(DesignFile, FullDesignStandsInFileOrder) {
+    const std::string bytes = SerializeDesign(FullDesign());
+    const std::vector<std::string> items = SplitItems(bytes);
+    ASSERT_EQ(items.size(), 136u);
+    EXPECT_EQ(Join(items, 0, 136).size(), bytes.size());
+    EXPECT_EQ(items[0], Header());
+    for (int p = 1; p <= 135; ++p) {
+        if (const IntSpec* s = IntAt(p)) {
+            EXPECT_EQ(items[p], Le16(s->full)) << "position " << p;
+        } else {
+            EXPECT_EQ(items[p], TextItem(cp932::FromUtf8(TextAt(p)))) << "position " << p;
+        }
+    }
+    // 地区: four bytes of code page 932, counted as bytes.
+    EXPECT_EQ(items[2], std::string("\x04\x00\x92\x6E\x8B\xE6", 6));
+    // Half-width katakana take one byte each.
+    EXPECT_EQ(items[3].substr(0, 6), std::string("\x0F\x00\xBF\xB8\xBE\xDD", 6));
+}
+
+TEST(DesignFile, ReadBackRestoresStoredFieldsAndResetsTheRest) {
+    const DesignData full = FullDesign();
+    DesignData written = full;  // with unstored fields that must not travel
+    written.TateMmax[0] = "7.7";
+    written.KekkaBar[0] = 8;
+    written.TusCoef[0] = "1.00";
+    written.BoxOutD = "50";
+    DesignData read = DirtyDesign();
+    ASSERT_EQ(ParseDesignBytes(SerializeDesign(written), read), DesignReadStatus::Ok);
+    EXPECT_EQ(SerializeDesign(read), SerializeDesign(full));
+    EXPECT_TRUE(read == full);
+}
+
+TEST(DesignFile, LookAlikeCharactersAreStoredAsTheirCodePageForm) {
+    DesignData d;
+    d.DistrictName = "1\u301C2";  // wave dash
+    d.LineName = "\u2212\u2016";  // minus sign, double vertical line
+    d.Remarks = "a😀b";            // not storable: one "?"
+    DesignData read;
+    ASSERT_EQ(ParseDesignBytes(SerializeDesign(d), read), DesignReadStatus::Ok);
+    EXPECT_EQ(read.DistrictName, "1～2");
+    EXPECT_EQ(read.LineName, "－∥");
+    EXPECT_EQ(read.Remarks, "a?b");
+}
+
+TEST(DesignFile, ForeignBytesLeaveTheRecordUntouched) {
+    const std::string good = SerializeDesign(DesignData{});
+    auto changed = [&](std::size_t at, char c) {
+        std::string s = good;
+        s[at] = c;
+        return s;
+    };
+    const std::pair<const char*, std::string> cases[] = {
+        {"empty", ""},
+        {"one byte short of the header", good.substr(0, 75)},
+        {"type tag", changed(0, 9)},
+        {"length", changed(2, 71)},
+        {"first character", changed(4, 't')},
+        {"a middle character", changed(4 + 20, 'F')},
+        {"last blank", changed(75, 'a')},
+        {"text file", "Talvo-SI FILE  slope frame design data\r\n" + std::string(80, ' ')},
+    };
+    for (const auto& [name, bytes] : cases) {
+        DesignData d = DirtyDesign();
+        EXPECT_EQ(ParseDesignBytes(bytes, d), DesignReadStatus::Foreign) << name;
+        EXPECT_TRUE(d == DirtyDesign()) << name;
+    }
+    // The header alone is a design with nothing stored.
+    DesignData d = DirtyDesign();
+    EXPECT_EQ(ParseDesignBytes(Header(), d), DesignReadStatus::Ok);
+    EXPECT_TRUE(d == DesignData{});
+}
+
+// Every prefix of a full file: the complete values are read, the value cut
+// and everything after it keep their new-design values.
+TEST(DesignFile, TruncatedFileReadsAsFarAsItGoes) {
+    const std::string full = SerializeDesign(FullDesign());
+    const std::vector<std::string> fullItems = SplitItems(full);
+    const std::vector<std::string> freshItems = SplitItems(SerializeDesign(DesignData{}));
+    for (std::size_t len = 0; len <= full.size(); ++len) {
+        DesignData d = DirtyDesign();
+        const DesignReadStatus status = ParseDesignBytes(std::string_view(full).substr(0, len), d);
+        if (len < 76) {
+            ASSERT_EQ(status, DesignReadStatus::Foreign) << len;
+            continue;
+        }
+        ASSERT_EQ(status, DesignReadStatus::Ok) << len;
+        std::size_t complete = 0, end = 76;
+        while (complete < 135 && end + fullItems[complete + 1].size() <= len) {
+            end += fullItems[++complete].size();
+        }
+        ASSERT_EQ(SerializeDesign(d),
+                  Join(fullItems, 0, complete + 1) + Join(freshItems, complete + 1, 136))
+            << "length " << len;
+    }
+}
+
+TEST(DesignFile, BytesAfterTheLastValueAreIgnored) {
+    DesignData d;
+    ASSERT_EQ(ParseDesignBytes(SerializeDesign(FullDesign()) + "extra\x05\x00", d),
+              DesignReadStatus::Ok);
+    EXPECT_TRUE(d == FullDesign());
+}
+
+// A negative count, or one that runs past the end, stops the reading there.
+TEST(DesignFile, DamagedCountStopsTheReading) {
+    const std::string full = SerializeDesign(FullDesign());
+    const std::vector<std::string> fullItems = SplitItems(full);
+    const std::vector<std::string> freshItems = SplitItems(SerializeDesign(DesignData{}));
+    const std::size_t tail2 = full.size() - Join(fullItems, 0, 3).size() - 2;
+    struct Case {
+        int pos;
+        int count;
+    };
+    const Case cases[] = {
+        {2, -1},  {2, -32768},  {2, 32767},
+        {62, -5}, {130, 32767}, {3, int(tail2) + 1},  // one byte beyond the end
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> items = fullItems;
+        items[c.pos] = Le16(c.count) + items[c.pos].substr(2);
+        DesignData d = DirtyDesign();
+        ASSERT_EQ(ParseDesignBytes(Join(items, 0, 136), d), DesignReadStatus::Ok) << c.pos;
+        EXPECT_EQ(SerializeDesign(d), Join(fullItems, 0, c.pos) + Join(freshItems, c.pos, 136))
+            << "position " << c.pos << " count " << c.count;
+    }
+    // A count that ends exactly at the end of the file is whole.
+    std::vector<std::string> items = fullItems;
+    const std::string last = std::string(tail2, 'x');
+    items[3] = TextItem(last);
+    DesignData d;
+    ASSERT_EQ(ParseDesignBytes(Join(items, 0, 4), d), DesignReadStatus::Ok);
+    EXPECT_EQ(d.LineName, last);
+    EXPECT_EQ(d.Remarks, "");
+}
+
+TEST(DesignFile, OutOfRangeIntegersGetTheirNewDesignValue) {
+    const std::vector<std::string> freshItems = SplitItems(SerializeDesign(DesignData{}));
+    for (const IntSpec& s : kInts) {
+        const int values[] = {s.lo - 1, s.lo, s.hi, s.hi + 1, -32768, 32767, 99};
+        for (int v : values) {
+            std::vector<std::string> items = freshItems;
+            items[s.pos] = Le16(v);
+            DesignData d = DirtyDesign();
+            ASSERT_EQ(ParseDesignBytes(Join(items, 0, 136), d), DesignReadStatus::Ok);
+            items[s.pos] = Le16(v >= s.lo && v <= s.hi ? v : s.fresh);
+            EXPECT_EQ(SerializeDesign(d), Join(items, 0, 136)) << "position " << s.pos << " " << v;
+        }
+    }
+}
+
+// Random and mutated input never crashes, and whatever is read can be
+// written and read again unchanged.
+TEST(DesignFile, DamagedInputNeverBreaksTheReader) {
+    std::mt19937 rng(20240611);
+    const std::string full = SerializeDesign(FullDesign());
+    auto byte = [&] { return static_cast<char>(rng() & 0xFF); };
+    for (int n = 0; n < 4000; ++n) {
+        std::string input;
+        switch (n % 4) {
+            case 0:  // noise
+                input.resize(rng() % 400);
+                for (char& c : input) c = byte();
+                break;
+            case 1:  // a header and noise
+                input = Header();
+                input.resize(76 + rng() % 600);
+                for (std::size_t i = 76; i < input.size(); ++i) input[i] = byte();
+                break;
+            default:  // a full file with a few bytes changed and maybe cut
+                input = full;
+                for (int k = 0, m = 1 + rng() % 8; k < m; ++k)
+                    input[76 + rng() % (full.size() - 76)] = byte();
+                input.resize(76 + rng() % (full.size() - 75));
+                break;
+        }
+        DesignData d = DirtyDesign();
+        const DesignReadStatus status = ParseDesignBytes(input, d);
+        const bool headerIntact = input.size() >= 76 && input.compare(0, 76, Header()) == 0;
+        ASSERT_EQ(status == DesignReadStatus::Ok, headerIntact) << n;
+        if (status != DesignReadStatus::Ok) continue;
+        const std::string once = SerializeDesign(d);
+        DesignData again;
+        ASSERT_EQ(ParseDesignBytes(once, again), DesignReadStatus::Ok);
+        ASSERT_EQ(SerializeDesign(again), once) << n;
+    }
+}
+
+class DesignFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/talvo_designfile_XXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir_ = tmpl;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+        for (const auto& e : fs::recursive_directory_iterator(dir_, ec))
+            fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir_, ec);
+    }
+    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void Put(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::vector<std::string> Names(const std::string& folder) const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static bool Root() { return ::geteuid() == 0; }
+
+    std::string dir_;
+};
+
+TEST_F(DesignFileOnDisk, WriteReplacesTheFileAndReadsBack) {
+    const std::string path = Path("設計1.kvd");
+    Put(path, "old contents");
+    ::chmod(path.c_str(), 0640);
+    const DesignWriteResult w = WriteDesignFile(path, FullDesign());
+    ASSERT_TRUE(w.ok) << w.error;
+    EXPECT_EQ(w.error, "");
+    EXPECT_EQ(Contents(path), SerializeDesign(FullDesign()));
+    EXPECT_EQ(Names(dir_), std::vector<std::string>{"設計1.kvd"});  // no temporary left
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    DesignData d = DirtyDesign();
+    EXPECT_EQ(ReadDesignFile(path, d), DesignReadStatus::Ok);
+    EXPECT_TRUE(d == FullDesign());
+}
+
+TEST_F(DesignFileOnDisk, WriteThroughALinkKeepsTheLink) {
+    const std::string real = Path("real.kvd"), link = Path("link.kvd");
+    Put(real, "old");
+    fs::create_symlink(real, link);
+    ASSERT_TRUE(WriteDesignFile(link, FullDesign()).ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(real), SerializeDesign(FullDesign()));
+}
+
+TEST_F(DesignFileOnDisk, FailedWriteLeavesTheOldFileWhole) {
+    const std::string old = SerializeDesign(DesignData{});
+    DesignData tooLong = FullDesign();
+    for (int i = 0; i < 16384; ++i) tooLong.Remarks += "地";  // 32768 bytes
+
+    struct Case {
+        const char* name;
+        std::string path;
+        DesignData design;
+    };
+    fs::create_directory(Path("folder"));
+    Put(Path("keep.kvd"), old);
+    const Case cases[] = {
+        {"folder does not exist", Path("nowhere/a.kvd"), FullDesign()},
+        {"target is a folder", Path("folder"), FullDesign()},
+        {"text over 32767 bytes", Path("keep.kvd"), tooLong},
+    };
+    for (const Case& c : cases) {
+        const DesignWriteResult w = WriteDesignFile(c.path, c.design);
+        EXPECT_FALSE(w.ok) << c.name;
+        EXPECT_EQ(w.error.rfind("ファイルに書き込めません。", 0), 0u) << c.name << ": " << w.error;
+        EXPECT_GT(w.error.size(), std::string("ファイルに書き込めません。").size()) << c.name;
+    }
+    EXPECT_FALSE(fs::exists(Path("nowhere")));
+    EXPECT_TRUE(fs::is_directory(Path("folder")));
+    EXPECT_TRUE(fs::is_empty(Path("folder")));
+    EXPECT_EQ(Contents(Path("keep.kvd")), old);
+    EXPECT_EQ(Names(dir_), (std::vector<std::string>{"folder", "keep.kvd"}));
+}
+
+TEST_F(DesignFileOnDisk, LongestStorableTextIsWritten) {
+    DesignData d;
+    d.Remarks = "a";
+    for (int i = 0; i < 16383; ++i) d.Remarks += "地";  // 32767 bytes
+    const std::string path = Path("long.kvd");
+    ASSERT_TRUE(WriteDesignFile(path, d).ok);
+    DesignData read;
+    ASSERT_EQ(ReadDesignFile(path, read), DesignReadStatus::Ok);
+    EXPECT_EQ(read.Remarks, d.Remarks);
+    EXPECT_EQ(read.SameSection, 1);  // the values after it are read too
+}
+
+TEST_F(DesignFileOnDisk, ReadOnlyFolderRefusesTheWrite) {
+    if (Root()) GTEST_SKIP() << "root writes into any folder";
+    const std::string folder = Path("ro");
+    fs::create_directory(folder);
+    const std::string path = folder + "/a.kvd";
+    const std::string old = SerializeDesign(DesignData{});
+    Put(path, old);
+    ::chmod(folder.c_str(), 0555);
+    const DesignWriteResult w = WriteDesignFile(path, FullDesign());
+    EXPECT_FALSE(w.ok);
+    EXPECT_NE(w.error.find("ファイルに書き込めません。"), std::string::npos);
+    EXPECT_EQ(Contents(path), old);
+    EXPECT_EQ(Names(folder), std::vector<std::string>{"a.kvd"});
+}
+
+TEST_F(DesignFileOnDisk, ReadReportsWhatItFound) {
+    fs::create_directory(Path("folder"));
+    Put(Path("empty.kvd"), "");
+    Put(Path("short.kvd"), Header().substr(0, 40));
+    Put(Path("good.kvd"), SerializeDesign(FullDesign()));
+    fs::create_symlink(Path("gone.kvd"), Path("dangling.kvd"));
+    const std::pair<std::string, DesignReadStatus> cases[] = {
+        {"absent.kvd", DesignReadStatus::Missing},   {"folder", DesignReadStatus::Missing},
+        {"dangling.kvd", DesignReadStatus::Missing}, {"empty.kvd", DesignReadStatus::Foreign},
+        {"short.kvd", DesignReadStatus::Foreign},    {"good.kvd", DesignReadStatus::Ok},
+    };
+    for (const auto& [name, status] : cases) {
+        DesignData d = DirtyDesign();
+        EXPECT_EQ(ReadDesignFile(Path(name), d), status) << name;
+        EXPECT_TRUE(d == (status == DesignReadStatus::Ok ? FullDesign() : DirtyDesign())) << name;
+    }
+}
+
+TEST_F(DesignFileOnDisk, UnreadableFileIsUnopenable) {
+    if (Root()) GTEST_SKIP() << "root reads any file";
+    const std::string path = Path("locked.kvd");
+    Put(path, SerializeDesign(FullDesign()));
+    ::chmod(path.c_str(), 0);
+    DesignData d = DirtyDesign();
+    EXPECT_EQ(ReadDesignFile(path, d), DesignReadStatus::Unopenable);
+    EXPECT_TRUE(d == DirtyDesign());
+}
+
+}  // namespace
+}  // namespace talvo
