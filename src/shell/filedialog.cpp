@@ -15,7 +15,9 @@ FileDialogSink* SetFileDialogSink(FileDialogSink* sink) {
     return old;
 }
 
-FileDialogSink* CurrentFileDialogSink() { return g_fileSink; }
+FileDialogSink* CurrentFileDialogSink() {
+    return g_fileSink;
+}
 
 void CommonDialog::SetAction(int action) {
     cancelled_ = true;

@@ -11,13 +11,13 @@ namespace talvo {
 
 // What the sink is asked to show.
 struct FileDialogRequest {
-    int action = 1;           // 1 open, 2 save
-    std::string fileName;     // proposed name ("" for none)
-    std::string defaultExt;   // "kvd": added by the dialog to a name typed without one
-    std::string filter;       // "Description|pattern|Description|pattern|"
-    int filterIndex = 1;      // 1-based filter shown first
-    int flags = 0;            // see CommonDialog::Flags
-    std::string folder;       // the folder the dialog opens in (the current folder)
+    int action = 1;          // 1 open, 2 save
+    std::string fileName;    // proposed name ("" for none)
+    std::string defaultExt;  // "kvd": added by the dialog to a name typed without one
+    std::string filter;      // "Description|pattern|Description|pattern|"
+    int filterIndex = 1;     // 1-based filter shown first
+    int flags = 0;           // see CommonDialog::Flags
+    std::string folder;      // the folder the dialog opens in (the current folder)
 };
 
 class FileDialogSink {
@@ -37,10 +37,10 @@ FileDialogSink* CurrentFileDialogSink();
 class CommonDialog {
 public:
     // Flag bits of Flags, as the common dialog defines them.
-    static constexpr int kOverwritePrompt = 0x2;  // the save dialog asks before replacing a file
-    static constexpr int kHideReadOnly = 0x4;     // no read-only check box
-    static constexpr int kPathMustExist = 0x800;  // the chosen folder must exist
-    static constexpr int kFileMustExist = 0x1000; // the open dialog takes existing files only
+    static constexpr int kOverwritePrompt = 0x2;   // the save dialog asks before replacing a file
+    static constexpr int kHideReadOnly = 0x4;      // no read-only check box
+    static constexpr int kPathMustExist = 0x800;   // the chosen folder must exist
+    static constexpr int kFileMustExist = 0x1000;  // the open dialog takes existing files only
 
     std::string FileName;    // in: proposed name; out: the chosen path
     std::string DefaultExt;  // without its dot

@@ -113,9 +113,12 @@ std::string WithoutNumber(const std::string& name) {
 std::vector<StepRow> ChainRows(int workType, int ptDirect, bool& known) {
     known = true;
     switch (workType) {
-        case 0: return kType0;
-        case 1: return kType1;
-        case 2: return kType2;
+        case 0:
+            return kType0;
+        case 1:
+            return kType1;
+        case 2:
+            return kType2;
         case 3:
         case 4: {
             const std::vector<StepRow>& full = workType == 3 ? kType3 : kType4;
@@ -124,7 +127,9 @@ std::vector<StepRow> ChainRows(int workType, int ptDirect, bool& known) {
             rows.insert(rows.end(), full.begin() + 8, full.end());
             return rows;
         }
-        default: known = false; return {};
+        default:
+            known = false;
+            return {};
     }
 }
 
@@ -204,7 +209,9 @@ std::string StepIconCaption(int i, const std::string& iconName) {
     return std::string("&") + hex + " " + iconName;
 }
 
-std::string StepIconId(int i) { return "ID_アイコン" + std::to_string(i); }
+std::string StepIconId(int i) {
+    return "ID_アイコン" + std::to_string(i);
+}
 
 std::string FocusSinkOf(const std::string& className) {
     const SinkRow* r = FindSink(className);

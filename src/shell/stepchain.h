@@ -12,9 +12,9 @@ namespace talvo {
 // Names of one chain, indexed 1 to n like the chain itself (index 0 unused).
 struct StepNameTable {
     std::vector<std::string> ShortName;  // "1.枠断面": caption when minimised or maximised
-    std::vector<std::string> FullName;   // "1.のり枠断面の形状寸法": caption in the normal state
-    std::vector<std::string> IconName;   // ".のり枠断面の形状寸法": FullName without its number
-    std::vector<std::int32_t> HelpId;    // help context id of the window
+    std::vector<std::string> FullName;  // "1.のり枠断面の形状寸法": caption in the normal state
+    std::vector<std::string> IconName;  // ".のり枠断面の形状寸法": FullName without its number
+    std::vector<std::int32_t> HelpId;  // help context id of the window
 
     int Count() const { return FullName.empty() ? 0 : static_cast<int>(FullName.size()) - 1; }
 };

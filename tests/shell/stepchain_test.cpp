@@ -15,23 +15,36 @@ struct ChainCase {
 };
 
 const ChainCase kChains[] = {
-    {0, 0, {"N2danmen", "N3supan", "N4omosa", "N5koubai", "N6kusabi", "NCtatemoment",
-            "NDtatesendan", "NEyokomoment", "NFyokosendan", "NGouryoku", "NHanchor", "NNkekka"}},
+    {0,
+     0,
+     {"N2danmen", "N3supan", "N4omosa", "N5koubai", "N6kusabi", "NCtatemoment", "NDtatesendan",
+      "NEyokomoment", "NFyokosendan", "NGouryoku", "NHanchor", "NNkekka"}},
     // The direct design load changes nothing for the frame-only types.
-    {1, 1, {"N2danmen", "N3supan", "N4omosa", "N5koubai", "N7enko", "NCtatemoment",
-            "NDtatesendan", "NEyokomoment", "NFyokosendan", "NGouryoku", "NHanchor", "NNkekka"}},
-    {2, 0, {"N2danmen", "N3supan", "N4omosa", "N5koubai", "NEyokomoment", "NFyokosendan",
-            "NGouryoku", "NHanchor", "NNkekka"}},
-    {3, 0, {"N2danmen", "N3haiti", "N4omosa", "N5koubai", "N8yokusi", "NIrockst", "NArock1",
-            "NBrock2", "NJrocktb", "NKrockmoment", "NLrocksendan", "NGouryoku", "NNkekka"}},
-    {3, 1, {"N2danmen", "N3haiti", "N4omosa", "N5koubai", "NJrocktb", "NKrockmoment",
-            "NLrocksendan", "NGouryoku", "NNkekka"}},
-    {4, 0, {"N2danmen", "N3haiti", "N4omosa", "N5koubai", "N8yokusi", "NIrockpt", "NAgrand1",
-            "NBgrand2", "NJrocktb", "NKrockmoment", "NLrocksendan", "NGouryoku", "NMsiatu",
-            "NMprate", "NNkekka"}},
+    {1,
+     1,
+     {"N2danmen", "N3supan", "N4omosa", "N5koubai", "N7enko", "NCtatemoment", "NDtatesendan",
+      "NEyokomoment", "NFyokosendan", "NGouryoku", "NHanchor", "NNkekka"}},
+    {2,
+     0,
+     {"N2danmen", "N3supan", "N4omosa", "N5koubai", "NEyokomoment", "NFyokosendan", "NGouryoku",
+      "NHanchor", "NNkekka"}},
+    {3,
+     0,
+     {"N2danmen", "N3haiti", "N4omosa", "N5koubai", "N8yokusi", "NIrockst", "NArock1", "NBrock2",
+      "NJrocktb", "NKrockmoment", "NLrocksendan", "NGouryoku", "NNkekka"}},
+    {3,
+     1,
+     {"N2danmen", "N3haiti", "N4omosa", "N5koubai", "NJrocktb", "NKrockmoment", "NLrocksendan",
+      "NGouryoku", "NNkekka"}},
+    {4,
+     0,
+     {"N2danmen", "N3haiti", "N4omosa", "N5koubai", "N8yokusi", "NIrockpt", "NAgrand1", "NBgrand2",
+      "NJrocktb", "NKrockmoment", "NLrocksendan", "NGouryoku", "NMsiatu", "NMprate", "NNkekka"}},
     // Any value other than 0 counts as the direct design load.
-    {4, -1, {"N2danmen", "N3haiti", "N4omosa", "N5koubai", "NJrocktb", "NKrockmoment",
-             "NLrocksendan", "NGouryoku", "NMsiatu", "NMprate", "NNkekka"}},
+    {4,
+     -1,
+     {"N2danmen", "N3haiti", "N4omosa", "N5koubai", "NJrocktb", "NKrockmoment", "NLrocksendan",
+      "NGouryoku", "NMsiatu", "NMprate", "NNkekka"}},
     {5, 0, {}},
     {-1, 0, {}},
 };
@@ -86,8 +99,8 @@ const NameCase kNames[] = {
 
 TEST(StepChain, NamesAndHelpIds) {
     for (const NameCase& c : kNames) {
-        SCOPED_TRACE(testing::Message() << "type " << c.workType << " pt " << c.ptDirect
-                                        << " step " << c.step);
+        SCOPED_TRACE(testing::Message()
+                     << "type " << c.workType << " pt " << c.ptDirect << " step " << c.step);
         StepNameTable names;
         ASSERT_TRUE(StepNamesFor(c.workType, c.ptDirect, names));
         EXPECT_EQ(names.ShortName[c.step], c.shortName);

@@ -1,0 +1,32 @@
+// Talvo-SI: the design program for slope-protection frame works.
+#include <QApplication>
+#include <QDir>
+
+#include "platform/qtfiledialog.h"
+#include "platform/qtmessagebox.h"
+#include "shell/filedialog.h"
+#include "shell/message.h"
+#include "shell/windows/MainWindow.h"
+#include "shell/windows/Startup.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    talvo::QtMessageSink messages;
+    talvo::QtFileDialogSink dialogs;
+    talvo::SetMessageSink(&messages);
+    talvo::SetFileDialogSink(&dialogs);
+
+    talvo::StartupEnvironment env;
+    env.programFolder = QCoreApplication::applicationDirPath().toStdString();
+    for (int i = 1; i < argc; ++i)
+        env.args.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    env.currentFolder = QDir::currentPath().toStdString();
+    env.pathVariable = qEnvironmentVariable("PATH").toStdString();
+
+    // The main window lives until the process ends: its unload writes the
+    // settings file and ends the event loop, and no window is closed after it.
+    talvo::MainFrame* main = talvo::StartTalvo(env);
+    messages.SetParent(main);
+    dialogs.SetParent(main);
+    return app.exec();
+}

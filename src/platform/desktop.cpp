@@ -1,0 +1,85 @@
+#include "platform/desktop.h"
+
+#include <QDesktopServices>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace talvo {
+
+namespace {
+
+UrlOpener g_opener;
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// The help file in `folder`, its name matched without regard to case.
+std::optional<std::string> HelpFileIn(const std::string& folder) {
+    namespace fs = std::filesystem;
+    const std::string wanted = Lower(kHelpFileName);
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path("/") : fs::path(folder), ec);
+    if (ec) return std::nullopt;
+    for (const fs::directory_entry& entry : it) {
+        if (Lower(entry.path().filename().string()) != wanted) continue;
+        std::error_code fileEc;
+        if (entry.is_regular_file(fileEc)) return entry.path().string();
+    }
+    return std::nullopt;
+}
+
+bool Open(const QUrl& url) {
+    if (g_opener) return g_opener(url);
+    return QDesktopServices::openUrl(url);
+}
+
+}  // namespace
+
+std::optional<std::string> FindHelpFileIn(const std::string& programFolder,
+                                          const std::string& pathVariable) {
+    if (!programFolder.empty())
+        if (auto found = HelpFileIn(programFolder)) return found;
+    if (pathVariable.empty()) return std::nullopt;
+    // A separator at the end closes the last entry; it adds no empty one.
+    std::size_t start = 0;
+    while (start < pathVariable.size()) {
+        std::size_t end = pathVariable.find(':', start);
+        if (end == std::string::npos) end = pathVariable.size();
+        std::string entry = pathVariable.substr(start, end - start);
+        // An empty entry stands for the root folder.
+        if (auto found = HelpFileIn(entry.empty() ? "/" : entry)) return found;
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+bool ShowHelpContents(const std::string& helpPath) {
+    return OpenLocalFile(helpPath);
+}
+
+bool ShowHelpKeywordSearch(const std::string& helpPath) {
+    return OpenLocalFile(helpPath);
+}
+
+bool OpenWebPage(const std::string& address) {
+    if (address.empty()) return false;
+    return Open(QUrl::fromUserInput(QString::fromStdString(address)));
+}
+
+bool OpenLocalFile(const std::string& path) {
+    if (path.empty()) return false;
+    return Open(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+UrlOpener SetUrlOpener(UrlOpener opener) {
+    UrlOpener old = std::move(g_opener);
+    g_opener = std::move(opener);
+    return old;
+}
+
+}  // namespace talvo

@@ -1,0 +1,289 @@
+#include "shell/windows/EntryBoxes.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QPalette>
+
+#include "shell/codec.h"
+#include "shell/globals.h"
+#include "shell/message.h"
+#include "shell/numtext.h"
+
+namespace talvo {
+
+namespace {
+
+// Depth of the entry checks now running; a check is never started inside one.
+int g_checkDepth = 0;
+// An entry was refused when the focus left it for `g_refusalTaker` (the
+// button being pressed, usually), and neither a passing check nor an edit
+// has followed: that button's waiting action must not run for this press.
+bool g_refusalPending = false;
+QPointer<QWidget> g_refusalTaker;
+
+void ClearRefusal() {
+    g_refusalPending = false;
+    g_refusalTaker = nullptr;
+}
+
+struct CheckScope {
+    CheckScope() { ++g_checkDepth; }
+    ~CheckScope() { --g_checkDepth; }
+};
+
+// Blanks (half-width) at both ends removed, as the entry check reads a box.
+std::string TrimBlanks(const std::string& s) {
+    std::size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return "";
+    std::size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
+std::string TextOf(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+}  // namespace
+
+void SelectAllText(QLineEdit* txt) {
+    if (!txt || txt->isReadOnly()) return;
+    QString t = txt->text();
+    int lead = 0;
+    while (lead < t.size() && t[lead] == QLatin1Char(' ')) ++lead;
+    if (lead > 0) txt->setText(t.mid(lead));
+    txt->setSelection(0, static_cast<int>(txt->text().size()));
+}
+
+void SetTextEnabled(QLineEdit* txt, bool value) {
+    if (!txt) return;
+    txt->setEnabled(value);
+    QPalette p = txt->palette();
+    QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
+    p.setColor(QPalette::All, QPalette::Base, value ? QColor(255, 255, 255) : face);
+    txt->setPalette(p);
+}
+
+struct EntryGroup::Entry {
+    enum Kind { Number, Name, SelectOnly };
+    Kind kind = SelectOnly;
+    QPointer<QLineEdit> box;
+    const QObject* object = nullptr;  // the same box, for identity tests only
+    NumBox num;
+    NameBox name;
+    // The check already ran while the box kept the focus (a deferred button
+    // ran it); the focus-out that follows need not run it again.
+    bool checkedInPlace = false;
+    QString textChecked;
+};
+
+EntryGroup::EntryGroup(QWidget* owner) : QObject(owner), owner_(owner) {}
+
+EntryGroup::~EntryGroup() {
+    for (Entry* e : entries_) {
+        if (e->box) e->box->removeEventFilter(this);
+        delete e;
+    }
+}
+
+void EntryGroup::AddNumber(QLineEdit* box, NumBox config) {
+    auto* e = new Entry;
+    e->kind = Entry::Number;
+    e->box = box;
+    e->object = box;
+    e->num = std::move(config);
+    entries_.push_back(e);
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textEdited, this, [] { ClearRefusal(); });
+}
+
+void EntryGroup::AddName(QLineEdit* box, NameBox config) {
+    auto* e = new Entry;
+    e->kind = Entry::Name;
+    e->box = box;
+    e->object = box;
+    e->name = std::move(config);
+    entries_.push_back(e);
+    box->installEventFilter(this);
+    connect(box, &QLineEdit::textEdited, this, [] { ClearRefusal(); });
+    if (e->name.anyChangeRaisesDataChanged)
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            if (!suspended_) DataChanged = 1;
+        });
+}
+
+void EntryGroup::AddSelectAll(QLineEdit* box) {
+    auto* e = new Entry;
+    e->kind = Entry::SelectOnly;
+    e->box = box;
+    e->object = box;
+    entries_.push_back(e);
+    box->installEventFilter(this);
+}
+
+void EntryGroup::SetBringToFront(std::function<void()> bringToFront) {
+    bringToFront_ = std::move(bringToFront);
+}
+
+EntryGroup::Entry* EntryGroup::Find(const QObject* box) const {
+    if (!box) return nullptr;
+    // Compared as plain objects: a box being destroyed still sends focus events.
+    for (Entry* e : entries_)
+        if (e->object == box) return e;
+    return nullptr;
+}
+
+void EntryGroup::ShowStored(QLineEdit* box) {
+    Entry* e = Find(box);
+    if (!e || e->kind != Entry::Number || !e->box) return;
+    std::string stored = e->num.field ? *e->num.field : std::string();
+    e->box->setText(QString::fromStdString(FormatNum(stored, e->num.places, e->num.decimals)));
+}
+
+void EntryGroup::ShowAllStored() {
+    for (Entry* e : entries_)
+        if (e->kind == Entry::Number) ShowStored(e->box);
+}
+
+bool EntryGroup::Checking() {
+    return g_checkDepth > 0;
+}
+
+void EntryGroup::Refocus(QLineEdit* box) {
+    if (bringToFront_) bringToFront_();
+    if (QWidget* w = box->window()) w->activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+    // Getting the focus back selects the value, also when the window gets
+    // its focus event only once it is active again (after a message box).
+    SelectAllText(box);
+}
+
+bool EntryGroup::CheckNumber(Entry& e) {
+    CheckScope scope;
+    const NumBox& c = e.num;
+    QLineEdit* box = e.box;
+    std::string text = TrimBlanks(TextOf(box));
+    std::string stored = c.field ? *c.field : std::string();
+    if (CheckValue(text, c.min, c.max, c.decimals)) {
+        ClearRefusal();
+        box->setText(QString::fromStdString(FormatNum(text, c.places, c.decimals)));
+        const std::string compared = c.compareTrimmed ? TrimBlanks(stored) : stored;
+        if (text != compared) {
+            DataChanged = 1;
+            for (std::int16_t* flag : c.flags)
+                if (flag) *flag = 1;
+            if (c.field) *c.field = TextOf(box);
+            if (c.onChanged) c.onChanged();
+        }
+        if (c.onAccepted) c.onAccepted();
+        return true;
+    }
+    // Refused: CheckValue has shown its message; the last good value returns.
+    box->setText(QString::fromStdString(FormatNum(stored, c.places, c.decimals)));
+    if (c.refocusOnRefusal) Refocus(box);
+    if (c.onRefused) c.onRefused();
+    return false;
+}
+
+bool EntryGroup::CheckName(Entry& e) {
+    CheckScope scope;
+    const NameBox& c = e.name;
+    QLineEdit* box = e.box;
+    std::string text = TextOf(box);
+    if (c.unchangedLeftAlone && c.field) {
+        if (text == *c.field) {
+            g_refusalPending = false;
+            return true;
+        }
+        DataChanged = 1;
+    }
+    bool cut = false;
+    if (cp932::ByteCount(text) > c.maxBytes) {
+        MsgBox(c.message, MsgButtons::Ok, MsgIcon::Exclamation);
+        text = cp932::CutToBytes(text, c.maxBytes);
+        box->setText(QString::fromStdString(text));
+        cut = true;
+    }
+    if (c.field) {
+        if (!c.anyChangeRaisesDataChanged && *c.field != text) DataChanged = 1;
+        *c.field = text;
+    }
+    if (c.onStored) c.onStored();
+    if (cut && c.refocusOnCut) {
+        Refocus(box);
+        return false;
+    }
+    ClearRefusal();
+    return true;
+}
+
+bool EntryGroup::CheckBox(QLineEdit* box) {
+    Entry* e = Find(box);
+    if (!e || !e->box || suspended_) return true;
+    switch (e->kind) {
+        case Entry::Number:
+            return CheckNumber(*e);
+        case Entry::Name:
+            return CheckName(*e);
+        case Entry::SelectOnly:
+            return true;
+    }
+    return true;
+}
+
+bool EntryGroup::CommitPending(const QWidget* button) {
+    if (g_refusalPending && button && g_refusalTaker == button) {
+        // The press of this very button took the focus from an entry that
+        // was refused: the action is dropped.
+        ClearRefusal();
+        return false;
+    }
+    if (Checking()) return false;
+    Entry* e = Find(QApplication::focusWidget());
+    if (!e || e->kind == Entry::SelectOnly) return true;
+    if (!CheckBox(e->box)) return false;
+    e->checkedInPlace = true;
+    e->textChecked = e->box->text();
+    return true;
+}
+
+bool EntryGroup::RunDeferred(const std::function<void()>& action, const QWidget* button) {
+    if (!CommitPending(button)) return false;
+    if (action) action();
+    return true;
+}
+
+bool EntryGroup::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
+        return QObject::eventFilter(watched, event);
+    // A box being destroyed is no longer a line edit: it is left alone.
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    Entry* e = box ? Find(box) : nullptr;
+    if (!e) return QObject::eventFilter(watched, event);
+    // Switching to another application or opening a menu (and coming back
+    // from either) is neither leaving nor entering the box.
+    auto* fe = static_cast<QFocusEvent*>(event);
+    if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason)
+        return false;
+    if (event->type() == QEvent::FocusIn) {
+        e->checkedInPlace = false;
+        SelectAllText(box);
+        return false;
+    }
+    // A message box of a check, and the refocus after it, move the focus too.
+    if (Checking() || suspended_) return false;
+    if (e->checkedInPlace && box->text() == e->textChecked) {
+        e->checkedInPlace = false;
+        return false;
+    }
+    e->checkedInPlace = false;
+    QPointer<QWidget> taker = QApplication::focusWidget();
+    QPointer<QLineEdit> alive = box;
+    if (CheckBox(box)) return false;
+    g_refusalPending = true;
+    g_refusalTaker = taker;
+    // A refused box that has taken the focus back must not handle this stale
+    // focus-out: it would drop the selection of the restored value.
+    return alive && QApplication::focusWidget() == alive.data();
+}
+
+}  // namespace talvo

@@ -1,0 +1,224 @@
+// The design-file commands and the window side of reading and writing a
+// design file. Every message goes through the message interface; the file
+// dialog is the main window's CMDialog1.
+#include "shell/filecommands.h"
+
+#include "shell/designfile.h"
+#include "shell/globals.h"
+#include "shell/message.h"
+#include "shell/windows/MainWindow.h"
+
+namespace talvo {
+
+namespace {
+
+const char* const kFileTools[] = {"ID_ファイルを閉じる", "ID_上書き保存", "ID_名前を付けて保存",
+                                  "ID_アイコンの整列"};
+
+MainFrame* Main() {
+    return MainFrame::Instance();
+}
+
+void SetCaption(const std::string& caption) {
+    if (Main()) Main()->SetCaption(caption);
+}
+
+bool HasOwnFile() {
+    return CurrentFile != kUntitled && CurrentFile != kNoFile;
+}
+
+// The save question. `keptName`, when given, receives the name the design
+// had just before the question gave it up, so that a command that goes on to
+// a dialog the engineer cancels can give the design its name back.
+bool ConfirmSaveKeeping(std::string* keptName) {
+    if (keptName) *keptName = CurrentFile;
+    if (DataChanged == 0) {
+        CurrentFile = kNoFile;
+        return true;
+    }
+    const MsgResult answer = MsgBox("データに変更があります。\r" + CurrentFile + "を保存しますか？",
+                                    MsgButtons::YesNoCancel, MsgIcon::Exclamation);
+    SaveAnswer = answer == MsgResult::Yes ? 6 : answer == MsgResult::No ? 7 : 2;
+    if (answer == MsgResult::Cancel) return false;
+    if (answer == MsgResult::Yes) {
+        DlgAction = 2;
+        if (HasOwnFile()) {
+            TargetFile = CurrentFile;
+        } else {
+            AskFileName();
+            if (DlgCancelled != 0) return false;
+        }
+        // A design that could not be written must not be given up.
+        if (!WriteDesign(TargetFile)) return false;
+        if (keptName) *keptName = CurrentFile;
+    }
+    CurrentFile = kNoFile;
+    return true;
+}
+
+}  // namespace
+
+void AddRecentFile() {
+    PushRecentFile(CurrentFile);
+    if (Main()) Main()->ShowRecentTools();
+}
+
+void CloseDesign() {
+    MainFrame::Hourglass busy;
+    if (Main()) {
+        if (StepMode == 0) {
+            Main()->UnloadSelectStep();
+        } else if (StepMode == 1) {
+            Main()->CloseStepChain();
+        }
+        for (const char* id : kFileTools) Main()->SetToolEnabled(id, false);
+    }
+    InitDesignData();
+    SetCaption(PlainCaption(CurrentFile));
+    busy.Release();
+    DataChanged = 0;
+}
+
+void ShowSelect() {
+    if (Main()) Main()->ShowSelectStep();
+    DataChanged = 0;
+}
+
+void AskFileName() {
+    if (!Main()) {
+        DlgCancelled = 1;
+        return;
+    }
+    const FileChoice choice = Main()->RunFileDialog(DlgAction);
+    if (!choice.chosen) {
+        // A failing dialog counts as a cancelled one: the command that asked
+        // must not go on with an earlier target.
+        DlgCancelled = 1;
+        return;
+    }
+    DlgCancelled = 0;
+    if (FileNameRefused(choice.path)) {
+        MsgBox("ファイル名が正しくありません。", MsgButtons::Ok, MsgIcon::None);
+        DlgCancelled = 1;
+        return;
+    }
+    TargetFile = choice.path;
+}
+
+bool ConfirmSave() {
+    return ConfirmSaveKeeping(nullptr);
+}
+
+void ReadDesign() {
+    MainFrame::Hourglass busy;
+    DesignData read;
+    const DesignReadStatus status = ReadDesignFile(TargetFile, read);
+    if (status != DesignReadStatus::Ok) {
+        busy.Release();
+        const char* what = status == DesignReadStatus::Missing ? "ファイルが存在しません。"
+                           : status == DesignReadStatus::Unopenable
+                               ? "ファイルが開けません。"
+                               : " は、Talvo-SI FILE ではありません。";
+        MsgBox(TargetFile + what, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    InitDesignData();
+    Design = read;
+    RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 1;
+    if (Main()) Main()->UnloadSelectStep();
+    CurrentFile = TargetFile;
+    AddRecentFile();
+    SetCaption(PlainCaption(CurrentFile));
+    StepMode = 1;
+    if (Main()) Main()->ShowSelectStep();
+    DataChanged = 0;
+}
+
+bool WriteDesign(const std::string& path) {
+    MainFrame::Hourglass busy;
+    const DesignWriteResult result = WriteDesignFile(path, Design);
+    if (!result.ok) {
+        // Nothing of the design's name, caption or recent list moves: the
+        // design still differs from every file it could belong to.
+        busy.Release();
+        MsgBox(result.error.empty() ? path + " に書き込めません。" : result.error, MsgButtons::Ok,
+               MsgIcon::Exclamation);
+        return false;
+    }
+    CurrentFile = path;
+    AddRecentFile();
+    SetCaption(StepMode == 0 ? PlainCaption(CurrentFile)
+                             : ChainCaption(Design.WorkType, CurrentFile));
+    busy.Release();
+    DataChanged = 0;
+    return true;
+}
+
+void NewDesign() {
+    MainFrame::Hourglass busy;
+    if (Main()) Main()->SetToolEnabled("ID_新規作成", false);
+    if (ConfirmSave()) {
+        CloseDesign();
+        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = 0;
+        DataChanged = 0;
+        StandardTab = 0;
+        if (Main()) Main()->ResetStepPosition();
+        CurrentFile = kUntitled;
+        SetCaption(PlainCaption(CurrentFile));
+        ShowSelect();
+    }
+    if (Main()) Main()->SetToolEnabled("ID_新規作成", true);
+}
+
+void OpenDesign() {
+    DlgCancelled = 0;
+    std::string kept;
+    if (!ConfirmSaveKeeping(&kept)) return;
+    DlgAction = 1;
+    AskFileName();
+    if (DlgCancelled != 0) {
+        // The design stays open: it keeps its name as well.
+        CurrentFile = kept;
+        return;
+    }
+    CloseDesign();
+    ReadDesign();
+}
+
+void CloseCommand() {
+    if (ConfirmSave()) CloseDesign();
+}
+
+void SaveDesign() {
+    MainFrame::Hourglass busy;
+    if (Main()) Main()->SetToolEnabled("ID_上書き保存", false);
+    DlgCancelled = 0;
+    DlgAction = 2;
+    if (HasOwnFile()) {
+        TargetFile = CurrentFile;
+    } else {
+        AskFileName();
+    }
+    if (DlgCancelled == 0) WriteDesign(TargetFile);
+    if (Main()) Main()->SetToolEnabled("ID_上書き保存", true);
+}
+
+void SaveDesignAs() {
+    DlgAction = 2;
+    AskFileName();
+    if (DlgCancelled == 0) WriteDesign(TargetFile);
+}
+
+void OpenRecentFile(int n) {
+    if (n < 1 || n > RecentEntries()) return;
+    DlgCancelled = 0;
+    if (!ConfirmSave()) return;
+    DlgAction = 1;
+    TargetFile = RecentFile[n];
+    if (DlgCancelled == 0) {
+        CloseDesign();
+        ReadDesign();
+    }
+}
+
+}  // namespace talvo

@@ -1,0 +1,422 @@
+#include "shell/windows/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/desktop.h"
+#include "platform/mdichild.h"
+#include "platform/toolbarmenu.h"
+#include "shell/design.h"
+#include "shell/filecommands.h"
+#include "shell/globals.h"
+#include "shell/message.h"
+#include "shell/numtext.h"
+#include "shell/settings.h"
+#include "shell/startup.h"
+#include "steps/windows/N0select.h"
+
+namespace talvo {
+
+namespace {
+
+MainFrame* g_main = nullptr;
+
+// The maker's web address is not known to the program: the command asks its
+// question and opens nothing.
+const std::string kMakerAddress;
+
+const char* const kSettingsTools[] = {"ID_異形鉄筋の規格", "ID_設計積雪深の設定",
+                                      "ID_Mmax・Smax 算出式", "ID_スターラップの設定",
+                                      "ID_主鉄筋本数の算出条件"};
+
+QString Q(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+}  // namespace
+
+MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
+    g_main = this;
+    setObjectName("MainFrame");
+    mdi_ = new QMdiArea(this);
+    setCentralWidget(mdi_);
+    tools_ = new ToolbarMenu(this);
+    BuildTools();
+    connect(tools_, &ToolbarMenu::ToolClick, this, &MainFrame::ToolClick);
+    steps_ = new StepManager(this, this);
+    endProcess_ = [] { QCoreApplication::exit(0); };
+    LoadSetup();
+}
+
+MainFrame::~MainFrame() {
+    // The chain's windows live in the MDI area: close them while the manager
+    // and the area still exist.
+    delete steps_;
+    steps_ = nullptr;
+    if (g_main == this) g_main = nullptr;
+}
+
+MainFrame* MainFrame::Instance() {
+    return g_main;
+}
+
+// ---- Hourglass ----
+
+MainFrame::Hourglass::Hourglass() {
+    if (g_main) {
+        if (g_main->busy_++ == 0) g_main->setCursor(Qt::WaitCursor);
+        held_ = true;
+    }
+}
+MainFrame::Hourglass::~Hourglass() {
+    Release();
+}
+void MainFrame::Hourglass::Release() {
+    if (!held_) return;
+    held_ = false;
+    if (g_main && --g_main->busy_ == 0) g_main->unsetCursor();
+}
+
+// ---- The tools ----
+
+void MainFrame::BuildTools() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("メニュー(Menu)");
+
+    QMenu* file = tools_->AddMenu(bar, Q("ID_ファイル"), Q("ファイル(&F)"));
+    tools_->AddItem(file, Q("ID_新規作成"), Q("新規作成(&N)"));
+    tools_->AddItem(file, Q("ID_ファイルを開く"), Q("ファイルを開く(&O)..."));
+    tools_->AddItem(file, Q("ID_ファイルを閉じる"), Q("ファイルを閉じる(&C)"));
+    file->addSeparator();
+    tools_->AddItem(file, Q("ID_上書き保存"), Q("上書き保存(&S)"));
+    tools_->AddItem(file, Q("ID_名前を付けて保存"), Q("名前を付けて保存(&A)..."));
+    file->addSeparator();
+    QMenu* print = tools_->AddSubMenu(file, Q("ID_印刷"), Q("印刷(&P)..."));
+    tools_->AddItem(print, Q("ID_簡易印刷"), Q("簡易印刷(&Y)"));
+    tools_->AddItem(print, Q("ID_全項印刷"), Q("全項印刷(&Z)"));
+    file->addSeparator();
+    for (int n = 1; n <= 4; ++n) {
+        tools_->AddItem(file, Q("ID_最近使ったファイル%1").arg(n),
+                        Q("最近使ったファイル%1").arg(n));
+    }
+    file->addSeparator();
+    tools_->AddItem(file, Q("ID_タルヴォ－SI の終了"), Q("タルヴォ－SI の終了(&X)"));
+
+    QMenu* standard = tools_->AddMenu(bar, Q("ID_規格"), Q("規格(&T)"));
+    tools_->AddItem(standard, Q("ID_異形鉄筋の規格"), Q("異形鉄筋の規格(&I)..."));
+
+    QMenu* settings = tools_->AddMenu(bar, Q("ID_設定"), Q("設定(&S)"));
+    tools_->AddItem(settings, Q("ID_設計積雪深の設定"), Q("設計積雪深の設定(&Y)..."));
+    tools_->AddItem(settings, Q("ID_Mmax・Smax 算出式"), Q("Mmax・Smax 算出式(S)..."));
+    tools_->AddItem(settings, Q("ID_スターラップの設定"), Q("スターラップの設定(&R)..."));
+    tools_->AddItem(settings, Q("ID_主鉄筋本数の算出条件"), Q("主鉄筋本数の算出条件(M)..."));
+
+    QMenu* window = tools_->AddMenu(bar, Q("ID_ウィンドウ(W)"), Q("ウィンドウ(&W)"));
+    tools_->AddItem(window, Q("ID_アイコンの整列"), Q("アイコンの整列(&I)"));
+    window->addSeparator();
+    for (int n = 1; n <= 15; ++n) {
+        tools_->AddItem(window, Q("ID_アイコン%1").arg(n), Q("アイコン%1").arg(n));
+    }
+
+    QMenu* help = tools_->AddMenu(bar, Q("ID_ヘルプ"), Q("ヘルプ(&H)"));
+    tools_->AddItem(help, Q("ID_目次"), Q("目次(&C)"));
+    tools_->AddItem(help, Q("ID_キーワードで検索"), Q("キーワードで検索(&S)..."));
+    help->addSeparator();
+    tools_->AddItem(help, Q("ID_クオラのホームページへ"), Q("クオラのホームページへ(&G)"));
+    help->addSeparator();
+    tools_->AddItem(help, Q("ID_バージョン情報"), Q("バージョン情報(&A)..."));
+
+    QMenu* popup = tools_->AddPopup(Q("ID_ポップアップ印刷"), Q("ポップアップ印刷"));
+    tools_->AddItem(popup, Q("ID_簡易印刷"));
+    tools_->AddItem(popup, Q("ID_全項印刷"));
+
+    QToolBar* toolbar = addToolBar(Q("標準(Standard)"));
+    toolbar->setObjectName("標準(Standard)");
+    toolbar->setMovable(false);
+    tools_->AddButton(toolbar, Q("ID_新規作成"));
+    tools_->AddButton(toolbar, Q("ID_ファイルを開く"));
+    tools_->AddButton(toolbar, Q("ID_上書き保存"));
+    toolbar->addSeparator();
+    tools_->AddButton(toolbar, Q("ID_アイコンの整列"));
+    toolbar->addSeparator();
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    QStyle* s = style();
+    tools_->SetPicture(Q("ID_新規作成"), s->standardIcon(QStyle::SP_FileIcon));
+    tools_->SetPicture(Q("ID_ファイルを開く"), s->standardIcon(QStyle::SP_DialogOpenButton));
+    tools_->SetPicture(Q("ID_上書き保存"), s->standardIcon(QStyle::SP_DialogSaveButton));
+    tools_->SetPicture(Q("ID_アイコンの整列"), s->standardIcon(QStyle::SP_FileDialogListView));
+
+    // Tools that exist with a caption and have no command.
+    tools_->AddTool(Q("ID_検討開始"), Q("検討開始(&S)"));
+    tools_->AddTool(Q("ID_結果画面"), Q("結果画面(&A)"));
+    tools_->AddTool(Q("ID_初期画面"), Q("初期画面(&I)"));
+    tools_->AddTool(Q("ID_前画面へ"), Q("前画面へ(&B)"));
+    tools_->AddTool(Q("ID_次画面へ"), Q("次画面へ(&N)"));
+
+    // The settings dialogs come with their own windows; until one is given
+    // (SetDialogCommand) its tool cannot be chosen.
+    for (const char* id : kSettingsTools) tools_->SetEnabled(Q(id), false);
+}
+
+void MainFrame::SetToolEnabled(const std::string& id, bool enabled) {
+    tools_->SetEnabled(id, enabled);
+}
+void MainFrame::SetToolVisible(const std::string& id, bool visible) {
+    tools_->SetVisible(id, visible);
+}
+void MainFrame::SetToolCaption(const std::string& id, const std::string& caption) {
+    tools_->SetCaption(id, caption);
+}
+
+void MainFrame::ShowRecentTools() {
+    const int n = RecentEntries();
+    for (int i = 1; i <= 4; ++i) {
+        const std::string id = "ID_最近使ったファイル" + std::to_string(i);
+        if (i <= n) {
+            tools_->SetCaption(id, RecentCaption(i, RecentFile[i]));
+            tools_->SetVisible(id, true);
+        } else {
+            tools_->SetVisible(id, false);
+        }
+    }
+}
+
+void MainFrame::SetDialogCommand(const std::string& id, std::function<void()> showModal) {
+    dialogs_[id] = std::move(showModal);
+    tools_->SetEnabled(id, static_cast<bool>(dialogs_[id]));
+}
+
+void MainFrame::SetPrintCommand(std::function<void(int)> printResult) {
+    printResult_ = std::move(printResult);
+}
+
+void MainFrame::SetEndProcess(std::function<void()> endProcess) {
+    endProcess_ = std::move(endProcess);
+}
+
+// ---- Caption ----
+
+void MainFrame::SetCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+std::string MainFrame::Caption() const {
+    return windowTitle().toStdString();
+}
+
+// ---- The dispatch ----
+
+void MainFrame::ToolClick(const QString& qid) {
+    const std::string id = qid.toStdString();
+    if (id == "ID_新規作成") {
+        NewDesign();
+    } else if (id == "ID_ファイルを開く") {
+        OpenDesign();
+    } else if (id == "ID_ファイルを閉じる") {
+        CloseCommand();
+    } else if (id == "ID_上書き保存") {
+        SaveDesign();
+    } else if (id == "ID_名前を付けて保存") {
+        SaveDesignAs();
+    } else if (id == "ID_簡易印刷" || id == "ID_全項印刷") {
+        Hourglass busy;
+        tools_->SetEnabled(Q("ID_印刷"), false);
+        if (printResult_) printResult_(id == "ID_簡易印刷" ? 0 : 1);
+        tools_->SetEnabled(Q("ID_印刷"), true);
+    } else if (id == "ID_タルヴォ－SI の終了") {
+        close();
+    } else if (dialogs_.count(id) != 0 ||
+               std::find(std::begin(kSettingsTools), std::end(kSettingsTools), id) !=
+                   std::end(kSettingsTools)) {
+        auto it = dialogs_.find(id);
+        if (it != dialogs_.end() && it->second) it->second();
+    } else if (id == "ID_アイコンの整列") {
+        Hourglass busy;
+        tools_->SetEnabled(Q("ID_アイコンの整列"), false);
+        steps_->RebuildChain();
+        tools_->SetEnabled(Q("ID_アイコンの整列"), true);
+    } else if (id == "ID_目次") {
+        ShowHelpContents(HelpPath);
+    } else if (id == "ID_キーワードで検索") {
+        ShowHelpKeywordSearch(HelpPath);
+    } else if (id == "ID_クオラのホームページへ") {
+        if (MsgBox("クオラのホームページにアクセスしますか？", MsgButtons::YesNo,
+                   MsgIcon::Question) == MsgResult::Yes) {
+            OpenWebPage(kMakerAddress);
+        }
+    } else if (id == "ID_バージョン情報") {
+        ShowVersionDialog();
+    } else if (qid.startsWith(Q("ID_アイコン"))) {
+        steps_->ShowStep(static_cast<int>(NumVal(qid.mid(7).toStdString())));
+    } else if (qid.startsWith(Q("ID_最近使ったファイル"))) {
+        OpenRecentFile(static_cast<int>(NumVal(qid.mid(12).toStdString())));
+    }
+    // Any other tool has no command.
+}
+
+void MainFrame::ShowVersionDialog() {
+    QDialog dlg(this);
+    dlg.setObjectName("FVersion");
+    dlg.setWindowTitle(Q("バージョン情報"));
+    auto* box = new QVBoxLayout(&dlg);
+    auto* top = new QHBoxLayout;
+    auto* icon = new QLabel(&dlg);
+    icon->setPixmap(windowIcon().isNull()
+                        ? style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32)
+                        : windowIcon().pixmap(32, 32));
+    top->addWidget(icon);
+    auto* text = new QVBoxLayout;
+    auto* title = new QLabel(Q("タルヴォ－ＳＩ"), &dlg);
+    QFont f = title->font();
+    f.setPointSizeF(f.pointSizeF() * 1.5);
+    f.setBold(true);
+    title->setFont(f);
+    text->addWidget(title);
+    text->addWidget(new QLabel(Q("Talvo-SI  Version 1.07"), &dlg));
+    top->addLayout(text);
+    box->addLayout(top);
+    auto* notice =
+        new QLabel(Q("このプログラムは著作権法により保護されています。\n"
+                     "このプログラムの全部または一部を無断で複製、配布することを禁じます。"),
+                   &dlg);
+    box->addWidget(notice);
+    auto* ok = new QPushButton(Q("OK"), &dlg);
+    ok->setObjectName("Command3D1");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
+    box->addWidget(ok, 0, Qt::AlignRight);
+    dlg.exec();
+}
+
+// ---- Child windows ----
+
+void MainFrame::PlaceStepWindow(QWidget* window, int widthTwips, int heightTwips) {
+    QWidget* target = SubWindowOf(window);
+    SetTwipsGeometry(target ? target : window, StepLeft, StepTop, widthTwips, heightTwips);
+}
+
+void MainFrame::ShowSelectStep() {
+    if (!select_) {
+        // Loaded afresh each time it is shown, so every showing runs its load.
+        auto* w = new N0select;
+        auto* sub = new QMdiSubWindow;
+        sub->setWidget(w);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        mdi_->addSubWindow(sub);
+        select_ = w;
+        selectSub_ = sub;
+        w->Load();
+    }
+    selectSub_->showNormal();
+    selectSub_->show();
+    mdi_->setActiveSubWindow(selectSub_);
+}
+
+void MainFrame::UnloadSelectStep() {
+    if (!selectSub_) return;
+    QMdiSubWindow* sub = selectSub_;
+    select_ = nullptr;
+    selectSub_ = nullptr;
+    // The unload may come from one of the window's own handlers: the window
+    // goes from the screen now and is deleted once that handler has returned.
+    sub->hide();
+    mdi_->removeSubWindow(sub);
+    sub->deleteLater();
+}
+
+void MainFrame::CloseStepChain() {
+    steps_->CloseSteps();
+}
+
+void MainFrame::ResetStepPosition() {
+    StepLeft = 0;
+    StepTop = 0;
+}
+
+FileChoice MainFrame::RunFileDialog(int action) {
+    CMDialog1.FileName = "";
+    CMDialog1.DefaultExt = kDesignExt;
+    CMDialog1.Filter = kDesignFilter;
+    CMDialog1.FilterIndex = 1;
+    // Hidden read-only box and no question before replacing a file: a save
+    // over an existing design replaces it, as the engineers know it to.
+    CMDialog1.Flags = CommonDialog::kHideReadOnly;
+    CMDialog1.CancelError = true;
+    CMDialog1.SetAction(action);
+    if (CMDialog1.Cancelled() || CMDialog1.FileName.empty()) return {};
+    return FileChoice{true, CMDialog1.FileName};
+}
+
+// ---- Load, close request and unload ----
+
+void MainFrame::LoadSetup() {
+    SetTwipsGeometry(this, WinLeft, WinTop, WinWidth, WinHeight);
+    for (const char* id :
+         {"ID_ファイルを閉じる", "ID_上書き保存", "ID_名前を付けて保存", "ID_アイコンの整列"}) {
+        tools_->SetEnabled(Q(id), false);
+    }
+    ClickPending = 0;
+    RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = 0;
+    InitDesignData();
+    StandardTab = 0;
+    ResetStepPosition();
+    TargetFile.clear();
+    CurrentFile = kUntitled;
+    SetCaption(PlainCaption(CurrentFile));
+    ShowSelectStep();
+    DataChanged = 0;
+    for (int i = 1; i <= 15; ++i) tools_->SetVisible(StepIconId(i), false);
+    ShowRecentTools();
+}
+
+void MainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!placed_) {
+        // The frame's size is known once the window is shown: place it again
+        // so that the outer rectangle is the stored one.
+        placed_ = true;
+        SetTwipsGeometry(this, WinLeft, WinTop, WinWidth, WinHeight);
+    }
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    if (!ConfirmSave()) {
+        event->ignore();
+        return;
+    }
+    CloseDesign();
+    Unload();
+    event->accept();
+}
+
+void MainFrame::Unload() {
+    unloaded_ = true;
+    if (isMinimized()) {
+        StoreWindowRect(CentredRect(9600, 6100, ScreenWidthTwips(), ScreenHeightTwips()));
+    } else {
+        const TwipsBox box = GetTwipsGeometry(this);
+        StoreWindowRect(TwipsRect{box.left, box.top, box.width, box.height});
+    }
+    std::string error;
+    if (!SaveSettings(IniPath, &error)) {
+        // Reported once; the program ends all the same.
+        MsgBox(IniPath + " に設定を保存できません。" + (error.empty() ? "" : "\r" + error),
+               MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    if (endProcess_) endProcess_();
+}
+
+}  // namespace talvo

@@ -1,0 +1,291 @@
+#include "shell/windows/StepForm.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QPainter>
+#include <QPixmap>
+
+#include "platform/desktop.h"
+#include "shell/globals.h"
+#include "shell/stepchain.h"
+#include "shell/windows/StepManager.h"
+
+namespace talvo {
+
+namespace {
+
+// The picture of a step that has none of its own: a small frame lattice.
+QIcon LatticePicture() {
+    QPixmap pm(16, 16);
+    pm.fill(QColor(236, 244, 228));
+    QPainter p(&pm);
+    p.setPen(QPen(QColor(60, 110, 40), 2));
+    for (int v : {2, 8, 14}) {
+        p.drawLine(v, 1, v, 15);
+        p.drawLine(1, v, 15, v);
+    }
+    p.end();
+    return QIcon(pm);
+}
+
+// Geometry of a control inside its parent, given in twips.
+void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(TwipsToPixels(left, top, width, height));
+}
+
+}  // namespace
+
+StepForm::StepForm(const QString& className, unsigned navButtons, QWidget* parent)
+    : QWidget(parent), className_(className), entries_(new EntryGroup(this)) {
+    setObjectName(className);
+    setFocusPolicy(Qt::NoFocus);
+    setMinimumSize(1, 1);
+
+    ImgIco = new QLabel(this);
+    ImgIco->setObjectName(QStringLiteral("ImgIco"));
+    PlaceTwips(ImgIco, 0, 0, 240, 240);
+    ImgIco->hide();
+
+    NavBar = new QFrame(this);
+    NavBar->setObjectName(QStringLiteral("NavBar"));
+    NavBar->setFrameShape(QFrame::StyledPanel);
+    NavBar->setFrameShadow(QFrame::Sunken);
+    PlaceTwips(NavBar, 240, 4200, 8835, 650);
+    if (navButtons & kNavBegin)
+        cmdBegin = MakeButton(QStringLiteral("cmdBegin"), QStringLiteral("初期画面(&I)"), 60, 1695);
+    if (navButtons & kNavBack)
+        cmdBack = MakeButton(QStringLiteral("cmdBack"), QStringLiteral("前画面へ(&B)"), 1800, 1695);
+    if (navButtons & kNavIndicate)
+        cmdIndicate =
+            MakeButton(QStringLiteral("cmdIndicate"), QStringLiteral("再表示(&R)"), 3660, 1515);
+    if (navButtons & kNavNext)
+        cmdNext = MakeButton(QStringLiteral("cmdNext"), QStringLiteral("次画面へ(&N)"), 5340, 1695);
+    if (navButtons & kNavResult)
+        cmdResult =
+            MakeButton(QStringLiteral("cmdResult"), QStringLiteral("結果画面(&A)"), 7080, 1695);
+    if (cmdBegin)
+        connect(cmdBegin, &QPushButton::clicked, this, [this] {
+            if (!unloading_) BeginClicked();
+        });
+    if (cmdBack)
+        connect(cmdBack, &QPushButton::clicked, this, [this] {
+            if (!unloading_) BackClicked();
+        });
+    if (cmdIndicate)
+        connect(cmdIndicate, &QPushButton::clicked, this, [this] {
+            if (!unloading_) IndicateClicked();
+        });
+    if (cmdNext)
+        connect(cmdNext, &QPushButton::clicked, this, [this] {
+            if (!unloading_) NextClicked();
+        });
+    if (cmdResult)
+        connect(cmdResult, &QPushButton::clicked, this, [this] {
+            if (!unloading_) ResultClicked();
+        });
+
+    SetPicture(LatticePicture());
+    std::string sink = FocusSinkOf(className.toStdString());
+    if (!sink.empty()) UseFocusSink(QString::fromStdString(sink));
+    entries_->SetBringToFront([this] { BringToFront(); });
+}
+
+StepForm::~StepForm() = default;
+
+QPushButton* StepForm::MakeButton(const QString& name, const QString& caption, int left,
+                                  int width) {
+    auto* b = new QPushButton(caption, NavBar);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::StrongFocus);
+    PlaceTwips(b, left, 180, width, 375);
+    return b;
+}
+
+void StepForm::SetPicture(const QIcon& picture) {
+    picture_ = picture;
+    ImgIco->setPixmap(picture.pixmap(16, 16));
+}
+
+void StepForm::UseFocusSink(const QString& name, int topTwips) {
+    if (!FocusSink) {
+        FocusSink = new QLineEdit(this);
+        FocusSink->setFocusPolicy(Qt::StrongFocus);
+        FocusSink->installEventFilter(this);
+        sinkObject_ = FocusSink;
+        QPushButton* last = cmdResult     ? cmdResult
+                            : cmdNext     ? cmdNext
+                            : cmdIndicate ? cmdIndicate
+                            : cmdBack     ? cmdBack
+                                          : cmdBegin;
+        if (last) QWidget::setTabOrder(last, FocusSink);
+    }
+    FocusSink->setObjectName(name);
+    // Below the inner area of the window: never seen, but able to take the focus.
+    PlaceTwips(FocusSink, 240, topTwips, 255, 285);
+}
+
+void StepForm::Load(QMdiSubWindow* sub) {
+    if (sub_ || !sub) return;
+    sub_ = sub;
+    subObject_ = sub;
+    RemoveCaptionIcon(this);
+    SetTwipsGeometry(sub, StepLeft, StepTop, kWidthTwips, kHeightTwips);
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates o, Qt::WindowStates n) { OnSubWindowStateChanged(o, n); });
+    sub->installEventFilter(this);
+    OnLoad();
+}
+
+QString StepForm::Caption() const {
+    return windowTitle();
+}
+
+void StepForm::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+    if (sub_) sub_->setWindowTitle(caption);
+}
+
+WindowState StepForm::State() const {
+    return GetWindowState(this);
+}
+
+void StepForm::SetState(WindowState state) {
+    if (sub_) SetWindowState(sub_, state);
+}
+
+void StepForm::BringToFront() {
+    if (sub_ && sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
+}
+
+void StepForm::SetNavEnabled(bool on) {
+    EnableNavButtons(this, on);
+}
+
+void StepForm::HandleActivate() {
+    if (unloading_ || inActivate_) return;
+    inActivate_ = true;
+    StepManager* m = StepManager::Instance();
+    CurStep = m ? m->StepIndexOf(this) : -1;
+    SetNavEnabled(true);
+    OnActivate();
+    if (m && !unloading_) m->StepHook(CurStep);
+    inActivate_ = false;
+}
+
+void StepForm::HandleDeactivate() {
+    if (unloading_) return;
+    SetNavEnabled(false);
+    OnDeactivate();
+}
+
+void StepForm::HandleResize() {
+    if (unloading_ || inResize_) return;
+    inResize_ = true;
+    StepManager* m = StepManager::Instance();
+    CurStep = m ? m->StepIndexOf(this) : -1;
+    if (m) m->SetStepCaption(this, CurStep);
+    if (State() == WindowState::Minimized) {
+        SetNavEnabled(false);
+        OnResized(true);
+    } else {
+        if (StepsReady == 1) QCoreApplication::processEvents();
+        if (!unloading_) {
+            SetNavEnabled(true);
+            OnResized(false);
+        }
+    }
+    inResize_ = false;
+}
+
+void StepForm::OnSubWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState) {
+    if (unloading_) return;
+    constexpr Qt::WindowStates kSizeStates = Qt::WindowMinimized | Qt::WindowMaximized;
+    if ((oldState ^ newState) & kSizeStates) HandleResize();
+    const bool wasActive = oldState & Qt::WindowActive;
+    const bool isActive = newState & Qt::WindowActive;
+    if (!wasActive && isActive) HandleActivate();
+    if (wasActive && !isActive) HandleDeactivate();
+}
+
+void StepForm::StartScreenAction() {
+    StepMode = 2;
+    StepManager* m = StepManager::Instance();
+    if (m && m->Host()) m->Host()->ShowSelectStep();
+}
+
+void StepForm::BeginClicked() {
+    entries_->RunDeferred([this] { StartScreenAction(); }, cmdBegin);
+}
+
+void StepForm::BackClicked() {
+    if (StepManager* m = StepManager::Instance()) m->ShowStep(CurStep - 1);
+}
+
+void StepForm::NextClicked() {
+    if (StepManager* m = StepManager::Instance()) m->ShowStep(CurStep + 1);
+}
+
+void StepForm::ResultClicked() {
+    if (StepManager* m = StepManager::Instance()) m->ShowResults(this);
+}
+
+void StepForm::IndicateClicked() {
+    // Taking the focus makes the box being edited check and store its value.
+    cmdIndicate->setFocus(Qt::OtherFocusReason);
+}
+
+void StepForm::SinkGotFocus() {
+    // Deferred actions run from their buttons; a flag left by anything else
+    // must not start an action here.
+    ClickPending = 0;
+    QWidget* target = tabWrapTarget_;
+    if (!target) {
+        std::string name = TabWrapTargetOf(className_.toStdString());
+        if (!name.empty()) target = findChild<QWidget*>(QString::fromStdString(name));
+    }
+    if (target && target->isEnabled() && target->isVisible()) target->setFocus(Qt::TabFocusReason);
+}
+
+bool StepForm::eventFilter(QObject* watched, QEvent* event) {
+    // Only the event type is looked at first: the watched objects also send
+    // events while they are being destroyed.
+    if (event->type() == QEvent::FocusIn && watched == sinkObject_ && !unloading_ &&
+        !EntryGroup::Checking()) {
+        auto* fe = static_cast<QFocusEvent*>(event);
+        if (fe->reason() != Qt::ActiveWindowFocusReason && fe->reason() != Qt::PopupFocusReason)
+            SinkGotFocus();
+    } else if (event->type() == QEvent::Resize && watched == subObject_ && !unloading_) {
+        HandleResize();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void StepForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && !HelpPath.empty()) {
+        ShowHelpContents(HelpPath);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void StepForm::closeEvent(QCloseEvent* event) {
+    // A step window leaves only with its chain; the close box does not tear
+    // it out of the chain.
+    if (unloading_)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void EnableNavButtons(StepForm* frm, bool value) {
+    if (!frm) return;
+    for (QPushButton* b :
+         {frm->cmdBegin, frm->cmdBack, frm->cmdIndicate, frm->cmdNext, frm->cmdResult})
+        if (b) b->setEnabled(value);
+}
+
+}  // namespace talvo

@@ -1,0 +1,250 @@
+#include "shell/windows/StepManager.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "platform/toolbarmenu.h"
+#include "shell/design.h"
+#include "shell/filecommands.h"
+#include "shell/globals.h"
+
+namespace talvo {
+
+namespace {
+
+StepManager* g_manager = nullptr;
+
+std::map<std::string, StepFactory>& Registry() {
+    static std::map<std::string, StepFactory> registry;
+    return registry;
+}
+
+// The results window until its own code registers: it has no next and no
+// results button, and its back button first disables the print tool.
+class PlainResultsForm : public StepForm {
+public:
+    PlainResultsForm() : StepForm(QString::fromUtf8(kResultsWindow), kNavResults) {}
+
+protected:
+    void BackClicked() override {
+        StepManager* m = StepManager::Instance();
+        if (m && m->Host() && m->Host()->Tools())
+            m->Host()->Tools()->SetEnabled(QStringLiteral("ID_印刷"), false);
+        StepForm::BackClicked();
+    }
+};
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+void RegisterStepWindow(const std::string& className, StepFactory factory) {
+    Registry()[className] = std::move(factory);
+}
+
+StepForm* CreateStepWindow(const std::string& className) {
+    auto it = Registry().find(className);
+    if (it != Registry().end() && it->second)
+        if (StepForm* frm = it->second()) return frm;
+    if (className == kResultsWindow) return new PlainResultsForm;
+    return new StepForm(Q(className));
+}
+
+// ---- ColForm ----
+
+void ColForm::Add(StepForm* frm, long key) {
+    if (key < 0 || key > Count())
+        items_.emplace_back(frm);
+    else
+        items_.insert(items_.begin() + std::max(0L, key - 1), QPointer<StepForm>(frm));
+}
+
+StepForm* ColForm::Item(long key) const {
+    if (key < 1 || key > Count()) return nullptr;
+    return items_[static_cast<std::size_t>(key - 1)];
+}
+
+void ColForm::Remove(long key) {
+    if (key < 1 || key > Count()) return;
+    items_.erase(items_.begin() + (key - 1));
+}
+
+// ---- StepManager ----
+
+StepManager::StepManager(MainWindowHost* host, QObject* parent) : QObject(parent), host_(host) {
+    g_manager = this;
+}
+
+StepManager::~StepManager() {
+    // The main window is going: the windows go with it, without touching it.
+    for (auto& [name, frm] : loaded_) {
+        if (!frm) continue;
+        frm->MarkUnloading();
+        if (QMdiSubWindow* sub = frm->SubWindow())
+            sub->deleteLater();
+        else
+            frm->deleteLater();
+    }
+    loaded_.clear();
+    if (g_manager == this) g_manager = nullptr;
+}
+
+StepManager* StepManager::Instance() {
+    return g_manager;
+}
+
+void StepManager::SetStepNames() {
+    StepNamesFor(Design.WorkType, Design.PtDirect, names_);
+}
+
+void StepManager::MakeStepForms() {
+    forms_ = std::make_unique<ColForm>();
+    for (const std::string& name : StepChain(Design.WorkType, Design.PtDirect)) {
+        QPointer<StepForm>& frm = loaded_[name];
+        if (!frm) frm = CreateStepWindow(name);
+        forms_->Add(frm, -1);
+    }
+}
+
+void StepManager::LoadWindow(StepForm* frm) {
+    if (!frm || frm->IsLoaded() || !host_ || !host_->MdiArea()) return;
+    QMdiSubWindow* sub = host_->MdiArea()->addSubWindow(frm);
+    frm->Load(sub);
+}
+
+void StepManager::OpenSteps() {
+    StepsReady = 0;
+    if (host_) host_->SetMainCaption(ChainCaption(Design.WorkType, CurrentFile));
+    ToolbarMenu* tools = host_ ? host_->Tools() : nullptr;
+    const long n = forms_ ? forms_->Count() : 0;
+    for (long i = 1; i <= n; ++i) {
+        StepForm* frm = forms_->Item(i);
+        if (!frm) continue;
+        LoadWindow(frm);
+        if (frm->SubWindow()) frm->SubWindow()->show();
+        if (i <= names_.Count()) {
+            frm->SetCaption(Q(names_.ShortName[i]));
+            frm->SetHelpContextID(names_.HelpId[i]);
+        }
+        if (tools) tools->SetVisible(Q(StepIconId(static_cast<int>(i))), true);
+    }
+    SetStepIcons();
+    StepsReady = 1;
+}
+
+void StepManager::SetStepIcons() {
+    ToolbarMenu* tools = host_ ? host_->Tools() : nullptr;
+    if (!tools) return;
+    // Names and chain are built together; a table left over from another
+    // chain is never shown past the windows there are.
+    const long n = std::min<long>(names_.Count(), forms_ ? forms_->Count() : 0);
+    for (long i = 1; i <= n; ++i) {
+        const QString id = Q(StepIconId(static_cast<int>(i)));
+        tools->SetVisible(id, true);
+        tools->SetCaption(id, Q(StepIconCaption(static_cast<int>(i), names_.IconName[i])));
+        if (StepForm* frm = forms_->Item(i)) tools->SetPicture(id, frm->Picture());
+    }
+}
+
+void StepManager::UnloadWindow(StepForm* frm) {
+    if (!frm) return;
+    frm->MarkUnloading();
+    for (auto it = loaded_.begin(); it != loaded_.end();) {
+        if (it->second == frm)
+            it = loaded_.erase(it);
+        else
+            ++it;
+    }
+    if (QMdiSubWindow* sub = frm->SubWindow()) {
+        sub->hide();
+        if (QMdiArea* area = sub->mdiArea()) area->removeSubWindow(sub);
+        sub->deleteLater();
+    } else {
+        frm->deleteLater();
+    }
+}
+
+void StepManager::CloseSteps() {
+    if (!forms_) return;
+    ToolbarMenu* tools = host_ ? host_->Tools() : nullptr;
+    const long n = forms_->Count();
+    // No window of the chain runs its handlers while the others go.
+    for (long i = 1; i <= n; ++i)
+        if (StepForm* frm = forms_->Item(i)) frm->MarkUnloading();
+    for (long i = 1; i <= n; ++i) {
+        const QString id = Q(StepIconId(static_cast<int>(i)));
+        if (tools) {
+            tools->SetVisible(id, false);
+            tools->SetPicture(id, QIcon());
+        }
+        UnloadWindow(forms_->Item(i));
+    }
+    if (host_) host_->SetMainCaption(PlainCaption(CurrentFile));
+    forms_.reset();
+}
+
+std::int16_t StepManager::StepIndexOf(const QWidget* frm) {
+    QCoreApplication::processEvents();
+    if (!frm || !forms_) return -1;
+    for (long i = 1; i <= forms_->Count(); ++i) {
+        StepForm* f = forms_->Item(i);
+        if (f && (f == frm || f->SubWindow() == frm)) return static_cast<std::int16_t>(i);
+    }
+    return -1;
+}
+
+void StepManager::ShowStep(int n) {
+    if (!forms_ || n < 1 || n > forms_->Count()) return;
+    for (long i = 1; i <= forms_->Count(); ++i) {
+        StepForm* f = forms_->Item(i);
+        if (f && f->IsLoaded() && f->State() == WindowState::Normal)
+            f->SetState(WindowState::Minimized);
+    }
+    QCoreApplication::processEvents();
+    if (!forms_ || n > forms_->Count()) return;
+    StepForm* target = forms_->Item(n);
+    if (!target || !target->IsLoaded()) return;
+    target->SetState(WindowState::Normal);
+    target->BringToFront();
+}
+
+void StepManager::SetStepCaption(StepForm* frm, int index) {
+    if (!frm || index < 1 || index > names_.Count()) return;
+    const std::string& name =
+        frm->State() == WindowState::Normal ? names_.FullName[index] : names_.ShortName[index];
+    frm->SetCaption(Q(name));
+}
+
+void StepManager::StepHook(int /*step*/) {}
+
+StepForm* StepManager::ResultsWindow() const {
+    if (!forms_ || forms_->Count() == 0) return nullptr;
+    StepForm* last = forms_->Item(forms_->Count());
+    return last && last->ClassName() == QString::fromUtf8(kResultsWindow) ? last : nullptr;
+}
+
+void StepManager::ShowResults(StepForm* from) {
+    if (from) from->SetState(WindowState::Minimized);
+    StepForm* results = ResultsWindow();
+    if (!results || !results->IsLoaded()) return;
+    results->BringToFront();
+    results->SetState(WindowState::Normal);
+}
+
+void StepManager::RebuildChain() {
+    const int n = CurStep;
+    // Loading the windows again is no edit of the design.
+    const std::int16_t changed = DataChanged;
+    StepMode = 2;
+    CloseSteps();
+    StepMode = 1;
+    SetStepNames();
+    MakeStepForms();
+    OpenSteps();
+    ShowStep(n);
+    DataChanged = changed;
+}
+
+}  // namespace talvo

@@ -1,0 +1,216 @@
+#include "steps/windows/N0select.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "shell/codec.h"
+#include "shell/design.h"
+#include "shell/globals.h"
+#include "shell/message.h"
+#include "shell/windows/MainWindow.h"
+#include "shell/windows/StepManager.h"
+
+namespace talvo {
+
+namespace {
+
+const char* const kOptionCaptions[5] = {"のり肩からの崩壊(くさび形)", "のり中間からの崩壊(円弧形)",
+                                        "緑化基礎工(横枠のみ検討)", "ロックボルト工併用",
+                                        "グラウンドアンカー工併用"};
+const char* const kGenbaLabels[3] = {"地区名", "測線名", "備 考"};
+
+std::string* GenbaField(int i) {
+    switch (i) {
+        case 0:
+            return &Design.DistrictName;
+        case 1:
+            return &Design.LineName;
+        default:
+            return &Design.Remarks;
+    }
+}
+
+// Print rows and bar sizes start again whenever the chain changes shape.
+void ResetResultChoices() {
+    Design.KekkaPrintRow = {0, 0};
+    for (int i = 0; i < 12; ++i) Design.KekkaBar[i] = static_cast<std::int16_t>(i % 6);
+}
+
+}  // namespace
+
+N0select::N0select(QWidget* parent) : QWidget(parent) {
+    setWindowTitle("のり枠工の選択");
+    entries_ = new EntryGroup(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* title = new QLabel("のり枠工の選択", this);
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    title->setFont(big);
+    outer->addWidget(title);
+
+    auto* names = new QGridLayout;
+    for (int i = 0; i < 3; ++i) {
+        names->addWidget(new QLabel(kGenbaLabels[i], this), i, 0);
+        txtGenba[i] = new QLineEdit(this);
+        txtGenba[i]->setObjectName(QString("txtGenba%1").arg(i));
+        names->addWidget(txtGenba[i], i, 1);
+        NameBox rule;
+        rule.maxBytes = kNameBytes;
+        rule.message = "文字数は半角で７０文字までです。";
+        rule.field = GenbaField(i);
+        rule.refocusOnCut = false;
+        rule.anyChangeRaisesDataChanged = true;
+        entries_->AddName(txtGenba[i], rule);
+    }
+    outer->addLayout(names);
+
+    auto* types = new QHBoxLayout;
+    auto* frameOnly = new QGroupBox("のり枠工のみ", this);
+    auto* combined = new QGroupBox("併用工", this);
+    auto* frameOnlyBox = new QVBoxLayout(frameOnly);
+    auto* combinedBox = new QVBoxLayout(combined);
+    for (int k = 0; k < 5; ++k) {
+        Option3D1[k] = new QRadioButton(kOptionCaptions[k], k < 3 ? frameOnly : combined);
+        Option3D1[k]->setObjectName(QString("Option3D1_%1").arg(k));
+        (k < 3 ? frameOnlyBox : combinedBox)->addWidget(Option3D1[k]);
+        connect(Option3D1[k], &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on) OptionClick(k);
+        });
+    }
+    chkLoadInput = new QCheckBox("設計荷重Ｐtを直接入力", combined);
+    combinedBox->addWidget(chkLoadInput);
+    connect(chkLoadInput, &QCheckBox::toggled, this, &N0select::LoadInputClick);
+    types->addWidget(frameOnly);
+    types->addWidget(combined);
+    outer->addLayout(types);
+
+    auto* buttons = new QHBoxLayout;
+    cmdStart = new QPushButton("検討開始(&N)", this);
+    cmdResult = new QPushButton("結果画面(&A)", this);
+    buttons->addStretch();
+    buttons->addWidget(cmdStart);
+    buttons->addWidget(cmdResult);
+    outer->addLayout(buttons);
+    connect(cmdStart, &QPushButton::clicked, this, [this] { ButtonClick(false); });
+    connect(cmdResult, &QPushButton::clicked, this, [this] { ButtonClick(true); });
+
+    // The sinks are children outside every layout, placed below the window's
+    // visible area: focusable, never seen.
+    Text4 = new QLineEdit(this);
+    Text5 = new QLineEdit(this);
+    for (QLineEdit* sink : {Text4, Text5}) {
+        sink->setGeometry(0, 4000, 10, 10);
+        sink->installEventFilter(this);
+    }
+
+    QWidget* order[] = {txtGenba[0],  txtGenba[1],  txtGenba[2],  Option3D1[0], Option3D1[1],
+                        Option3D1[2], Option3D1[3], Option3D1[4], chkLoadInput, cmdStart,
+                        cmdResult,    Text4,        Text5};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void N0select::Load() {
+    MainFrame* main = MainFrame::Instance();
+    if (StepMode == 2 && main) main->CloseStepChain();
+    StepMode = 0;
+    if (main) {
+        main->PlaceStepWindow(this, 9435, 5350);
+        main->SetToolEnabled("ID_ファイルを閉じる", true);
+        main->SetToolEnabled("ID_上書き保存", true);
+        main->SetToolEnabled("ID_名前を付けて保存", true);
+        main->SetToolEnabled("ID_アイコンの整列", false);
+    }
+    loading_ = true;
+    const int type = Design.WorkType >= 0 && Design.WorkType <= 4 ? Design.WorkType : 0;
+    if (Option3D1[type]->isChecked()) {
+        OptionClick(type);
+    } else {
+        Option3D1[type]->setChecked(true);
+    }
+    chkLoadInput->setChecked(Design.PtDirect != 0);
+    loading_ = false;
+    txtGenba[0]->setText(QString::fromStdString(Design.DistrictName));
+    txtGenba[1]->setText(QString::fromStdString(Design.LineName));
+    txtGenba[2]->setText(QString::fromStdString(Design.Remarks));
+}
+
+void N0select::OptionClick(int k) {
+    if (k != Design.WorkType) {
+        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = 1;
+        ResetResultChoices();
+        // Another work type is a change of the design; the load choosing the
+        // stored type, or the first type of a new design, is not.
+        if (!loading_) DataChanged = 1;
+    }
+    chkLoadInput->setEnabled(k == 3 || k == 4);
+    Design.WorkType = static_cast<std::int16_t>(k);
+}
+
+void N0select::LoadInputClick(bool checked) {
+    const std::int16_t value = checked ? 1 : 0;
+    if (value == Design.PtDirect) return;
+    Design.PtDirect = value;
+    DataChanged = 1;
+    RecalcLoad = 1;
+    ResetResultChoices();
+}
+
+bool N0select::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && (watched == Text4 || watched == Text5)) {
+        // The buttons run their actions themselves; a sink reached with the
+        // Tab key (or with a flag left by anything else) starts nothing and
+        // sends the focus round to the first site name.
+        ClickPending = 0;
+        txtGenba[0]->setFocus(Qt::TabFocusReason);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void N0select::ButtonClick(bool results) {
+    ClickPending = 1;
+    RecalcResult = 1;
+    // The site name being edited is checked and stored before the chain is
+    // built (its rule cuts an over-long name and never refuses). The action
+    // runs here rather than when a sink gets the focus, so it does not hang
+    // on the toolkit delivering that focus.
+    if (!entries_->RunDeferred([this, results] { OpenChain(results); })) ClickPending = 0;
+}
+
+void N0select::OpenChain(bool results) {
+    if (ClickPending != 1) return;
+    MainFrame* main = MainFrame::Instance();
+    std::optional<MainFrame::Hourglass> busy;
+    if (!results) busy.emplace();
+    Design.KekkaTab = (Design.WorkType == 2 || Design.SameSection != 0) ? 1 : 0;
+    StepMode = 1;
+    const std::int16_t kept = DataChanged;
+    if (main) main->UnloadSelectStep();
+    if (StepManager* steps = StepManager::Instance()) {
+        steps->SetStepNames();
+        steps->MakeStepForms();
+        steps->OpenSteps();
+        StepsReady = 0;
+        if (results) {
+            if (StepForm* last = steps->ResultsWindow()) last->SetState(WindowState::Normal);
+        } else if (StepForm* first = steps->Step(1)) {
+            first->SetState(WindowState::Normal);
+            first->BringToFront();
+        }
+        StepsReady = 1;
+    }
+    DataChanged = kept;
+    if (main) main->SetToolEnabled("ID_アイコンの整列", true);
+    busy.reset();
+    ClickPending = 0;
+}
+
+}  // namespace talvo

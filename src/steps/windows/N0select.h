@@ -1,0 +1,53 @@
+// N0select: the work-type selection step, the start screen of every design.
+// The engineer chooses the work type, whether the design load Pt is entered
+// directly, and types three site names; "検討開始" opens the step chain of
+// the type at its first step, "結果画面" at the results window.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "shell/windows/EntryBoxes.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace talvo {
+
+class N0select : public QWidget {
+    Q_OBJECT
+public:
+    explicit N0select(QWidget* parent = nullptr);
+
+    // The load: closes a chain being left, takes position and size, enables
+    // the file tools and fills the controls from the record.
+    void Load();
+
+    std::array<QLineEdit*, 3> txtGenba{};
+    std::array<QRadioButton*, 5> Option3D1{};
+    QCheckBox* chkLoadInput = nullptr;
+    QPushButton* cmdStart = nullptr;
+    QPushButton* cmdResult = nullptr;
+    // Focus sinks below the visible area: reached only with the Tab key.
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+
+    // The site names' length rule, in code-page-932 bytes.
+    static constexpr std::size_t kNameBytes = 70;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OptionClick(int k);
+    void LoadInputClick(bool checked);
+    void ButtonClick(bool results);
+    void OpenChain(bool results);
+
+    EntryGroup* entries_ = nullptr;
+    bool loading_ = false;
+};
+
+}  // namespace talvo

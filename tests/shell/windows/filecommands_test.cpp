@@ -1,0 +1,437 @@
+// The design-file commands driven through the real main window: new, open,
+// close, save, save as and the recent files, with the save question answered
+// every way, refused and cancelled dialogs, and writes that fail.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <cstdlib>
+#include <filesystem>
+
+#include "shell/windows/shell_fixture.h"
+
+namespace talvo::test {
+namespace {
+
+class FileCommandsTest : public ShellTest {
+protected:
+    // An open, changed design: the district name typed in the selection step.
+    void Change(const char* district = "変更後の地区") {
+        Select()->txtGenba[0]->setText(QString::fromUtf8(district));
+        Design.DistrictName = district;
+        ASSERT_EQ(DataChanged, 1);
+    }
+    // Opens `path` through the open dialog of an unchanged design.
+    void OpenThroughDialog(const std::string& path) {
+        dialogs.Expect(1, path);
+        Click("ID_ファイルを開く");
+    }
+    std::string WriteErrorFor(const std::string& path) {
+        DesignWriteResult r = WriteDesignFile(path, Design);
+        EXPECT_FALSE(r.ok);
+        return r.error.empty() ? path + " に書き込めません。" : r.error;
+    }
+};
+
+TEST_F(FileCommandsTest, NewDesignStartsUntitledWithTheSelectionStep) {
+    Open();
+    EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［無題］");
+    EXPECT_EQ(CurrentFile, kUntitled);
+    ASSERT_NE(Select(), nullptr);
+    for (const char* id : {"ID_ファイルを閉じる", "ID_上書き保存", "ID_名前を付けて保存"}) {
+        EXPECT_TRUE(Enabled(id)) << id;  // the selection step's load enables them
+    }
+    EXPECT_FALSE(Enabled("ID_アイコンの整列"));
+    EXPECT_EQ(DataChanged, 0);
+}
+
+// The new command with a changed, untitled design, for each answer.
+TEST_F(FileCommandsTest, NewAsksAndActsOnTheAnswer) {
+    struct Case {
+        MsgResult answer;
+        std::optional<std::string> saveAs;  // the save dialog's answer after Yes
+        bool replaced;                      // a new design follows
+        bool written;
+    };
+    const Case cases[] = {
+        {MsgResult::Yes, "kept.kvd", true, true},
+        {MsgResult::Yes, std::nullopt, false, false},  // the save dialog cancelled
+        {MsgResult::No, std::nullopt, true, false},
+        {MsgResult::Cancel, std::nullopt, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        Open();
+        Change();
+        const std::string target = Path("kept.kvd");
+        std::filesystem::remove(target);
+        messages.Expect(SaveQuestion("無題"), MsgButtons::YesNoCancel, MsgIcon::Exclamation,
+                        c.answer);
+        if (c.answer == MsgResult::Yes) {
+            dialogs.Expect(2, c.saveAs ? std::optional<std::string>(target) : std::nullopt);
+        }
+        Click("ID_新規作成");
+        EXPECT_EQ(std::filesystem::exists(target), c.written);
+        if (c.written) {
+            DesignData back;
+            ASSERT_EQ(ReadDesignFile(target, back), DesignReadStatus::Ok);
+            EXPECT_EQ(back.DistrictName, "変更後の地区");
+        }
+        if (c.replaced) {
+            EXPECT_EQ(CurrentFile, kUntitled);
+            EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［無題］");
+            EXPECT_EQ(Design.DistrictName, "");
+            EXPECT_EQ(DataChanged, 0);
+            ASSERT_NE(Select(), nullptr);
+            EXPECT_EQ(Select()->txtGenba[0]->text(), "");
+        } else {
+            EXPECT_EQ(CurrentFile, kUntitled);
+            EXPECT_EQ(Design.DistrictName, "変更後の地区");
+            EXPECT_EQ(DataChanged, 1);
+        }
+        EXPECT_TRUE(Enabled("ID_新規作成"));
+        main.reset();
+    }
+}
+
+TEST_F(FileCommandsTest, OpenReadsTheFileAndShowsItsWorkType) {
+    DesignData d = Sample(3, "北地区");
+    d.PtDirect = 1;
+    d.LineName = "第２測線";
+    const std::string path = SaveFile("rock.kvd", d);
+    Open();
+    OpenThroughDialog(path);
+    EXPECT_EQ(CurrentFile, path);
+    EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［" + path + "］");
+    EXPECT_EQ(Design.SectionBx, "300");
+    EXPECT_EQ(DataChanged, 0);
+    for (auto* flag : {&RecalcKusabi, &RecalcLoad, &RecalcForce, &RecalcAnchorBar, &RecalcResult}) {
+        EXPECT_EQ(*flag, 1);
+    }
+    EXPECT_EQ(StepMode, 0);
+    ASSERT_NE(Select(), nullptr);
+    EXPECT_TRUE(Select()->Option3D1[3]->isChecked());
+    EXPECT_TRUE(Select()->chkLoadInput->isChecked());
+    EXPECT_TRUE(Select()->chkLoadInput->isEnabled());
+    EXPECT_EQ(Select()->txtGenba[0]->text().toStdString(), "北地区");
+    EXPECT_EQ(Select()->txtGenba[1]->text().toStdString(), "第２測線");
+    EXPECT_EQ(RecentCount, 1);
+    EXPECT_TRUE(Visible("ID_最近使ったファイル1"));
+    EXPECT_EQ(ToolCaption("ID_最近使ったファイル1"), "&1 " + path);
+    EXPECT_FALSE(Visible("ID_最近使ったファイル2"));
+    EXPECT_FALSE(main->Busy());
+}
+
+// A file that cannot be read: the message, and the design given up by the
+// question stays closed; the recent list does not move.
+TEST_F(FileCommandsTest, OpenRefusesMissingAndForeignFiles) {
+    const std::string foreign = Path("other.kvd");
+    WriteAll(foreign, std::string("\x08\x00\x48\x00", 4) + std::string(72, 'x') + "rest");
+    const std::string shortFile = Path("short.kvd");
+    WriteAll(shortFile, "\x08\x00");
+    const std::string aFolder = Path("folder.kvd");
+    std::filesystem::create_directory(aFolder);
+    struct Case {
+        std::string path;
+        std::string message;
+    };
+    const Case cases[] = {
+        {Path("gone.kvd"), Path("gone.kvd") + "ファイルが存在しません。"},
+        {aFolder, aFolder + "ファイルが存在しません。"},  // a folder is no file
+        {foreign, foreign + " は、Talvo-SI FILE ではありません。"},
+        {shortFile, shortFile + " は、Talvo-SI FILE ではありません。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        RecentCount = 1;
+        RecentFile = {"", Path("a.kvd"), "", "", ""};
+        Open();
+        messages.Expect(c.message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+        OpenThroughDialog(c.path);
+        EXPECT_EQ(CurrentFile, kNoFile);
+        EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［ファイルなし］");
+        EXPECT_EQ(RecentCount, 1);
+        EXPECT_EQ(RecentFile[1], Path("a.kvd"));
+        EXPECT_FALSE(main->Busy());
+        main.reset();
+    }
+}
+
+// A cancelled or refused open dialog keeps the open design, its changes and
+// its name, also after the question has been answered No.
+TEST_F(FileCommandsTest, CancelledOpenKeepsTheDesignAndItsName) {
+    const std::string path = SaveFile("mine.kvd", Sample(0, "元の地区"));
+    struct Case {
+        std::optional<std::string> choice;
+        bool refusedMessage;
+    };
+    const Case cases[] = {{std::nullopt, false}, {Path("abcde"), true}};
+    for (const Case& c : cases) {
+        Open();
+        OpenThroughDialog(path);
+        Change();
+        messages.Expect(SaveQuestion(path), MsgResult::No);
+        if (c.refusedMessage) {
+            messages.Expect("ファイル名が正しくありません。", MsgButtons::Ok, MsgIcon::None,
+                            MsgResult::Ok);
+        }
+        dialogs.Expect(1, c.choice);
+        Click("ID_ファイルを開く");
+        EXPECT_EQ(CurrentFile, path);
+        EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［" + path + "］");
+        EXPECT_EQ(DataChanged, 1);
+        EXPECT_EQ(Design.DistrictName, "変更後の地区");
+        ASSERT_NE(Select(), nullptr);
+        // Saving now goes to the design's own file, without a dialog.
+        Click("ID_上書き保存");
+        DesignData back;
+        ASSERT_EQ(ReadDesignFile(path, back), DesignReadStatus::Ok);
+        EXPECT_EQ(back.DistrictName, "変更後の地区");
+        EXPECT_EQ(DataChanged, 0);
+        WriteDesignFile(path, Sample(0, "元の地区"));
+        main.reset();
+    }
+}
+
+TEST_F(FileCommandsTest, CloseWithNoLeavesNoDesignAndNothingToAsk) {
+    Open();
+    Change();
+    messages.Expect(SaveQuestion("無題"), MsgResult::No);
+    Click("ID_ファイルを閉じる");
+    EXPECT_EQ(CurrentFile, kNoFile);
+    EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［ファイルなし］");
+    EXPECT_EQ(Select(), nullptr);
+    EXPECT_EQ(Design.DistrictName, "");
+    EXPECT_EQ(Design.WorkType, 5);
+    EXPECT_EQ(DataChanged, 0);
+    for (const char* id :
+         {"ID_ファイルを閉じる", "ID_上書き保存", "ID_名前を付けて保存", "ID_アイコンの整列"}) {
+        EXPECT_FALSE(Enabled(id)) << id;
+    }
+    // Nothing is pending: the new command asks no question.
+    Click("ID_新規作成");
+    EXPECT_EQ(CurrentFile, kUntitled);
+}
+
+TEST_F(FileCommandsTest, SaveWritesTheOwnFileAndAsksOnlyForANewOne) {
+    Open();
+    Change("一回目");
+    // Untitled: the save dialog; a cancelled one writes nothing.
+    dialogs.Expect(2, std::nullopt);
+    Click("ID_上書き保存");
+    EXPECT_EQ(CurrentFile, kUntitled);
+    EXPECT_EQ(DataChanged, 1);
+    const std::string path = Path("first.kvd");
+    dialogs.Expect(2, path);
+    Click("ID_上書き保存");
+    EXPECT_EQ(CurrentFile, path);
+    EXPECT_EQ(DataChanged, 0);
+    EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［" + path + "］");
+    EXPECT_EQ(dialogs.shown.back().defaultExt, "kvd");
+    EXPECT_EQ(dialogs.shown.back().filter, "Talvo-SI FILE (*.kvd)|*.kvd|All Files (*.*)|*.*|");
+    EXPECT_EQ(dialogs.shown.back().flags, CommonDialog::kHideReadOnly);
+    EXPECT_EQ(dialogs.shown.back().fileName, "");
+    // A cancelled save-as changes nothing; the next save writes the own file.
+    Change("二回目");
+    dialogs.Expect(2, std::nullopt);
+    Click("ID_名前を付けて保存");
+    EXPECT_EQ(CurrentFile, path);
+    EXPECT_EQ(DataChanged, 1);
+    Click("ID_上書き保存");
+    DesignData back;
+    ASSERT_EQ(ReadDesignFile(path, back), DesignReadStatus::Ok);
+    EXPECT_EQ(back.DistrictName, "二回目");
+    EXPECT_TRUE(Enabled("ID_上書き保存"));
+}
+
+// The save dialog's name rule: a name without "." may have up to 4 characters.
+TEST_F(FileCommandsTest, SaveAsRefusesLongNamesWithoutExtension) {
+    struct Case {
+        const char* name;
+        bool refused;
+    };
+    const Case cases[] = {{"ab", false},        {"abcd", false},      {"abcde", true},
+                          {"abcde.kvd", false}, {"設計例です", true}, {"設計例", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Open();
+        Change();
+        const std::string path = Path(c.name);
+        if (c.refused) {
+            messages.Expect("ファイル名が正しくありません。", MsgButtons::Ok, MsgIcon::None,
+                            MsgResult::Ok);
+        }
+        dialogs.Expect(2, path);
+        Click("ID_名前を付けて保存");
+        EXPECT_EQ(std::filesystem::exists(path), !c.refused);
+        EXPECT_EQ(CurrentFile, c.refused ? std::string(kUntitled) : path);
+        EXPECT_EQ(DataChanged, c.refused ? 1 : 0);
+        main.reset();
+    }
+}
+
+// A write that fails loses nothing: the design keeps its changes, its name,
+// its caption and the recent list, and the question's caller stops.
+TEST_F(FileCommandsTest, FailedWriteKeepsTheDesignAndStopsTheCommand) {
+    const std::string own = SaveFile("own.kvd", Sample(1, "元"));
+    Open();
+    OpenThroughDialog(own);
+    Change();
+    const std::string caption = main->Caption();
+    // Save as into a folder that does not exist.
+    const std::string nowhere = Path("no-such-folder/x.kvd");
+    messages.Expect(WriteErrorFor(nowhere), MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+    dialogs.Expect(2, nowhere);
+    Click("ID_名前を付けて保存");
+    EXPECT_EQ(CurrentFile, own);
+    EXPECT_EQ(main->Caption(), caption);
+    EXPECT_EQ(DataChanged, 1);
+    EXPECT_EQ(RecentCount, 1);
+    EXPECT_EQ(RecentFile[1], own);
+    EXPECT_FALSE(main->Busy());
+
+    // The own file has become a folder: the save question's Yes cannot write,
+    // so neither the new command nor the exit gives the design up.
+    std::filesystem::remove(own);
+    std::filesystem::create_directory(own);
+    const std::string error = WriteErrorFor(own);
+    messages.Expect(SaveQuestion(own), MsgResult::Yes).Expect(error, MsgResult::Ok);
+    Click("ID_新規作成");
+    EXPECT_EQ(CurrentFile, own);
+    EXPECT_EQ(Design.DistrictName, "変更後の地区");
+    EXPECT_EQ(DataChanged, 1);
+    messages.Expect(SaveQuestion(own), MsgResult::Yes).Expect(error, MsgResult::Ok);
+    Click("ID_タルヴォ－SI の終了");
+    EXPECT_EQ(ended, 0);
+    EXPECT_FALSE(main->Unloaded());
+    EXPECT_EQ(Design.DistrictName, "変更後の地区");
+}
+
+TEST_F(FileCommandsTest, RecentListMovesAndKeepsFourEntries) {
+    const std::string a = SaveFile("A.kvd", Sample(0, "A")), b = SaveFile("B.kvd", Sample(1, "B")),
+                      c = SaveFile("C.kvd", Sample(2, "C")), d = SaveFile("D.kvd", Sample(3, "D")),
+                      e = SaveFile("E.kvd", Sample(4, "E"));
+    RecentCount = 4;
+    RecentFile = {"", a, b, c, d};
+    Open();
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(ToolCaption("ID_最近使ったファイル" + std::to_string(n)),
+                  "&" + std::to_string(n) + " " + RecentFile[n]);
+    }
+    Click("ID_最近使ったファイル3");
+    EXPECT_EQ(CurrentFile, c);
+    EXPECT_EQ(Design.DistrictName, "C");
+    EXPECT_EQ(RecentFile, (std::array<std::string, 5>{"", c, a, b, d}));
+    OpenThroughDialog(e);
+    EXPECT_EQ(RecentFile, (std::array<std::string, 5>{"", e, c, a, b}));
+    EXPECT_EQ(RecentCount, 4);
+    for (int n = 1; n <= 4; ++n) {
+        EXPECT_EQ(ToolCaption("ID_最近使ったファイル" + std::to_string(n)),
+                  "&" + std::to_string(n) + " " + RecentFile[n]);
+        EXPECT_TRUE(Visible("ID_最近使ったファイル" + std::to_string(n)));
+    }
+    // Cancel in the question keeps the open design.
+    Change();
+    messages.Expect(SaveQuestion(e), MsgResult::Cancel);
+    Click("ID_最近使ったファイル2");
+    EXPECT_EQ(CurrentFile, e);
+    EXPECT_EQ(Design.DistrictName, "変更後の地区");
+    // A recent number without an entry does nothing.
+    Click("ID_最近使ったファイル9");
+    EXPECT_EQ(CurrentFile, e);
+}
+
+TEST_F(FileCommandsTest, RecentListComparesPathsExactly) {
+    RecentCount = 2;
+    RecentFile = {"", Path("A.kvd"), Path("B.kvd"), "", ""};
+    Open();
+    Change();
+    dialogs.Expect(2, Path("A.kvd"));
+    Click("ID_名前を付けて保存");
+    EXPECT_EQ(RecentFile, (std::array<std::string, 5>{"", Path("A.kvd"), Path("B.kvd"), "", ""}));
+    dialogs.Expect(2, Path("a.kvd"));
+    Click("ID_名前を付けて保存");
+    EXPECT_EQ(RecentCount, 3);
+    EXPECT_EQ(RecentFile[1], Path("a.kvd"));
+    EXPECT_TRUE(Visible("ID_最近使ったファイル3"));
+    EXPECT_FALSE(Visible("ID_最近使ったファイル4"));
+}
+
+// Saving from the step chain names the work type in the caption; saving from
+// the selection step does not.
+TEST_F(FileCommandsTest, SaveCaptionFollowsTheOpenWindows) {
+    Open();
+    Select()->Option3D1[1]->setChecked(true);
+    const std::string path = Path("arc.kvd");
+    dialogs.Expect(2, path);
+    Click("ID_名前を付けて保存");
+    EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［" + path + "］");
+    Select()->cmdStart->click();
+    ASSERT_TRUE(main->Steps()->ChainOpen());
+    Click("ID_上書き保存");
+    EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ（円弧形崩壊）  ［" + path + "］");
+}
+
+// The sample design of examples/ is written by our own writer (set
+// TALVO_WRITE_SAMPLE=1 to write it again) and opens as a wedge-failure design.
+TEST_F(FileCommandsTest, SampleDesignOpens) {
+    DesignData d;
+    d.WorkType = 0;
+    d.DistrictName = "北山地区";
+    d.LineName = "No.12 測線";
+    d.Remarks = "のり枠工 設計例";
+    d.SectionBx = "300";
+    d.SectionHx = "300";
+    d.SectionDx = "200";
+    d.SectionBy = "300";
+    d.SectionHy = "300";
+    d.SectionDy = "200";
+    d.SameSection = 1;
+    d.SpanCountX = "5";
+    d.SpanCountY = "4";
+    d.SpanX = "2.000";
+    d.SpanY = "2.000";
+    d.OverhangUpper = "0.500";
+    d.OverhangLower = "0.500";
+    d.OverhangLeft = "0.500";
+    d.OverhangRight = "0.500";
+    d.TotalLengthX = "11.000";
+    d.TotalLengthY = "9.000";
+    d.SoilName = "砂質土";
+    d.SoilGamma = "18.0";
+    d.InfillName = "客土";
+    d.InfillThick = "100";
+    d.InfillGamma = "16.0";
+    d.FrameMaterial = "モルタル";
+    d.FrameGamma = "23.0";
+    d.SlopeN = "1.00";
+    d.SlopeAngle = "45.00";
+    d.SlopeHeight = "6.364";
+    d.KusabiL1 = "4.000";
+    d.KusabiL2 = "1.500";
+    d.KusabiH = "2.000";
+    d.DeltaFs = "0.10";
+    d.SigmaCk = "18";
+    d.SigmaCa = "6.0";
+    d.TauCa = "0.33";
+    d.TauOa = "1.2";
+    d.SigmaSa = "180";
+    const std::string sample =
+        (std::filesystem::path(__FILE__).parent_path() / "../../../examples/sample.kvd")
+            .lexically_normal()
+            .string();
+    if (std::getenv("TALVO_WRITE_SAMPLE")) ASSERT_TRUE(WriteDesignFile(sample, d).ok);
+    ASSERT_EQ(ReadAll(sample), SerializeDesign(d))
+        << "examples/sample.kvd is not the sample design";
+
+    Open();
+    OpenThroughDialog(sample);
+    EXPECT_EQ(CurrentFile, sample);
+    ASSERT_NE(Select(), nullptr);
+    EXPECT_TRUE(Select()->Option3D1[0]->isChecked());
+    EXPECT_EQ(Select()->txtGenba[0]->text().toStdString(), "北山地区");
+    EXPECT_EQ(Select()->txtGenba[2]->text().toStdString(), "のり枠工 設計例");
+    EXPECT_EQ(DataChanged, 0);
+}
+
+}  // namespace
+}  // namespace talvo::test

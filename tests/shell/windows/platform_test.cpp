@@ -1,0 +1,359 @@
+// The platform layer: toolbar-menu, twips and window states, caption icon,
+// message box, file dialog, help file and addresses.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/desktop.h"
+#include "platform/mdichild.h"
+#include "platform/qtfiledialog.h"
+#include "platform/qtmessagebox.h"
+#include "platform/toolbarmenu.h"
+#include "shell/filedialog.h"
+
+namespace talvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PlatformToolbarMenu, OneToolInEveryPlaceItIsShown) {
+    QMainWindow window;
+    ToolbarMenu tools(&window);
+    QMenu* file = tools.AddMenu(window.menuBar(), "ID_ファイル", "ファイル(&F)");
+    QToolBar* bar = window.addToolBar("標準(Standard)");
+    QAction* item = tools.AddItem(file, "ID_新規作成", "新規作成(&N)");
+    EXPECT_EQ(tools.AddButton(bar, "ID_新規作成"), item);  // the same tool, placed again
+    QMenu* popup = tools.AddPopup("ID_ポップアップ印刷", "ポップアップ印刷");
+    tools.AddItem(popup, "ID_簡易印刷", "簡易印刷(&Y)");
+    window.show();
+
+    tools.SetCaption(QStringLiteral("ID_新規作成"), QStringLiteral("新しく(&N)"));
+    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(item));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QStringLiteral("新しく(N)"));  // a toolbar shows no access key
+    EXPECT_EQ(file->actions().front()->text(), QStringLiteral("新しく(&N)"));
+
+    tools.SetEnabled(QStringLiteral("ID_新規作成"), false);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_FALSE(tools.Enabled(QStringLiteral("ID_新規作成")));
+    tools.SetVisible(QStringLiteral("ID_ファイル"), false);
+    EXPECT_FALSE(file->menuAction()->isVisible());
+    QPixmap pm(16, 16);
+    pm.fill(Qt::red);
+    tools.SetPicture(QStringLiteral("ID_新規作成"), QIcon(pm));
+    EXPECT_FALSE(button->icon().isNull());
+
+    // Unknown IDs are ignored and read as absent.
+    tools.SetEnabled(QStringLiteral("ID_なし"), true);
+    EXPECT_FALSE(tools.Exists(QStringLiteral("ID_なし")));
+    EXPECT_EQ(tools.Caption(QStringLiteral("ID_なし")), QString());
+}
+
+TEST(PlatformToolbarMenu, EveryClickIsOneSignalWithTheId) {
+    QMainWindow window;
+    ToolbarMenu tools(&window);
+    QMenu* file = tools.AddMenu(window.menuBar(), "ID_ファイル", "ファイル(&F)");
+    QToolBar* bar = window.addToolBar("標準(Standard)");
+    QAction* open = tools.AddItem(file, "ID_ファイルを開く", "ファイルを開く(&O)...");
+    tools.AddButton(bar, "ID_ファイルを開く");
+    tools.AddTool("ID_検討開始", "検討開始(&S)");
+    window.show();
+    QSignalSpy spy(&tools, &ToolbarMenu::ToolClick);
+
+    QTest::mouseClick(bar->widgetForAction(open), Qt::LeftButton);  // the toolbar button
+    open->trigger();                                                // the menu item
+    tools.Click(QStringLiteral("ID_検討開始"));
+    tools.SetEnabled(QStringLiteral("ID_ファイルを開く"), false);
+    tools.Click(QStringLiteral("ID_ファイルを開く"));  // disabled: no click
+    tools.Click(QStringLiteral("ID_なし"));
+    ASSERT_EQ(spy.count(), 3);
+    EXPECT_EQ(spy[0][0].toString(), QStringLiteral("ID_ファイルを開く"));
+    EXPECT_EQ(spy[1][0].toString(), QStringLiteral("ID_ファイルを開く"));
+    EXPECT_EQ(spy[2][0].toString(), QStringLiteral("ID_検討開始"));
+}
+
+TEST(PlatformTwips, ConversionAtTheLogicalDpi) {
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    EXPECT_EQ(TwipsToPixelsX(1440), qRound(dpi));
+    EXPECT_DOUBLE_EQ(TwipsPerPixelX(), 1440.0 / dpi);
+    for (int px : {0, 1, 17, 630, 1919}) EXPECT_EQ(TwipsToPixelsX(PixelsToTwipsX(px)), px);
+    struct Case {
+        long long in;
+        int out;
+    };
+    for (Case c : {Case{0, 0}, Case{32767, 32767}, Case{32768, 32767}, Case{-32768, -32768},
+                   Case{-40000, -32768}, Case{1LL << 40, 32767}})
+        EXPECT_EQ(ClampTwips(c.in), c.out) << c.in;
+}
+
+TEST(PlatformMdiChild, GeometryInTwipsAndWindowStates) {
+    QMainWindow window;
+    auto* area = new QMdiArea;
+    window.setCentralWidget(area);
+    window.resize(1000, 700);
+    window.show();
+    QMdiSubWindow* sub = area->addSubWindow(new QWidget);
+    sub->show();
+    const int step = static_cast<int>(std::ceil(TwipsPerPixelX()));
+    SetTwipsGeometry(sub, 300, 600, 9455, 5355);
+    TwipsBox b = GetTwipsGeometry(sub);
+    EXPECT_NEAR(b.left, 300, step);
+    EXPECT_NEAR(b.top, 600, step);
+    EXPECT_NEAR(b.width, 9455, step);
+    EXPECT_NEAR(b.height, 5355, step);
+
+    for (WindowState s : {WindowState::Minimized, WindowState::Normal, WindowState::Maximized,
+                          WindowState::Normal}) {
+        SetWindowState(sub->widget(), s);  // through the child's own widget
+        QApplication::processEvents();
+        EXPECT_EQ(GetWindowState(sub), s);
+        EXPECT_EQ(GetWindowState(sub->widget()), s);
+    }
+    EXPECT_EQ(SubWindowOf(sub->widget()), sub);
+    EXPECT_EQ(SubWindowOf(&window), nullptr);
+
+    RemoveCaptionIcon(sub->widget());
+    QImage icon = sub->windowIcon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(icon.isNull());
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) ASSERT_EQ(qAlpha(icon.pixel(x, y)), 0);
+}
+
+TEST(PlatformMessageBox, TheBoxAsShown) {
+    EXPECT_EQ(MessageText("一行目\r二行目\r\n三行目"), QStringLiteral("一行目\n二行目\n三行目"));
+    struct Case {
+        MsgButtons buttons;
+        int defaultButton;
+        MsgIcon icon;
+        std::vector<QString> texts;
+        QString defaultText;
+        QMessageBox::Icon shownIcon;
+    };
+    const Case cases[] = {
+        {MsgButtons::Ok, 0, MsgIcon::Exclamation, {"OK"}, "OK", QMessageBox::Warning},
+        {MsgButtons::OkCancel,
+         1,
+         MsgIcon::None,
+         {"OK", "キャンセル"},
+         "キャンセル",
+         QMessageBox::NoIcon},
+        {MsgButtons::YesNo,
+         1,
+         MsgIcon::Question,
+         {"はい(&Y)", "いいえ(&N)"},
+         "いいえ(&N)",
+         QMessageBox::Question},
+        {MsgButtons::YesNoCancel,
+         0,
+         MsgIcon::Information,
+         {"はい(&Y)", "いいえ(&N)", "キャンセル"},
+         "はい(&Y)",
+         QMessageBox::Information},
+    };
+    for (const Case& c : cases) {
+        MessageRequest r;
+        r.text = "保存しますか？\r（変更があります）";
+        r.buttons = c.buttons;
+        r.defaultButton = c.defaultButton;
+        r.icon = c.icon;
+        std::unique_ptr<QMessageBox> box(QtMessageSink::Build(r, nullptr));
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Talvo-SI"));
+        EXPECT_EQ(box->text(), QStringLiteral("保存しますか？\n（変更があります）"));
+        EXPECT_EQ(box->icon(), c.shownIcon);
+        std::vector<QString> texts;
+        for (QAbstractButton* b : box->buttons()) texts.push_back(b->text());
+        std::sort(texts.begin(), texts.end());
+        std::vector<QString> expected = c.texts;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(texts, expected);
+        ASSERT_NE(box->defaultButton(), nullptr);
+        EXPECT_EQ(box->defaultButton()->text(), c.defaultText);
+    }
+    MessageRequest titled;
+    titled.title = "バージョン情報";
+    std::unique_ptr<QMessageBox> box(QtMessageSink::Build(titled, nullptr));
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("バージョン情報"));
+}
+
+TEST(PlatformMessageBox, ShowReturnsTheButtonPressed) {
+    QtMessageSink sink;
+    MessageSink* previous = SetMessageSink(&sink);
+    struct Case {
+        MsgButtons buttons;
+        QMessageBox::StandardButton press;
+        MsgResult result;
+    };
+    for (Case c : {Case{MsgButtons::YesNoCancel, QMessageBox::No, MsgResult::No},
+                   Case{MsgButtons::YesNoCancel, QMessageBox::Cancel, MsgResult::Cancel},
+                   Case{MsgButtons::YesNo, QMessageBox::Yes, MsgResult::Yes},
+                   Case{MsgButtons::OkCancel, QMessageBox::Ok, MsgResult::Ok}}) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->button(c.press)->click();
+        });
+        EXPECT_EQ(MsgBox("質問", c.buttons, MsgIcon::Question), c.result);
+    }
+    SetMessageSink(previous);
+}
+
+TEST(PlatformFileDialog, FiltersFlagsAndDefaultExtension) {
+    EXPECT_EQ(QtNameFilters("Talvo-SI FILE (*.kvd)|*.kvd|All Files (*.*)|*.*|"),
+              (QStringList{"Talvo-SI FILE (*.kvd)", "All Files (*)"}));
+    EXPECT_EQ(QtNameFilters("Text|*.txt;*.csv"), QStringList{"Text (*.txt *.csv)"});
+
+    struct Case {
+        int action;
+        int flags;
+        QFileDialog::AcceptMode mode;
+        QFileDialog::FileMode fileMode;
+        bool confirmOverwrite;
+    };
+    for (Case c : {Case{1, 4, QFileDialog::AcceptOpen, QFileDialog::AnyFile, false},
+                   Case{1, 4 | 0x1000, QFileDialog::AcceptOpen, QFileDialog::ExistingFile, false},
+                   Case{2, 4, QFileDialog::AcceptSave, QFileDialog::AnyFile, false},
+                   Case{2, 4 | 2, QFileDialog::AcceptSave, QFileDialog::AnyFile, true}}) {
+        FileDialogRequest r;
+        r.action = c.action;
+        r.flags = c.flags;
+        r.defaultExt = "kvd";
+        r.filter = "Talvo-SI FILE (*.kvd)|*.kvd|All Files (*.*)|*.*|";
+        r.filterIndex = 2;
+        r.folder = fs::temp_directory_path().string();
+        std::unique_ptr<QFileDialog> d(QtFileDialogSink::Build(r, nullptr));
+        EXPECT_EQ(d->acceptMode(), c.mode);
+        EXPECT_EQ(d->fileMode(), c.fileMode);
+        EXPECT_EQ(!d->testOption(QFileDialog::DontConfirmOverwrite), c.confirmOverwrite);
+        EXPECT_EQ(d->defaultSuffix(), QStringLiteral("kvd"));
+        EXPECT_EQ(d->selectedNameFilter(), QStringLiteral("All Files (*)"));
+        EXPECT_EQ(QDir(d->directory()).canonicalPath().toStdString(),
+                  fs::canonical(r.folder).string());
+    }
+}
+
+// A file dialog answered from the test.
+class OneAnswer : public FileDialogSink {
+public:
+    explicit OneAnswer(std::optional<std::string> answer) : answer_(std::move(answer)) {
+        previous_ = SetFileDialogSink(this);
+    }
+    ~OneAnswer() override { SetFileDialogSink(previous_); }
+    std::optional<std::string> Show(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        return answer_;
+    }
+    std::vector<FileDialogRequest> requests;
+
+private:
+    std::optional<std::string> answer_;
+    FileDialogSink* previous_;
+};
+
+TEST(PlatformFileDialog, CommonDialogMembersAndTheCurrentFolder) {
+    QTemporaryDir dir;
+    // Start from a folder that exists, whatever ran before.
+    fs::current_path(fs::temp_directory_path());
+    const fs::path saved = fs::current_path();
+    const std::string chosen = (fs::path(dir.path().toStdString()) / "design.kvd").string();
+    {
+        OneAnswer answer(chosen);
+        CommonDialog dlg;
+        dlg.FileName = "";
+        dlg.DefaultExt = "kvd";
+        dlg.Filter = "Talvo-SI FILE (*.kvd)|*.kvd|All Files (*.*)|*.*|";
+        dlg.FilterIndex = 1;
+        dlg.Flags = CommonDialog::kHideReadOnly;
+        dlg.CancelError = true;
+        dlg.SetAction(2);
+        EXPECT_FALSE(dlg.Cancelled());
+        EXPECT_EQ(dlg.FileName, chosen);
+        EXPECT_EQ(fs::canonical(fs::current_path()), fs::canonical(dir.path().toStdString()));
+        ASSERT_EQ(answer.requests.size(), 1u);
+        const FileDialogRequest& r = answer.requests[0];
+        EXPECT_EQ(r.action, 2);
+        EXPECT_EQ(r.defaultExt, "kvd");
+        EXPECT_EQ(r.flags, 4);
+        EXPECT_EQ(r.filter, dlg.Filter);
+        // Any other action shows nothing.
+        dlg.SetAction(3);
+        EXPECT_TRUE(dlg.Cancelled());
+        EXPECT_EQ(answer.requests.size(), 1u);
+    }
+    fs::current_path(saved);
+    {
+        OneAnswer cancel(std::nullopt);
+        CommonDialog dlg;
+        dlg.FileName = "before";
+        dlg.ShowOpen();
+        EXPECT_TRUE(dlg.Cancelled());
+        EXPECT_EQ(dlg.FileName, "before");
+        EXPECT_EQ(fs::current_path(), saved);
+    }
+    {
+        CommonDialog dlg;  // no dialog installed: cancelled
+        dlg.ShowOpen();
+        EXPECT_TRUE(dlg.Cancelled());
+    }
+}
+
+TEST(PlatformHelp, HelpFileSearch) {
+    QTemporaryDir root;
+    const fs::path base(root.path().toStdString());
+    for (const char* d : {"prog", "one", "two", "three", "dir"}) fs::create_directories(base / d);
+    auto touch = [](const fs::path& p) { std::ofstream(p) << "help"; };
+    touch(base / "two" / "talvo-si.hlp");
+    touch(base / "three" / "Talvo-SI.HLP");
+    fs::create_directories(base / "dir" / "Talvo-SI.HLP");  // a folder is no help file
+    const std::string prog = (base / "prog").string();
+    auto in = [&](const char* d) { return (base / d).string(); };
+
+    struct Case {
+        std::string path;
+        std::optional<std::string> found;
+    };
+    const Case cases[] = {
+        {in("one") + ":" + in("two"), (base / "two" / "talvo-si.hlp").string()},
+        {in("dir") + ":/no/such/folder:" + in("three") + ":" + in("two"),
+         (base / "three" / "Talvo-SI.HLP").string()},
+        {in("one"), std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FindHelpFileIn(prog, c.path), c.found) << c.path;
+
+    // The program folder comes first; PATH is not looked at then.
+    touch(base / "prog" / "TALVO-SI.hlp");
+    EXPECT_EQ(FindHelpFileIn(prog, in("three")), (base / "prog" / "TALVO-SI.hlp").string());
+}
+
+TEST(PlatformHelp, HelpCommandsAndAddressesOpenThroughTheDesktop) {
+    std::vector<QUrl> opened;
+    UrlOpener previous = SetUrlOpener([&](const QUrl& u) {
+        opened.push_back(u);
+        return true;
+    });
+    EXPECT_FALSE(ShowHelpContents(""));
+    EXPECT_FALSE(OpenWebPage(""));
+    EXPECT_TRUE(ShowHelpContents("/opt/talvo/Talvo-SI.HLP"));
+    EXPECT_TRUE(ShowHelpKeywordSearch("/opt/talvo/Talvo-SI.HLP"));
+    EXPECT_TRUE(OpenWebPage("https://example.org/talvo"));
+    SetUrlOpener(previous);
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile("/opt/talvo/Talvo-SI.HLP"));
+    EXPECT_EQ(opened[1], QUrl::fromLocalFile("/opt/talvo/Talvo-SI.HLP"));
+    EXPECT_EQ(opened[2], QUrl("https://example.org/talvo"));
+}
+
+}  // namespace
+}  // namespace talvo

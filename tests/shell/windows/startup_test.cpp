@@ -1,0 +1,229 @@
+// The start of the program (settings file, window geometry, help file,
+// command line) and its end (the save question, the settings file written).
+#include "shell/windows/Startup.h"
+
+#include <QRadioButton>
+#include <filesystem>
+
+#include "shell/settings.h"
+#include "shell/windows/shell_fixture.h"
+
+namespace talvo::test {
+namespace {
+
+const std::string kHelpWarning =
+    "PATH 環境変数で指定されたディレクトリには Talvo-SI.HLP が見つかりません。\r\n"
+    "ヘルプ機能は利用できません。";
+
+class StartupTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        WinLeft = WinTop = WinWidth = WinHeight = 0;
+    }
+    // Starts the program from the temporary program folder; with the help
+    // file there unless told otherwise.
+    MainFrame* Start(std::vector<std::string> args = {}, bool help = true,
+                     const std::string& path = "") {
+        if (help) WriteAll(Path("Talvo-SI.HLP"), "help");
+        StartupEnvironment env{folder, std::move(args), folder, path};
+        main.reset(StartTalvo(env));
+        main->SetEndProcess([this] { ++ended; });
+        main->activateWindow();
+        Pump();
+        return main.get();
+    }
+    // The outer rectangle of the main window, in twips, within half a pixel.
+    void ExpectWindowAt(int left, int top, int width, int height) {
+        const TwipsBox box = GetTwipsGeometry(main.get());
+        const int tol = 8;
+        EXPECT_NEAR(box.left, left, tol);
+        EXPECT_NEAR(box.top, top, tol);
+        EXPECT_NEAR(box.width, width, tol);
+        EXPECT_NEAR(box.height, height, tol);
+    }
+};
+
+// The settings file decides the window: a missing one a centred 9600 × 6600
+// twips window, a foreign one 9585 × 5910, a valid one the stored rectangle.
+TEST_F(StartupTest, WindowGeometryFromTheSettingsFile) {
+    const int sw = ScreenWidthTwips(), sh = ScreenHeightTwips();
+    struct Case {
+        const char* what;
+        TwipsRect expected;
+    };
+    const Case cases[] = {
+        {"missing", CentredRect(9600, 6600, sw, sh)},
+        {"foreign", CentredRect(9585, 5910, sw, sh)},
+        {"valid", TwipsRect{600, 300, 8400, 6000}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(Path("Talvo-SI.ini"));
+        if (std::string(c.what) == "foreign")
+            WriteAll(Path("Talvo-SI.ini"), "[Settings]\r\nx=1\r\n");
+        if (std::string(c.what) == "valid") {
+            IniPath = Path("Talvo-SI.ini");
+            StoreWindowRect(c.expected);
+            RecentCount = 1;
+            RecentFile = {"", "/d/last.kvd", "", "", ""};
+            ASSERT_TRUE(SaveSettings(IniPath));
+        }
+        RecentCount = 0;
+        RecentFile = {};
+        Start();
+        EXPECT_EQ(IniPath, Path("Talvo-SI.ini"));
+        EXPECT_EQ(WinLeft, c.expected.left);
+        EXPECT_EQ(WinTop, c.expected.top);
+        EXPECT_EQ(WinWidth, c.expected.width);
+        EXPECT_EQ(WinHeight, c.expected.height);
+        ExpectWindowAt(c.expected.left, c.expected.top, c.expected.width, c.expected.height);
+        EXPECT_EQ(Visible("ID_最近使ったファイル1"), std::string(c.what) == "valid");
+        EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［無題］");
+        ASSERT_NE(Select(), nullptr);
+        EXPECT_EQ(TypeCaption[4], "（グラウンドアンカー工併用）");
+        EXPECT_DOUBLE_EQ(Pi, 3.14159265358979323846);
+        main.reset();
+    }
+}
+
+TEST_F(StartupTest, HelpFileSearch) {
+    // Only in the second folder of PATH.
+    const std::string a = Path("a"), b = Path("b");
+    std::filesystem::create_directory(a);
+    std::filesystem::create_directory(b);
+    WriteAll(b + "/talvo-si.hlp", "help");
+    Start({}, false, a + ":" + b);
+    EXPECT_EQ(HelpPath, b + "/talvo-si.hlp");
+    EXPECT_TRUE(Enabled("ID_目次"));
+    EXPECT_TRUE(Enabled("ID_キーワードで検索"));
+    main.reset();
+    // The program folder wins over PATH.
+    Start({}, true, b);
+    EXPECT_EQ(HelpPath, Path("Talvo-SI.HLP"));
+    main.reset();
+    // Nowhere: the warning (either button goes on) and no help for the run.
+    std::filesystem::remove(Path("Talvo-SI.HLP"));
+    for (MsgResult answer : {MsgResult::Ok, MsgResult::Cancel}) {
+        messages.Expect(kHelpWarning, MsgButtons::OkCancel, MsgIcon::Exclamation, answer);
+        Start({}, false, a);
+        EXPECT_EQ(HelpPath, "");
+        EXPECT_FALSE(Enabled("ID_目次"));
+        EXPECT_FALSE(Enabled("ID_キーワードで検索"));
+        ASSERT_NE(Select(), nullptr);
+        main.reset();
+    }
+}
+
+TEST_F(StartupTest, CommandLineOpensTheDesign) {
+    const std::string plain = SaveFile("rel.kvd", Sample(2, "相対"));
+    const std::string spaced = SaveFile("my design.kvd", Sample(1, "空白"));
+    struct Case {
+        std::vector<std::string> args;
+        std::string opened;  // "" : the untitled design stays
+        std::string message;
+    };
+    const Case cases[] = {
+        {{plain}, plain, ""},
+        {{"rel.kvd"}, plain, ""},  // relative to the current folder
+        {{"my", "design.kvd"}, spaced, ""},
+        {{spaced}, spaced, ""},
+        {{"gone.kvd"}, "", Path("gone.kvd") + "ファイルが存在しません。"},
+        {{}, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.empty() ? "(none)" : c.args[0]);
+        if (!c.message.empty()) messages.Expect(c.message, MsgResult::Ok);
+        Start(c.args);
+        ASSERT_NE(Select(), nullptr);
+        if (c.opened.empty()) {
+            EXPECT_EQ(CurrentFile, kUntitled);
+            EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［無題］");
+            EXPECT_TRUE(Select()->Option3D1[0]->isChecked());
+        } else {
+            EXPECT_EQ(CurrentFile, c.opened);
+            EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［" + c.opened + "］");
+            EXPECT_TRUE(Select()->Option3D1[Design.WorkType]->isChecked());
+            EXPECT_NE(Design.WorkType, 0);
+            EXPECT_EQ(RecentFile[1], c.opened);
+        }
+        EXPECT_EQ(DataChanged, 0);
+        EXPECT_EQ(main->findChildren<N0select*>().size(), 1u);
+        main.reset();
+        Pump();
+    }
+}
+
+// The end of a run writes the settings file: the window's rectangle (a
+// minimised window as 9600 × 6100 twips, centred), the recent files.
+TEST_F(StartupTest, SettingsFileWrittenAtExit) {
+    Start();
+    const std::string design = Path("d.kvd");
+    Select()->Option3D1[3]->click();
+    dialogs.Expect(2, design);
+    Click("ID_名前を付けて保存");
+    SetTwipsGeometry(main.get(), 1500, 900, 9000, 6000);
+    Pump();
+    Click("ID_タルヴォ－SI の終了");
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(CurrentFile, kNoFile);
+    // The next run finds what this one left.
+    main.reset();
+    WinLeft = WinTop = WinWidth = WinHeight = 0;
+    RecentCount = 0;
+    RecentFile = {};
+    ASSERT_EQ(LoadSettings(IniPath, ScreenWidthTwips(), ScreenHeightTwips()),
+              SettingsStatus::Loaded);
+    EXPECT_NEAR(WinLeft, 1500, 8);
+    EXPECT_NEAR(WinTop, 900, 8);
+    EXPECT_NEAR(WinWidth, 9000, 8);
+    EXPECT_NEAR(WinHeight, 6000, 8);
+    EXPECT_EQ(RecentCount, 1);
+    EXPECT_EQ(RecentFile[1], design);
+
+    Start();
+    main->showMinimized();
+    Pump();
+    main->close();
+    EXPECT_EQ(ended, 2);
+    ASSERT_EQ(LoadSettings(IniPath, 0, 0), SettingsStatus::Loaded);
+    const TwipsRect centred = CentredRect(9600, 6100, ScreenWidthTwips(), ScreenHeightTwips());
+    EXPECT_EQ(WinLeft, centred.left);
+    EXPECT_EQ(WinTop, centred.top);
+    EXPECT_EQ(WinWidth, 9600);
+    EXPECT_EQ(WinHeight, 6100);
+}
+
+// A settings file that cannot be written is reported once; the program ends.
+TEST_F(StartupTest, UnwritableSettingsFileIsReportedOnce) {
+    Start();
+    IniPath = Path("no-such-folder/Talvo-SI.ini");
+    std::string error;
+    ASSERT_FALSE(SaveSettings(IniPath, &error));
+    messages.Expect(IniPath + " に設定を保存できません。" + (error.empty() ? "" : "\r" + error),
+                    MsgResult::Ok);
+    Click("ID_タルヴォ－SI の終了");
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(main->Unloaded());
+}
+
+TEST_F(StartupTest, CentredRectRoundsHalvesToEven) {
+    struct Case {
+        int w, h, sw, sh, left, top;
+    };
+    const Case cases[] = {
+        {9600, 6600, 19200, 14400, 4800, 3900},
+        {9585, 5910, 19200, 14400, 4808, 4245},  // 4807.5 -> 4808
+        {9585, 5910, 19201, 14400, 4808, 4245},  // 4808
+        {9583, 5910, 19200, 14400, 4808, 4245},  // 4808.5 -> 4808
+        {9600, 6100, 1000, 1000, -4300, -2550},
+    };
+    for (const Case& c : cases) {
+        const TwipsRect r = CentredRect(c.w, c.h, c.sw, c.sh);
+        EXPECT_EQ(r.left, c.left) << c.w << " " << c.sw;
+        EXPECT_EQ(r.top, c.top) << c.h << " " << c.sh;
+    }
+}
+
+}  // namespace
+}  // namespace talvo::test
