@@ -74,6 +74,7 @@ struct EntryGroup::Entry {
     // ran it); the focus-out that follows need not run it again.
     bool checkedInPlace = false;
     QString textChecked;
+    bool refocusPending = false;  // a refusal sent the focus back; not arrived yet
 };
 
 EntryGroup::EntryGroup(QWidget* owner) : QObject(owner), owner_(owner) {}
@@ -148,13 +149,15 @@ bool EntryGroup::Checking() {
     return g_checkDepth > 0;
 }
 
-void EntryGroup::Refocus(QLineEdit* box) {
+void EntryGroup::Refocus(Entry& e) {
+    QLineEdit* box = e.box;
+    if (!box) return;
+    // Getting the focus back selects the value, also when the focus arrives
+    // only with the window's activation (after a message box).
+    e.refocusPending = true;
     if (bringToFront_) bringToFront_();
     if (QWidget* w = box->window()) w->activateWindow();
     box->setFocus(Qt::OtherFocusReason);
-    // Getting the focus back selects the value, also when the window gets
-    // its focus event only once it is active again (after a message box).
-    SelectAllText(box);
 }
 
 bool EntryGroup::CheckNumber(Entry& e) {
@@ -179,7 +182,7 @@ bool EntryGroup::CheckNumber(Entry& e) {
     }
     // Refused: CheckValue has shown its message; the last good value returns.
     box->setText(QString::fromStdString(FormatNum(stored, c.places, c.decimals)));
-    if (c.refocusOnRefusal) Refocus(box);
+    if (c.refocusOnRefusal) Refocus(e);
     if (c.onRefused) c.onRefused();
     return false;
 }
@@ -191,7 +194,7 @@ bool EntryGroup::CheckName(Entry& e) {
     std::string text = TextOf(box);
     if (c.unchangedLeftAlone && c.field) {
         if (text == *c.field) {
-            g_refusalPending = false;
+            ClearRefusal();
             return true;
         }
         DataChanged = 1;
@@ -209,7 +212,7 @@ bool EntryGroup::CheckName(Entry& e) {
     }
     if (c.onStored) c.onStored();
     if (cut && c.refocusOnCut) {
-        Refocus(box);
+        Refocus(e);
         return false;
     }
     ClearRefusal();
@@ -262,13 +265,16 @@ bool EntryGroup::eventFilter(QObject* watched, QEvent* event) {
     // Switching to another application or opening a menu (and coming back
     // from either) is neither leaving nor entering the box.
     auto* fe = static_cast<QFocusEvent*>(event);
-    if (fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason)
-        return false;
+    const bool windowSwitch =
+        fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason;
     if (event->type() == QEvent::FocusIn) {
+        if (windowSwitch && !e->refocusPending) return false;
+        e->refocusPending = false;
         e->checkedInPlace = false;
         SelectAllText(box);
         return false;
     }
+    if (windowSwitch) return false;
     // A message box of a check, and the refocus after it, move the focus too.
     if (Checking() || suspended_) return false;
     if (e->checkedInPlace && box->text() == e->textChecked) {

@@ -113,7 +113,7 @@ private:
     Entry* Find(const QObject* box) const;
     bool CheckNumber(Entry& e);
     bool CheckName(Entry& e);
-    void Refocus(QLineEdit* box);
+    void Refocus(Entry& e);
 
     QWidget* owner_;
     std::vector<Entry*> entries_;

@@ -40,8 +40,10 @@ QString Q(const std::string& s) {
 
 }  // namespace
 
-void RegisterStepWindow(const std::string& className, StepFactory factory) {
+StepFactory RegisterStepWindow(const std::string& className, StepFactory factory) {
+    StepFactory previous = std::move(Registry()[className]);
     Registry()[className] = std::move(factory);
+    return previous;
 }
 
 StepForm* CreateStepWindow(const std::string& className) {

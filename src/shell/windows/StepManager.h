@@ -39,8 +39,9 @@ public:
 // ---- The step windows, by class name ----
 
 // Creates the window of one class name; registered by the window's own code.
+// An empty factory removes the registration. Returns the factory it replaces.
 using StepFactory = std::function<StepForm*()>;
-void RegisterStepWindow(const std::string& className, StepFactory factory);
+StepFactory RegisterStepWindow(const std::string& className, StepFactory factory);
 // The registered window of `className`, or a plain step window of the
 // protocol (navigation bar, caption, icon, its focus sink, no inputs).
 StepForm* CreateStepWindow(const std::string& className);

@@ -1,0 +1,46 @@
+#include "calc/windows/NDtatesendan.h"
+
+#include "calc/windows/ForceFormula.h"
+#include "calc/windows/NCtatemoment.h"
+#include "shell/design.h"
+#include "shell/windows/StepManager.h"
+
+namespace talvo {
+
+namespace {
+
+constexpr int kRowHeight = 330;
+
+const bool kRegistered = [] {
+    RegisterStepWindow("NDtatesendan", [] { return new NDtatesendan; });
+    return true;
+}();
+
+}  // namespace
+
+NDtatesendan::NDtatesendan(QWidget* parent) : StepForm("NDtatesendan", kNavAll, parent) {
+    (void)kRegistered;
+    setObjectName("NDtatesendan");
+
+    AddText(this, "増加させる安全率", 960, 1100, 3600, kRowHeight);
+    AddText(this, "ΔＦｓ =", 4800, 1100, 900, kRowHeight);
+    Label7 = AddValue(this, "Label7", 5760, 1100, 1400, kRowHeight);
+
+    AddText(this, "最大せん断力", 960, 2300, 3600, kRowHeight);
+    AddText(this, "Ｓmax =", 4800, 2300, 900, kRowHeight);
+    Label5 = AddValue(this, "Label5", 5760, 2300, 1400, kRowHeight);
+    AddText(this, "(kN)", 7260, 2300, 900, kRowHeight);
+}
+
+void NDtatesendan::OnActivate() {
+    RunLoadOnActivation();
+    Label7->setText(NumText(Design.DeltaFs, 5, 2));
+    if (std::string* field = OfWorkType(Design.TateSmax)) {
+        const QString shown = NumText(*field, 5, 2);
+        Label5->setText(shown);
+        // The record holds Smax exactly as shown.
+        *field = shown.toStdString();
+    }
+}
+
+}  // namespace talvo

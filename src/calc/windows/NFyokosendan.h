@@ -1,0 +1,100 @@
+// NFyokosendan, the step "横枠に発生するせん断力" of the frame-only work types:
+// the shear check position measured from the support (an entered distance x,
+// half the supporting frame's width b/2, or b/2 + h/2) and the formula of the
+// horizontal frame's maximum shear force for the span part or the overhang
+// part, the governing part marked "最大".
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <array>
+#include <vector>
+
+#include "calc/windows/ForceFormula.h"
+#include "shell/windows/StepForm.h"
+
+namespace talvo {
+
+// Background of the check-position drawing, also the colour of an opaque mask.
+inline const QColor kFigureBackColor{238, 247, 255};
+
+// The horizontal frame on its supporting frame with b, h, b/2 and h/2 marked
+// and the three candidate check positions as small triangles.
+class ShearPositionFigure : public QWidget {
+    Q_OBJECT
+public:
+    explicit ShearPositionFigure(QWidget* parent = nullptr);
+    // Where the mark of position m (0 entered x, 1 b/2, 2 b/2 + h/2) stands,
+    // in the figure's pixels: the rectangle its mask covers.
+    QRect MarkRect(int m) const;
+
+signals:
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Geometry;
+    Geometry Layout() const;
+};
+
+class NFyokosendan : public StepForm {
+    Q_OBJECT
+public:
+    explicit NFyokosendan(QWidget* parent = nullptr);
+
+    // ---- Check position ----
+    QGroupBox* Frame1 = nullptr;              // "せん断力の照査位置"
+    std::array<QRadioButton*, 3> Option3D{};  // Option3D1 to Option3D3: position 0, 1, 2
+    QLineEdit* Text1 = nullptr;               // the entered x, m
+    std::array<QFrame*, 3> Shape{};           // Shape12 to Shape14: focus frames of the rows
+    std::array<QLabel*, 3> RowArea{};         // Label7, Label10, Label11: click areas of the rows
+    std::vector<QLabel*> Label19;             // the texts of row 2
+    std::vector<QLabel*> Label16;             // the texts of row 3
+    ShearPositionFigure* Figure = nullptr;
+    std::array<QLabel*, 3> Mask{};  // Label26, Label27, Label28
+
+    // ---- The Smax formula ----
+    QGroupBox* Frame2 = nullptr;
+    PartChoice* Parts = nullptr;
+    QRadioButton* SSOption1 = nullptr;
+    QRadioButton* SSOption2 = nullptr;
+    QLabel* SSPanel1 = nullptr;
+    QLabel* SSPanel2 = nullptr;
+    QLabel* Label6 = nullptr;    // numerator of the coefficient
+    QLabel* Label5 = nullptr;    // denominator of the coefficient
+    QLabel* Label21 = nullptr;   // "スパン長" or "張出し長"
+    QLabel* Label12 = nullptr;   // the part's Smax, kN
+    QLineEdit* Text2 = nullptr;  // the focus sink
+
+    // The part whose formula is shown: 0 span, 1 overhang.
+    int ShownPart() const { return shownPart_; }
+    // A mask is opaque (hiding its mark) when it fills its background.
+    static bool MaskOpaque(const QLabel* mask);
+
+protected:
+    void OnLoad() override;
+    void OnActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void PartClick(int part);
+    // Selects position m; its click handling runs also when it was selected.
+    void SelectPosition(int m);
+    void PositionClick(int m);
+    void SetMask(int m, bool opaque);
+    void PlaceMasks();
+    void ShowSmax();
+    // Moves the "最大" mark to the governing part of the current shears.
+    void MarkMax();
+
+    int shownPart_ = 0;
+};
+
+}  // namespace talvo

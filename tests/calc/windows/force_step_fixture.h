@@ -1,0 +1,99 @@
+// The member-force step windows in the chain of a filled design, over a bare
+// main window: helpers to open the chain, make a step current, type into a
+// box and leave it, and to save a picture of a window.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "calc/calc_fixture.h"
+#include "shell/globals.h"
+#include "shell/windows/step_test_host.h"
+#include "support/scripted_messages.h"
+
+namespace talvo::test {
+
+class ForceStepTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        ResetCalcState();
+        host = std::make_unique<StepTestHost>();
+    }
+    void TearDown() override { host.reset(); }
+
+    StepManager& M() { return *host->manager; }
+
+    // Opens the chain of the filled design of `type` (after `adjust` changed
+    // it) with step 1 current and every flag lowered; every window is
+    // newly loaded.
+    template <class Adjust>
+    void Open(int type, Adjust adjust) {
+        // A chain still open is closed first, as the selection step does, so
+        // that every window is loaded afresh.
+        if (M().ChainOpen()) M().CloseSteps();
+        PumpEvents();
+        FillDesign(static_cast<std::int16_t>(type));
+        adjust();
+        host->OpenChain(type);
+        M().ShowStep(1);
+        PumpEvents();
+        LowerFlags();
+    }
+    void Open(int type) {
+        Open(type, [] {});
+    }
+    static void LowerFlags() {
+        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 0;
+        DataChanged = 0;
+    }
+
+    // Makes step n current; its activation runs.
+    void Show(int n) {
+        M().ShowStep(n);
+        PumpEvents();
+    }
+    template <class T>
+    T* Step(int n) {
+        T* w = qobject_cast<T*>(M().Step(n));
+        EXPECT_NE(w, nullptr) << "step " << n << " is not its own window";
+        return w;
+    }
+
+    // Gives the box the focus and replaces its text by `text` as typed (full-
+    // width digits included); the box keeps the focus.
+    static void Type(QLineEdit* box, const QString& text) {
+        box->setFocus(Qt::MouseFocusReason);
+        PumpEvents();
+        box->selectAll();
+        box->del();
+        box->insert(text);
+    }
+    // Moves the focus to `to`, so that the box being left is checked.
+    static void FocusTo(QWidget* to) {
+        to->setFocus(Qt::MouseFocusReason);
+        PumpEvents();
+    }
+
+    // With TALVO_SHOT_DIR set, the window with its frame is saved there as
+    // <name>.png.
+    static void SaveShot(StepForm* w, const char* name) {
+        const char* dir = std::getenv("TALVO_SHOT_DIR");
+        if (!dir || !w->SubWindow()) return;
+        const QString path = QString("%1/%2.png").arg(dir, name);
+        EXPECT_TRUE(w->SubWindow()->grab().save(path)) << path.toStdString();
+    }
+
+    ScriptedMessages messages;
+    std::unique_ptr<StepTestHost> host;
+};
+
+}  // namespace talvo::test
