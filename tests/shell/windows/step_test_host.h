@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTest>
 #include <memory>
 #include <string>
 
@@ -45,6 +46,9 @@ public:
         window->resize(1000, 700);
         window->show();
         window->activateWindow();
+        // Activation arrives asynchronously; the first test of a run must not
+        // start before the window can hold the focus.
+        (void)QTest::qWaitForWindowActive(window.get(), 2000);
         manager = std::make_unique<StepManager>(this);
     }
     ~StepTestHost() override {
