@@ -13,7 +13,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QTest>
-
 #include <cmath>
 #include <memory>
 #include <string>
@@ -133,21 +132,21 @@ public:
 
 // One entry box at its limits: the texts typed and what the box then shows.
 struct LimitCase {
-    const char* box;          // object name
-    std::string* field;       // the field it stores
-    const char* low;          // the minimum, typed
-    const char* lowShown;     //   and shown
-    const char* high;         // the maximum
+    const char* box;       // object name
+    std::string* field;    // the field it stores
+    const char* low;       // the minimum, typed
+    const char* lowShown;  //   and shown
+    const char* high;      // the maximum
     const char* highShown;
-    const char* under;        // just below the minimum: refused
-    const char* over;         // just above the maximum: refused
+    const char* under;  // just below the minimum: refused
+    const char* over;   // just above the maximum: refused
     std::string rangeMessage;
-    const char* tooPrecise;   // one decimal too many: refused
+    const char* tooPrecise;  // one decimal too many: refused
     std::string precisionMessage;
-    const char* fullWidth;    // full-width digits: accepted
+    const char* fullWidth;  // full-width digits: accepted
     const char* fullShown;
-    std::string flags;        // Flags() after an accepted change
-    bool refocus = true;      // a refused entry takes the focus back
+    std::string flags;    // Flags() after an accepted change
+    bool refocus = true;  // a refused entry takes the focus back
 };
 
 // Drives one box of a loaded window through its limits, in this order: the

@@ -1,0 +1,344 @@
+#include "steps/windows/N2danmen.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <string>
+
+#include "shell/design.h"
+#include "shell/globals.h"
+#include "shell/message.h"
+#include "shell/numtext.h"
+#include "shell/windows/StepManager.h"
+#include "steps/windows/InputPlacing.h"
+#include "steps/windows/SectionSketch.h"
+
+namespace talvo {
+
+using input::Place;
+using input::Text;
+
+namespace {
+
+const bool kRegistered = [] {
+    RegisterStepWindow("N2danmen", [] { return new N2danmen; });
+    return true;
+}();
+
+const char* const kDepthMessage = "枠高が有効高を下回っています。";
+const char* const kClearMessage = "枠幅・枠高・有効高の値をクリアします。";
+
+std::string& WidthField(int i) {
+    return i == 0 ? Design.SectionBy : Design.SectionBx;
+}
+std::string& HeightField(int i) {
+    return i == 0 ? Design.SectionHy : Design.SectionHx;
+}
+std::string& MidHeightField(int i) {
+    return i == 0 ? Design.SectionDy : Design.SectionDx;
+}
+
+double ValueOf(const QLineEdit* box) {
+    return NumVal(box->text().toStdString());
+}
+bool HoldsText(const QLineEdit* box) {
+    return !box->text().isEmpty();
+}
+
+// Panel geometry, twips: the two panels side by side under the check box.
+constexpr int kPanelTop = 480;
+constexpr int kPanelWidth = 4380;
+constexpr int kPanelHeight = 3600;
+constexpr int kPanelLeft[2] = {240, 4740};
+// Inside a panel: the three rows of b, h and d right of the sketch.
+constexpr int kRowTop[3] = {1140, 1740, 2340};
+constexpr int kRowHeight = 300;
+
+}  // namespace
+
+const std::array<const char*, 6> N2danmen::kStandardSections = {"150*150  d= 75", "200*200  d=155",
+                                                                "300*300  d=235", "400*400  d=315",
+                                                                "500*500  d=410", "600*600  d=510"};
+
+N2danmen::N2danmen(QWidget* parent) : StepForm(QStringLiteral("N2danmen"), kNavAll, parent) {
+    (void)kRegistered;
+
+    chkMeasur = new QCheckBox(QStringLiteral("縦横同じ寸法"), this);
+    chkMeasur->setObjectName(QStringLiteral("chkMeasur"));
+    Place(chkMeasur, 360, 120, 2400, 300);
+    // Checked in the window's design: a design with separate sections
+    // unchecks it at load, which runs the same-section handling.
+    chkMeasur->setChecked(true);
+    connect(chkMeasur, &QCheckBox::toggled, this, &N2danmen::MeasurClick);
+
+    const QString index[2] = {QStringLiteral("y"), QStringLiteral("x")};
+    const QString caption[2] = {QStringLiteral("縦枠"), QStringLiteral("横枠")};
+    for (int i = 0; i < 2; ++i) {
+        QGroupBox* g =
+            input::Panel(this, caption[i], kPanelLeft[i], kPanelTop, kPanelWidth, kPanelHeight);
+        g->setObjectName(QStringLiteral("fraSection(%1)").arg(i));
+        fraSection[i] = g;
+
+        cmdSelect[i] = new QPushButton(QStringLiteral("標準断面の選択"), g);
+        cmdSelect[i]->setObjectName(QStringLiteral("cmdSelect(%1)").arg(i));
+        cmdSelect[i]->setAutoDefault(false);
+        Place(cmdSelect[i], 240, 330, 1920, 375);
+        connect(cmdSelect[i], &QPushButton::clicked, this, [this, i] { SelectClick(i); });
+
+        picSection[i] = new SectionSketch(index[i], g);
+        Place(picSection[i], 120, 840, SectionSketch::kWidthTwips, SectionSketch::kHeightTwips);
+
+        const QString letter[3] = {QStringLiteral("b"), QStringLiteral("h"), QStringLiteral("d")};
+        QLineEdit** boxes[3] = {&txtWidth[i], &txtHeight[i], &txtMidHeight[i]};
+        const QString names[3] = {QStringLiteral("txtWidth(%1)"), QStringLiteral("txtHeight(%1)"),
+                                  QStringLiteral("txtMidHeight(%1)")};
+        for (int r = 0; r < 3; ++r) {
+            Text(g, QStringLiteral("<i>%1</i><sub>%2</sub>").arg(letter[r], index[i]), 2460,
+                 kRowTop[r], 360, kRowHeight);
+            Text(g, QStringLiteral("="), 2820, kRowTop[r], 200, kRowHeight, Qt::AlignCenter);
+            *boxes[r] = input::Box(g, names[r].arg(i), 3040, kRowTop[r], 720, kRowHeight);
+            Text(g, QStringLiteral("mm"), 3820, kRowTop[r], 420, kRowHeight);
+        }
+
+        // The list opens in the place of its button, over the sketch.
+        lstSection[i] = new QListWidget(g);
+        lstSection[i]->setObjectName(QStringLiteral("lstSection(%1)").arg(i));
+        for (const char* item : kStandardSections) lstSection[i]->addItem(QString::fromUtf8(item));
+        Place(lstSection[i], 240, 330, 2280, 1800);
+        lstSection[i]->hide();
+        lstSection[i]->installEventFilter(this);
+        connect(lstSection[i], &QListWidget::itemClicked, this,
+                [this, i](QListWidgetItem* item) { ListClicked(i, lstSection[i]->row(item)); });
+    }
+
+    EntryGroup* entries = Entries();
+    const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
+    for (int i = 0; i < 2; ++i) {
+        NumBox width;
+        width.min = 100;
+        width.max = 1000;
+        width.decimals = 0;
+        width.places = 4;
+        width.field = &WidthField(i);
+        width.flags = flags;
+        width.onChanged = [this, i] { WidthChanged(i); };
+        entries->AddNumber(txtWidth[i], width);
+
+        NumBox height = width;
+        height.field = &HeightField(i);
+        height.onChanged = {};
+        height.onAccepted = [this, i] { HeightAccepted(i); };
+        entries->AddNumber(txtHeight[i], height);
+
+        NumBox mid = height;
+        mid.min = 50;
+        mid.field = &MidHeightField(i);
+        mid.onAccepted = [this, i] { MidHeightAccepted(i); };
+        entries->AddNumber(txtMidHeight[i], mid);
+    }
+
+    // The first step has nothing before it.
+    cmdBack->setEnabled(false);
+    SetTabWrapTarget(chkMeasur);
+    QWidget* order[] = {chkMeasur,       cmdSelect[0], lstSection[0], txtWidth[0], txtHeight[0],
+                        txtMidHeight[0], cmdSelect[1], lstSection[1], txtWidth[1], txtHeight[1],
+                        txtMidHeight[1], cmdBegin,     cmdBack,       cmdIndicate, cmdNext,
+                        cmdResult,       FocusSink};
+    for (std::size_t k = 0; k + 1 < std::size(order); ++k)
+        if (order[k] && order[k + 1]) setTabOrder(order[k], order[k + 1]);
+}
+
+void N2danmen::OnLoad() {
+    for (int i : {1, 0}) {
+        txtWidth[i]->setText(QString::fromStdString(WidthField(i)));
+        txtHeight[i]->setText(QString::fromStdString(HeightField(i)));
+        txtMidHeight[i]->setText(QString::fromStdString(MidHeightField(i)));
+    }
+    chkMeasur->setChecked(Design.SameSection != 0);
+    for (int k = 0; k < 2; ++k)
+        MarkDirection(k, HoldsText(txtHeight[k]) && HoldsText(txtMidHeight[k]) &&
+                             ValueOf(txtMidHeight[k]) >= ValueOf(txtHeight[k]));
+}
+
+void N2danmen::OnActivate() {
+    keyMark_ = {0, 0};
+}
+
+void N2danmen::SetNavEnabled(bool on) {
+    // cmdBack stays disabled; cmdIndicate follows the standard-section lists.
+    for (QPushButton* b : {cmdBegin, cmdNext, cmdResult, cmdSelect[0], cmdSelect[1]})
+        if (b) b->setEnabled(on);
+}
+
+void N2danmen::NextClicked() {
+    // Taken before minimising: the step that becomes active tells its own
+    // position on activation.
+    const int next = CurStep + 1;
+    SetState(WindowState::Minimized);
+    if (StepManager* m = StepManager::Instance()) m->ShowStep(next);
+}
+
+void N2danmen::MarkDirection(int k, bool red) {
+    const QColor& c = red ? input::kRedText : input::kBlackText;
+    input::SetForeColor(txtHeight[k], c);
+    input::SetForeColor(txtMidHeight[k], c);
+}
+
+void N2danmen::WidthChanged(int i) {
+    if (!chkMeasur->isChecked()) return;
+    const int j = 1 - i;
+    txtWidth[j]->setText(txtWidth[i]->text());
+    WidthField(j) = txtWidth[i]->text().toStdString();
+}
+
+void N2danmen::HeightAccepted(int i) {
+    const int j = 1 - i;
+    const double h = ValueOf(txtHeight[i]);
+    if (HoldsText(txtMidHeight[i]) && HoldsText(txtHeight[i]) && h <= ValueOf(txtMidHeight[i])) {
+        MsgBox(kDepthMessage, MsgButtons::Ok, MsgIcon::Exclamation);
+        MarkDirection(i, true);
+    } else {
+        MarkDirection(i, false);
+    }
+    if (!chkMeasur->isChecked()) return;
+    MarkDirection(
+        j, HoldsText(txtMidHeight[j]) && HoldsText(txtHeight[j]) && h <= ValueOf(txtMidHeight[j]));
+    txtHeight[j]->setText(txtHeight[i]->text());
+    HeightField(j) = txtHeight[i]->text().toStdString();
+}
+
+void N2danmen::MidHeightAccepted(int i) {
+    const int j = 1 - i;
+    const double d = ValueOf(txtMidHeight[i]);
+    if (HoldsText(txtHeight[i]) && d >= ValueOf(txtHeight[i])) {
+        MsgBox(kDepthMessage, MsgButtons::Ok, MsgIcon::Exclamation);
+        MarkDirection(i, true);
+    } else {
+        MarkDirection(i, false);
+    }
+    if (!chkMeasur->isChecked()) return;
+    bool red = HoldsText(txtHeight[j]) && d >= ValueOf(txtHeight[j]);
+    if (i == 1) red = red && HoldsText(txtMidHeight[j]);
+    MarkDirection(j, red);
+    txtMidHeight[j]->setText(txtMidHeight[i]->text());
+    MidHeightField(j) = txtMidHeight[i]->text().toStdString();
+}
+
+void N2danmen::MeasurClick(bool checked) {
+    if (!checked) Design.KekkaTab = 0;
+    const bool differ = ValueOf(txtWidth[0]) != ValueOf(txtWidth[1]) ||
+                        ValueOf(txtHeight[0]) != ValueOf(txtHeight[1]) ||
+                        ValueOf(txtMidHeight[0]) != ValueOf(txtMidHeight[1]);
+    if (checked && differ) {
+        if (MsgBox(kClearMessage, MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgResult::Ok) {
+            DataChanged = 1;
+            for (int k = 0; k < 2; ++k) {
+                for (QLineEdit* b : {txtWidth[k], txtHeight[k], txtMidHeight[k]}) b->clear();
+                WidthField(k).clear();
+                HeightField(k).clear();
+                MidHeightField(k).clear();
+            }
+        } else {
+            // Unchecking runs this handling once more, as an uncheck.
+            chkMeasur->setChecked(false);
+        }
+    } else {
+        DataChanged = 1;
+    }
+    Design.SameSection = chkMeasur->isChecked() ? 1 : 0;
+    RecalcResult = 1;
+}
+
+void N2danmen::SelectClick(int i) {
+    // The box being edited is checked first; a refusal keeps the list shut.
+    Entries()->RunDeferred([this, i] {
+        QListWidget* list = lstSection[i];
+        // Opened without a highlighted item, so that a click on any section,
+        // also the one picked last time, applies it.
+        {
+            const QSignalBlocker block(list);
+            list->setCurrentRow(-1);
+            list->clearSelection();
+        }
+        list->show();
+        list->raise();
+        list->setFocus(Qt::OtherFocusReason);
+        cmdSelect[i]->setEnabled(false);
+        cmdIndicate->setEnabled(false);
+    });
+}
+
+void N2danmen::ListClicked(int i, int row) {
+    if (keyMark_[i]) {
+        keyMark_[i] = 0;
+        return;
+    }
+    ApplyItem(i, row);
+}
+
+bool N2danmen::ListKey(int i, QKeyEvent* key) {
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        ApplyItem(i, lstSection[i]->currentRow());
+        keyMark_[i] = 1;
+        return true;
+    }
+    // Any other key marks the list; when the key moves the highlight, that
+    // selection change uses the mark up, so arrow keys only browse.
+    keyMark_[i] = 1;
+    const int before = lstSection[i]->currentRow();
+    inListKey_ = true;
+    QCoreApplication::sendEvent(lstSection[i], key);
+    inListKey_ = false;
+    if (lstSection[i]->currentRow() != before) keyMark_[i] = 0;
+    return true;
+}
+
+void N2danmen::FillDirection(int k, const QString& item) {
+    txtWidth[k]->setText(QStringLiteral(" ") + item.mid(0, 3));
+    txtHeight[k]->setText(QStringLiteral(" ") + item.mid(4, 3));
+    txtMidHeight[k]->setText(QStringLiteral(" ") + item.mid(11, 3));
+    WidthField(k) = txtWidth[k]->text().toStdString();
+    HeightField(k) = txtHeight[k]->text().toStdString();
+    MidHeightField(k) = txtMidHeight[k]->text().toStdString();
+    // Every standard section has h > d: a mark left by an earlier entry goes.
+    MarkDirection(k, false);
+}
+
+void N2danmen::ApplyItem(int i, int row) {
+    if (row < 0 || row >= lstSection[i]->count()) return;
+    const QString item = lstSection[i]->item(row)->text();
+    if (Design.SameSection == 1) FillDirection(1 - i, item);
+    FillDirection(i, item);
+    DataChanged = 1;
+    RecalcLoad = 1;
+    RecalcForce = 1;
+    RecalcAnchorBar = 1;
+    lstSection[i]->hide();
+    cmdSelect[i]->setEnabled(true);
+    cmdIndicate->setEnabled(true);
+}
+
+bool N2danmen::eventFilter(QObject* watched, QEvent* event) {
+    for (int i = 0; i < 2; ++i) {
+        if (watched != lstSection[i]) continue;
+        if (event->type() == QEvent::KeyPress && !inListKey_)
+            return ListKey(i, static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::FocusOut) {
+            auto* fe = static_cast<QFocusEvent*>(event);
+            if (fe->reason() != Qt::ActiveWindowFocusReason &&
+                fe->reason() != Qt::PopupFocusReason) {
+                lstSection[i]->hide();
+                cmdSelect[i]->setEnabled(true);
+                cmdIndicate->setEnabled(true);
+            }
+        }
+    }
+    return StepForm::eventFilter(watched, event);
+}
+
+}  // namespace talvo

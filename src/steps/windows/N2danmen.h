@@ -1,0 +1,67 @@
+// N2danmen: the beam cross-section step, the first window of every chain.
+// The engineer enters the width b, height h and effective height d of the
+// vertical (index 0) and horizontal (index 1) beams, or picks one of six
+// standard sections; "縦横同じ寸法" keeps both directions alike.
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "shell/windows/StepForm.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace talvo {
+
+class SectionSketch;
+
+class N2danmen : public StepForm {
+    Q_OBJECT
+public:
+    explicit N2danmen(QWidget* parent = nullptr);
+
+    // The six standard sections: width in characters 1 to 3, height in 5 to
+    // 7, effective height in 12 to 14.
+    static const std::array<const char*, 6> kStandardSections;
+
+    QCheckBox* chkMeasur = nullptr;            // "縦横同じ寸法"
+    std::array<QGroupBox*, 2> fraSection{};    // "縦枠", "横枠"
+    std::array<QPushButton*, 2> cmdSelect{};   // "標準断面の選択"
+    std::array<QListWidget*, 2> lstSection{};  // hidden until cmdSelect opens it
+    std::array<SectionSketch*, 2> picSection{};
+    std::array<QLineEdit*, 2> txtWidth{};
+    std::array<QLineEdit*, 2> txtHeight{};
+    std::array<QLineEdit*, 2> txtMidHeight{};
+
+    // The key mark of a list: its next selection change is ignored.
+    bool KeyMark(int i) const { return keyMark_[i] != 0; }
+
+protected:
+    void OnLoad() override;
+    void OnActivate() override;
+    void SetNavEnabled(bool on) override;
+    void BackClicked() override {}  // the first step has nothing before it
+    void NextClicked() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void WidthChanged(int i);
+    void HeightAccepted(int i);
+    void MidHeightAccepted(int i);
+    void MeasurClick(bool checked);
+    void SelectClick(int i);
+    void ListClicked(int i, int row);
+    void ApplyItem(int i, int row);
+    void FillDirection(int k, const QString& item);
+    void MarkDirection(int k, bool red);
+    bool ListKey(int i, QKeyEvent* key);
+
+    std::array<int, 2> keyMark_{};
+    bool inListKey_ = false;
+};
+
+}  // namespace talvo
