@@ -1,9 +1,11 @@
 #include "shell/numtext.h"
 
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <system_error>
 
@@ -22,6 +24,38 @@ constexpr int kSignificant = 15;
 // fifteen digits without a mess of zeros on either side.
 constexpr int kExponentFrom = 15;
 
+using u128 = unsigned __int128;
+
+constexpr std::uint64_t kPow10[20] = {1ULL,
+                                      10ULL,
+                                      100ULL,
+                                      1000ULL,
+                                      10000ULL,
+                                      100000ULL,
+                                      1000000ULL,
+                                      10000000ULL,
+                                      100000000ULL,
+                                      1000000000ULL,
+                                      10000000000ULL,
+                                      100000000000ULL,
+                                      1000000000000ULL,
+                                      10000000000000ULL,
+                                      100000000000000ULL,
+                                      1000000000000000ULL,
+                                      10000000000000000ULL,
+                                      100000000000000000ULL,
+                                      1000000000000000000ULL,
+                                      10000000000000000000ULL};
+
+// The powers of ten a double holds exactly.
+constexpr double kExactPow10[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The 15-digit coefficients lie in [kCoefLow, kCoefHigh).
+constexpr std::uint64_t kCoefLow = kPow10[kSignificant - 1];
+constexpr std::uint64_t kCoefHigh = kPow10[kSignificant];
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -29,95 +63,256 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// A value as decimal digits: intPart without leading zeros (empty for 0),
-// frac without trailing zeros. All rounding happens on this form.
+int DigitCount(std::uint64_t v) {
+    int n = 1;
+    while (n < 20 && v >= kPow10[n]) ++n;
+    return n;
+}
+
+// Writes the `count` low decimal digits of v, most significant first.
+void WriteDigits(char* out, std::uint64_t v, int count) {
+    for (int k = count - 1; k >= 0; --k) {
+        out[k] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    }
+}
+
+// A value as coef × 10^exp with coef free of trailing zeros (0 for a zero
+// value). All rounding happens on this form: whole-number arithmetic on at
+// most sixteen digits, where a digit string would allocate at every step.
 struct Decimal {
     bool negative = false;
-    std::string intPart;
-    std::string frac;
+    std::uint64_t coef = 0;
+    int exp = 0;
 
-    bool IsZero() const { return intPart.empty() && frac.empty(); }
+    bool IsZero() const { return coef == 0; }
 };
 
-// The value at 15 significant digits as "d.dddddddddddddde±x". to_chars is
-// exact and ignores the C locale, which the windows may set to one with a
-// decimal comma.
+void Normalise(Decimal& d) {
+    if (d.coef == 0) {
+        d.exp = 0;
+        d.negative = false;
+        return;
+    }
+    // At most 15 trailing zeros: eight at a time, then four, two and one.
+    while (d.coef % 100000000 == 0) {
+        d.coef /= 100000000;
+        d.exp += 8;
+    }
+    for (int step : {4, 2, 1}) {
+        if (d.coef % kPow10[step] == 0) {
+            d.coef /= kPow10[step];
+            d.exp += step;
+        }
+    }
+}
+
+// floor(m × 2^q × 10^t) and where the rest lies against one half (<0 below,
+// 0 exactly on it, >0 above). The caller keeps the operands within 128 bits.
+struct Scaled {
+    std::uint64_t floor;
+    int half;
+    bool exact;  // nothing left over
+};
+
+u128 WidePow10(int t) {
+    return t < 20 ? u128(kPow10[t]) : u128(kPow10[19]) * kPow10[t - 19];
+}
+
+Scaled Scale(std::uint64_t m, int q, int t) {
+    u128 num = m;
+    if (q > 0) num <<= q;
+    if (t > 0) num *= WidePow10(t);
+    int shift = q < 0 ? -q : 0;
+    if (t >= 0) {
+        if (shift == 0) return {static_cast<std::uint64_t>(num), -1, true};
+        u128 rest = num & ((u128(1) << shift) - 1);
+        u128 half = u128(1) << (shift - 1);
+        return {static_cast<std::uint64_t>(num >> shift), rest < half ? -1 : rest == half ? 0 : 1,
+                rest == 0};
+    }
+    u128 den = u128(kPow10[-t]) << shift;
+    u128 rest = num % den;
+    return {static_cast<std::uint64_t>(num / den), 2 * rest < den ? -1 : 2 * rest == den ? 0 : 1,
+            rest == 0};
+}
+
+// The positive finite value a as coef × 10^(exp − 14), coef of exactly 15
+// digits, rounded correctly with ties to even as to_chars rounds. The
+// magnitudes of a design are done in whole-number arithmetic; to_chars with a
+// precision costs several hundred instructions and every stored number passes
+// here several times.
+void FifteenDigits(double a, std::uint64_t& coef, int& exp) {
+    std::uint64_t bits = std::bit_cast<std::uint64_t>(a);
+    int biased = static_cast<int>(bits >> 52);
+    int p2 = biased - 1023;  // floor(log2 a) for a normal value
+    // From 2^-24 the products stay below 2^128; up to 2^63 the value as a
+    // whole number fits 64 bits.
+    if (biased != 0 && p2 >= -24 && p2 <= 62) {
+        std::uint64_t m = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
+        int q = p2 - 52;
+        // floor(p2 × log10 2): the decimal exponent is this or one more.
+        int e = (p2 * 78913) >> 18;
+        Scaled s = Scale(m, q, kSignificant - 1 - e);
+        if (s.floor >= kCoefHigh) {
+            // One digit too many: the last one and what lay beyond it decide.
+            ++e;
+            std::uint64_t last = s.floor % 10;
+            s = {s.floor / 10, last < 5 ? -1 : last > 5 || !s.exact ? 1 : 0, last == 0 && s.exact};
+        }
+        if (s.floor >= kCoefLow && s.floor < kCoefHigh) {
+            std::uint64_t c = s.floor;
+            if (s.half > 0 || (s.half == 0 && (c & 1) != 0)) ++c;
+            if (c == kCoefHigh) {
+                c = kCoefLow;
+                ++e;
+            }
+            coef = c;
+            exp = e;
+            return;
+        }
+    }
+    // "d.dddddddddddddde±x"; to_chars is exact and ignores the C locale, which
+    // the windows may set to one with a decimal comma.
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific,
+                             kSignificant - 1);
+    const char* p = buf;
+    std::uint64_t c = 0;
+    for (; *p != 'e'; ++p) {
+        if (IsDigit(*p)) c = c * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    ++p;
+    if (*p == '+') ++p;
+    int x = 0;
+    std::from_chars(p, res.ptr, x);
+    coef = c;
+    exp = x;
+}
+
 Decimal ToDecimal(double value) {
     Decimal d;
     if (!std::isfinite(value) || value == 0.0) return d;
     d.negative = value < 0;
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                             kSignificant - 1);
-    std::string text(buf, res.ptr);
-    std::size_t e = text.find('e');
-    std::string digits;
-    for (std::size_t i = 0; i < e; ++i) {
-        if (IsDigit(text[i])) digits += text[i];
-    }
-    int exp = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    exp);
-    if (exp >= 0) {
-        std::size_t intLen = static_cast<std::size_t>(exp) + 1;
-        if (intLen >= digits.size()) {
-            d.intPart = digits + std::string(intLen - digits.size(), '0');
-        } else {
-            d.intPart = digits.substr(0, intLen);
-            d.frac = digits.substr(intLen);
-        }
-    } else {
-        d.frac = std::string(static_cast<std::size_t>(-exp - 1), '0') + digits;
-    }
-    while (!d.frac.empty() && d.frac.back() == '0') d.frac.pop_back();
+    int e = 0;
+    FifteenDigits(std::fabs(value), d.coef, e);
+    d.exp = e - (kSignificant - 1);
+    Normalise(d);
     return d;
 }
 
-// Adds one unit of the last fraction place kept (frac has `places` digits).
-void IncrementLast(Decimal& d, std::size_t places) {
-    d.frac.resize(places, '0');
-    std::string all = d.intPart + d.frac;
-    std::size_t i = all.size();
-    while (i > 0) {
-        --i;
-        if (all[i] == '9') {
-            all[i] = '0';
-        } else {
-            ++all[i];
-            break;
-        }
-        if (i == 0) {
-            all.insert(all.begin(), '1');
-            break;
-        }
-    }
-    if (all.empty()) all = "1";
-    d.intPart = all.substr(0, all.size() - places);
-    d.frac = all.substr(all.size() - places);
-}
-
-void Normalise(Decimal& d) {
-    std::size_t nz = d.intPart.find_first_not_of('0');
-    d.intPart = nz == std::string::npos ? std::string() : d.intPart.substr(nz);
-    while (!d.frac.empty() && d.frac.back() == '0') d.frac.pop_back();
-    if (d.IsZero()) d.negative = false;
+// The decimal exponent of the leading digit.
+int LeadExponent(const Decimal& d) {
+    return d.exp + DigitCount(d.coef) - 1;
 }
 
 // Rounds to `places` decimals, halves away from zero.
-void RoundHalfAway(Decimal& d, std::size_t places) {
-    if (d.frac.size() <= places) return;
-    bool up = d.frac[places] >= '5';
-    d.frac.resize(places);
-    if (up) IncrementLast(d, places);
+void RoundHalfAway(Decimal& d, long long places) {
+    if (d.IsZero() || -static_cast<long long>(d.exp) <= places) return;
+    long long drop = -static_cast<long long>(d.exp) - places;
+    // coef has at most 16 digits: dropping 20 or more leaves nothing and a
+    // leading zero decides.
+    std::uint64_t kept = 0;
+    std::uint64_t next = 0;
+    if (drop < 20) {
+        kept = d.coef / kPow10[drop];
+        next = d.coef / kPow10[drop - 1] % 10;
+    }
+    d.coef = kept + (next >= 5 ? 1 : 0);
+    d.exp = static_cast<int>(-places);
     Normalise(d);
+}
+
+// Cuts to `places` decimals and, when `away`, adds one unit of the last place
+// kept (the part cut off is never zero, coef having no trailing zeros).
+void RoundDirected(Decimal& d, long long places, bool mode1) {
+    if (d.IsZero() || -static_cast<long long>(d.exp) <= places) return;
+    long long drop = -static_cast<long long>(d.exp) - places;
+    std::uint64_t kept = drop < 20 ? d.coef / kPow10[drop] : 0;
+    // Up means toward plus infinity: away from zero for a positive value;
+    // down is away from zero for a negative one.
+    bool away = mode1 != d.negative;
+    d.coef = kept + (away ? 1 : 0);
+    d.exp = static_cast<int>(-places);
+    Normalise(d);
+}
+
+// Writes the digits of a non-zero d into a field already filled with "0"s
+// whose point belongs at `point` (where the integer places end), stepping
+// over the point itself.
+void PutDigits(char* point, const Decimal& d) {
+    std::uint64_t c = d.coef;
+    char* p = d.exp >= 0 ? point - 1 - d.exp : point - d.exp;
+    while (c != 0) {
+        if (p == point) --p;
+        *p-- = static_cast<char>('0' + c % 10);
+        c /= 10;
+    }
+}
+
+// Integer places of a Decimal written without exponent (0 below 1).
+std::size_t IntPlaces(const Decimal& d) {
+    if (d.IsZero()) return 0;
+    int n = DigitCount(d.coef) + d.exp;
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
 // Plain decimal text of a Decimal: no exponent, no trailing zeros.
 std::string FixedText(const Decimal& d) {
     if (d.IsZero()) return "0";
-    std::string s = d.negative ? "-" : "";
-    s += d.intPart.empty() ? "0" : d.intPart;
-    if (!d.frac.empty()) s += "." + d.frac;
+    std::size_t intLen = IntPlaces(d);
+    std::size_t fracLen = d.exp < 0 ? static_cast<std::size_t>(-d.exp) : 0;
+    std::size_t lead = d.negative ? 1 : 0;
+    std::size_t intPlaces = intLen > 0 ? intLen : 1;
+    std::string s(lead + intPlaces + (fracLen > 0 ? 1 + fracLen : 0), '0');
+    if (d.negative) s[0] = '-';
+    char* point = s.data() + lead + intPlaces;
+    if (fracLen > 0) *point = '.';
+    PutDigits(point, d);
+    return s;
+}
+
+// The plain number text of a Decimal holding at most 15 digits.
+std::string PlainText(const Decimal& d) {
+    if (d.IsZero()) return "0";
+    int count = DigitCount(d.coef);
+    int lead = d.exp + count - 1;
+    if (lead < kExponentFrom && lead >= -kExponentFrom) return FixedText(d);
+    char buf[48];
+    char* p = buf;
+    if (d.negative) *p++ = '-';
+    char digits[20];
+    WriteDigits(digits, d.coef, count);
+    *p++ = digits[0];
+    if (count > 1) {
+        *p++ = '.';
+        std::memcpy(p, digits + 1, static_cast<std::size_t>(count - 1));
+        p += count - 1;
+    }
+    *p++ = 'E';
+    *p++ = lead < 0 ? '-' : '+';
+    p = std::to_chars(p, buf + sizeof buf, lead < 0 ? -lead : lead).ptr;
+    return std::string(buf, p);
+}
+
+// Pattern text: prefix, minus unless zero, the integer places padded with
+// zeros to minInt, then the point and exactly `places` decimals when the
+// pattern has a point (d is already rounded to `places`).
+std::string PatternText(std::string_view prefix, const Decimal& d, std::size_t minInt,
+                        bool afterPoint, std::size_t places) {
+    std::size_t intLen = IntPlaces(d);
+    std::size_t intPlaces = intLen < minInt ? minInt : intLen;
+    bool minus = d.negative && !d.IsZero();
+    std::size_t lead = prefix.size() + (minus ? 1 : 0);
+    std::string s(lead + intPlaces + (afterPoint ? 1 + places : 0), '0');
+    char* p = s.data();
+    if (!prefix.empty()) std::memcpy(p, prefix.data(), prefix.size());
+    if (minus) p[prefix.size()] = '-';
+    char* point = p + lead + intPlaces;
+    if (afterPoint) *point = '.';
+    // Without a point there are no decimals left after the rounding, so the
+    // digits end before `point`.
+    if (!d.IsZero()) PutDigits(point, d);
     return s;
 }
 
@@ -160,9 +355,8 @@ std::string DecimalsPattern(int decimals) {
     return "0." + std::string(static_cast<std::size_t>(decimals), '0');
 }
 
-}  // namespace
-
-double NumVal(std::string_view text) {
+// The general reading, for what the quick one below cannot decide exactly.
+double NumValGeneral(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
 
@@ -234,28 +428,65 @@ double NumVal(std::string_view text) {
     return value;
 }
 
+}  // namespace
+
+double NumVal(std::string_view text) {
+    // Most texts are short decimals: read their digits into a whole number
+    // and scale by an exact power of ten. With both exact, the one division
+    // or multiplication rounds correctly, just as from_chars would.
+    const char* s = text.data();
+    std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n && IsBlank(s[i])) ++i;
+    bool negative = false;
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    // Up to 19 digits the whole number fits 64 bits, leading zeros and all;
+    // a longer one goes the general way.
+    std::uint64_t mant = 0;
+    std::size_t intFrom = i;
+    for (; i < n && IsDigit(s[i]); ++i) mant = mant * 10 + static_cast<std::uint64_t>(s[i] - '0');
+    std::size_t digitCount = i - intFrom;
+    int scale = 0;
+    if (i < n && s[i] == '.') {
+        std::size_t fracFrom = ++i;
+        for (; i < n && IsDigit(s[i]); ++i) mant = mant * 10 + static_cast<std::uint64_t>(s[i] - '0');
+        digitCount += i - fracFrom;
+        scale = -static_cast<int>(i - fracFrom);
+    }
+    if (digitCount == 0) return 0.0;
+    if (digitCount > 19) return NumValGeneral(text);
+    if (mant == 0) return negative ? -0.0 : 0.0;
+
+    int exp10 = 0;
+    if (i < n && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        bool expNegative = false;
+        if (j < n && (s[j] == '+' || s[j] == '-')) {
+            expNegative = s[j] == '-';
+            ++j;
+        }
+        int e = 0;
+        std::size_t digitsFrom = j;
+        for (; j < n && IsDigit(s[j]); ++j) {
+            if (e < 100000) e = e * 10 + (s[j] - '0');
+        }
+        if (j > digitsFrom) exp10 = expNegative ? -e : e;
+    }
+    int total = scale + exp10;
+    if (mant <= (1ULL << 53) && total >= -22 && total <= 22) {
+        double v = static_cast<double>(mant);
+        v = total >= 0 ? v * kExactPow10[total] : v / kExactPow10[-total];
+        return negative ? -v : v;
+    }
+    return NumValGeneral(text);
+}
+
 std::string NumStr(double value) {
     // Infinities and NaN have no number text; they would read back as 0.
-    if (!std::isfinite(value) || value == 0.0) return "0";
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                             kSignificant - 1);
-    std::string text(buf, res.ptr);
-    std::size_t e = text.find('e');
-    int exp = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    exp);
-    if (exp >= kExponentFrom || exp < -kExponentFrom) {
-        std::string mant = text.substr(0, e);
-        while (mant.back() == '0') mant.pop_back();
-        if (mant.back() == '.') mant.pop_back();
-        std::string s = value < 0 ? "-" : "";
-        s += mant;
-        s += exp < 0 ? "E-" : "E+";
-        s += std::to_string(exp < 0 ? -exp : exp);
-        return s;
-    }
-    return FixedText(ToDecimal(value));
+    return PlainText(ToDecimal(value));
 }
 
 std::string FormatPattern(double value, std::string_view pattern) {
@@ -285,21 +516,9 @@ std::string FormatPattern(double value, std::string_view pattern) {
     }
 
     Decimal d = ToDecimal(value);
-    RoundHalfAway(d, places);
-
-    std::string digits = d.intPart;
-    if (digits.size() < minInt) digits.insert(0, minInt - digits.size(), '0');
-    std::string s(prefix);
+    RoundHalfAway(d, static_cast<long long>(places));
     // A value that rounds to zero prints no minus.
-    if (d.negative && !d.IsZero()) s += '-';
-    s += digits;
-    if (afterPoint) {
-        std::string frac = d.frac;
-        frac.resize(places, '0');
-        s += '.';
-        s += frac;
-    }
-    return s;
+    return PatternText(prefix, d, minInt, afterPoint, places);
 }
 
 std::string FormatPattern(std::string_view text, std::string_view pattern) {
@@ -374,16 +593,18 @@ std::string RoundValue(double value, int digits, int mode) {
     // The 15-digit text drops the representation noise of computed values
     // (0.1 + 0.2 is 0.3 here), and working on its digits keeps a value that
     // is already on the grid where it is.
-    Decimal d = ToDecimal(NumVal(NumStr(value)));
-    std::size_t places = static_cast<std::size_t>(digits);
-    if (d.frac.size() > places) {
-        d.frac.resize(places);
-        // Up means toward plus infinity: away from zero for a positive value;
-        // down is away from zero for a negative one.
-        bool away = (mode == 1) != d.negative;
-        if (away) IncrementLast(d, places);
-        Normalise(d);
-    }
+    //
+    // For a normal double the 15 digits read back give a double with the same
+    // 15 digits, so the value's own digits serve; only near the ends of the
+    // range, where reading may overflow or lose digits, the text is really
+    // written and read.
+    double magnitude = std::fabs(value);
+    bool inner = magnitude >= 1e-290 && magnitude <= 1e290;
+    Decimal d = ToDecimal(inner || !std::isfinite(value) ? value : NumVal(NumStr(value)));
+    RoundDirected(d, digits, mode == 1);
+    if (d.IsZero()) return "0";
+    int lead = LeadExponent(d);
+    if (lead >= -290 && lead <= 290) return PlainText(d);
     return NumStr(NumVal(FixedText(d)));
 }
 
@@ -394,28 +615,36 @@ std::string RoundValue(std::string_view text, int digits, int mode) {
 std::string FormatNum(std::string_view text, int intDigits, int decDigits) {
     if (text.empty()) return "";
     double value = NumVal(text);
-    if (value < 0) return " " + FormatPattern(value, "0.00");
+    if (value < 0) {
+        Decimal d = ToDecimal(value);
+        RoundHalfAway(d, 2);
+        return PatternText(" ", d, 1, true, 2);
+    }
 
     // The blanks come from the integer digits of the unrounded value, so a
-    // rounding that carries makes the field one place wider.
+    // rounding that carries makes the field one place wider. Written as the
+    // pattern of blanks, "#"s and "0" or "0.00…" with the decimals.
     Decimal d = ToDecimal(value);
-    int n = d.intPart.empty() ? 1 : static_cast<int>(d.intPart.size());
-    std::string pattern;
-    for (int j = 1; j <= intDigits - 1; ++j) pattern += j <= intDigits - n ? ' ' : '#';
-    pattern += DecimalsPattern(decDigits);
-    return FormatPattern(value, pattern);
+    int n = d.IsZero() ? 1 : LeadExponent(d) + 1;
+    if (n < 1) n = 1;
+    std::size_t blanks = intDigits > n ? static_cast<std::size_t>(intDigits - n) : 0;
+    std::size_t places = decDigits > 0 ? static_cast<std::size_t>(decDigits) : 0;
+    RoundHalfAway(d, static_cast<long long>(places));
+    return PatternText(std::string(blanks, ' '), d, 1, decDigits > 0, places);
 }
 
 std::string PadDecimal(std::string_view text, int width) {
     std::size_t from = text.find_first_not_of(' ');
-    std::string s(from == std::string_view::npos ? std::string_view() : text.substr(from));
+    std::string_view s = from == std::string_view::npos ? std::string_view() : text.substr(from);
     std::size_t at = s.rfind('.');
-    std::size_t len = CharCount(at == std::string::npos ? std::string_view(s)
-                                                        : std::string_view(s).substr(0, at));
-    if (width > 0 && len < static_cast<std::size_t>(width)) {
-        s.insert(0, static_cast<std::size_t>(width) - len, ' ');
-    }
-    return s;
+    std::size_t len = CharCount(at == std::string_view::npos ? s : s.substr(0, at));
+    std::size_t pad =
+        width > 0 && len < static_cast<std::size_t>(width) ? static_cast<std::size_t>(width) - len : 0;
+    std::string out;
+    out.reserve(pad + s.size());
+    out.append(pad, ' ');
+    out.append(s);
+    return out;
 }
 
 std::string PadDecimal(double value, int width) {

@@ -1,0 +1,139 @@
+#include "calc/windows/RockForceBlock.h"
+
+#include <cmath>
+
+#include "platform/mdichild.h"
+#include "shell/design.h"
+#include "shell/numtext.h"
+#include "shell/tables.h"
+
+namespace talvo {
+
+namespace {
+
+constexpr int kRowHeight = 300;
+
+const std::string& AnchorCount(int direction) {
+    return direction == 0 ? Design.AnchorCountY : Design.AnchorCountX;
+}
+
+}  // namespace
+
+RockForceBlock::RockForceBlock(QWidget* parent, bool shear, int direction,
+                               const RockBlockNames& names, int left, int top, int width,
+                               int height)
+    : QObject(parent), shear_(shear), direction_(direction) {
+    Frame = new QGroupBox(direction == 0 ? "縦枠" : "横枠", parent);
+    Frame->setObjectName(direction == 0 ? "fraTate" : "fraYoko");
+    SetTwipsGeometry(Frame, left, top, width, height);
+
+    // The options' rows and the formula line, centred in the frame below its caption.
+    const int rowTop = 200 + (height - 200 - 2 * kRowHeight - 30) / 2;
+    const int rowGap = kRowHeight + 30;
+    Parts = new PartChoice(Frame, 150, rowTop, rowGap, [this](int part) { ShowPart(part); });
+    SpanOption = Parts->SSOption1;
+    OverhangOption = Parts->SSOption2;
+    SpanMark = Parts->SSPanel1;
+    OverhangMark = Parts->SSPanel2;
+    SpanOption->setObjectName(names.spanOption);
+    OverhangOption->setObjectName(names.overhangOption);
+    SpanMark->setObjectName(names.spanMark);
+    OverhangMark->setObjectName(names.overhangMark);
+
+    const int line = rowTop + rowGap / 2;
+    int x = 2400;
+    AddText(Frame, shear ? "Ｓmax =" : "Ｍmax =", x, line, 900, kRowHeight);
+    x += 900;
+    const Fraction f = AddFraction(Frame, QString(), QString(), x, line - 255, 420, 270);
+    Numerator = f.num;
+    Numerator->setObjectName(names.numerator);
+    Denominator = f.den;
+    Denominator->setObjectName(names.denominator);
+    x += 420;
+    AddText(Frame, "・w・", x, line, 600, kRowHeight, Qt::AlignCenter);
+    x += 600;
+    const int lengthWidth = shear ? 900 : 1250;
+    // The moment's square follows the length closely.
+    Length = AddText(Frame, QString(), x, line, lengthWidth, kRowHeight,
+                     shear ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+    Length->setObjectName(names.length);
+    x += lengthWidth;
+    if (shear) {
+        AddText(Frame, "- w・x ", x, line, 850, kRowHeight, Qt::AlignCenter);
+        x += 850;
+    } else {
+        AddSmallText(Frame, "2", x, line - 60, 200, 240);
+        x += 200;
+    }
+    AddText(Frame, "=", x + 50, line, 200, kRowHeight);
+    x += 300;
+    Value = AddValue(Frame, names.value, x, line, 1300, kRowHeight);
+    x += 1400;
+    AddText(Frame, shear ? "(kN)" : "(kN･m)", x, line, 900, kRowHeight);
+}
+
+bool RockForceBlock::HasAnchors() const {
+    const bool vertical = direction_ == 0;
+    return NumVal(AnchorCount(direction_)) >= 1 ||
+           NumVal(vertical ? Design.AnchorOverhangUpper : Design.AnchorOverhangLeft) != 0 ||
+           NumVal(vertical ? Design.AnchorOverhangLower : Design.AnchorOverhangRight) != 0;
+}
+
+int RockForceBlock::CoefficientRow(int part) const {
+    if (part != 0) return 0;
+    const double count = std::nearbyint(NumVal(AnchorCount(direction_)));
+    if (count > 4) return 4;
+    // Without anchors there is no span; the first row stands in for it.
+    if (count < 1) return 0;
+    return static_cast<int>(count) - 1;
+}
+
+const std::string& RockForceBlock::Stored(int part) const {
+    const auto& values = shear_ ? Design.Smax : Design.Mmax;
+    return values[static_cast<std::size_t>(direction_)][part == 1 ? 1 : 0];
+}
+
+void RockForceBlock::ShowPart(int part) {
+    const int row = CoefficientRow(part);
+    const std::size_t i = static_cast<std::size_t>(row);
+    static const char* const kLength[2][2][2] = {
+        {{"(縦ピッチ)", "(張出し長)"}, {"(横ピッチ)", "(張出し長)"}},
+        {{"縦ピッチ", "張出し長"}, {"横ピッチ", "張出し長"}},
+    };
+    Length->setText(kLength[shear_ ? 1 : 0][direction_][part]);
+    const std::int16_t num = shear_ ? SpanCoefficients.SmaxNum[i] : SpanCoefficients.MmaxNum[i];
+    const std::int16_t den = shear_ ? SpanCoefficients.SmaxDen[i] : SpanCoefficients.MmaxDen[i];
+    Numerator->setText(NumText(std::to_string(num), 2, 0));
+    Denominator->setText(NumText(std::to_string(den), 2, 0));
+    shownPart_ = part;
+    RefreshValue();
+}
+
+void RockForceBlock::RefreshValue() {
+    Value->setText(NumText(Stored(shownPart_), 5, 2));
+}
+
+void RockForceBlock::Activate(bool overhangWhenSpanEmpty) {
+    Parts->ChooseOnActivation(HasAnchors(), Stored(0), Stored(1), [this] {
+        Value->clear();
+        Numerator->clear();
+        Denominator->clear();
+    });
+    if (overhangWhenSpanEmpty && HasAnchors() && Parts->Selected() < 0 &&
+        !SpanOption->isEnabled() && OverhangOption->isEnabled()) {
+        Parts->Select(1);
+        SpanMark->hide();
+        OverhangMark->show();
+    }
+}
+
+void RockForceBlock::MarkMax(bool overhangWhenSpanEmpty) {
+    Parts->MarkMax(HasAnchors(), Stored(0), Stored(1));
+    if (overhangWhenSpanEmpty && HasAnchors() && GoverningPart(Stored(0), Stored(1)) == 0 &&
+        !SpanOption->isEnabled() && OverhangOption->isEnabled()) {
+        SpanMark->hide();
+        OverhangMark->show();
+    }
+}
+
+}  // namespace talvo
