@@ -63,17 +63,36 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Decimal digits of v (1 for 0): the bit width gives the count or one less.
 int DigitCount(std::uint64_t v) {
-    int n = 1;
-    while (n < 20 && v >= kPow10[n]) ++n;
-    return n;
+    v |= 1;  // no power of ten is odd, so the count stays
+    int guess = (std::bit_width(v) * 1233) >> 12;
+    return guess + (v >= kPow10[guess] ? 1 : 0);
 }
 
-// Writes the `count` low decimal digits of v, most significant first.
-void WriteDigits(char* out, std::uint64_t v, int count) {
-    for (int k = count - 1; k >= 0; --k) {
-        out[k] = static_cast<char>('0' + v % 10);
-        v /= 10;
+// "00" to "99", to write two digits per division.
+constexpr struct DigitPairs {
+    char text[200];
+    constexpr DigitPairs() : text() {
+        for (int k = 0; k < 100; ++k) {
+            text[2 * k] = static_cast<char>('0' + k / 10);
+            text[2 * k + 1] = static_cast<char>('0' + k % 10);
+        }
+    }
+} kPairs;
+
+// Writes the digits of v so that they end just before `end`; nothing for 0.
+void WriteBack(char* end, std::uint64_t v) {
+    while (v >= 100) {
+        std::uint64_t q = v / 100;
+        end -= 2;
+        std::memcpy(end, kPairs.text + 2 * (v - q * 100), 2);
+        v = q;
+    }
+    if (v >= 10) {
+        std::memcpy(end - 2, kPairs.text + 2 * v, 2);
+    } else if (v > 0) {
+        end[-1] = static_cast<char>('0' + v);
     }
 }
 
@@ -99,11 +118,17 @@ void Normalise(Decimal& d) {
         d.coef /= 100000000;
         d.exp += 8;
     }
-    for (int step : {4, 2, 1}) {
-        if (d.coef % kPow10[step] == 0) {
-            d.coef /= kPow10[step];
-            d.exp += step;
-        }
+    if (d.coef % 10000 == 0) {
+        d.coef /= 10000;
+        d.exp += 4;
+    }
+    if (d.coef % 100 == 0) {
+        d.coef /= 100;
+        d.exp += 2;
+    }
+    if (d.coef % 10 == 0) {
+        d.coef /= 10;
+        d.exp += 1;
     }
 }
 
@@ -238,16 +263,18 @@ void RoundDirected(Decimal& d, long long places, bool mode1) {
 }
 
 // Writes the digits of a non-zero d into a field already filled with "0"s
-// whose point belongs at `point` (where the integer places end), stepping
-// over the point itself.
+// whose point belongs at `point` (where the integer places end).
 void PutDigits(char* point, const Decimal& d) {
-    std::uint64_t c = d.coef;
-    char* p = d.exp >= 0 ? point - 1 - d.exp : point - d.exp;
-    while (c != 0) {
-        if (p == point) --p;
-        *p-- = static_cast<char>('0' + c % 10);
-        c /= 10;
+    if (d.exp >= 0) {
+        WriteBack(point - d.exp, d.coef);
+        return;
     }
+    int fracLen = -d.exp;
+    // coef has at most 16 digits, so from 20 decimals on all of it is fraction.
+    std::uint64_t high = fracLen < 20 ? d.coef / kPow10[fracLen] : 0;
+    std::uint64_t low = fracLen < 20 ? d.coef - high * kPow10[fracLen] : d.coef;
+    WriteBack(point + 1 + fracLen, low);
+    WriteBack(point, high);
 }
 
 // Integer places of a Decimal written without exponent (0 below 1).
@@ -282,7 +309,7 @@ std::string PlainText(const Decimal& d) {
     char* p = buf;
     if (d.negative) *p++ = '-';
     char digits[20];
-    WriteDigits(digits, d.coef, count);
+    WriteBack(digits + count, d.coef);
     *p++ = digits[0];
     if (count > 1) {
         *p++ = '.';
@@ -492,7 +519,12 @@ std::string NumStr(double value) {
 std::string FormatPattern(double value, std::string_view pattern) {
     // Split the pattern: literal text in front, the integer placeholders, and
     // the decimals after the point.
-    std::size_t first = pattern.find_first_of("#0.");
+    std::size_t first = 0;
+    while (first < pattern.size() && pattern[first] != '#' && pattern[first] != '0' &&
+           pattern[first] != '.') {
+        ++first;
+    }
+    if (first == pattern.size()) first = std::string_view::npos;
     std::string_view prefix =
         pattern.substr(0, first == std::string_view::npos ? pattern.size() : first);
     std::size_t minInt = 0;
