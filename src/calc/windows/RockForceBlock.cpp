@@ -52,7 +52,7 @@ RockForceBlock::RockForceBlock(QWidget* parent, bool shear, int direction,
     x += 420;
     AddText(Frame, "・w・", x, line, 600, kRowHeight, Qt::AlignCenter);
     x += 600;
-    const int lengthWidth = shear ? 900 : 1250;
+    const int lengthWidth = shear ? 900 : 1100;
     // The moment's square follows the length closely.
     Length = AddText(Frame, QString(), x, line, lengthWidth, kRowHeight,
                      shear ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
