@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "calc/calcnum.h"
+#include "calc/calcfield.h"
 #include "calc/rebar.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -12,10 +12,10 @@
 
 namespace talvo {
 
-using calc::Fixed;
-using calc::RoundedFixed;
-using calc::Store;
-using calc::Whole;
+using calcfield::Fixed;
+using calcfield::RoundedFixed;
+using calcfield::Store;
+using calcfield::Whole;
 
 std::string RoundUpTenth(double length) {
     // In whole thousandths of a metre: (La − 0.001)/0.1 in binary doubles can

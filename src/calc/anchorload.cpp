@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/calcnum.h"
+#include "calc/calcfield.h"
 #include "calc/yoko.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -14,13 +14,13 @@
 
 namespace talvo {
 
-using calc::Fixed;
-using calc::Rounded;
-using calc::Store;
-using calc::ToInt16;
-using calc::ValidWorkType;
-using calc::Whole;
-using calc::WholeMm;
+using calcfield::Fixed;
+using calcfield::Rounded;
+using calcfield::Store;
+using calcfield::Int16HalvesEven;
+using calcfield::ValidWorkType;
+using calcfield::Whole;
+using calcfield::WholeMm;
 
 namespace {
 
@@ -81,7 +81,7 @@ void BeamForces(const Direction& dir, double q, bool shear, double checkX,
     };
     const double count = NumVal(dir.anchorCount);
     if (count > 1 && WholeMm(dir.pitch) != 0) {
-        formula(parts[0], ToInt16(count - 1), NumVal(dir.pitch));
+        formula(parts[0], Int16HalvesEven(count - 1), NumVal(dir.pitch));
     }
     const long long aMm = WholeMm(dir.overhangA);
     const long long bMm = WholeMm(dir.overhangB);

@@ -1,5 +1,7 @@
 // Small helpers shared by the calculation procedures: reading the texts of
-// the design record and storing computed values as pattern text.
+// the design record, reading counts and lengths as whole units so that
+// comparisons do not hang on binary noise, and storing computed values as
+// pattern text.
 #pragma once
 
 #include <cmath>
@@ -13,6 +15,8 @@
 
 namespace talvo::calcfield {
 
+// ---- Reading the record ----
+
 // A value is present when its text is not empty ("0" is present).
 inline bool Present(const std::string& text) {
     return !text.empty();
@@ -23,50 +27,104 @@ inline double MmToM(const std::string& text) {
     return NumVal(text) / 1000;
 }
 
-// Lengths in half-millimetres for counts and comparisons. The inputs carry at
-// most three decimals (m), and half of a section width in whole mm is still a
-// whole number of half-millimetres, so sums and quotients of these are exact
-// where binary doubles would put a beam lying on a boundary on the wrong side.
-// Absurd magnitudes are clamped so that the integer arithmetic cannot overflow.
-inline long long HalfMm(double metres) {
-    constexpr double kLimit = 1e9;  // m; far beyond any frame
-    if (std::isnan(metres)) return 0;
-    if (metres > kLimit) metres = kLimit;
-    if (metres < -kLimit) metres = -kLimit;
-    return std::llround(metres * 2000);
-}
-inline long long HalfMm(const std::string& text) {
-    return HalfMm(NumVal(text));
+// Degrees to radians with the program-wide π.
+inline double Radians(double degrees) {
+    return degrees * Pi / 180;
 }
 
-// A count held as text, as a whole number within the 16-bit range.
-inline std::int16_t WholeCount(const std::string& text) {
-    double v = NumVal(text);
-    if (std::isnan(v)) return 0;
-    v = std::round(v);
-    if (v > 32767) return 32767;
-    if (v < -32768) return -32768;
-    return static_cast<std::int16_t>(v);
-}
-
-// Stores a computed value as the text of a pattern. A value that is not a
-// finite number (overflowing inputs) is not stored: the field keeps the empty
-// text it was given at the start and the caller stops.
-inline bool Put(std::string& field, double value, std::string_view pattern) {
-    if (!std::isfinite(value)) return false;
-    field = FormatPattern(value, pattern);
-    return true;
+inline bool ValidWorkType(int workType) {
+    return workType >= 0 && workType <= 4;
 }
 
 // The current work type as an index into the work-type arrays, or -1 when no
 // valid work type is chosen.
 inline int WorkTypeIndex() {
-    return Design.WorkType >= 0 && Design.WorkType <= 4 ? Design.WorkType : -1;
+    return ValidWorkType(Design.WorkType) ? Design.WorkType : -1;
 }
 
-// Degrees to radians with the program-wide π.
-inline double Radians(double degrees) {
-    return degrees * Pi / 180;
+// ---- Whole units ----
+
+// Nearest whole number, halves away from zero, with `value` first clamped to
+// ±`limit` so that the conversion is always defined; not-a-number gives 0.
+inline long long SaturatedRound(double value, double limit) {
+    if (std::isnan(value)) return 0;
+    if (value > limit) value = limit;
+    if (value < -limit) value = -limit;
+    return std::llround(value);
+}
+
+// Nearest whole number, halves away from zero, saturated far beyond any
+// length or count a design holds.
+inline long long Whole(double value) {
+    return SaturatedRound(value, 9e15);
+}
+
+// A stored length in m as whole millimetres (halves away from zero).
+inline long long WholeMm(std::string_view text) {
+    return Whole(NumVal(text) * 1000.0);
+}
+
+// Lengths in half-millimetres for counts and comparisons. The inputs carry at
+// most three decimals (m), and half of a section width in whole mm is still a
+// whole number of half-millimetres, so sums and quotients of these are exact
+// where binary doubles would put a beam lying on a boundary on the wrong side.
+// Lengths beyond 1e9 m (far beyond any frame) are clamped there so that the
+// integer arithmetic on them cannot overflow.
+inline long long HalfMm(double metres) {
+    return SaturatedRound(metres * 2000, 1e9 * 2000);
+}
+inline long long HalfMm(const std::string& text) {
+    return HalfMm(NumVal(text));
+}
+
+// An already rounded value saturated to the 16-bit range of the record's
+// counts; not-a-number gives 0.
+inline std::int16_t SaturatedInt16(double rounded) {
+    if (std::isnan(rounded)) return 0;
+    if (rounded > 32767) return 32767;
+    if (rounded < -32768) return -32768;
+    return static_cast<std::int16_t>(rounded);
+}
+
+// A count held as text, as a whole number (halves away from zero) within the
+// 16-bit range.
+inline std::int16_t WholeCount(const std::string& text) {
+    return SaturatedInt16(std::round(NumVal(text)));
+}
+
+// Nearest whole number, halves to even, within the 16-bit range, as the
+// arguments of the coefficient formulas take it.
+inline std::int16_t Int16HalvesEven(double value) {
+    return SaturatedInt16(std::nearbyint(value));
+}
+
+// ---- Storing results ----
+
+// Stores a computed value as the text of a pattern. A value that is not a
+// finite number (overflowing inputs, an impossible root) is not stored: the
+// field keeps the empty text it was given at the start and the caller stops
+// as for a missing input.
+inline bool Store(std::string& field, double value, std::string_view pattern) {
+    if (!std::isfinite(value)) return false;
+    field = FormatPattern(value, pattern);
+    return true;
+}
+
+// A computed value as pattern text; a value that is not finite has no
+// display text and comes out empty like any value that could not be computed.
+inline std::string Fixed(double value, std::string_view pattern) {
+    return std::isfinite(value) ? FormatPattern(value, pattern) : std::string();
+}
+
+// Rounded up (mode 1) or down to `digits` decimals; empty when not finite.
+inline std::string Rounded(double value, int digits, int mode) {
+    return std::isfinite(value) ? RoundValue(value, digits, mode) : std::string();
+}
+
+// Rounded up (mode 1) or down to `digits` decimals, then laid out by pattern.
+inline std::string RoundedFixed(double value, int digits, int mode, std::string_view pattern) {
+    return std::isfinite(value) ? FormatPattern(RoundValue(value, digits, mode), pattern)
+                                : std::string();
 }
 
 }  // namespace talvo::calcfield

@@ -15,7 +15,7 @@ namespace {
 using calcfield::HalfMm;
 using calcfield::MmToM;
 using calcfield::Present;
-using calcfield::Put;
+using calcfield::Store;
 using calcfield::Radians;
 using calcfield::WorkTypeIndex;
 
@@ -70,7 +70,7 @@ bool StoreInfill(double l1, long long n) {
     const double bx = MmToM(d.SectionBx);
     const double by = MmToM(d.SectionBy);
     const double x = NumVal(d.SpanX);
-    return Put(d.HoukaiWe, (l1 - bx * n) * (x - by) * MmToM(d.InfillThick) * NumVal(d.InfillGamma),
+    return Store(d.HoukaiWe, (l1 - bx * n) * (x - by) * MmToM(d.InfillThick) * NumVal(d.InfillGamma),
                "0.00");
 }
 
@@ -127,21 +127,21 @@ void CalcHoukaiKusabi() {
         wcy = by * hy * (l1 - bx * n) * gc;
         wcx = bx * hx * x * n * gc;
     }
-    if (!Put(d.HoukaiWcy, wcy, "0.00") || !Put(d.HoukaiWcx, wcx, "0.00")) return;
-    if (!Put(d.HoukaiWc, Stored(d.HoukaiWcy) + Stored(d.HoukaiWcx), "0.00")) return;
+    if (!Store(d.HoukaiWcy, wcy, "0.00") || !Store(d.HoukaiWcx, wcx, "0.00")) return;
+    if (!Store(d.HoukaiWc, Stored(d.HoukaiWcy) + Stored(d.HoukaiWcx), "0.00")) return;
     if (!StoreInfill(l1, n)) return;
-    if (!Put(d.HoukaiWt, x * l2 * NumVal(d.KusabiH) / 2 * NumVal(d.SoilGamma), "0.00")) return;
-    if (!Put(d.HoukaiW, Stored(d.HoukaiWt) + Stored(d.HoukaiWe) + Stored(d.HoukaiWc), "0.00"))
+    if (!Store(d.HoukaiWt, x * l2 * NumVal(d.KusabiH) / 2 * NumVal(d.SoilGamma), "0.00")) return;
+    if (!Store(d.HoukaiW, Stored(d.HoukaiWt) + Stored(d.HoukaiWe) + Stored(d.HoukaiWc), "0.00"))
         return;
 
     const double alpha = NumVal(d.KusabiAlpha);
     const double theta = NumVal(d.SlopeAngle);
-    if (!Put(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(alpha)), "0.00"))
+    if (!Store(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(alpha)), "0.00"))
         return;
-    if (!Put(d.HoukaiPr, Stored(d.HoukaiP) * std::sin(Radians(theta - alpha)), "0.00")) return;
+    if (!Store(d.HoukaiPr, Stored(d.HoukaiP) * std::sin(Radians(theta - alpha)), "0.00")) return;
 
     // Cantilever fixed at the slip plane, Pr acting at a third of L1 above it.
-    if (!Put(d.Mmax[0][0], l1 / 3 * Stored(d.HoukaiPr), "0.00")) return;
+    if (!Store(d.Mmax[0][0], l1 / 3 * Stored(d.HoukaiPr), "0.00")) return;
     d.Smax[0][0] = d.HoukaiPr;
     CopyToWorkType();
 }
@@ -191,7 +191,7 @@ void CalcHoukaiEnko() {
     if (n > BeamCount() - above) n = BeamCount() - above;
     d.HoukaiN = FormatPattern(static_cast<double>(n), "0");
 
-    if (!Put(d.EnkoRadius, (l2 * l2 + l1 * l1 / 4) / (2 * l2), "0.000")) return;
+    if (!Store(d.EnkoRadius, (l2 * l2 + l1 * l1 / 4) / (2 * l2), "0.000")) return;
     const double r = Stored(d.EnkoRadius);
     if (r == 0) return;
     const double t = l1 / (2 * r);
@@ -202,24 +202,24 @@ void CalcHoukaiEnko() {
         angle = 2 * std::atan(t / std::sqrt(1 - t * t)) * 180 / Pi;
     else
         return;  // no arc of this radius spans the chord
-    if (!Put(d.EnkoAngle, angle, "0.00")) return;
+    if (!Store(d.EnkoAngle, angle, "0.00")) return;
     const double thetaC = Stored(d.EnkoAngle);
 
     // Circular segment: the sector less the triangle under the chord.
     const double segment = r * r * thetaC * Pi / 360 - l1 / 2 * (r - l2);
-    if (!Put(d.HoukaiWt, x * segment * NumVal(d.SoilGamma), "0.00")) return;
+    if (!Store(d.HoukaiWt, x * segment * NumVal(d.SoilGamma), "0.00")) return;
     if (!StoreInfill(l1, n)) return;
     // The frame's own weight does not drive the arc.
-    if (!Put(d.HoukaiW, Stored(d.HoukaiWt) + Stored(d.HoukaiWe), "0.00")) return;
+    if (!Store(d.HoukaiW, Stored(d.HoukaiWt) + Stored(d.HoukaiWe), "0.00")) return;
     const double theta = NumVal(d.SlopeAngle);
-    if (!Put(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(theta)), "0.00"))
+    if (!Store(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(theta)), "0.00"))
         return;
-    if (!Put(d.HoukaiPr, Stored(d.HoukaiP) * std::cos(Radians((180 - thetaC) / 2)), "0.00")) return;
+    if (!Store(d.HoukaiPr, Stored(d.HoukaiP) * std::cos(Radians((180 - thetaC) / 2)), "0.00")) return;
 
     // Simple beam over the chord under a triangular load peaking at mid-span.
     const double pr = Stored(d.HoukaiPr);
-    if (!Put(d.Mmax[0][0], 4 / (9 * std::sqrt(6.0)) * pr * l1, "0.00")) return;
-    if (!Put(d.Smax[0][0], 2.0 / 3 * pr, "0.00")) return;
+    if (!Store(d.Mmax[0][0], 4 / (9 * std::sqrt(6.0)) * pr * l1, "0.00")) return;
+    if (!Store(d.Smax[0][0], 2.0 / 3 * pr, "0.00")) return;
     CopyToWorkType();
 }
 

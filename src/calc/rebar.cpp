@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "calc/calcnum.h"
+#include "calc/calcfield.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
 
 namespace talvo {
 
-using calc::Fixed;
-using calc::ToInt16;
-using calc::ValidWorkType;
+using calcfield::Fixed;
+using calcfield::Int16HalvesEven;
+using calcfield::ValidWorkType;
 
 std::int16_t GetSizeClass(std::int16_t width) {
     // The bounds are whole millimetres; the last class always ends at 1000,
@@ -29,7 +29,7 @@ std::int16_t GetSizeClass(std::int16_t width) {
 
 std::int16_t SizeClassOf(double width) {
     if (!(std::fabs(width) < 32767.5)) return 0;
-    return GetSizeClass(ToInt16(width));
+    return GetSizeClass(Int16HalvesEven(width));
 }
 
 namespace {

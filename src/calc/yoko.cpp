@@ -16,7 +16,7 @@ namespace {
 using calcfield::HalfMm;
 using calcfield::MmToM;
 using calcfield::Present;
-using calcfield::Put;
+using calcfield::Store;
 using calcfield::Radians;
 using calcfield::WholeCount;
 using calcfield::WorkTypeIndex;
@@ -171,10 +171,10 @@ double CalcYokoKajyuu() {
     // The taller beam carries the block where the two cross.
     const double wc = hy >= hx ? gc * hy * y * by + gc * hx * bx * (x - by)
                                : (y - bx) * by * hy * gc + gc * bx * x * hx;
-    if (!Put(d.YokoWc, wc, "0.00")) return none();
+    if (!Store(d.YokoWc, wc, "0.00")) return none();
 
     if (d.UseInfill == 1) {
-        if (!Put(d.YokoWe, (x - by) * (y - bx) * MmToM(d.InfillThick) * NumVal(d.InfillGamma),
+        if (!Store(d.YokoWe, (x - by) * (y - bx) * MmToM(d.InfillThick) * NumVal(d.InfillGamma),
                  "0.00"))
             return none();
     } else {
@@ -185,14 +185,14 @@ double CalcYokoKajyuu() {
         // Snow slides off steep slopes: the depth taken falls with the gradient.
         const double percent = SnowDepthPercent(NumVal(d.SlopeN), d.SnowClass);
         d.YokoSnowDepth.clear();
-        if (!Put(d.YokoSnowDepth, NumVal(d.SnowDepth) * percent / 100, "0.000")) return none();
-        if (!Put(d.YokoWs, x * y * NumVal(d.YokoSnowDepth) * NumVal(d.SnowGamma), "0.00"))
+        if (!Store(d.YokoSnowDepth, NumVal(d.SnowDepth) * percent / 100, "0.000")) return none();
+        if (!Store(d.YokoWs, x * y * NumVal(d.YokoSnowDepth) * NumVal(d.SnowGamma), "0.00"))
             return none();
     } else {
         d.YokoWs = "0.00";
     }
 
-    if (!Put(d.YokoW, NumVal(d.YokoWc) + NumVal(d.YokoWe) + NumVal(d.YokoWs), "0.00"))
+    if (!Store(d.YokoW, NumVal(d.YokoWc) + NumVal(d.YokoWe) + NumVal(d.YokoWs), "0.00"))
         return none();
     const double q = NumVal(d.YokoW) * std::sin(Radians(NumVal(d.SlopeAngle)));
     return std::isfinite(q) ? q : 0;
@@ -214,27 +214,27 @@ void CalcYokoMmax() {
 
     const double x = NumVal(d.SpanX);
     if (x == 0) return;
-    if (!Put(d.YokoQ, CalcYokoKajyuu(), "0.00")) return;
+    if (!Store(d.YokoQ, CalcYokoKajyuu(), "0.00")) return;
     if (NumVal(d.YokoQ) == 0) {
         d.YokoQ.clear();
         return;
     }
-    if (!Put(d.YokoLoadW, CalcYokoW(), "0.00")) return;
+    if (!Store(d.YokoLoadW, CalcYokoW(), "0.00")) return;
     const double w = NumVal(d.YokoLoadW);
     if (w == 0) return;
 
     // The moment texts keep a blank in front, where a minus would stand.
     if (std::int16_t spans = WholeCount(d.SpanCountX); spans != 0) {
-        if (!Put(d.Mmax[1][0], CalcMmaxSiki(spans, x, w, 1), " 0.00")) return;
+        if (!Store(d.Mmax[1][0], CalcMmaxSiki(spans, x, w, 1), " 0.00")) return;
     }
     if (HasSideOverhang()) {
         std::int16_t cantilever = 0;
-        if (!Put(d.Mmax[1][1], CalcMmaxSiki(cantilever, LongerSideOverhang(), w, 1), " 0.00"))
+        if (!Store(d.Mmax[1][1], CalcMmaxSiki(cantilever, LongerSideOverhang(), w, 1), " 0.00"))
             return;
     }
     double m;
     if (wt < 0 || !Governing(d.Mmax[1][0], d.Mmax[1][1], m)) return;
-    Put(d.YokoMmax[wt], m, " 0.00");
+    Store(d.YokoMmax[wt], m, " 0.00");
 }
 
 void CalcYokoSmax() {
@@ -252,21 +252,21 @@ void CalcYokoSmax() {
     if (x == 0 || w == 0 || q == 0) return;
 
     d.YokoShearX[wt].clear();
-    if (!Put(d.YokoShearX[wt], CalcSendanX(d.ShearXMode[wt], 1), "0.000")) return;
+    if (!Store(d.YokoShearX[wt], CalcSendanX(d.ShearXMode[wt], 1), "0.000")) return;
     const double xs = NumVal(d.YokoShearX[wt]);
 
     if (std::int16_t spans = WholeCount(d.SpanCountX); spans != 0) {
-        if (!Put(d.Smax[1][0], CalcSmaxSiki(spans, x, w, 1) - w * xs, "0.00")) return;
+        if (!Store(d.Smax[1][0], CalcSmaxSiki(spans, x, w, 1) - w * xs, "0.00")) return;
     }
     if (HasSideOverhang()) {
         std::int16_t cantilever = 0;
-        if (!Put(d.Smax[1][1], CalcSmaxSiki(cantilever, LongerSideOverhang(), w, 1) - w * xs,
+        if (!Store(d.Smax[1][1], CalcSmaxSiki(cantilever, LongerSideOverhang(), w, 1) - w * xs,
                  "0.00"))
             return;
     }
     double s;
     if (!Governing(d.Smax[1][0], d.Smax[1][1], s)) return;
-    Put(d.YokoSmax[wt], s, "0.00");
+    Store(d.YokoSmax[wt], s, "0.00");
 }
 
 }  // namespace talvo

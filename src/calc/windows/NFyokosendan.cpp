@@ -28,6 +28,60 @@ const bool kRegistered = [] {
 
 }  // namespace
 
+// ---- The check-position rows ----
+
+ShearPositionParts AddShearPositionRows(QWidget* frame, const std::array<int, 3>& rowTop,
+                                        int rowHeight, const QRect& figureTwips,
+                                        const ShearPositionNames& names,
+                                        std::vector<QLabel*>& label19,
+                                        std::vector<QLabel*>& label16) {
+    const auto name = [](QObject* object, const QString& objectName) {
+        if (!objectName.isEmpty()) object->setObjectName(objectName);
+    };
+    ShearPositionParts parts;
+    name(AddText(frame, " 支点からの照査位置", 510, rowTop[0], 2000, rowHeight), names.caption);
+    name(AddText(frame, "x =", 2540, rowTop[0], 450, rowHeight), names.xMark);
+    parts.text1 = new QLineEdit(frame);
+    parts.text1->setObjectName("Text1");
+    parts.text1->setAlignment(Qt::AlignRight);
+    SetTwipsGeometry(parts.text1, 2990, rowTop[0], 900, rowHeight);
+    name(AddText(frame, "(m)", 3950, rowTop[0], 450, rowHeight), names.unit);
+
+    // A fraction of one letter over "2", as in b/2. Its bar lets clicks through
+    // to the row's click area like the texts around it.
+    auto half = [frame](const QString& letter, int left, int top, std::vector<QLabel*>& texts) {
+        const Fraction f = AddFraction(frame, letter, "2", left, top - 150, 250, 270);
+        f.bar->setAttribute(Qt::WA_TransparentForMouseEvents);
+        texts.push_back(f.num);
+        texts.push_back(f.den);
+    };
+    label19.push_back(AddText(frame, " 支点より", 510, rowTop[1], 1100, rowHeight));
+    label19.push_back(AddText(frame, "x =", 1640, rowTop[1], 450, rowHeight));
+    half("b", 2090, rowTop[1], label19);
+    label19.push_back(AddText(frame, "離れた位置", 2440, rowTop[1], 1400, rowHeight));
+
+    label16.push_back(AddText(frame, " 支点より", 510, rowTop[2], 1100, rowHeight));
+    label16.push_back(AddText(frame, "x =", 1640, rowTop[2], 450, rowHeight));
+    half("b", 2090, rowTop[2], label16);
+    label16.push_back(AddText(frame, "+", 2390, rowTop[2], 200, rowHeight, Qt::AlignCenter));
+    half("h", 2640, rowTop[2], label16);
+    label16.push_back(AddText(frame, "離れた位置", 2990, rowTop[2], 1400, rowHeight));
+    for (std::size_t i = 0; i < label19.size(); ++i)
+        label19[i]->setObjectName(QString("Label19_%1").arg(i));
+    for (std::size_t i = 0; i < label16.size(); ++i)
+        label16[i]->setObjectName(QString("Label16_%1").arg(i));
+
+    parts.figure = new ShearPositionFigure(frame);
+    name(parts.figure, names.figure);
+    SetTwipsGeometry(parts.figure, figureTwips.x(), figureTwips.y(), figureTwips.width(),
+                     figureTwips.height());
+    for (std::size_t m = 0; m < parts.masks.size(); ++m) {
+        parts.masks[m] = new QLabel(parts.figure);
+        parts.masks[m]->setObjectName(QString("Label%1").arg(26 + m));
+    }
+    return parts;
+}
+
 // ---- The drawing ----
 
 struct ShearPositionFigure::Geometry {
@@ -187,46 +241,15 @@ NFyokosendan::NFyokosendan(QWidget* parent) : StepForm("NFyokosendan", kNavAll, 
     for (int m = 0; m < 3; ++m)
         Option3D[static_cast<std::size_t>(m)]->setObjectName(QString("Option3D%1").arg(m + 1));
 
-    AddText(Frame1, " 支点からの照査位置", 510, rowTop[0], 2000, kRowHeight);
-    AddText(Frame1, "x =", 2540, rowTop[0], 450, kRowHeight);
-    Text1 = new QLineEdit(Frame1);
-    Text1->setObjectName("Text1");
-    Text1->setAlignment(Qt::AlignRight);
-    SetTwipsGeometry(Text1, 2990, rowTop[0], 900, kRowHeight);
-    AddText(Frame1, "(m)", 3950, rowTop[0], 450, kRowHeight);
-
-    // A fraction of one letter over "2", as in b/2.
-    auto half = [this](const QString& letter, int left, int top, std::vector<QLabel*>& texts) {
-        const Fraction f = AddFraction(Frame1, letter, "2", left, top - 150, 250, 270);
-        f.bar->setAttribute(Qt::WA_TransparentForMouseEvents);
-        texts.push_back(f.num);
-        texts.push_back(f.den);
-    };
-    Label19.push_back(AddText(Frame1, " 支点より", 510, rowTop[1], 1100, kRowHeight));
-    Label19.push_back(AddText(Frame1, "x =", 1640, rowTop[1], 450, kRowHeight));
-    half("b", 2090, rowTop[1], Label19);
-    Label19.push_back(AddText(Frame1, "離れた位置", 2440, rowTop[1], 1400, kRowHeight));
-
-    Label16.push_back(AddText(Frame1, " 支点より", 510, rowTop[2], 1100, kRowHeight));
-    Label16.push_back(AddText(Frame1, "x =", 1640, rowTop[2], 450, kRowHeight));
-    half("b", 2090, rowTop[2], Label16);
-    Label16.push_back(AddText(Frame1, "+", 2390, rowTop[2], 200, kRowHeight, Qt::AlignCenter));
-    half("h", 2640, rowTop[2], Label16);
-    Label16.push_back(AddText(Frame1, "離れた位置", 2990, rowTop[2], 1400, kRowHeight));
-    for (std::size_t i = 0; i < Label19.size(); ++i)
-        Label19[i]->setObjectName(QString("Label19_%1").arg(i));
-    for (std::size_t i = 0; i < Label16.size(); ++i)
-        Label16[i]->setObjectName(QString("Label16_%1").arg(i));
-
-    Figure = new ShearPositionFigure(Frame1);
-    SetTwipsGeometry(Figure, 4500, 300, 4480, 1860);
-    for (int m = 0; m < 3; ++m) {
-        auto* mask = new QLabel(Figure);
-        mask->setObjectName(QString("Label%1").arg(26 + m));
+    const ShearPositionParts parts = AddShearPositionRows(
+        Frame1, rowTop, kRowHeight, QRect(4500, 300, 4480, 1860), {}, Label19, Label16);
+    Text1 = parts.text1;
+    Figure = parts.figure;
+    Mask = parts.masks;
+    for (QLabel* mask : Mask) {
         QPalette pal = mask->palette();
         pal.setColor(QPalette::Window, kFigureBackColor);
         mask->setPalette(pal);
-        Mask[static_cast<std::size_t>(m)] = mask;
     }
     PlaceMasks();
     connect(Figure, &ShearPositionFigure::resized, this, [this] { PlaceMasks(); });

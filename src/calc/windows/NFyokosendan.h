@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRect>
+#include <QString>
 #include <array>
 #include <vector>
 
@@ -43,6 +45,36 @@ private:
     struct Geometry;
     Geometry Layout() const;
 };
+
+// Names given to the otherwise anonymous parts of the check-position rows; an
+// empty name leaves that part unnamed. The windows that show these rows were
+// laid out separately and name different parts, and the names are what the
+// window tests and the focus handling look the parts up by.
+struct ShearPositionNames {
+    QString caption;  // " 支点からの照査位置"
+    QString xMark;    // the "x =" of row 1
+    QString unit;     // the "(m)" after Text1
+    QString figure;   // the ShearPositionFigure
+};
+
+// The parts of the check-position rows the windows keep hold of.
+struct ShearPositionParts {
+    QLineEdit* text1 = nullptr;             // Text1, the entered x
+    ShearPositionFigure* figure = nullptr;  // the drawing
+    std::array<QLabel*, 3> masks{};         // Label26 to Label28, over the marks
+};
+
+// Builds in `frame` the texts of the three check-position rows at `rowTop`
+// (row 1: the entered x in Text1; row 2: x = b/2; row 3: x = b/2 + h/2),
+// filling `label19` and `label16` with the texts of rows 2 and 3 named
+// Label19_i and Label16_i, and then the figure at `figureTwips` (twips) with
+// its three masks, uncoloured and not yet placed: the windows colour them
+// differently and place them from their own resize handling.
+ShearPositionParts AddShearPositionRows(QWidget* frame, const std::array<int, 3>& rowTop,
+                                        int rowHeight, const QRect& figureTwips,
+                                        const ShearPositionNames& names,
+                                        std::vector<QLabel*>& label19,
+                                        std::vector<QLabel*>& label16);
 
 class NFyokosendan : public StepForm {
     Q_OBJECT

@@ -64,48 +64,17 @@ NLrocksendan::NLrocksendan(QWidget* parent) : StepForm("NLrocksendan", kNavAll, 
         SetTwipsGeometry(Option3D[m], 210, top, 300, kRowHeight);
     }
 
-    AddText(Frame1, " 支点からの照査位置", 510, rowTop[0], 2000, kRowHeight)
-        ->setObjectName("Label1");
-    AddText(Frame1, "x =", 2540, rowTop[0], 450, kRowHeight)->setObjectName("Label29");
-    Text1 = new QLineEdit(Frame1);
-    Text1->setObjectName("Text1");
-    Text1->setAlignment(Qt::AlignRight);
-    SetTwipsGeometry(Text1, 2990, rowTop[0], 900, kRowHeight);
-    AddText(Frame1, "(m)", 3950, rowTop[0], 450, kRowHeight)->setObjectName("Label30");
-
-    // A letter over "2", as in b/2.
-    auto half = [this](const QString& letter, int left, int top, std::vector<QLabel*>& texts) {
-        const Fraction f = AddFraction(Frame1, letter, "2", left, top - 150, 250, 270);
-        f.bar->setAttribute(Qt::WA_TransparentForMouseEvents);
-        texts.push_back(f.num);
-        texts.push_back(f.den);
-    };
-    Label19.push_back(AddText(Frame1, " 支点より", 510, rowTop[1], 1100, kRowHeight));
-    Label19.push_back(AddText(Frame1, "x =", 1640, rowTop[1], 450, kRowHeight));
-    half("b", 2090, rowTop[1], Label19);
-    Label19.push_back(AddText(Frame1, "離れた位置", 2440, rowTop[1], 1400, kRowHeight));
-    Label16.push_back(AddText(Frame1, " 支点より", 510, rowTop[2], 1100, kRowHeight));
-    Label16.push_back(AddText(Frame1, "x =", 1640, rowTop[2], 450, kRowHeight));
-    half("b", 2090, rowTop[2], Label16);
-    Label16.push_back(AddText(Frame1, "+", 2390, rowTop[2], 200, kRowHeight, Qt::AlignCenter));
-    half("h", 2640, rowTop[2], Label16);
-    Label16.push_back(AddText(Frame1, "離れた位置", 2990, rowTop[2], 1400, kRowHeight));
-    for (std::size_t i = 0; i < Label19.size(); ++i)
-        Label19[i]->setObjectName(QString("Label19_%1").arg(i));
-    for (std::size_t i = 0; i < Label16.size(); ++i)
-        Label16[i]->setObjectName(QString("Label16_%1").arg(i));
-
-    picPos = new ShearPositionFigure(Frame1);
-    picPos->setObjectName("picPos");
-    SetTwipsGeometry(picPos, 4500, 150, 4480, 1620);
-    for (std::size_t m = 0; m < 3; ++m) {
-        Patch[m] = new QLabel(picPos);
-        Patch[m]->setObjectName(QString("Label%1").arg(26 + m));
-        // The first patch starts in the button-face colour and takes the
-        // figure's colour once another position is chosen; the two others
-        // carry it from the start.
+    const ShearPositionParts parts =
+        AddShearPositionRows(Frame1, rowTop, kRowHeight, QRect(4500, 150, 4480, 1620),
+                             {"Label1", "Label29", "Label30", "picPos"}, Label19, Label16);
+    Text1 = parts.text1;
+    picPos = parts.figure;
+    Patch = parts.masks;
+    // The first patch starts in the button-face colour and takes the figure's
+    // colour once another position is chosen; the two others carry it from the
+    // start.
+    for (std::size_t m = 0; m < 3; ++m)
         SetBackColor(Patch[m], m == 0 ? palette().color(QPalette::Button) : kFigureBackColor);
-    }
     PlacePatches();
     connect(picPos, &ShearPositionFigure::resized, this, [this] { PlacePatches(); });
 
