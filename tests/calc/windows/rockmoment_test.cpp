@@ -310,7 +310,9 @@ TEST_F(RockForceTest, MaximumRuleOfEachDirection) {
         EXPECT_EQ(Marked(s->Tate), c.momentMark);
         EXPECT_EQ(s->Yoko->Parts->Selected(), c.shearYokoSelected);
         EXPECT_EQ(Marked(s->Yoko), c.shearYokoMark);
-        if (c.shearYokoSelected == 1) EXPECT_EQ(Text(s->Yoko->Length), "張出し長");
+        if (c.shearYokoSelected == 1) {
+            EXPECT_EQ(Text(s->Yoko->Length), "張出し長");
+        }
         EXPECT_EQ(RecalcResult, 0);
     }
 }
