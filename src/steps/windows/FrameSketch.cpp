@@ -4,7 +4,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
-
 #include <array>
 
 #include "platform/mdichild.h"
@@ -132,8 +131,7 @@ FrameSketch::FrameSketch(QWidget* parent) : QWidget(parent) {
             pieces_[Cell(r + 1, c)] =
                 Rect(SketchPiece::Cell, kColLeft[c], kRowTop[r], kColWidth[c], kRowHeight[r]);
     pieces_[QStringLiteral("Picture1")] = Rect(SketchPiece::BreakVertical, 1020, 2400, 1830, 75);
-    pieces_[QStringLiteral("Picture2")] =
-        Rect(SketchPiece::BreakHorizontal, 2265, 1140, 75, 1800);
+    pieces_[QStringLiteral("Picture2")] = Rect(SketchPiece::BreakHorizontal, 2265, 1140, 75, 1800);
 
     // Across the top: a, x (running on to the second beam) and b.
     pieces_[QStringLiteral("LineA")] = HLine(600, 1380, kTopDim);
@@ -245,15 +243,13 @@ void FrameSketch::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.scale(1.0 / TwipsPerPixelX(), 1.0 / TwipsPerPixelY());
 
-    auto rectOf = [](const SketchPiece& s) {
-        return QRectF(s.left, s.top, s.width, s.height);
-    };
+    auto rectOf = [](const SketchPiece& s) { return QRectF(s.left, s.top, s.width, s.height); };
     // Painted in layers: cells, horizontal then vertical beams, break
     // marks, dimensions.
-    const SketchPiece::Kind layers[] = {SketchPiece::Cell, SketchPiece::HorizontalBeam,
-                                        SketchPiece::VerticalBeam, SketchPiece::BreakVertical,
-                                        SketchPiece::BreakHorizontal, SketchPiece::Line,
-                                        SketchPiece::ScriptEll, SketchPiece::Letter};
+    const SketchPiece::Kind layers[] = {
+        SketchPiece::Cell,          SketchPiece::HorizontalBeam,  SketchPiece::VerticalBeam,
+        SketchPiece::BreakVertical, SketchPiece::BreakHorizontal, SketchPiece::Line,
+        SketchPiece::ScriptEll,     SketchPiece::Letter};
     for (SketchPiece::Kind layer : layers) {
         for (const auto& [name, s] : pieces_) {
             if (!s.shown || s.kind != layer) continue;
@@ -293,8 +289,7 @@ void FrameSketch::paintEvent(QPaintEvent*) {
                 }
                 case SketchPiece::Line:
                     p.setPen(QPen(Qt::black, 0));
-                    p.drawLine(QPointF(s.left, s.top),
-                               QPointF(s.left + s.width, s.top + s.height));
+                    p.drawLine(QPointF(s.left, s.top), QPointF(s.left + s.width, s.top + s.height));
                     break;
                 case SketchPiece::ScriptEll:
                     p.setPen(Qt::black);

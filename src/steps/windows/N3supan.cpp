@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-
 #include <string>
 
 #include "shell/design.h"
@@ -65,11 +64,10 @@ N3supan::N3supan(QWidget* parent) : StepForm(QStringLiteral("N3supan"), kNavAll,
     Place(fraInput, kFrameLeft, kFrameTop, kFrameWidth, kFrameHeight);
 
     const QString header[2] = {QStringLiteral("縦枠"), QStringLiteral("横枠")};
-    const QString caption[2][4] = {
-        {QStringLiteral("スパン数"), QStringLiteral("スパン長"), QStringLiteral("上張出し長"),
-         QStringLiteral("下張出し長")},
-        {QStringLiteral("スパン数"), QStringLiteral("スパン長"), QStringLiteral("左張出し長"),
-         QStringLiteral("右張出し長")}};
+    const QString caption[2][4] = {{QStringLiteral("スパン数"), QStringLiteral("スパン長"),
+                                    QStringLiteral("上張出し長"), QStringLiteral("下張出し長")},
+                                   {QStringLiteral("スパン数"), QStringLiteral("スパン長"),
+                                    QStringLiteral("左張出し長"), QStringLiteral("右張出し長")}};
     const char* symbol[2][3] = {{"y", "c", "d"}, {"x", "a", "b"}};
     std::array<QLineEdit*, 2>* boxes[4] = {&txtSpanNum, &txtSpanLength, &txtUpper, &txtDown};
     const char* boxName[4] = {"txtSpanNum", "txtSpanLength", "txtUpper", "txtDown"};
@@ -97,9 +95,9 @@ N3supan::N3supan(QWidget* parent) : StepForm(QStringLiteral("N3supan"), kNavAll,
                 Text(fraInput, QStringLiteral("="), 3090, top, 150, kRowHeight);
                 Text(fraInput, QStringLiteral("m"), 4200, top, 240, kRowHeight);
             }
-            QLineEdit* b = input::Box(
-                fraInput, QStringLiteral("%1(%2)").arg(QLatin1String(boxName[r])).arg(i),
-                kBoxLeft, top, kBoxWidth, kRowHeight);
+            QLineEdit* b =
+                input::Box(fraInput, QStringLiteral("%1(%2)").arg(QLatin1String(boxName[r])).arg(i),
+                           kBoxLeft, top, kBoxWidth, kRowHeight);
             (*boxes[r])[i] = b;
         }
     }
@@ -110,10 +108,9 @@ N3supan::N3supan(QWidget* parent) : StepForm(QStringLiteral("N3supan"), kNavAll,
 
     // The boxes of both directions, then the buttons and the sink, which
     // sends a Tab press on to the vertical span count.
-    QWidget* order[] = {txtSpanNum[0], txtSpanLength[0], txtUpper[0], txtDown[0],
-                        txtSpanNum[1], txtSpanLength[1], txtUpper[1], txtDown[1],
-                        cmdBegin,      cmdBack,          cmdIndicate, cmdNext,
-                        cmdResult,     FocusSink};
+    QWidget* order[] = {txtSpanNum[0],    txtSpanLength[0], txtUpper[0], txtDown[0], txtSpanNum[1],
+                        txtSpanLength[1], txtUpper[1],      txtDown[1],  cmdBegin,   cmdBack,
+                        cmdIndicate,      cmdNext,          cmdResult,   FocusSink};
     for (std::size_t k = 1; k < std::size(order); ++k) setTabOrder(order[k - 1], order[k]);
     SetTabWrapTarget(txtSpanNum[0]);
 

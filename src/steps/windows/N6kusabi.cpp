@@ -14,7 +14,6 @@
 #include <QPolygonF>
 #include <QPushButton>
 #include <QRadioButton>
-
 #include <cmath>
 #include <string>
 
@@ -51,8 +50,8 @@ const QPointF kCrownEnd{7000, 1150};
 constexpr double kGroundLeft = 2600;
 constexpr double kRight = 8790;
 constexpr double kBottom = 3930;
-constexpr double kHLine = 7250;   // x of the H dimension
-constexpr double kL2Line = 850;   // y of the L2 dimension
+constexpr double kHLine = 7250;    // x of the H dimension
+constexpr double kL2Line = 850;    // y of the L2 dimension
 constexpr double kL1Offset = 250;  // the L1 dimension beside the face
 
 bool Filled(const std::string& s) {
@@ -215,6 +214,9 @@ N6kusabi::N6kusabi(QWidget* parent) : StepForm(QStringLiteral("N6kusabi"), kNavA
         lblOp[i] = new QLabel(fraPattern);
         lblOp[i]->setObjectName(QStringLiteral("lblOp(%1)").arg(i));
         Place(lblOp[i], 600, top, 1500, kValueHeight + 30);
+        // A press on a caption takes the focus from the edited box, so its
+        // check runs first; the click then knows whether that check refused.
+        lblOp[i]->setFocusPolicy(Qt::ClickFocus);
         lblOp[i]->installEventFilter(this);
     }
     connect(options_, &QButtonGroup::idClicked, this, [this](int i) {
@@ -270,10 +272,10 @@ N6kusabi::N6kusabi(QWidget* parent) : StepForm(QStringLiteral("N6kusabi"), kNavA
     // The buttons first, then both sinks, the patterns from the last to the
     // first and the value boxes; the sink sends a Tab press on to
     // cmdIndicate, so Tab cycles through the buttons.
-    QWidget* order[] = {cmdBegin,     cmdBack,      cmdIndicate,  cmdNext,      cmdResult,
-                        FocusSink,    Text5,        SSOption1[4], SSOption1[3], SSOption1[2],
-                        SSOption1[1], SSOption1[0], Text1,        Text2,        Text3,
-                        Text11};
+    QWidget* order[] = {cmdBegin,     cmdBack,      cmdIndicate,  cmdNext,
+                        cmdResult,    FocusSink,    Text5,        SSOption1[4],
+                        SSOption1[3], SSOption1[2], SSOption1[1], SSOption1[0],
+                        Text1,        Text2,        Text3,        Text11};
     for (std::size_t k = 1; k < std::size(order); ++k) setTabOrder(order[k - 1], order[k]);
     SetTabWrapTarget(cmdIndicate);
 
@@ -361,8 +363,7 @@ void N6kusabi::OptionClick(int i) {
                             {Text3, Label3, Text11, Label11},
                             {Text11, Label11, Text2, Label2}};
     const Shown& s = shown[i];
-    for (QLineEdit* box : {Text1, Text2, Text3, Text11})
-        box->setVisible(box == s.a || box == s.b);
+    for (QLineEdit* box : {Text1, Text2, Text3, Text11}) box->setVisible(box == s.a || box == s.b);
     s.a->setText(s.la->text());
     s.b->setText(s.lb->text());
 }
@@ -443,7 +444,7 @@ void N6kusabi::ValueAccepted(QLineEdit* box) {
 void N6kusabi::CaptionClicked(int i) {
     // The box being left is checked first; a refused entry keeps its box
     // and drops the choice.
-    if (!Entries()->CommitPending()) return;
+    if (!Entries()->CommitPending(lblOp[i])) return;
     OptionPending = static_cast<std::int16_t>(i + 1);
     Text5->setFocus(Qt::OtherFocusReason);
     if (!Text5->hasFocus() && OptionPending != 0) OptionPending = 0;

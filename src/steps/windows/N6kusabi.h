@@ -33,8 +33,8 @@ public:
     // red marks (with no message).
     void HoukaiKeijyou();
 
-    QWidget* picNori = nullptr;               // the pattern group and the slope section
-    QGroupBox* fraPattern = nullptr;          // "崩壊形状の指定"
+    QWidget* picNori = nullptr;                // the pattern group and the slope section
+    QGroupBox* fraPattern = nullptr;           // "崩壊形状の指定"
     std::array<QRadioButton*, 5> SSOption1{};  // the five input patterns
     std::array<QLabel*, 5> lblOp{};            // clickable covers of the captions
     std::array<QFrame*, 5> Shp1{};             // the focus mark around a caption
@@ -47,7 +47,7 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label11 = nullptr;
-    QLabel* Label9 = nullptr;  // θ0, shown only
+    QLabel* Label9 = nullptr;    // θ0, shown only
     QLineEdit* Text5 = nullptr;  // takes the focus for a caption click
 
 protected:

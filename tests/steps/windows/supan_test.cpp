@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,9 +24,7 @@ protected:
         w = Load<N3supan>();
         return w;
     }
-    QLineEdit* Box(const char* name) {
-        return w->findChild<QLineEdit*>(QString::fromUtf8(name));
-    }
+    QLineEdit* Box(const char* name) { return w->findChild<QLineEdit*>(QString::fromUtf8(name)); }
     static std::string Focused() {
         QWidget* f = QApplication::focusWidget();
         return f ? f->objectName().toStdString() : std::string();
@@ -35,9 +32,8 @@ protected:
     N3supan* w = nullptr;
 };
 
-const char* const kBoxes[8] = {"txtSpanNum(0)", "txtSpanLength(0)", "txtUpper(0)",
-                               "txtDown(0)",    "txtSpanNum(1)",    "txtSpanLength(1)",
-                               "txtUpper(1)",   "txtDown(1)"};
+const char* const kBoxes[8] = {"txtSpanNum(0)", "txtSpanLength(0)", "txtUpper(0)", "txtDown(0)",
+                               "txtSpanNum(1)", "txtSpanLength(1)", "txtUpper(1)", "txtDown(1)"};
 
 TEST_F(SpansStepTest, LoadShowsTheStoredLayout) {
     struct Case {
@@ -177,7 +173,9 @@ TEST_F(SpansStepTest, TheStoredCountDecidesTheSpanLengthBoxAtLoad) {
         EXPECT_EQ(w->txtSpanLength[0]->isEnabled(), c.enabled);
         EXPECT_EQ(Design.SpanY, c.spanAfter);
         EXPECT_EQ(Str(w->txtSpanLength[0]->text()), c.enabled ? "  2.000" : "");
-        if (!c.enabled) EXPECT_EQ(Back(w->txtSpanLength[0]), N3supan::kInactiveCaption);
+        if (!c.enabled) {
+            EXPECT_EQ(Back(w->txtSpanLength[0]), N3supan::kInactiveCaption);
+        }
         EXPECT_EQ(DataChanged, 0);  // emptying the span length at load is no change
     }
 }
@@ -333,8 +331,12 @@ void ExpectPicture(const FrameSketch& s, int n, int m) {
         for (int c = 0; c < 4; ++c) {
             const SketchPiece& cell = s.Piece(QStringLiteral("imgWeed%1(%2)").arg(r + 1).arg(c));
             EXPECT_EQ(cell.shown, r < rows && c < cols) << "cell " << r + 1 << "," << c;
-            if (r < rows) EXPECT_EQ(cell.height, (r == 0 || r == rows - 1) ? 555 : 630);
-            if (c < cols) EXPECT_EQ(cell.width, (c == 0 || c == cols - 1) ? 555 : 630);
+            if (r < rows) {
+                EXPECT_EQ(cell.height, (r == 0 || r == rows - 1) ? 555 : 630);
+            }
+            if (c < cols) {
+                EXPECT_EQ(cell.width, (c == 0 || c == cols - 1) ? 555 : 630);
+            }
         }
     const int bottom = rowTop[rows - 1] + 555, right = colLeft[cols - 1] + 555;
     for (int i = 0; i < 3; ++i) {
@@ -401,14 +403,33 @@ TEST(FrameSketchTest, PiecesAsTheShapesPlaceThem) {
         std::vector<Prop> props;
     };
     const Case cases[] = {
-        {0, 0, {{"Pic10", 't', 1545}, {"Label10(1)", 't', 1620}, {"Line12", 't', 1320},
-                {"Pic12", 'l', 2050}, {"Label12(1)", 'l', 2300}, {"Line8", 'l', 1800},
-                {"Line8", 'w', 735}, {"imgFrame2(0)", 'h', 1215}}},
-        {1, 5, {{"Pic10", 't', 2300}, {"Label10(1)", 't', 2390}, {"Line12", 't', 1800},
-                {"Line12", 'h', 840}, {"Pic12", 'l', 2800}, {"Label12(1)", 'l', 3000},
-                {"Line8", 'l', 2670}, {"Line8", 'w', 600}}},
-        {4, 2, {{"Pic10", 't', 2970}, {"Label10(1)", 't', 3060}, {"Line12", 't', 2760},
-                {"Line12", 'h', 615}, {"imgFrame1(1)", 'w', 2685}}},
+        {0,
+         0,
+         {{"Pic10", 't', 1545},
+          {"Label10(1)", 't', 1620},
+          {"Line12", 't', 1320},
+          {"Pic12", 'l', 2050},
+          {"Label12(1)", 'l', 2300},
+          {"Line8", 'l', 1800},
+          {"Line8", 'w', 735},
+          {"imgFrame2(0)", 'h', 1215}}},
+        {1,
+         5,
+         {{"Pic10", 't', 2300},
+          {"Label10(1)", 't', 2390},
+          {"Line12", 't', 1800},
+          {"Line12", 'h', 840},
+          {"Pic12", 'l', 2800},
+          {"Label12(1)", 'l', 3000},
+          {"Line8", 'l', 2670},
+          {"Line8", 'w', 600}}},
+        {4,
+         2,
+         {{"Pic10", 't', 2970},
+          {"Label10(1)", 't', 3060},
+          {"Line12", 't', 2760},
+          {"Line12", 'h', 615},
+          {"imgFrame1(1)", 'w', 2685}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "n=" << c.n << " m=" << c.m);
@@ -417,9 +438,10 @@ TEST(FrameSketchTest, PiecesAsTheShapesPlaceThem) {
         s.AdaptHorizontal(c.m, c.n);
         for (const Prop& p : c.props) {
             const SketchPiece& x = s.Piece(QString::fromUtf8(p.piece));
-            const int got = p.what == 'l' ? x.left : p.what == 't' ? x.top
-                                                 : p.what == 'w' ? x.width
-                                                                 : x.height;
+            const int got = p.what == 'l'   ? x.left
+                            : p.what == 't' ? x.top
+                            : p.what == 'w' ? x.width
+                                            : x.height;
             EXPECT_EQ(got, p.value) << p.piece << " " << p.what;
         }
     }
