@@ -37,7 +37,7 @@ struct BoxSpec {
     int decimals;
 };
 
-// The count labels (Label3) are filled at load; the spec rows leave them empty.
+// The count labels (Label3) are filled at load; the layout leaves them empty.
 const BoxSpec kBoxes[16] = {
     {1, 0, 0, 0, "スパン数", "", 0, 98, 0},
     {7, 0, 0, 1, "スパン長", "ℓ<sub>y</sub>", 1, 10, 3},
