@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "platform/desktop.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmessagebox.h"
 #include "shell/filedialog.h"
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    app.setWindowIcon(talvo::ProgramIcon());
     talvo::QtMessageSink messages;
     talvo::QtFileDialogSink dialogs;
     talvo::SetMessageSink(&messages);

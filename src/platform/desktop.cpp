@@ -1,5 +1,9 @@
 #include "platform/desktop.h"
 
+#include <QPainter>
+#include <QPixmap>
+#include <QPolygonF>
+
 #include <QDesktopServices>
 #include <algorithm>
 #include <cctype>
@@ -80,6 +84,36 @@ UrlOpener SetUrlOpener(UrlOpener opener) {
     UrlOpener old = std::move(g_opener);
     g_opener = std::move(opener);
     return old;
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double u = size / 16.0;
+        // The cut slope: ground below a face rising to the right.
+        QPolygonF ground;
+        ground << QPointF(0, 15 * u) << QPointF(16 * u, 15 * u) << QPointF(16 * u, 2 * u)
+               << QPointF(0, 15 * u);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(196, 160, 110));
+        p.drawPolygon(ground);
+        // The frame on the face: beams down the slope and across it.
+        p.setPen(QPen(QColor(70, 120, 50), 1.6 * u, Qt::SolidLine, Qt::RoundCap));
+        auto face = [u](double t) { return QPointF(t * 16 * u, (15 - 13 * t) * u); };
+        for (double t : {0.2, 0.5, 0.8}) {
+            QPointF a = face(t);
+            p.drawLine(a, a + QPointF(2.6 * u, 3.2 * u));
+        }
+        for (double d : {0.0, 1.6, 3.2}) p.drawLine(face(0.1) + QPointF(0.8 * d * u, d * u),
+                                                     face(0.9) + QPointF(0.8 * d * u, d * u));
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
 }
 
 }  // namespace talvo

@@ -2,6 +2,7 @@
 // desktop's default handler.
 #pragma once
 
+#include <QIcon>
 #include <QUrl>
 #include <functional>
 #include <optional>
@@ -35,5 +36,8 @@ bool OpenLocalFile(const std::string& path);
 // an empty function restores the desktop's handler.
 using UrlOpener = std::function<bool(const QUrl&)>;
 UrlOpener SetUrlOpener(UrlOpener opener);
+
+// The program's own icon: a frame lattice cast on a cut slope.
+QIcon ProgramIcon();
 
 }  // namespace talvo

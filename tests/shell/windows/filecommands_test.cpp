@@ -419,7 +419,9 @@ TEST_F(FileCommandsTest, SampleDesignOpens) {
         (std::filesystem::path(__FILE__).parent_path() / "../../../examples/sample.kvd")
             .lexically_normal()
             .string();
-    if (std::getenv("TALVO_WRITE_SAMPLE")) ASSERT_TRUE(WriteDesignFile(sample, d).ok);
+    if (std::getenv("TALVO_WRITE_SAMPLE")) {
+        ASSERT_TRUE(WriteDesignFile(sample, d).ok);
+    }
     ASSERT_EQ(ReadAll(sample), SerializeDesign(d))
         << "examples/sample.kvd is not the sample design";
 

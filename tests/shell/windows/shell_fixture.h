@@ -37,7 +37,8 @@ public:
     ScriptedDialogs() { previous_ = SetFileDialogSink(this); }
     ~ScriptedDialogs() override {
         SetFileDialogSink(previous_);
-        for (const auto& a : answers_) ADD_FAILURE() << "expected file dialog was not shown";
+        if (!answers_.empty())
+            ADD_FAILURE() << answers_.size() << " expected file dialog(s) not shown";
     }
     // The next dialog, of this action (1 open, 2 save), answers `path`
     // (std::nullopt: the engineer cancels).
