@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 namespace talvo {
 

@@ -6,7 +6,7 @@
 
 #include <QLabel>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 namespace talvo {
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 
 #include "calc/windows/ForceFormula.h"
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 namespace talvo {
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "calc/windows/ForceFormula.h"
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 namespace talvo {
 

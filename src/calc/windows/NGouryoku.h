@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 namespace talvo {
 

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 
 #include "calc/windows/RockForceBlock.h"
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 namespace talvo {
 

@@ -15,7 +15,7 @@
 
 #include "calc/windows/NFyokosendan.h"
 #include "calc/windows/RockForceBlock.h"
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 namespace talvo {
 

@@ -227,6 +227,10 @@ StepForm* StepManager::ResultsWindow() const {
     return last && last->ClassName() == QString::fromUtf8(kResultsWindow) ? last : nullptr;
 }
 
+void StepManager::ShowSelectStep() {
+    if (host_) host_->ShowSelectStep();
+}
+
 void StepManager::ShowResults(StepForm* from) {
     if (from) from->SetState(WindowState::Minimized);
     StepForm* results = ResultsWindow();

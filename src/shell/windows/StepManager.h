@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "shell/stepchain.h"
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 namespace talvo {
 
@@ -63,7 +63,7 @@ private:
     std::vector<QPointer<StepForm>> items_;
 };
 
-class StepManager : public QObject {
+class StepManager : public QObject, public StepNavigator {
     Q_OBJECT
 public:
     explicit StepManager(MainWindowHost* host, QObject* parent = nullptr);
@@ -90,19 +90,21 @@ public:
 
     // The position of frm in the chain (1-based), -1 when it is not in it.
     // Lets pending window events run first.
-    std::int16_t StepIndexOf(const QWidget* frm);
+    std::int16_t StepIndexOf(const QWidget* frm) override;
     // Makes step n current: the other normal windows minimised, n normal with
     // the focus. Nothing for n outside 1 to Count.
-    void ShowStep(int n);
+    void ShowStep(int n) override;
     // Full name in the normal state, short name when minimised or maximised;
     // nothing for index -1.
-    void SetStepCaption(StepForm* frm, int index);
+    void SetStepCaption(StepForm* frm, int index) override;
     // Called by every step window at the end of its activation; does nothing.
-    void StepHook(int step);
+    void StepHook(int step) override;
 
     // The results action of a step: `from` (when given) is minimised, the
     // results window gets the focus and the normal state.
-    void ShowResults(StepForm* from);
+    void ShowResults(StepForm* from) override;
+    // The host's selection step (the start-screen action of a step).
+    void ShowSelectStep() override;
     // The icon-arrange command's rebuild: the chain is closed and built anew
     // from the design record, and the former current step is shown again.
     void RebuildChain();

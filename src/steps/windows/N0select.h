@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "shell/windows/EntryBoxes.h"
+#include "platform/entryboxes.h"
 
 class QCheckBox;
 class QLineEdit;

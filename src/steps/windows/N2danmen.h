@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 class QCheckBox;
 class QGroupBox;

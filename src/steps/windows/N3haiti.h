@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -10,7 +10,7 @@
 #include <array>
 #include <functional>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 class QFrame;
 class QLabel;

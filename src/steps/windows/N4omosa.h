@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -4,7 +4,7 @@
 // the slope) and stores the slope height H = L·sin θ0.
 #pragma once
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 class QGroupBox;
 class QLabel;

@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 class QButtonGroup;
 class QFrame;

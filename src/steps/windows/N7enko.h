@@ -5,7 +5,7 @@
 // Nothing is computed here: a changed length raises RecalcLoad.
 #pragma once
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 class QLabel;
 class QLineEdit;

@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 class QCheckBox;
 class QGroupBox;

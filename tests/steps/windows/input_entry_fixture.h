@@ -23,7 +23,7 @@
 #include "shell/globals.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 #include "shell/windows/step_test_host.h"
 #include "support/scripted_messages.h"
 

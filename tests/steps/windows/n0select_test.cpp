@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 #include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
 

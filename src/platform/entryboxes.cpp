@@ -1,4 +1,4 @@
-#include "shell/windows/EntryBoxes.h"
+#include "platform/entryboxes.h"
 
 #include <QApplication>
 #include <QFocusEvent>

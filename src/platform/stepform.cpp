@@ -1,4 +1,4 @@
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -11,7 +11,6 @@
 #include "platform/desktop.h"
 #include "shell/globals.h"
 #include "shell/stepchain.h"
-#include "shell/windows/StepManager.h"
 
 namespace talvo {
 
@@ -37,6 +36,26 @@ void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
 }
 
 }  // namespace
+
+// ---- StepNavigator ----
+
+namespace {
+StepNavigator* g_navigator = nullptr;
+}  // namespace
+
+StepNavigator::StepNavigator() {
+    g_navigator = this;
+}
+
+StepNavigator::~StepNavigator() {
+    if (g_navigator == this) g_navigator = nullptr;
+}
+
+StepNavigator* StepNavigator::Current() {
+    return g_navigator;
+}
+
+// ---- StepForm ----
 
 StepForm::StepForm(const QString& className, unsigned navButtons, QWidget* parent)
     : QWidget(parent), className_(className), entries_(new EntryGroup(this)) {
@@ -168,7 +187,7 @@ void StepForm::SetNavEnabled(bool on) {
 void StepForm::HandleActivate() {
     if (unloading_ || inActivate_) return;
     inActivate_ = true;
-    StepManager* m = StepManager::Instance();
+    StepNavigator* m = StepNavigator::Current();
     CurStep = m ? m->StepIndexOf(this) : -1;
     SetNavEnabled(true);
     OnActivate();
@@ -185,7 +204,7 @@ void StepForm::HandleDeactivate() {
 void StepForm::HandleResize() {
     if (unloading_ || inResize_) return;
     inResize_ = true;
-    StepManager* m = StepManager::Instance();
+    StepNavigator* m = StepNavigator::Current();
     CurStep = m ? m->StepIndexOf(this) : -1;
     if (m) m->SetStepCaption(this, CurStep);
     if (State() == WindowState::Minimized) {
@@ -213,8 +232,7 @@ void StepForm::OnSubWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStat
 
 void StepForm::StartScreenAction() {
     StepMode = 2;
-    StepManager* m = StepManager::Instance();
-    if (m && m->Host()) m->Host()->ShowSelectStep();
+    if (StepNavigator* m = StepNavigator::Current()) m->ShowSelectStep();
 }
 
 void StepForm::BeginClicked() {
@@ -222,15 +240,15 @@ void StepForm::BeginClicked() {
 }
 
 void StepForm::BackClicked() {
-    if (StepManager* m = StepManager::Instance()) m->ShowStep(CurStep - 1);
+    if (StepNavigator* m = StepNavigator::Current()) m->ShowStep(CurStep - 1);
 }
 
 void StepForm::NextClicked() {
-    if (StepManager* m = StepManager::Instance()) m->ShowStep(CurStep + 1);
+    if (StepNavigator* m = StepNavigator::Current()) m->ShowStep(CurStep + 1);
 }
 
 void StepForm::ResultClicked() {
-    if (StepManager* m = StepManager::Instance()) m->ShowResults(this);
+    if (StepNavigator* m = StepNavigator::Current()) m->ShowResults(this);
 }
 
 void StepForm::IndicateClicked() {

@@ -17,13 +17,40 @@
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 
 #include "platform/mdichild.h"
-#include "shell/windows/EntryBoxes.h"
+#include "platform/entryboxes.h"
 
 namespace talvo {
 
-class StepManager;
+class StepForm;
+
+// What a step window needs of the program that chains it: the program's
+// step-window manager implements it and installs itself while it lives, so
+// that the protocol does not depend on any one program's windows.
+class StepNavigator {
+public:
+    virtual ~StepNavigator();
+    // The installed navigator of the run, or null.
+    static StepNavigator* Current();
+
+    // The position of frm in the chain (1-based), -1 when it is not in it.
+    virtual std::int16_t StepIndexOf(const QWidget* frm) = 0;
+    // Called by every step window at the end of its activation.
+    virtual void StepHook(int step) = 0;
+    // The caption of frm for its state; nothing for index -1.
+    virtual void SetStepCaption(StepForm* frm, int index) = 0;
+    // Makes step n current; nothing outside the chain.
+    virtual void ShowStep(int n) = 0;
+    // The results action of a step (`from` is minimised).
+    virtual void ShowResults(StepForm* from) = 0;
+    // Shows the work-type selection step, loaded afresh.
+    virtual void ShowSelectStep() = 0;
+
+protected:
+    StepNavigator();
+};
 
 // Which navigation buttons a window has.
 enum NavButton : unsigned {
