@@ -13,7 +13,7 @@
 #include "platform/desktop.h"
 #include "shell/numtext.h"
 #include "shell/stepchain.h"
-#include "shell/windows/StepForm.h"
+#include "platform/stepform.h"
 #include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
 
