@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QPalette>
 
+#include "platform/formkit.h"
 #include "shell/codec.h"
 #include "shell/globals.h"
 #include "shell/message.h"
@@ -95,6 +96,30 @@ void EntryGroup::AddNumber(QLineEdit* box, NumBox config) {
     entries_.push_back(e);
     box->installEventFilter(this);
     connect(box, &QLineEdit::textEdited, this, [] { ClearRefusal(); });
+}
+
+std::vector<QLineEdit*> EntryGroup::AddNumbers(QWidget* parent,
+                                               const std::vector<NumEntry>& table) {
+    std::vector<QLineEdit*> boxes;
+    boxes.reserve(table.size());
+    for (const NumEntry& row : table) {
+        QLineEdit* box = AddEntryBox(parent, row.name, row.left, row.top, row.width, row.height);
+        NumBox rule;
+        rule.min = row.min;
+        rule.max = row.max;
+        rule.decimals = row.decimals;
+        rule.places = row.places;
+        rule.field = row.field;
+        rule.flags = row.flags;
+        AddNumber(box, std::move(rule));
+        boxes.push_back(box);
+    }
+    return boxes;
+}
+
+NumBox* EntryGroup::Rule(QLineEdit* box) {
+    Entry* e = Find(box);
+    return e && e->kind == Entry::Number ? &e->num : nullptr;
 }
 
 void EntryGroup::AddName(QLineEdit* box, NameBox config) {

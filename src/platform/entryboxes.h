@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -62,6 +63,24 @@ struct NameBox {
     bool unchangedLeftAlone = false;
 };
 
+// One numeric entry box of a window's layout table: where it stands (twips,
+// in the parent given to AddNumbers), the field it shows, its range, its
+// decimals and integer places (FormatNum), and the flags a change raises.
+// Further options of a box (callbacks, refocus) are set through Rule().
+struct NumEntry {
+    QString name;  // object name, "txtWidth(0)"
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    std::string* field = nullptr;
+    double min = 0.0;
+    double max = 0.0;
+    int decimals = 0;
+    int places = 0;
+    std::vector<std::int16_t*> flags;
+};
+
 // The entry boxes of one window. Each box is watched for getting and losing
 // the focus; focus moves caused by switching application or opening a menu
 // run no check, and a check never runs inside another one (its message box
@@ -73,6 +92,12 @@ public:
     ~EntryGroup() override;
 
     void AddNumber(QLineEdit* box, NumBox config);
+    // Creates the boxes of a layout table in `parent`, each checked as a
+    // numeric box; returns them in the table's order.
+    std::vector<QLineEdit*> AddNumbers(QWidget* parent, const std::vector<NumEntry>& table);
+    // The rule of a numeric box added before (null for any other box), to
+    // set its further options after the table has made it.
+    NumBox* Rule(QLineEdit* box);
     void AddName(QLineEdit* box, NameBox config);
     // A box that only selects its text when it gets the focus.
     void AddSelectAll(QLineEdit* box);

@@ -53,7 +53,7 @@ QRect TwipsToPixels(int left, int top, int width, int height) {
                  TwipsToPixelsY(height));
 }
 
-void SetTwipsGeometry(QWidget* w, int left, int top, int width, int height) {
+void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
     if (!w) return;
     QRect r = TwipsToPixels(left, top, width, height);
     if (w->isWindow()) {

@@ -31,7 +31,7 @@ QRect TwipsToPixels(int left, int top, int width, int height);
 
 // Moves and sizes a widget in twips: a top-level window or an MDI child by its
 // frame (outer) rectangle, any other widget by its geometry in its parent.
-void SetTwipsGeometry(QWidget* w, int left, int top, int width, int height);
+void PlaceTwips(QWidget* w, int left, int top, int width, int height);
 // Its rectangle in twips, each value kept inside 16 bits.
 struct TwipsBox {
     std::int16_t left = 0;

@@ -30,10 +30,6 @@ QIcon LatticePicture() {
     return QIcon(pm);
 }
 
-// Geometry of a control inside its parent, given in twips.
-void PlaceTwips(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(TwipsToPixels(left, top, width, height));
-}
 
 }  // namespace
 
@@ -152,7 +148,7 @@ void StepForm::Load(QMdiSubWindow* sub) {
     sub_ = sub;
     subObject_ = sub;
     RemoveCaptionIcon(this);
-    SetTwipsGeometry(sub, StepLeft, StepTop, kWidthTwips, kHeightTwips);
+    PlaceTwips(sub, StepLeft, StepTop, kWidthTwips, kHeightTwips);
     connect(sub, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates o, Qt::WindowStates n) { OnSubWindowStateChanged(o, n); });
     sub->installEventFilter(this);

@@ -13,7 +13,7 @@ void InitDesignData() {
     Design = DesignData{};
     for (auto& set : ResultColor)
         for (auto& col : set) col.fill(0);
-    RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 0;
+    SetAllRecalc(false);
 }
 
 }  // namespace talvo

@@ -4,10 +4,6 @@
 
 namespace talvo {
 
-std::int16_t DlgAction = 0;
-std::int16_t DlgCancelled = 0;
-std::int16_t SaveAnswer = 0;
-
 namespace {
 constexpr const char* kProgramTitle = "タルヴォ－ＳＩ";
 

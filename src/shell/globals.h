@@ -15,6 +15,9 @@ extern std::int16_t RecalcForce;
 extern std::int16_t RecalcAnchorBar;
 extern std::int16_t RecalcResult;
 
+// Raises (true) or lowers (false) all five recalculation flags.
+void SetAllRecalc(bool raised);
+
 // The design differs from its file (drives the save question).
 extern std::int16_t DataChanged;
 
@@ -27,6 +30,13 @@ extern std::string CurrentFile;
 // Path that the next design-file read or write uses.
 extern std::string TargetFile;
 
+// Which dialog AskFileName shows: 1 the open dialog, 2 the save dialog.
+extern std::int16_t DlgAction;
+// 1 when the dialog just shown was cancelled or its name refused, 0 after a good choice.
+extern std::int16_t DlgCancelled;
+// The answer to the last save question: 6 yes, 7 no, 2 cancel.
+extern std::int16_t SaveAnswer;
+
 // 0 the work-type selection step is shown, 1 the step list is open,
 // 2 the step list is being closed or rebuilt.
 extern std::int16_t StepMode;
@@ -34,6 +44,12 @@ extern std::int16_t StepMode;
 extern std::int16_t StepsReady;
 // A button action waiting for its window's focus sink.
 extern std::int16_t ClickPending;
+// Depth of the entry checks running now (a check's message box moves the
+// focus, which must not start another check).
+extern std::int16_t EntryCheckDepth;
+// 1 while a refused entry waits to stop the action of the control whose
+// press took the focus from it (entry boxes of the platform layer).
+extern std::int16_t EntryRefusalPending;
 // 1-based chain position of the step window activated or resized last.
 extern std::int16_t CurStep;
 // Where every step window places itself (twips); 0 after start-up and on a new design.
@@ -70,5 +86,11 @@ extern std::int16_t PrintCaseTate;
 extern std::int16_t PrintCaseYoko;
 // Per direction and result row: the row needs stirrups.
 extern std::array<std::array<bool, 6>, 2> StirrupNeeded;
+
+// Program-wide state as a new run has it before start-up: a new design
+// (InitDesignData), every flag lowered, no file, no step chain, no pending
+// action or entry check. Start-up values (Pi, TypeCaption, paths, the
+// tables, the recent list and the window rectangle) are left as they are.
+void ResetProgramState();
 
 }  // namespace talvo

@@ -1,4 +1,5 @@
 #include "shell/stepchain.h"
+#include "shell/toolids.h"
 
 #include <array>
 #include <cstdio>
@@ -210,7 +211,7 @@ std::string StepIconCaption(int i, const std::string& iconName) {
 }
 
 std::string StepIconId(int i) {
-    return "ID_アイコン" + std::to_string(i);
+    return kToolStepIconPrefix + std::to_string(i);
 }
 
 std::string FocusSinkOf(const std::string& className) {

@@ -21,6 +21,8 @@ struct StepNameTable {
 
 // The names every step window of the program is known by.
 inline constexpr const char* kResultsWindow = "NNkekka";
+// Class name of the work-type selection step, shown outside every chain.
+inline constexpr const char* kSelectWindow = "N0select";
 
 // Window class names of the chain of `workType` (0 to 4); work types 3 and 4
 // leave out the four steps from the restraint conditions to the anchorage

@@ -19,7 +19,7 @@ namespace talvo::test {
 // The program-wide state as at start-up: a new design, the built-in tables
 // and π.
 inline void ResetCalcState() {
-    InitDesignData();
+    ResetProgramState();
     InitAllTables();
     Pi = 4 * std::atan(1.0);
 }

@@ -9,10 +9,6 @@
 
 namespace talvo {
 
-QString NumText(const std::string& text, int places, int decimals) {
-    return QString::fromStdString(FormatNum(text, places, decimals));
-}
-
 std::string* OfWorkType(std::array<std::string, 5>& field) {
     if (Design.WorkType < 0 || Design.WorkType >= 5) return nullptr;
     return &field[static_cast<std::size_t>(Design.WorkType)];
@@ -27,7 +23,7 @@ QLabel* AddText(QWidget* parent, const QString& text, int left, int top, int wid
                 Qt::Alignment align) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(align);
-    SetTwipsGeometry(label, left, top, width, height);
+    PlaceTwips(label, left, top, width, height);
     return label;
 }
 
@@ -62,7 +58,7 @@ QFrame* AddBar(QWidget* parent, int left, int top, int width) {
     QPalette pal = bar->palette();
     pal.setColor(QPalette::Window, Qt::black);
     bar->setPalette(pal);
-    SetTwipsGeometry(bar, left, top, width, 15);
+    PlaceTwips(bar, left, top, width, 15);
     bar->setFixedHeight(1);
     return bar;
 }
@@ -129,8 +125,8 @@ PartChoice::PartChoice(QWidget* parent, int left, int top, int rowGap,
     SSOption1->setObjectName("SSOption1");
     SSOption2 = new QRadioButton("張出し部", parent);
     SSOption2->setObjectName("SSOption2");
-    SetTwipsGeometry(SSOption1, left + kPanelWidth + 90, top, 1400, kRowHeight);
-    SetTwipsGeometry(SSOption2, left + kPanelWidth + 90, top + rowGap, 1400, kRowHeight);
+    PlaceTwips(SSOption1, left + kPanelWidth + 90, top, 1400, kRowHeight);
+    PlaceTwips(SSOption2, left + kPanelWidth + 90, top + rowGap, 1400, kRowHeight);
     // No part is marked before the window has looked at the values.
     SSPanel1->hide();
     SSPanel2->hide();

@@ -17,16 +17,14 @@
 #include <functional>
 #include <string>
 
+#include "platform/formkit.h"
+
 namespace talvo {
 
 // Colour of the "最大" mark of the governing part.
 inline const QColor kMaxPanelColor{192, 0, 192};
 // Background of the title bar of a formula group.
 inline const QColor kTitleBarColor{0, 0, 128};
-
-// A number text of the record as the windows show it: FormatNum(text,
-// places, decimals) as a QString (an empty text stays empty).
-QString NumText(const std::string& text, int places, int decimals);
 
 // The element of a per-work-type array of the record for the current work
 // type; null for a work type outside the arrays.

@@ -54,11 +54,11 @@ NCtatemoment::NCtatemoment(QWidget* parent) : StepForm("NCtatemoment", kNavAll, 
     Text1 = new QLineEdit(this);
     Text1->setObjectName("Text1");
     Text1->setAlignment(Qt::AlignRight);
-    SetTwipsGeometry(Text1, kValueLeft, 300, 1100, kRowHeight);
+    PlaceTwips(Text1, kValueLeft, 300, 1100, kRowHeight);
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
-    SetTwipsGeometry(Frame1, 360, 800, 8600, 1980);
+    PlaceTwips(Frame1, 360, 800, 8600, 1980);
     constexpr int kMarkLeft = 240;
     constexpr int kMarkWidth = 1700;
     constexpr int kNoteLeft = 1980;

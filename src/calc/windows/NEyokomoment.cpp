@@ -42,7 +42,7 @@ NEyokomoment::NEyokomoment(QWidget* parent) : StepForm("NEyokomoment", kNavAll, 
     // ---- Loads on one span ----
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
-    SetTwipsGeometry(Frame1, 120, 60, 9100, 1840);
+    PlaceTwips(Frame1, 120, 60, 9100, 1840);
     constexpr int kSymbol = 4300;
     constexpr int kValue = 6000;
     constexpr int kUnit = 7400;
@@ -72,7 +72,7 @@ NEyokomoment::NEyokomoment(QWidget* parent) : StepForm("NEyokomoment", kNavAll, 
     // ---- The Mmax formula ----
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName("Frame2");
-    SetTwipsGeometry(Frame2, 120, 1980, 9100, 2120);
+    PlaceTwips(Frame2, 120, 1980, 9100, 2120);
     AddTitleBar(Frame2, "最大曲げモーメントＭmax(kN･m)の算出式", 120, 240, 8860, kRowHeight);
     Parts = new PartChoice(Frame2, 300, 870, 600, [this](int part) { PartClick(part); });
     SSOption1 = Parts->SSOption1;

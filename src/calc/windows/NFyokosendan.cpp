@@ -44,7 +44,7 @@ ShearPositionParts AddShearPositionRows(QWidget* frame, const std::array<int, 3>
     parts.text1 = new QLineEdit(frame);
     parts.text1->setObjectName("Text1");
     parts.text1->setAlignment(Qt::AlignRight);
-    SetTwipsGeometry(parts.text1, 2990, rowTop[0], 900, rowHeight);
+    PlaceTwips(parts.text1, 2990, rowTop[0], 900, rowHeight);
     name(AddText(frame, "(m)", 3950, rowTop[0], 450, rowHeight), names.unit);
 
     // A fraction of one letter over "2", as in b/2. Its bar lets clicks through
@@ -73,7 +73,7 @@ ShearPositionParts AddShearPositionRows(QWidget* frame, const std::array<int, 3>
 
     parts.figure = new ShearPositionFigure(frame);
     name(parts.figure, names.figure);
-    SetTwipsGeometry(parts.figure, figureTwips.x(), figureTwips.y(), figureTwips.width(),
+    PlaceTwips(parts.figure, figureTwips.x(), figureTwips.y(), figureTwips.width(),
                      figureTwips.height());
     for (std::size_t m = 0; m < parts.masks.size(); ++m) {
         parts.masks[m] = new QLabel(parts.figure);
@@ -217,7 +217,7 @@ NFyokosendan::NFyokosendan(QWidget* parent) : StepForm("NFyokosendan", kNavAll, 
     // ---- Check position ----
     Frame1 = new QGroupBox("せん断力の照査位置", this);
     Frame1->setObjectName("Frame1");
-    SetTwipsGeometry(Frame1, 120, 30, 9100, 2250);
+    PlaceTwips(Frame1, 120, 30, 9100, 2250);
     const std::array<int, 3> rowTop = {420, 1080, 1740};
     for (int m = 0; m < 3; ++m) {
         const int top = rowTop[static_cast<std::size_t>(m)];
@@ -227,10 +227,10 @@ NFyokosendan::NFyokosendan(QWidget* parent) : StepForm("NFyokosendan", kNavAll, 
         shape->setFrameShape(QFrame::Box);
         shape->setFrameShadow(QFrame::Plain);
         shape->setAttribute(Qt::WA_TransparentForMouseEvents);
-        SetTwipsGeometry(shape, 120, top - 120, 4240, 570);
+        PlaceTwips(shape, 120, top - 120, 4240, 570);
         shape->hide();
         Option3D[static_cast<std::size_t>(m)] = new QRadioButton(Frame1);
-        SetTwipsGeometry(Option3D[static_cast<std::size_t>(m)], 210, top, 300, kRowHeight);
+        PlaceTwips(Option3D[static_cast<std::size_t>(m)], 210, top, 300, kRowHeight);
     }
     RowArea[0]->setObjectName("Label7");
     RowArea[1]->setObjectName("Label10");
@@ -270,7 +270,7 @@ NFyokosendan::NFyokosendan(QWidget* parent) : StepForm("NFyokosendan", kNavAll, 
     // ---- The Smax formula ----
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName("Frame2");
-    SetTwipsGeometry(Frame2, 120, 2330, 9100, 1820);
+    PlaceTwips(Frame2, 120, 2330, 9100, 1820);
     AddTitleBar(Frame2, "最大せん断力Ｓmax(kN)の算出式", 120, 210, 8860, kRowHeight);
     Parts = new PartChoice(Frame2, 300, 750, 540, [this](int part) { PartClick(part); });
     SSOption1 = Parts->SSOption1;

@@ -31,7 +31,7 @@ QLineEdit* AddStressRow(QWidget* parent, const QString& name, const QString& tit
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setAlignment(Qt::AlignRight);
-    SetTwipsGeometry(box, 3720, top, 1100, kRowHeight);
+    PlaceTwips(box, 3720, top, 1100, kRowHeight);
     QLabel* unit = AddText(parent, "(N/mm )", 4900, top, 1000, kRowHeight);
     QLabel* square = AddSmallText(parent, "2", 5400, top - 30, 200, 240);
     const QFontMetrics fm(unit->font());
@@ -59,7 +59,7 @@ NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
     cmdRefer = new QPushButton("参考値...", this);
     cmdRefer->setObjectName("cmdRefer");
     cmdRefer->setAutoDefault(false);
-    SetTwipsGeometry(cmdRefer, 6900, 1020, 1500, 375);
+    PlaceTwips(cmdRefer, 6900, 1020, 1500, 375);
     cmdRefer->setEnabled(false);
     connect(cmdRefer, &QPushButton::clicked, this, [] {
         // Opens the catalogue once it exists; the button is disabled until then.
@@ -72,13 +72,13 @@ NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
     auto* group = new QFrame(this);
     group->setObjectName("fraShear");
     group->setFrameShape(QFrame::StyledPanel);
-    SetTwipsGeometry(group, 240, 3330, 8835, 600);
+    PlaceTwips(group, 240, 3330, 8835, 600);
     optAverage = new QRadioButton("平均せん断応力度[Ｓmax/(b･d)]", group);
     optAverage->setObjectName("optAverage");
-    SetTwipsGeometry(optAverage, 240, 135, 4100, kRowHeight);
+    PlaceTwips(optAverage, 240, 135, 4100, kRowHeight);
     optMax = new QRadioButton("最大せん断応力度[Ｓmax/(b･j･d)]", group);
     optMax->setObjectName("optMax");
-    SetTwipsGeometry(optMax, 4500, 135, 4100, kRowHeight);
+    PlaceTwips(optMax, 4500, 135, 4100, kRowHeight);
     connect(optAverage, &QRadioButton::toggled, this, [this](bool on) {
         if (on) ModeClick(0);
     });

@@ -42,7 +42,7 @@ NLrocksendan::NLrocksendan(QWidget* parent) : StepForm("NLrocksendan", kNavAll, 
     // ---- Check position ----
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
-    SetTwipsGeometry(Frame1, 120, 0, 9100, 1860);
+    PlaceTwips(Frame1, 120, 0, 9100, 1860);
     const std::array<int, 3> rowTop = {210, 770, 1330};
     const char* const kAreaNames[3] = {"Label8", "Label20", "Label21"};
     for (std::size_t m = 0; m < 3; ++m) {
@@ -57,11 +57,11 @@ NLrocksendan::NLrocksendan(QWidget* parent) : StepForm("NLrocksendan", kNavAll, 
         pal.setColor(QPalette::WindowText, kRowFrameColor);
         Shape[m]->setPalette(pal);
         Shape[m]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        SetTwipsGeometry(Shape[m], 120, top - 120, 4240, 560);
+        PlaceTwips(Shape[m], 120, top - 120, 4240, 560);
         Shape[m]->hide();
         Option3D[m] = new QRadioButton(Frame1);
         Option3D[m]->setObjectName(QString("Option3D%1").arg(m + 1));
-        SetTwipsGeometry(Option3D[m], 210, top, 300, kRowHeight);
+        PlaceTwips(Option3D[m], 210, top, 300, kRowHeight);
     }
 
     const ShearPositionParts parts =

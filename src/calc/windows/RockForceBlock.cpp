@@ -25,7 +25,7 @@ RockForceBlock::RockForceBlock(QWidget* parent, bool shear, int direction,
     : QObject(parent), shear_(shear), direction_(direction) {
     Frame = new QGroupBox(direction == 0 ? "縦枠" : "横枠", parent);
     Frame->setObjectName(direction == 0 ? "fraTate" : "fraYoko");
-    SetTwipsGeometry(Frame, left, top, width, height);
+    PlaceTwips(Frame, left, top, width, height);
 
     // The options' rows and the formula line, centred in the frame below its caption.
     const int rowTop = 200 + (height - 200 - 2 * kRowHeight - 30) / 2;

@@ -1,19 +1,20 @@
 // The design-file commands and the window side of reading and writing a
 // design file. Every message goes through the message interface; the file
 // dialog is the main window's CMDialog1.
-#include "shell/filecommands.h"
+#include "shell/windows/FileCommands.h"
 
 #include "shell/designfile.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/windows/MainWindow.h"
+#include "shell/toolids.h"
 
 namespace talvo {
 
 namespace {
 
-const char* const kFileTools[] = {"ID_ファイルを閉じる", "ID_上書き保存", "ID_名前を付けて保存",
-                                  "ID_アイコンの整列"};
+const char* const kFileTools[] = {kToolClose, kToolSave, kToolSaveAs,
+                                  kToolArrangeIcons};
 
 MainFrame* Main() {
     return MainFrame::Instance();
@@ -124,7 +125,7 @@ void ReadDesign() {
     }
     InitDesignData();
     Design = read;
-    RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 1;
+    SetAllRecalc(true);
     if (Main()) Main()->UnloadSelectStep();
     CurrentFile = TargetFile;
     AddRecentFile();
@@ -156,7 +157,7 @@ bool WriteDesign(const std::string& path) {
 
 void NewDesign() {
     MainFrame::Hourglass busy;
-    if (Main()) Main()->SetToolEnabled("ID_新規作成", false);
+    if (Main()) Main()->SetToolEnabled(kToolNew, false);
     if (ConfirmSave()) {
         CloseDesign();
         RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = 0;
@@ -167,7 +168,7 @@ void NewDesign() {
         SetCaption(PlainCaption(CurrentFile));
         ShowSelect();
     }
-    if (Main()) Main()->SetToolEnabled("ID_新規作成", true);
+    if (Main()) Main()->SetToolEnabled(kToolNew, true);
 }
 
 void OpenDesign() {
@@ -191,7 +192,7 @@ void CloseCommand() {
 
 void SaveDesign() {
     MainFrame::Hourglass busy;
-    if (Main()) Main()->SetToolEnabled("ID_上書き保存", false);
+    if (Main()) Main()->SetToolEnabled(kToolSave, false);
     DlgCancelled = 0;
     DlgAction = 2;
     if (HasOwnFile()) {
@@ -200,7 +201,7 @@ void SaveDesign() {
         AskFileName();
     }
     if (DlgCancelled == 0) WriteDesign(TargetFile);
-    if (Main()) Main()->SetToolEnabled("ID_上書き保存", true);
+    if (Main()) Main()->SetToolEnabled(kToolSave, true);
 }
 
 void SaveDesignAs() {

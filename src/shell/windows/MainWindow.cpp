@@ -15,15 +15,16 @@
 
 #include "platform/desktop.h"
 #include "platform/mdichild.h"
+#include "platform/formkit.h"
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
-#include "shell/filecommands.h"
+#include "shell/windows/FileCommands.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
-#include "steps/windows/N0select.h"
+#include "shell/toolids.h"
 
 namespace talvo {
 
@@ -35,13 +36,10 @@ MainFrame* g_main = nullptr;
 // question and opens nothing.
 const std::string kMakerAddress;
 
-const char* const kSettingsTools[] = {"ID_異形鉄筋の規格", "ID_設計積雪深の設定",
-                                      "ID_Mmax・Smax 算出式", "ID_スターラップの設定",
-                                      "ID_主鉄筋本数の算出条件"};
+const char* const kSettingsTools[] = {kToolRebarStandard, kToolSnowDepth,
+                                      kToolForceFormulas, kToolStirrups,
+                                      kToolRebarCount};
 
-QString Q(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 }  // namespace
 
@@ -93,79 +91,79 @@ void MainFrame::BuildTools() {
     QMenuBar* bar = menuBar();
     bar->setObjectName("メニュー(Menu)");
 
-    QMenu* file = tools_->AddMenu(bar, Q("ID_ファイル"), Q("ファイル(&F)"));
-    tools_->AddItem(file, Q("ID_新規作成"), Q("新規作成(&N)"));
-    tools_->AddItem(file, Q("ID_ファイルを開く"), Q("ファイルを開く(&O)..."));
-    tools_->AddItem(file, Q("ID_ファイルを閉じる"), Q("ファイルを閉じる(&C)"));
+    QMenu* file = tools_->AddMenu(bar, QStr(kMenuFile), QStr("ファイル(&F)"));
+    tools_->AddItem(file, QStr(kToolNew), QStr("新規作成(&N)"));
+    tools_->AddItem(file, QStr(kToolOpen), QStr("ファイルを開く(&O)..."));
+    tools_->AddItem(file, QStr(kToolClose), QStr("ファイルを閉じる(&C)"));
     file->addSeparator();
-    tools_->AddItem(file, Q("ID_上書き保存"), Q("上書き保存(&S)"));
-    tools_->AddItem(file, Q("ID_名前を付けて保存"), Q("名前を付けて保存(&A)..."));
+    tools_->AddItem(file, QStr(kToolSave), QStr("上書き保存(&S)"));
+    tools_->AddItem(file, QStr(kToolSaveAs), QStr("名前を付けて保存(&A)..."));
     file->addSeparator();
-    QMenu* print = tools_->AddSubMenu(file, Q("ID_印刷"), Q("印刷(&P)..."));
-    tools_->AddItem(print, Q("ID_簡易印刷"), Q("簡易印刷(&Y)"));
-    tools_->AddItem(print, Q("ID_全項印刷"), Q("全項印刷(&Z)"));
+    QMenu* print = tools_->AddSubMenu(file, QStr(kToolPrint), QStr("印刷(&P)..."));
+    tools_->AddItem(print, QStr(kToolPrintShort), QStr("簡易印刷(&Y)"));
+    tools_->AddItem(print, QStr(kToolPrintFull), QStr("全項印刷(&Z)"));
     file->addSeparator();
     for (int n = 1; n <= 4; ++n) {
-        tools_->AddItem(file, Q("ID_最近使ったファイル%1").arg(n),
-                        Q("最近使ったファイル%1").arg(n));
+        tools_->AddItem(file, QStr(kToolRecentPrefix) + QString::number(n),
+                        QStr("最近使ったファイル%1").arg(n));
     }
     file->addSeparator();
-    tools_->AddItem(file, Q("ID_タルヴォ－SI の終了"), Q("タルヴォ－SI の終了(&X)"));
+    tools_->AddItem(file, QStr(kToolExit), QStr("タルヴォ－SI の終了(&X)"));
 
-    QMenu* standard = tools_->AddMenu(bar, Q("ID_規格"), Q("規格(&T)"));
-    tools_->AddItem(standard, Q("ID_異形鉄筋の規格"), Q("異形鉄筋の規格(&I)..."));
+    QMenu* standard = tools_->AddMenu(bar, QStr(kMenuStandards), QStr("規格(&T)"));
+    tools_->AddItem(standard, QStr(kToolRebarStandard), QStr("異形鉄筋の規格(&I)..."));
 
-    QMenu* settings = tools_->AddMenu(bar, Q("ID_設定"), Q("設定(&S)"));
-    tools_->AddItem(settings, Q("ID_設計積雪深の設定"), Q("設計積雪深の設定(&Y)..."));
-    tools_->AddItem(settings, Q("ID_Mmax・Smax 算出式"), Q("Mmax・Smax 算出式(S)..."));
-    tools_->AddItem(settings, Q("ID_スターラップの設定"), Q("スターラップの設定(&R)..."));
-    tools_->AddItem(settings, Q("ID_主鉄筋本数の算出条件"), Q("主鉄筋本数の算出条件(M)..."));
+    QMenu* settings = tools_->AddMenu(bar, QStr(kMenuSettings), QStr("設定(&S)"));
+    tools_->AddItem(settings, QStr(kToolSnowDepth), QStr("設計積雪深の設定(&Y)..."));
+    tools_->AddItem(settings, QStr(kToolForceFormulas), QStr("Mmax・Smax 算出式(S)..."));
+    tools_->AddItem(settings, QStr(kToolStirrups), QStr("スターラップの設定(&R)..."));
+    tools_->AddItem(settings, QStr(kToolRebarCount), QStr("主鉄筋本数の算出条件(M)..."));
 
-    QMenu* window = tools_->AddMenu(bar, Q("ID_ウィンドウ(W)"), Q("ウィンドウ(&W)"));
-    tools_->AddItem(window, Q("ID_アイコンの整列"), Q("アイコンの整列(&I)"));
+    QMenu* window = tools_->AddMenu(bar, QStr(kMenuWindow), QStr("ウィンドウ(&W)"));
+    tools_->AddItem(window, QStr(kToolArrangeIcons), QStr("アイコンの整列(&I)"));
     window->addSeparator();
     for (int n = 1; n <= 15; ++n) {
-        tools_->AddItem(window, Q("ID_アイコン%1").arg(n), Q("アイコン%1").arg(n));
+        tools_->AddItem(window, QStr(kToolStepIconPrefix) + QString::number(n), QStr("アイコン%1").arg(n));
     }
 
-    QMenu* help = tools_->AddMenu(bar, Q("ID_ヘルプ"), Q("ヘルプ(&H)"));
-    tools_->AddItem(help, Q("ID_目次"), Q("目次(&C)"));
-    tools_->AddItem(help, Q("ID_キーワードで検索"), Q("キーワードで検索(&S)..."));
+    QMenu* help = tools_->AddMenu(bar, QStr(kMenuHelp), QStr("ヘルプ(&H)"));
+    tools_->AddItem(help, QStr(kToolHelpContents), QStr("目次(&C)"));
+    tools_->AddItem(help, QStr(kToolHelpSearch), QStr("キーワードで検索(&S)..."));
     help->addSeparator();
-    tools_->AddItem(help, Q("ID_クオラのホームページへ"), Q("クオラのホームページへ(&G)"));
+    tools_->AddItem(help, QStr(kToolHomePage), QStr("クオラのホームページへ(&G)"));
     help->addSeparator();
-    tools_->AddItem(help, Q("ID_バージョン情報"), Q("バージョン情報(&A)..."));
+    tools_->AddItem(help, QStr(kToolVersion), QStr("バージョン情報(&A)..."));
 
-    QMenu* popup = tools_->AddPopup(Q("ID_ポップアップ印刷"), Q("ポップアップ印刷"));
-    tools_->AddItem(popup, Q("ID_簡易印刷"));
-    tools_->AddItem(popup, Q("ID_全項印刷"));
+    QMenu* popup = tools_->AddPopup(QStr(kPopupPrint), QStr("ポップアップ印刷"));
+    tools_->AddItem(popup, QStr(kToolPrintShort));
+    tools_->AddItem(popup, QStr(kToolPrintFull));
 
-    QToolBar* toolbar = addToolBar(Q("標準(Standard)"));
+    QToolBar* toolbar = addToolBar(QStr("標準(Standard)"));
     toolbar->setObjectName("標準(Standard)");
     toolbar->setMovable(false);
-    tools_->AddButton(toolbar, Q("ID_新規作成"));
-    tools_->AddButton(toolbar, Q("ID_ファイルを開く"));
-    tools_->AddButton(toolbar, Q("ID_上書き保存"));
+    tools_->AddButton(toolbar, QStr(kToolNew));
+    tools_->AddButton(toolbar, QStr(kToolOpen));
+    tools_->AddButton(toolbar, QStr(kToolSave));
     toolbar->addSeparator();
-    tools_->AddButton(toolbar, Q("ID_アイコンの整列"));
+    tools_->AddButton(toolbar, QStr(kToolArrangeIcons));
     toolbar->addSeparator();
     toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     QStyle* s = style();
-    tools_->SetPicture(Q("ID_新規作成"), s->standardIcon(QStyle::SP_FileIcon));
-    tools_->SetPicture(Q("ID_ファイルを開く"), s->standardIcon(QStyle::SP_DialogOpenButton));
-    tools_->SetPicture(Q("ID_上書き保存"), s->standardIcon(QStyle::SP_DialogSaveButton));
-    tools_->SetPicture(Q("ID_アイコンの整列"), s->standardIcon(QStyle::SP_FileDialogListView));
+    tools_->SetPicture(QStr(kToolNew), s->standardIcon(QStyle::SP_FileIcon));
+    tools_->SetPicture(QStr(kToolOpen), s->standardIcon(QStyle::SP_DialogOpenButton));
+    tools_->SetPicture(QStr(kToolSave), s->standardIcon(QStyle::SP_DialogSaveButton));
+    tools_->SetPicture(QStr(kToolArrangeIcons), s->standardIcon(QStyle::SP_FileDialogListView));
 
     // Tools that exist with a caption and have no command.
-    tools_->AddTool(Q("ID_検討開始"), Q("検討開始(&S)"));
-    tools_->AddTool(Q("ID_結果画面"), Q("結果画面(&A)"));
-    tools_->AddTool(Q("ID_初期画面"), Q("初期画面(&I)"));
-    tools_->AddTool(Q("ID_前画面へ"), Q("前画面へ(&B)"));
-    tools_->AddTool(Q("ID_次画面へ"), Q("次画面へ(&N)"));
+    tools_->AddTool(QStr(kToolStart), QStr("検討開始(&S)"));
+    tools_->AddTool(QStr(kToolResults), QStr("結果画面(&A)"));
+    tools_->AddTool(QStr(kToolBegin), QStr("初期画面(&I)"));
+    tools_->AddTool(QStr(kToolBack), QStr("前画面へ(&B)"));
+    tools_->AddTool(QStr(kToolNext), QStr("次画面へ(&N)"));
 
     // The settings dialogs come with their own windows; until one is given
     // (SetDialogCommand) its tool cannot be chosen.
-    for (const char* id : kSettingsTools) tools_->SetEnabled(Q(id), false);
+    for (const char* id : kSettingsTools) tools_->SetEnabled(QStr(id), false);
 }
 
 void MainFrame::SetToolEnabled(const std::string& id, bool enabled) {
@@ -181,7 +179,7 @@ void MainFrame::SetToolCaption(const std::string& id, const std::string& caption
 void MainFrame::ShowRecentTools() {
     const int n = RecentEntries();
     for (int i = 1; i <= 4; ++i) {
-        const std::string id = "ID_最近使ったファイル" + std::to_string(i);
+        const std::string id = kToolRecentPrefix + std::to_string(i);
         if (i <= n) {
             tools_->SetCaption(id, RecentCaption(i, RecentFile[i]));
             tools_->SetVisible(id, true);
@@ -217,47 +215,47 @@ std::string MainFrame::Caption() const {
 
 void MainFrame::ToolClick(const QString& qid) {
     const std::string id = qid.toStdString();
-    if (id == "ID_新規作成") {
+    if (id == kToolNew) {
         NewDesign();
-    } else if (id == "ID_ファイルを開く") {
+    } else if (id == kToolOpen) {
         OpenDesign();
-    } else if (id == "ID_ファイルを閉じる") {
+    } else if (id == kToolClose) {
         CloseCommand();
-    } else if (id == "ID_上書き保存") {
+    } else if (id == kToolSave) {
         SaveDesign();
-    } else if (id == "ID_名前を付けて保存") {
+    } else if (id == kToolSaveAs) {
         SaveDesignAs();
-    } else if (id == "ID_簡易印刷" || id == "ID_全項印刷") {
+    } else if (id == kToolPrintShort || id == kToolPrintFull) {
         Hourglass busy;
-        tools_->SetEnabled(Q("ID_印刷"), false);
-        if (printResult_) printResult_(id == "ID_簡易印刷" ? 0 : 1);
-        tools_->SetEnabled(Q("ID_印刷"), true);
-    } else if (id == "ID_タルヴォ－SI の終了") {
+        tools_->SetEnabled(QStr(kToolPrint), false);
+        if (printResult_) printResult_(id == kToolPrintShort ? 0 : 1);
+        tools_->SetEnabled(QStr(kToolPrint), true);
+    } else if (id == kToolExit) {
         close();
     } else if (dialogs_.count(id) != 0 ||
                std::find(std::begin(kSettingsTools), std::end(kSettingsTools), id) !=
                    std::end(kSettingsTools)) {
         auto it = dialogs_.find(id);
         if (it != dialogs_.end() && it->second) it->second();
-    } else if (id == "ID_アイコンの整列") {
+    } else if (id == kToolArrangeIcons) {
         Hourglass busy;
-        tools_->SetEnabled(Q("ID_アイコンの整列"), false);
+        tools_->SetEnabled(QStr(kToolArrangeIcons), false);
         steps_->RebuildChain();
-        tools_->SetEnabled(Q("ID_アイコンの整列"), true);
-    } else if (id == "ID_目次") {
+        tools_->SetEnabled(QStr(kToolArrangeIcons), true);
+    } else if (id == kToolHelpContents) {
         ShowHelpContents(HelpPath);
-    } else if (id == "ID_キーワードで検索") {
+    } else if (id == kToolHelpSearch) {
         ShowHelpKeywordSearch(HelpPath);
-    } else if (id == "ID_クオラのホームページへ") {
+    } else if (id == kToolHomePage) {
         if (MsgBox("クオラのホームページにアクセスしますか？", MsgButtons::YesNo,
                    MsgIcon::Question) == MsgResult::Yes) {
             OpenWebPage(kMakerAddress);
         }
-    } else if (id == "ID_バージョン情報") {
+    } else if (id == kToolVersion) {
         ShowVersionDialog();
-    } else if (qid.startsWith(Q("ID_アイコン"))) {
+    } else if (qid.startsWith(QStr(kToolStepIconPrefix))) {
         steps_->ShowStep(static_cast<int>(NumVal(qid.mid(7).toStdString())));
-    } else if (qid.startsWith(Q("ID_最近使ったファイル"))) {
+    } else if (qid.startsWith(QStr(kToolRecentPrefix))) {
         OpenRecentFile(static_cast<int>(NumVal(qid.mid(12).toStdString())));
     }
     // Any other tool has no command.
@@ -266,7 +264,7 @@ void MainFrame::ToolClick(const QString& qid) {
 void MainFrame::ShowVersionDialog() {
     QDialog dlg(this);
     dlg.setObjectName("FVersion");
-    dlg.setWindowTitle(Q("バージョン情報"));
+    dlg.setWindowTitle(QStr("バージョン情報"));
     auto* box = new QVBoxLayout(&dlg);
     auto* top = new QHBoxLayout;
     auto* icon = new QLabel(&dlg);
@@ -275,21 +273,21 @@ void MainFrame::ShowVersionDialog() {
                         : windowIcon().pixmap(32, 32));
     top->addWidget(icon);
     auto* text = new QVBoxLayout;
-    auto* title = new QLabel(Q("タルヴォ－ＳＩ"), &dlg);
+    auto* title = new QLabel(QStr("タルヴォ－ＳＩ"), &dlg);
     QFont f = title->font();
     f.setPointSizeF(f.pointSizeF() * 1.5);
     f.setBold(true);
     title->setFont(f);
     text->addWidget(title);
-    text->addWidget(new QLabel(Q("Talvo-SI  Version 1.07"), &dlg));
+    text->addWidget(new QLabel(QStr("Talvo-SI  Version 1.07"), &dlg));
     top->addLayout(text);
     box->addLayout(top);
     auto* notice =
-        new QLabel(Q("このプログラムは著作権法により保護されています。\n"
+        new QLabel(QStr("このプログラムは著作権法により保護されています。\n"
                      "このプログラムの全部または一部を無断で複製、配布することを禁じます。"),
                    &dlg);
     box->addWidget(notice);
-    auto* ok = new QPushButton(Q("OK"), &dlg);
+    auto* ok = new QPushButton(QStr("OK"), &dlg);
     ok->setObjectName("Command3D1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
@@ -301,13 +299,14 @@ void MainFrame::ShowVersionDialog() {
 
 void MainFrame::PlaceStepWindow(QWidget* window, int widthTwips, int heightTwips) {
     QWidget* target = SubWindowOf(window);
-    SetTwipsGeometry(target ? target : window, StepLeft, StepTop, widthTwips, heightTwips);
+    PlaceTwips(target ? target : window, StepLeft, StepTop, widthTwips, heightTwips);
 }
 
 void MainFrame::ShowSelectStep() {
     if (!select_) {
         // Loaded afresh each time it is shown, so every showing runs its load.
-        auto* w = new N0select;
+        StandaloneStep* w = CreateStandaloneStep(kSelectWindow);
+        if (!w) return;
         auto* sub = new QMdiSubWindow;
         sub->setWidget(w);
         sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -359,10 +358,10 @@ FileChoice MainFrame::RunFileDialog(int action) {
 // ---- Load, close request and unload ----
 
 void MainFrame::LoadSetup() {
-    SetTwipsGeometry(this, WinLeft, WinTop, WinWidth, WinHeight);
+    PlaceTwips(this, WinLeft, WinTop, WinWidth, WinHeight);
     for (const char* id :
-         {"ID_ファイルを閉じる", "ID_上書き保存", "ID_名前を付けて保存", "ID_アイコンの整列"}) {
-        tools_->SetEnabled(Q(id), false);
+         {kToolClose, kToolSave, kToolSaveAs, kToolArrangeIcons}) {
+        tools_->SetEnabled(QStr(id), false);
     }
     ClickPending = 0;
     RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = 0;
@@ -384,7 +383,7 @@ void MainFrame::showEvent(QShowEvent* event) {
         // The frame's size is known once the window is shown: place it again
         // so that the outer rectangle is the stored one.
         placed_ = true;
-        SetTwipsGeometry(this, WinLeft, WinTop, WinWidth, WinHeight);
+        PlaceTwips(this, WinLeft, WinTop, WinWidth, WinHeight);
     }
 }
 

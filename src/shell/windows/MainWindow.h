@@ -13,7 +13,6 @@
 
 #include "shell/filedialog.h"
 #include "shell/windows/StepManager.h"
-#include "steps/windows/N0select.h"
 
 class QMdiSubWindow;
 
@@ -74,7 +73,7 @@ public:
     void ShowRecentTools();
 
     // The work-type selection step while it is loaded, else null.
-    N0select* SelectStep() const { return select_; }
+    StandaloneStep* SelectStep() const { return select_; }
     void UnloadSelectStep();
     void CloseStepChain();
     void ResetStepPosition();
@@ -110,7 +109,7 @@ private:
     QMdiArea* mdi_ = nullptr;
     ToolbarMenu* tools_ = nullptr;
     StepManager* steps_ = nullptr;
-    QPointer<N0select> select_;
+    QPointer<StandaloneStep> select_;
     QPointer<QMdiSubWindow> selectSub_;
     std::map<std::string, std::function<void()>> dialogs_;
     std::function<void(int)> printResult_;

@@ -3,12 +3,13 @@
 #include "platform/desktop.h"
 #include "platform/mdichild.h"
 #include "platform/toolbarmenu.h"
-#include "shell/filecommands.h"
+#include "shell/windows/FileCommands.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
 #include "shell/windows/MainWindow.h"
+#include "shell/toolids.h"
 
 namespace talvo {
 
@@ -29,8 +30,8 @@ MainFrame* StartTalvo(const StartupEnvironment& env) {
 
     auto* main = new MainFrame;
     if (!help) {
-        main->SetToolEnabled("ID_目次", false);
-        main->SetToolEnabled("ID_キーワードで検索", false);
+        main->SetToolEnabled(kToolHelpContents, false);
+        main->SetToolEnabled(kToolHelpSearch, false);
     }
 
     const std::string target = CommandLineTarget(env.args, env.currentFolder);

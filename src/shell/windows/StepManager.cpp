@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "platform/formkit.h"
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
-#include "shell/filecommands.h"
+#include "shell/windows/FileCommands.h"
 #include "shell/globals.h"
+#include "shell/toolids.h"
 
 namespace talvo {
 
@@ -29,14 +31,11 @@ protected:
     void BackClicked() override {
         StepManager* m = StepManager::Instance();
         if (m && m->Host() && m->Host()->Tools())
-            m->Host()->Tools()->SetEnabled(QStringLiteral("ID_印刷"), false);
+            m->Host()->Tools()->SetEnabled(QStr(kToolPrint), false);
         StepForm::BackClicked();
     }
 };
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 }  // namespace
 
@@ -46,12 +45,30 @@ StepFactory RegisterStepWindow(const std::string& className, StepFactory factory
     return previous;
 }
 
-StepForm* CreateStepWindow(const std::string& className) {
+namespace {
+
+// The registered window of `className` as a T, or null (a window of another
+// kind is not kept).
+template <typename T>
+T* CreateRegistered(const std::string& className) {
     auto it = Registry().find(className);
-    if (it != Registry().end() && it->second)
-        if (StepForm* frm = it->second()) return frm;
+    if (it == Registry().end() || !it->second) return nullptr;
+    QWidget* w = it->second();
+    if (auto* t = qobject_cast<T*>(w)) return t;
+    delete w;
+    return nullptr;
+}
+
+}  // namespace
+
+StandaloneStep* CreateStandaloneStep(const std::string& className) {
+    return CreateRegistered<StandaloneStep>(className);
+}
+
+StepForm* CreateStepWindow(const std::string& className) {
+    if (StepForm* frm = CreateRegistered<StepForm>(className)) return frm;
     if (className == kResultsWindow) return new PlainResultsForm;
-    return new StepForm(Q(className));
+    return new StepForm(QStr(className));
 }
 
 // ---- ColForm ----
@@ -127,10 +144,10 @@ void StepManager::OpenSteps() {
         LoadWindow(frm);
         if (frm->SubWindow()) frm->SubWindow()->show();
         if (i <= names_.Count()) {
-            frm->SetCaption(Q(names_.ShortName[i]));
+            frm->SetCaption(QStr(names_.ShortName[i]));
             frm->SetHelpContextID(names_.HelpId[i]);
         }
-        if (tools) tools->SetVisible(Q(StepIconId(static_cast<int>(i))), true);
+        if (tools) tools->SetVisible(QStr(StepIconId(static_cast<int>(i))), true);
     }
     SetStepIcons();
     StepsReady = 1;
@@ -143,9 +160,9 @@ void StepManager::SetStepIcons() {
     // chain is never shown past the windows there are.
     const long n = std::min<long>(names_.Count(), forms_ ? forms_->Count() : 0);
     for (long i = 1; i <= n; ++i) {
-        const QString id = Q(StepIconId(static_cast<int>(i)));
+        const QString id = QStr(StepIconId(static_cast<int>(i)));
         tools->SetVisible(id, true);
-        tools->SetCaption(id, Q(StepIconCaption(static_cast<int>(i), names_.IconName[i])));
+        tools->SetCaption(id, QStr(StepIconCaption(static_cast<int>(i), names_.IconName[i])));
         if (StepForm* frm = forms_->Item(i)) tools->SetPicture(id, frm->Picture());
     }
 }
@@ -176,7 +193,7 @@ void StepManager::CloseSteps() {
     for (long i = 1; i <= n; ++i)
         if (StepForm* frm = forms_->Item(i)) frm->MarkUnloading();
     for (long i = 1; i <= n; ++i) {
-        const QString id = Q(StepIconId(static_cast<int>(i)));
+        const QString id = QStr(StepIconId(static_cast<int>(i)));
         if (tools) {
             tools->SetVisible(id, false);
             tools->SetPicture(id, QIcon());
@@ -216,7 +233,7 @@ void StepManager::SetStepCaption(StepForm* frm, int index) {
     if (!frm || index < 1 || index > names_.Count()) return;
     const std::string& name =
         frm->State() == WindowState::Normal ? names_.FullName[index] : names_.ShortName[index];
-    frm->SetCaption(Q(name));
+    frm->SetCaption(QStr(name));
 }
 
 void StepManager::StepHook(int /*step*/) {}

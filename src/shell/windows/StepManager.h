@@ -36,15 +36,28 @@ public:
     virtual void ShowSelectStep() = 0;
 };
 
+// A step shown on its own, outside every chain (the work-type selection
+// step): the main window creates it by class name, puts it in its MDI child
+// and then runs its load.
+class StandaloneStep : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    virtual void Load() = 0;
+};
+
 // ---- The step windows, by class name ----
 
 // Creates the window of one class name; registered by the window's own code.
 // An empty factory removes the registration. Returns the factory it replaces.
-using StepFactory = std::function<StepForm*()>;
+using StepFactory = std::function<QWidget*()>;
 StepFactory RegisterStepWindow(const std::string& className, StepFactory factory);
-// The registered window of `className`, or a plain step window of the
-// protocol (navigation bar, caption, icon, its focus sink, no inputs).
+// The registered window of `className` when it is a step window of a chain,
+// else a plain step window of the protocol (navigation bar, caption, icon,
+// its focus sink, no inputs).
 StepForm* CreateStepWindow(const std::string& className);
+// The registered standalone step of `className`, or null.
+StandaloneStep* CreateStandaloneStep(const std::string& className);
 
 // ---- The ordered collection of a chain (positions 1 to Count) ----
 

@@ -17,10 +17,17 @@
 #include "shell/message.h"
 #include "shell/windows/MainWindow.h"
 #include "shell/windows/StepManager.h"
+#include "shell/stepchain.h"
+#include "shell/toolids.h"
 
 namespace talvo {
 
 namespace {
+
+const bool kRegistered = [] {
+    RegisterStepWindow(kSelectWindow, [] { return new N0select; });
+    return true;
+}();
 
 const char* const kOptionCaptions[5] = {"のり肩からの崩壊(くさび形)", "のり中間からの崩壊(円弧形)",
                                         "緑化基礎工(横枠のみ検討)", "ロックボルト工併用",
@@ -46,7 +53,8 @@ void ResetResultChoices() {
 
 }  // namespace
 
-N0select::N0select(QWidget* parent) : QWidget(parent) {
+N0select::N0select(QWidget* parent) : StandaloneStep(parent) {
+    (void)kRegistered;
     setWindowTitle("のり枠工の選択");
     entries_ = new EntryGroup(this);
     auto* outer = new QVBoxLayout(this);
@@ -124,10 +132,10 @@ void N0select::Load() {
     StepMode = 0;
     if (main) {
         main->PlaceStepWindow(this, 9435, 5350);
-        main->SetToolEnabled("ID_ファイルを閉じる", true);
-        main->SetToolEnabled("ID_上書き保存", true);
-        main->SetToolEnabled("ID_名前を付けて保存", true);
-        main->SetToolEnabled("ID_アイコンの整列", false);
+        main->SetToolEnabled(kToolClose, true);
+        main->SetToolEnabled(kToolSave, true);
+        main->SetToolEnabled(kToolSaveAs, true);
+        main->SetToolEnabled(kToolArrangeIcons, false);
     }
     loading_ = true;
     const int type = Design.WorkType >= 0 && Design.WorkType <= 4 ? Design.WorkType : 0;
@@ -208,7 +216,7 @@ void N0select::OpenChain(bool results) {
         StepsReady = 1;
     }
     DataChanged = kept;
-    if (main) main->SetToolEnabled("ID_アイコンの整列", true);
+    if (main) main->SetToolEnabled(kToolArrangeIcons, true);
     busy.reset();
     ClickPending = 0;
 }

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "platform/entryboxes.h"
+#include "shell/windows/StepManager.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -16,14 +17,14 @@ class QRadioButton;
 
 namespace talvo {
 
-class N0select : public QWidget {
+class N0select : public StandaloneStep {
     Q_OBJECT
 public:
     explicit N0select(QWidget* parent = nullptr);
 
     // The load: closes a chain being left, takes position and size, enables
     // the file tools and fills the controls from the record.
-    void Load();
+    void Load() override;
 
     std::array<QLineEdit*, 3> txtGenba{};
     std::array<QRadioButton*, 5> Option3D1{};

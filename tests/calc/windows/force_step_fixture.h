@@ -24,7 +24,6 @@ namespace talvo::test {
 class ForceStepTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProgramState();
         ResetCalcState();
         host = std::make_unique<StepTestHost>();
     }
@@ -52,7 +51,7 @@ protected:
         Open(type, [] {});
     }
     static void LowerFlags() {
-        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 0;
+        SetAllRecalc(false);
         DataChanged = 0;
     }
 

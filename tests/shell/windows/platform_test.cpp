@@ -107,7 +107,7 @@ TEST(PlatformMdiChild, GeometryInTwipsAndWindowStates) {
     QMdiSubWindow* sub = area->addSubWindow(new QWidget);
     sub->show();
     const int step = static_cast<int>(std::ceil(TwipsPerPixelX()));
-    SetTwipsGeometry(sub, 300, 600, 9455, 5355);
+    PlaceTwips(sub, 300, 600, 9455, 5355);
     TwipsBox b = GetTwipsGeometry(sub);
     EXPECT_NEAR(b.left, 300, step);
     EXPECT_NEAR(b.top, 600, step);

@@ -19,7 +19,7 @@
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
 #include "shell/designfile.h"
-#include "shell/filecommands.h"
+#include "shell/windows/FileCommands.h"
 #include "shell/filedialog.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
@@ -89,6 +89,7 @@ protected:
         QDir::setCurrent(dir.path());
         IniPath = folder + "/Talvo-SI.ini";
         HelpPath.clear();
+        ResetProgramState();
         InitProgramValues();
         RecentCount = 0;
         RecentFile = {};
@@ -96,10 +97,7 @@ protected:
         WinTop = 450;
         WinWidth = 9600;
         WinHeight = 6600;
-        StepMode = 0;
-        DataChanged = 0;
         CurrentFile.clear();
-        TargetFile.clear();
     }
     void TearDown() override {
         main.reset();
@@ -118,7 +116,7 @@ protected:
         Pump();
         return main.get();
     }
-    N0select* Select() const { return main->SelectStep(); }
+    N0select* Select() const { return qobject_cast<N0select*>(main->SelectStep()); }
     ToolbarMenu* Tools() const { return main->Tools(); }
     bool Enabled(const char* id) const { return Tools()->Enabled(QString::fromUtf8(id)); }
     bool Visible(const std::string& id) const {

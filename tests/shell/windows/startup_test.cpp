@@ -162,7 +162,7 @@ TEST_F(StartupTest, SettingsFileWrittenAtExit) {
     Select()->Option3D1[3]->click();
     dialogs.Expect(2, design);
     Click("ID_名前を付けて保存");
-    SetTwipsGeometry(main.get(), 1500, 900, 9000, 6000);
+    PlaceTwips(main.get(), 1500, 900, 9000, 6000);
     Pump();
     Click("ID_タルヴォ－SI の終了");
     EXPECT_EQ(ended, 1);

@@ -93,18 +93,5 @@ public:
     int selectShown = 0;
 };
 
-// Program-wide state as a new design has it.
-inline void ResetProgramState() {
-    InitDesignData();
-    DataChanged = 0;
-    StepMode = 0;
-    StepsReady = 0;
-    ClickPending = 0;
-    CurStep = 0;
-    StepLeft = 0;
-    StepTop = 0;
-    RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 0;
-    CurrentFile = kUntitled;
-}
 
 }  // namespace talvo::test

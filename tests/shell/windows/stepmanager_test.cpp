@@ -5,7 +5,7 @@
 #include <QTest>
 #include <map>
 
-#include "shell/filecommands.h"
+#include "shell/windows/FileCommands.h"
 #include "shell/windows/step_test_host.h"
 #include "support/scripted_messages.h"
 

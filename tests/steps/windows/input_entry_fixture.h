@@ -83,7 +83,7 @@ public:
     // Leaves every flag and DataChanged lowered, as after a save.
     static void LowerFlags() {
         DataChanged = 0;
-        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 0;
+        SetAllRecalc(false);
     }
     // DataChanged, RecalcLoad, RecalcForce, RecalcAnchorBar, RecalcResult as
     // one text ("11110"), so a table can state them.

@@ -24,7 +24,7 @@ protected:
         dialogs.Expect(1, path);
         Click("ID_ファイルを開く");
         ASSERT_NE(Select(), nullptr);
-        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 0;
+        SetAllRecalc(false);
         Design.KekkaPrintRow = {1, 1};
         Design.KekkaBar[3] = 9;
     }

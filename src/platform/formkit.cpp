@@ -1,0 +1,89 @@
+#include "platform/formkit.h"
+
+#include <QFrame>
+#include <QPalette>
+
+#include "shell/numtext.h"
+
+namespace talvo {
+
+QString NumText(const std::string& text, int places, int decimals) {
+    return QStr(FormatNum(text, places, decimals));
+}
+
+void SetForeColor(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::All, QPalette::Text, c);
+    w->setPalette(p);
+}
+
+QColor ForeColor(const QWidget* w) {
+    return w->palette().color(QPalette::Text);
+}
+
+void SetLabelColors(QLabel* label, const QColor& back, const QColor& fore) {
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::WindowText, fore);
+    label->setPalette(pal);
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int width, int height,
+                 Qt::Alignment align) {
+    auto* l = new QLabel(parent);
+    l->setTextFormat(text.contains(QLatin1Char('<')) ? Qt::RichText : Qt::PlainText);
+    l->setText(text);
+    l->setAlignment(align);
+    PlaceTwips(l, left, top, width, height);
+    return l;
+}
+
+QLabel* AddSmallLabel(QWidget* parent, const QString& text, int left, int top, int width,
+                      int height) {
+    QLabel* label = AddLabel(parent, text, left, top, width, height, Qt::AlignLeft | Qt::AlignTop);
+    QFont small = label->font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    label->setFont(small);
+    return label;
+}
+
+QLabel* AddValueLabel(QWidget* parent, const QString& name, int left, int top, int width,
+                      int height, ValueLook look) {
+    const bool boxed = look == ValueLook::Boxed;
+    QLabel* l = AddLabel(parent, QString(), left, top, width, height,
+                         (boxed ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    l->setObjectName(name);
+    if (boxed) {
+        l->setFrameShape(QFrame::Box);
+        l->setFrameShadow(QFrame::Plain);
+        l->setLineWidth(1);
+        l->setMargin(2);
+    } else {
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+    }
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    l->setPalette(pal);
+    return l;
+}
+
+QGroupBox* AddPanel(QWidget* parent, const QString& caption, int left, int top, int width,
+                    int height) {
+    auto* g = new QGroupBox(caption, parent);
+    PlaceTwips(g, left, top, width, height);
+    return g;
+}
+
+QLineEdit* AddEntryBox(QWidget* parent, const QString& name, int left, int top, int width,
+                       int height) {
+    auto* b = new QLineEdit(parent);
+    b->setObjectName(name);
+    b->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    PlaceTwips(b, left, top, width, height);
+    return b;
+}
+
+}  // namespace talvo

@@ -1,0 +1,73 @@
+// The form kit: how every window of both programs lays out its controls.
+//
+// Positions and sizes are given in twips, as the window layouts are written,
+// and converted once through PlaceTwips (platform/mdichild.h), so a window
+// keeps its proportions at any DPI and its constructor reads as its layout.
+// Texts cross between the core's UTF-8 strings and Qt here and nowhere else.
+#pragma once
+
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+#include "platform/mdichild.h"
+
+namespace talvo {
+
+// ---- Text at the windows' edge ----
+
+inline QString QStr(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string StdStr(const QString& s) {
+    return s.toStdString();
+}
+// A number text of the record as the windows show it: FormatNum(text,
+// places, decimals) (an empty text stays empty).
+QString NumText(const std::string& text, int places, int decimals);
+
+// ---- Colours ----
+
+// Text colours of the entry boxes: a contradicting pair of inputs is red.
+inline const QColor kRedText{255, 0, 0};
+inline const QColor kBlackText{0, 0, 0};
+
+// Fore colour of a control's text (an entry box's or a label's).
+void SetForeColor(QWidget* w, const QColor& c);
+QColor ForeColor(const QWidget* w);
+// Filled background and text colour of a label (title bars, headers, marks).
+void SetLabelColors(QLabel* label, const QColor& back, const QColor& fore);
+
+// ---- Controls placed in twips ----
+
+// A static text. A text holding "<" is rich text, so that an index can be
+// written as "b<sub>y</sub>"; any other text is shown as it stands.
+QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int width, int height,
+                 Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+// A smaller static text, top-aligned: an index or an exponent set beside a
+// normal text (the "0" of sinθ0, the "2" of a square).
+QLabel* AddSmallLabel(QWidget* parent, const QString& text, int left, int top, int width,
+                      int height);
+
+// How a value label looks.
+enum class ValueLook {
+    Boxed,   // a single-line border, right-aligned: a computed number in a formula
+    Sunken,  // a sunken border, left-aligned: looks like an entry box, shows a derived value
+};
+// A label that shows a value, named `name`, on a white ground.
+QLabel* AddValueLabel(QWidget* parent, const QString& name, int left, int top, int width,
+                      int height, ValueLook look = ValueLook::Boxed);
+
+// A framed panel with its caption.
+QGroupBox* AddPanel(QWidget* parent, const QString& caption, int left, int top, int width,
+                    int height);
+
+// An entry box, named as the window calls it ("txtWidth(0)"), its text left-aligned.
+QLineEdit* AddEntryBox(QWidget* parent, const QString& name, int left, int top, int width,
+                       int height);
+
+}  // namespace talvo
