@@ -14,22 +14,22 @@ namespace talvo {
 
 namespace {
 
-// Depth of the entry checks now running; a check is never started inside one.
-int g_checkDepth = 0;
-// An entry was refused when the focus left it for `g_refusalTaker` (the
-// button being pressed, usually), and neither a passing check nor an edit
-// has followed: that button's waiting action must not run for this press.
-bool g_refusalPending = false;
+// The program-wide EntryCheckDepth counts the entry checks now running; a
+// check is never started inside one. With EntryRefusalPending raised, an
+// entry was refused when the focus left it for `g_refusalTaker` (the button
+// being pressed, usually), and neither a passing check nor an edit has
+// followed: that button's waiting action must not run for this press. The
+// taker means nothing while the flag is lowered.
 QPointer<QWidget> g_refusalTaker;
 
 void ClearRefusal() {
-    g_refusalPending = false;
+    EntryRefusalPending = 0;
     g_refusalTaker = nullptr;
 }
 
 struct CheckScope {
-    CheckScope() { ++g_checkDepth; }
-    ~CheckScope() { --g_checkDepth; }
+    CheckScope() { ++EntryCheckDepth; }
+    ~CheckScope() { --EntryCheckDepth; }
 };
 
 // Blanks (half-width) at both ends removed, as the entry check reads a box.
@@ -171,7 +171,7 @@ void EntryGroup::ShowAllStored() {
 }
 
 bool EntryGroup::Checking() {
-    return g_checkDepth > 0;
+    return EntryCheckDepth > 0;
 }
 
 void EntryGroup::Refocus(Entry& e) {
@@ -259,7 +259,7 @@ bool EntryGroup::CheckBox(QLineEdit* box) {
 }
 
 bool EntryGroup::CommitPending(const QWidget* button) {
-    if (g_refusalPending && button && g_refusalTaker == button) {
+    if (EntryRefusalPending && button && g_refusalTaker == button) {
         // The press of this very button took the focus from an entry that
         // was refused: the action is dropped.
         ClearRefusal();
@@ -310,7 +310,7 @@ bool EntryGroup::eventFilter(QObject* watched, QEvent* event) {
     QPointer<QWidget> taker = QApplication::focusWidget();
     QPointer<QLineEdit> alive = box;
     if (CheckBox(box)) return false;
-    g_refusalPending = true;
+    EntryRefusalPending = 1;
     g_refusalTaker = taker;
     // A refused box that has taken the focus back must not handle this stale
     // focus-out: it would drop the selection of the restored value.
