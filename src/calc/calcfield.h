@@ -17,10 +17,7 @@ namespace talvo::calcfield {
 
 // ---- Reading the record ----
 
-// A value is present when its text is not empty ("0" is present).
-inline bool Present(const std::string& text) {
-    return !text.empty();
-}
+using talvo::Present;
 
 // Section sizes and thicknesses are entered in mm and computed in m.
 inline double MmToM(const std::string& text) {

@@ -11,6 +11,12 @@
 
 namespace talvo {
 
+// A stored value is present when its text is not empty ("0" is present, and
+// so is a text of blanks).
+inline bool Present(const std::string& text) {
+    return !text.empty();
+}
+
 // The number a text holds: leading blanks skipped, then an optional sign,
 // digits with at most one point and an optional exponent (E or e, signed
 // integer); reading stops at the first other character. No number reads as 0.
