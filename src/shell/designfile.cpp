@@ -1,15 +1,9 @@
 #include "shell/designfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 
 #include "shell/codec.h"
+#include "shell/fileio.h"
 
 namespace talvo {
 namespace {
@@ -228,46 +222,6 @@ struct Reader {
     }
 };
 
-std::string WriteError(const std::string& reason) {
-    return "ファイルに書き込めません。\n" + reason;
-}
-
-std::string SystemReason(int err) {
-    return std::strerror(err);
-}
-
-// Writes all of `data` to `fd`; false with errno set on failure.
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-// The file the save must replace: a symbolic link is followed, so that the
-// link stays and its target gets the new design.
-std::string ResolveTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (!real) return path;
-    std::string resolved(real);
-    std::free(real);
-    return resolved;
-}
-
 }  // namespace
 
 const std::string kDesignSignature(kSignatureText, 72);
@@ -292,82 +246,36 @@ DesignReadStatus ParseDesignBytes(std::string_view bytes, DesignData& design) {
 }
 
 DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return DesignReadStatus::Missing;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return DesignReadStatus::Unopenable;
-    std::string bytes;
-    char buf[65536];
-    bool failed = false;
-    while (bytes.size() < kMaxFileBytes) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            failed = true;
+    const FileReadResult file = ReadFileBounded(path, kMaxFileBytes);
+    switch (file.status) {
+        case FileReadStatus::Missing:
+            return DesignReadStatus::Missing;
+        case FileReadStatus::CannotOpen:
+            return DesignReadStatus::Unopenable;
+        case FileReadStatus::ReadError:
+            // A read that fails before the first byte means the file cannot
+            // be opened; a later failure leaves a short file, which is read as
+            // far as it goes.
+            if (file.bytes.empty()) return DesignReadStatus::Unopenable;
             break;
-        }
-        if (n == 0) break;
-        bytes.append(buf, static_cast<std::size_t>(n));
+        case FileReadStatus::Ok:
+        case FileReadStatus::TooLarge:
+            // Nothing past kMaxFileBytes can belong to a design, so the first
+            // kMaxFileBytes give the same record as the whole file.
+            break;
     }
-    ::close(fd);
-    // A read that fails at once (a folder opened by a race, an I/O error)
-    // means the file cannot be opened; a later failure leaves a short file,
-    // which is read as far as it goes.
-    if (failed && bytes.empty()) return DesignReadStatus::Unopenable;
-    return ParseDesignBytes(bytes, design);
+    return ParseDesignBytes(file.bytes, design);
 }
 
 DesignWriteResult WriteDesignFile(const std::string& path, const DesignData& design) {
     DesignWriteResult result;
     const std::string bytes = SerializeDesign(design);
     if (bytes.empty()) {
-        result.error = WriteError("32767 バイトを超える文字列は保存できません。");
+        result.error = CannotWriteMessage("32767 バイトを超える文字列は保存できません。");
         return result;
     }
-
-    // The new design goes to a temporary file beside the target and replaces
-    // it only when it is complete on disk, so a failure half way never leaves
-    // a file of old and new bytes.
-    const std::string target = ResolveTarget(path);
-    const std::string folder = FolderOf(target);
-    const std::size_t slash = target.rfind('/');
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder + "/." + base + ".tmp" + std::to_string(::getpid()) + "_" +
-               std::to_string(attempt);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) {
-        result.error = WriteError(SystemReason(errno));
-        return result;
-    }
-
-    // Keep the permissions of the file being replaced.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(fd, old.st_mode & 07777);
-    }
-
-    int err = 0;
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        result.error = WriteError(SystemReason(err));
-        return result;
-    }
-
-    // Make the rename itself durable; a failure here does not undo the save.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    result.ok = true;
+    result.error = ReplaceFile(path, bytes);
+    result.ok = result.error.empty();
     return result;
 }
 

@@ -1,12 +1,7 @@
 #include "shell/settings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -16,6 +11,7 @@
 #include <vector>
 
 #include "shell/codec.h"
+#include "shell/fileio.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
@@ -809,92 +805,40 @@ SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwip
 }
 
 SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int screenHeightTwips) {
-    std::string bytes;
-    bool opened = false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-            opened = true;
-            char buf[16384];
-            while (bytes.size() < kMaxFileBytes) {
-                const ssize_t got = ::read(fd, buf, sizeof buf);
-                if (got < 0 && errno == EINTR) continue;
-                if (got <= 0) break;
-                bytes.append(buf, static_cast<std::size_t>(got));
-            }
-            if (bytes.size() > kMaxFileBytes) bytes.resize(kMaxFileBytes);
-        }
-        ::close(fd);
-    }
-    if (!opened) {
+    const FileReadResult file = ReadFileBounded(path, kMaxFileBytes);
+    if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::CannotOpen) {
         DefaultGeometry(screenWidthTwips, screenHeightTwips, kMissingWidth, kMissingHeight);
         ClearRecent();
         AllDefaults();
         return SettingsStatus::Missing;
     }
-    return LoadSettingsFromBytes(bytes, screenWidthTwips, screenHeightTwips);
+    // Too large: the first kMaxFileBytes; a failed read: what came before the
+    // failure. Either is judged line by line like any other file.
+    return LoadSettingsFromBytes(file.bytes, screenWidthTwips, screenHeightTwips);
 }
 
 bool SaveSettings(const std::string& path, std::string* error) {
-    const std::string bytes = SerializeSettings();
-    auto fail = [&](const std::string& what, int err) {
-        if (error != nullptr) *error = what + ": " + std::strerror(err);
-        return false;
-    };
-
-    // A temporary file beside the target, so that the rename stays within one
-    // file system and replaces the old file in one step.
-    std::string tmp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tmp = path + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".tmp";
-        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) return fail("設定ファイル " + path + " の一時ファイルを作成できません", errno);
-
-    // Keep the permissions that the old file had.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
-
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) {
-            const int err = put < 0 ? errno : EIO;
-            ::close(fd);
-            ::unlink(tmp.c_str());
-            return fail("設定ファイル " + path + " を書き込めません", err);
+    ReplaceFailure failure;
+    if (ReplaceFile(path, SerializeSettings(), &failure).empty()) return true;
+    if (error != nullptr) {
+        // The reason names the settings file and the step that failed; the
+        // message box at the end of the run shows it as it stands.
+        std::string what;
+        switch (failure.step) {
+            case ReplaceStep::CreateTemp:
+                what = " の一時ファイルを作成できません";
+                break;
+            case ReplaceStep::Rename:
+                what = " を置き換えられません";
+                break;
+            case ReplaceStep::None:
+            case ReplaceStep::Write:
+                what = " を書き込めません";
+                break;
         }
-        done += static_cast<std::size_t>(put);
+        *error = "設定ファイル " + path + what + ": " + std::strerror(failure.err);
     }
-    if (::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        return fail("設定ファイル " + path + " を書き込めません", err);
-    }
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        return fail("設定ファイル " + path + " を書き込めません", err);
-    }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        return fail("設定ファイル " + path + " を置き換えられません", err);
-    }
-    // Make the rename itself last over a power cut; a failure here changes
-    // nothing that the next start would see differently.
-    const std::string dir = std::filesystem::path(path).parent_path().string();
-    const int dfd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    return true;
+    return false;
 }
 
 std::string FindSettingsFile(const std::string& folder) {

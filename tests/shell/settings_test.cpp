@@ -4,8 +4,10 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -328,6 +330,9 @@ TEST_F(SettingsFile, MissingOrForeignFileGivesDefaultsAndACentredWindow) {
         {"another program's file", "f", "[Window]\r\nLeft=10\r\n", 19201, 14401,
          SettingsStatus::Foreign, 4808, 4246, 9585, 5910},
         {"signature without quotes", "f", kSettingsSignature + afterFirstLine, kScreenW, kScreenH,
+         SettingsStatus::Loaded, 4800, 3900, 9600, 6600},
+        // Only the first mebibyte is looked at; what follows cannot be settings.
+        {"longer than any settings file", "f", good + std::string(3 << 20, 'x'), kScreenW, kScreenH,
          SettingsStatus::Loaded, 4800, 3900, 9600, 6600},
     };
     for (const auto& c : cases) {
@@ -689,13 +694,23 @@ TEST_F(SettingsFile, FailedWriteKeepsTheOldFileAndSaysWhy) {
 
     EXPECT_FALSE(saved1);
     EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_EQ(error, "設定ファイル " + path + " を書き込めません: " + std::strerror(EFBIG));
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(dir.Names(), std::set<std::string>{"Talvo-SI.ini"});
 
     error.clear();
-    EXPECT_FALSE(SaveSettings(dir / "no-such-folder/Talvo-SI.ini", &error));
+    const std::string nowhere = dir / "no-such-folder/Talvo-SI.ini";
+    EXPECT_FALSE(SaveSettings(nowhere, &error));
     EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error, "設定ファイル " + nowhere +
+                         " の一時ファイルを作成できません: " + std::strerror(ENOENT));
     EXPECT_FALSE(SaveSettings(dir / "no-such-folder/Talvo-SI.ini"));  // no reason wanted
+
+    const std::string folder = dir / "folder.ini";
+    fs::create_directory(folder);
+    EXPECT_FALSE(SaveSettings(folder, &error));
+    EXPECT_EQ(error, "設定ファイル " + folder + " を置き換えられません: " + std::strerror(EISDIR));
+    EXPECT_EQ(dir.Names(), (std::set<std::string>{"Talvo-SI.ini", "folder.ini"}));
 }
 
 TEST(SettingsFileName, FoundWithoutRegardToCase) {

@@ -1,0 +1,61 @@
+// Whole-file reading with a size bound, and replacing a file so that a failed
+// save never leaves it half written. Shared by every file the program reads
+// or saves; nothing here knows what the bytes mean.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace talvo {
+
+enum class FileReadStatus {
+    Ok,          // the whole file, no more than the limit
+    Missing,     // nothing at the path, or no ordinary file (a folder, a device, a dangling link)
+    CannotOpen,  // an ordinary file that could not be opened, or one swapped for something else
+                 // between the look and the opening
+    TooLarge,    // more than `limit` bytes: `bytes` holds the first `limit` of them
+    ReadError,   // reading failed part way: `bytes` holds what was read before
+};
+
+struct FileReadResult {
+    FileReadStatus status = FileReadStatus::Missing;
+    std::string bytes;
+    std::string error;  // the system's reason, when it gave one
+};
+
+// Reads the file at `path` (a symbolic link is followed). No more than
+// `limit` + 1 bytes are ever read, whatever size the file claims, so that a
+// huge or endless file costs no more than the limit.
+FileReadResult ReadFileBounded(const std::string& path, std::size_t limit);
+
+// The message of a failed save: "ファイルに書き込めません。", a line break and
+// the reason.
+std::string CannotWriteMessage(std::string_view reason);
+
+// Where a replacement failed, for a caller that words its own message.
+enum class ReplaceStep {
+    None,        // no failure
+    CreateTemp,  // the temporary file could not be made
+    Write,       // writing, flushing or closing the temporary file failed
+    Rename,      // the temporary file could not take the target's place
+};
+
+struct ReplaceFailure {
+    ReplaceStep step = ReplaceStep::None;
+    int err = 0;  // the errno value
+};
+
+// Writes `bytes` to a temporary file in the target's folder, flushes it to
+// disk and renames it over the target, then flushes the folder (a failure of
+// that last flush does not undo the save). An existing target keeps its
+// permissions. When `path` is a symbolic link its target is replaced and the
+// link stays a link (a dangling link is itself replaced).
+//
+// Returns "" on success. On failure the temporary file is removed, the old
+// file stays whole, CannotWriteMessage(the system's reason) is returned and,
+// when `failure` is given, the failing step and errno are stored there.
+std::string ReplaceFile(const std::string& path, std::string_view bytes,
+                        ReplaceFailure* failure = nullptr);
+
+}  // namespace talvo
