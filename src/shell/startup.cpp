@@ -50,4 +50,13 @@ void StoreWindowRect(const TwipsRect& r) {
     WinHeight = Clamp16(r.height);
 }
 
+TwipsRect KeepOnScreen(TwipsRect r, int screenW, int screenH) {
+    if (screenW <= 0 || screenH <= 0) return r;
+    r.width = std::clamp(r.width, 1, screenW);
+    r.height = std::clamp(r.height, 1, screenH);
+    r.left = std::clamp(r.left, 0, screenW - r.width);
+    r.top = std::clamp(r.top, 0, screenH - r.height);
+    return r;
+}
+
 }  // namespace talvo

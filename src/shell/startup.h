@@ -31,4 +31,10 @@ TwipsRect CentredRect(int width, int height, int screenW, int screenH);
 // Stores a rectangle in WinLeft..WinHeight, each kept inside 16 bits.
 void StoreWindowRect(const TwipsRect& r);
 
+// The rectangle moved, and where it is larger than the screen shrunk, so that
+// the whole window lies on a screen of screenW × screenH twips (a window left
+// on a screen that is gone, or grown past this one, comes back into reach).
+// Without a screen size (0) the rectangle is returned as it is.
+TwipsRect KeepOnScreen(TwipsRect r, int screenW, int screenH);
+
 }  // namespace talvo

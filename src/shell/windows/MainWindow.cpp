@@ -47,6 +47,10 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     g_main = this;
     setObjectName("MainFrame");
     mdi_ = new QMdiArea(this);
+    // A step window larger than the workspace can be scrolled into view, its
+    // navigation buttons included.
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     tools_ = new ToolbarMenu(this);
     BuildTools();
@@ -164,6 +168,11 @@ void MainFrame::BuildTools() {
     // The settings dialogs come with their own windows; until one is given
     // (SetDialogCommand) its tool cannot be chosen.
     for (const char* id : kSettingsTools) tools_->SetEnabled(QStr(id), false);
+    // Likewise the print commands until the print command is given
+    // (SetPrintCommand); the print menu itself is the results window's to
+    // enable.
+    tools_->SetEnabled(QStr(kToolPrint), false);
+    for (const char* id : {kToolPrintShort, kToolPrintFull}) tools_->SetEnabled(QStr(id), false);
 }
 
 void MainFrame::SetToolEnabled(const std::string& id, bool enabled) {
@@ -196,6 +205,8 @@ void MainFrame::SetDialogCommand(const std::string& id, std::function<void()> sh
 
 void MainFrame::SetPrintCommand(std::function<void(int)> printResult) {
     printResult_ = std::move(printResult);
+    for (const char* id : {kToolPrintShort, kToolPrintFull})
+        tools_->SetEnabled(QStr(id), static_cast<bool>(printResult_));
 }
 
 void MainFrame::SetEndProcess(std::function<void()> endProcess) {
@@ -358,7 +369,7 @@ FileChoice MainFrame::RunFileDialog(int action) {
 // ---- Load, close request and unload ----
 
 void MainFrame::LoadSetup() {
-    PlaceTwips(this, WinLeft, WinTop, WinWidth, WinHeight);
+    PlaceFromSettings();
     for (const char* id :
          {kToolClose, kToolSave, kToolSaveAs, kToolArrangeIcons}) {
         tools_->SetEnabled(QStr(id), false);
@@ -377,14 +388,19 @@ void MainFrame::LoadSetup() {
     ShowRecentTools();
 }
 
-void MainFrame::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!placed_) {
-        // The frame's size is known once the window is shown: place it again
-        // so that the outer rectangle is the stored one.
-        placed_ = true;
-        PlaceTwips(this, WinLeft, WinTop, WinWidth, WinHeight);
-    }
+// The settings file keeps the window's inner rectangle (inside the frame):
+// what is stored at exit is restored exactly at the next start, whatever
+// frame the desktop draws around it and whenever it draws it.
+void MainFrame::PlaceFromSettings() {
+    const TwipsRect r = KeepOnScreen(TwipsRect{WinLeft, WinTop, WinWidth, WinHeight},
+                                     ScreenWidthTwips(), ScreenHeightTwips());
+    setGeometry(TwipsToPixels(r.left, r.top, r.width, r.height));
+}
+
+TwipsRect MainFrame::StoredRect() const {
+    const QRect g = geometry();
+    return TwipsRect{PixelsToTwipsX(g.x()), PixelsToTwipsY(g.y()), PixelsToTwipsX(g.width()),
+                     PixelsToTwipsY(g.height())};
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
@@ -406,8 +422,7 @@ void MainFrame::Unload() {
     if (isMinimized()) {
         StoreWindowRect(CentredRect(9600, 6100, ScreenWidthTwips(), ScreenHeightTwips()));
     } else {
-        const TwipsBox box = GetTwipsGeometry(this);
-        StoreWindowRect(TwipsRect{box.left, box.top, box.width, box.height});
+        StoreWindowRect(StoredRect());
     }
     std::string error;
     if (!SaveSettings(IniPath, &error)) {

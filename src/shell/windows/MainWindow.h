@@ -12,6 +12,7 @@
 #include <string>
 
 #include "shell/filedialog.h"
+#include "shell/startup.h"
 #include "shell/windows/StepManager.h"
 
 class QMdiSubWindow;
@@ -95,14 +96,17 @@ public:
     // program's is QCoreApplication::exit.
     void SetEndProcess(std::function<void()> endProcess);
     bool Unloaded() const { return unloaded_; }
+    // The window's inner rectangle (inside its frame) in twips: what the
+    // settings file keeps and the next start restores.
+    TwipsRect StoredRect() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildTools();
     void LoadSetup();
+    void PlaceFromSettings();
     void Unload();
     void ShowVersionDialog();
 
@@ -116,7 +120,6 @@ private:
     std::function<void()> endProcess_;
     int busy_ = 0;
     bool unloaded_ = false;
-    bool placed_ = false;
 };
 
 }  // namespace talvo

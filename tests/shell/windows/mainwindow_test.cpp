@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QMdiArea>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,7 +46,7 @@ TEST_F(MainWindowTest, LoadSetsUpTheUntitledDesign) {
     RecentCount = 2;
     RecentFile = {"", "/d/one.kvd", "/d/two.kvd", "", ""};
     Open();
-    const TwipsBox box = GetTwipsGeometry(main.get());
+    const TwipsRect box = main->StoredRect();
     EXPECT_EQ(box.left, 300);
     EXPECT_EQ(box.top, 450);
     EXPECT_EQ(box.width, 9600);
@@ -111,8 +113,12 @@ TEST_F(MainWindowTest, ToolsWithoutCommandDoNothing) {
 
 TEST_F(MainWindowTest, PrintToolsRunThePrintCommand) {
     Open();
+    // Without a print command no print tool can be chosen.
+    for (const char* id : {"ID_印刷", "ID_簡易印刷", "ID_全項印刷"}) EXPECT_FALSE(Enabled(id)) << id;
     std::vector<std::pair<int, bool>> calls;  // argument, "ID_印刷" enabled during the call
     main->SetPrintCommand([&](int mode) { calls.push_back({mode, Enabled("ID_印刷")}); });
+    EXPECT_TRUE(Enabled("ID_簡易印刷"));
+    EXPECT_TRUE(Enabled("ID_全項印刷"));
     Click("ID_簡易印刷");
     Click("ID_全項印刷");
     EXPECT_EQ(calls, (std::vector<std::pair<int, bool>>{{0, false}, {1, false}}));
@@ -374,4 +380,23 @@ TEST_F(MainWindowTest, StartScreenActionWaitsForTheEditedBox) {
 }
 
 }  // namespace
+// A main window smaller than a step window scrolls its workspace, so the
+// step's navigation buttons can still be reached.
+TEST_F(MainWindowTest, SmallWorkspaceScrollsToTheStepWindow) {
+    Open();
+    OpenChain(0);
+    main->resize(TwipsToPixelsX(6000), TwipsToPixelsY(4000));
+    Pump();
+    QMdiArea* area = main->MdiArea();
+    EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(area->verticalScrollBar()->isVisible());
+    // Scrolled to the end, the navigation bar of the current step is in view.
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    Pump();
+    StepForm* step = Steps()->Step(1);
+    const QRect next(step->cmdNext->mapTo(area->viewport(), QPoint(0, 0)), step->cmdNext->size());
+    EXPECT_TRUE(area->viewport()->rect().contains(next));
+}
+
 }  // namespace talvo::test

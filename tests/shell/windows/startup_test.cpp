@@ -33,9 +33,9 @@ protected:
         Pump();
         return main.get();
     }
-    // The outer rectangle of the main window, in twips, within half a pixel.
+    // The inner rectangle of the main window, in twips, within half a pixel.
     void ExpectWindowAt(int left, int top, int width, int height) {
-        const TwipsBox box = GetTwipsGeometry(main.get());
+        const TwipsRect box = main->StoredRect();
         const int tol = 8;
         EXPECT_NEAR(box.left, left, tol);
         EXPECT_NEAR(box.top, top, tol);
@@ -162,7 +162,7 @@ TEST_F(StartupTest, SettingsFileWrittenAtExit) {
     Select()->Option3D1[3]->click();
     dialogs.Expect(2, design);
     Click("ID_名前を付けて保存");
-    PlaceTwips(main.get(), 1500, 900, 9000, 6000);
+    main->setGeometry(TwipsToPixels(1500, 900, 9000, 6000));
     Pump();
     Click("ID_タルヴォ－SI の終了");
     EXPECT_EQ(ended, 1);
@@ -192,6 +192,30 @@ TEST_F(StartupTest, SettingsFileWrittenAtExit) {
     EXPECT_EQ(WinTop, centred.top);
     EXPECT_EQ(WinWidth, 9600);
     EXPECT_EQ(WinHeight, 6100);
+}
+
+// Ten starts and exits leave the window where the first put it: the
+// rectangle written at exit is the one the next start restores.
+TEST_F(StartupTest, WindowKeepsItsRectangleOverStartsAndExits) {
+    Start();
+    main->setGeometry(TwipsToPixels(1500, 900, 9000, 6000));
+    Pump();
+    main->close();
+    ASSERT_EQ(LoadSettings(IniPath, 0, 0), SettingsStatus::Loaded);
+    const TwipsRect first{WinLeft, WinTop, WinWidth, WinHeight};
+    for (int run = 0; run < 10; ++run) {
+        main.reset();
+        WinLeft = WinTop = WinWidth = WinHeight = 0;
+        ASSERT_EQ(LoadSettings(IniPath, ScreenWidthTwips(), ScreenHeightTwips()),
+                  SettingsStatus::Loaded);
+        Start();
+        main->close();
+        ASSERT_EQ(LoadSettings(IniPath, 0, 0), SettingsStatus::Loaded);
+        EXPECT_EQ(WinLeft, first.left) << "after run " << run;
+        EXPECT_EQ(WinTop, first.top) << "after run " << run;
+        EXPECT_EQ(WinWidth, first.width) << "after run " << run;
+        EXPECT_EQ(WinHeight, first.height) << "after run " << run;
+    }
 }
 
 // A settings file that cannot be written is reported once; the program ends.
@@ -226,4 +250,27 @@ TEST_F(StartupTest, CentredRectRoundsHalvesToEven) {
 }
 
 }  // namespace
+// A stored rectangle is brought onto the screen: moved back when it lies
+// beyond an edge, shrunk when it is larger than the screen.
+TEST_F(StartupTest, StoredRectangleIsKeptOnTheScreen) {
+    struct Case {
+        TwipsRect stored, expected;
+    };
+    const Case cases[] = {
+        {{300, 450, 9600, 6600}, {300, 450, 9600, 6600}},      // on the screen
+        {{15000, 9000, 9600, 6600}, {9600, 7800, 9600, 6600}},  // past the lower right
+        {{-2000, -500, 9600, 6600}, {0, 0, 9600, 6600}},        // past the upper left
+        {{300, 450, 30000, 20000}, {0, 0, 19200, 14400}},       // larger than the screen
+    };
+    for (const Case& c : cases) {
+        const TwipsRect r = KeepOnScreen(c.stored, 19200, 14400);
+        EXPECT_EQ(r.left, c.expected.left) << c.stored.left;
+        EXPECT_EQ(r.top, c.expected.top) << c.stored.left;
+        EXPECT_EQ(r.width, c.expected.width) << c.stored.left;
+        EXPECT_EQ(r.height, c.expected.height) << c.stored.left;
+    }
+    const TwipsRect unknown = KeepOnScreen({-5, -5, 100, 100}, 0, 0);
+    EXPECT_EQ(unknown.left, -5);
+}
+
 }  // namespace talvo::test
