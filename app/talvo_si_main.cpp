@@ -13,6 +13,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setWindowIcon(talvo::ProgramIcon());
+    talvo::InstallJapaneseTranslations();
     talvo::QtMessageSink messages;
     talvo::QtFileDialogSink dialogs;
     talvo::SetMessageSink(&messages);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
     build-essential cmake pkg-config
-    qt6-base-dev libqt6printsupport6 libqt6test6 qt6-qpa-plugins libgl-dev
+    qt6-base-dev libqt6printsupport6 libqt6test6 qt6-qpa-plugins libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-ipafont-mincho fonts-ipafont-gothic fontconfig

@@ -37,6 +37,12 @@ bool OpenLocalFile(const std::string& path);
 using UrlOpener = std::function<bool(const QUrl&)>;
 UrlOpener SetUrlOpener(UrlOpener opener);
 
+// Loads Qt's own Japanese texts (file dialogs, standard buttons, context
+// menus) and makes Japanese the default locale, so that nothing the toolkit
+// shows is in English. Returns whether the Japanese texts were found (the
+// Debian package qt6-translations-l10n installs them).
+bool InstallJapaneseTranslations();
+
 // The program's own icon: a frame lattice cast on a cut slope.
 QIcon ProgramIcon();
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -22,6 +23,7 @@
 #include "platform/qtmessagebox.h"
 #include "platform/toolbarmenu.h"
 #include "shell/filedialog.h"
+#include "support/qt/shots.h"
 
 namespace talvo {
 namespace {
@@ -260,6 +262,28 @@ private:
     std::optional<std::string> answer_;
     FileDialogSink* previous_;
 };
+
+// The file dialogs speak Japanese once Qt's Japanese texts are installed.
+TEST(PlatformFileDialog, DialogTextsAreJapanese) {
+    ASSERT_TRUE(InstallJapaneseTranslations());
+    FileDialogRequest r;
+    r.action = 2;
+    r.filter = "Talvo-SI FILE (*.kvd)|*.kvd|";
+    std::unique_ptr<QFileDialog> d(QtFileDialogSink::Build(r, nullptr));
+    d->show();
+    QCoreApplication::processEvents();
+    QStringList texts;
+    for (const QAbstractButton* b : d->findChildren<QAbstractButton*>())
+        if (b->isVisible()) texts << b->text();
+    for (const QLabel* l : d->findChildren<QLabel*>())
+        if (l->isVisible()) texts << l->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("キャンセル"))) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("保存(&S)")) || texts.contains(QStringLiteral("保存")))
+        << texts.join('|').toStdString();
+    for (const char* english : {"Cancel", "Save", "Look in:", "File name:"})
+        EXPECT_FALSE(texts.contains(QString::fromUtf8(english))) << english;
+    test::SaveShotIfAsked(d.get(), QStringLiteral("file-dialog"));
+}
 
 TEST(PlatformFileDialog, CommonDialogMembersAndTheCurrentFolder) {
     QTemporaryDir dir;
