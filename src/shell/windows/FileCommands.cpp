@@ -110,8 +110,10 @@ bool ConfirmSave() {
     return ConfirmSaveKeeping(nullptr);
 }
 
-void ReadDesign() {
+bool ReadDesign() {
     MainFrame::Hourglass busy;
+    // The new file is read and checked before anything of the open design
+    // goes: a file that cannot be opened leaves that design as it was.
     DesignData read;
     const DesignReadStatus status = ReadDesignFile(TargetFile, read);
     if (status != DesignReadStatus::Ok) {
@@ -121,9 +123,9 @@ void ReadDesign() {
                                ? "ファイルが開けません。"
                                : " は、Talvo-SI FILE ではありません。";
         MsgBox(TargetFile + what, MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
+        return false;
     }
-    InitDesignData();
+    CloseDesign();
     Design = read;
     SetAllRecalc(true);
     if (Main()) Main()->UnloadSelectStep();
@@ -133,6 +135,7 @@ void ReadDesign() {
     StepMode = 1;
     if (Main()) Main()->ShowSelectStep();
     DataChanged = 0;
+    return true;
 }
 
 bool WriteDesign(const std::string& path) {
@@ -177,13 +180,9 @@ void OpenDesign() {
     if (!ConfirmSaveKeeping(&kept)) return;
     DlgAction = 1;
     AskFileName();
-    if (DlgCancelled != 0) {
-        // The design stays open: it keeps its name as well.
-        CurrentFile = kept;
-        return;
-    }
-    CloseDesign();
-    ReadDesign();
+    // A cancelled dialog or a file that does not open leaves the design
+    // open: it keeps its name as well.
+    if (DlgCancelled != 0 || !ReadDesign()) CurrentFile = kept;
 }
 
 void CloseCommand() {
@@ -213,13 +212,11 @@ void SaveDesignAs() {
 void OpenRecentFile(int n) {
     if (n < 1 || n > RecentEntries()) return;
     DlgCancelled = 0;
-    if (!ConfirmSave()) return;
+    std::string kept;
+    if (!ConfirmSaveKeeping(&kept)) return;
     DlgAction = 1;
     TargetFile = RecentFile[n];
-    if (DlgCancelled == 0) {
-        CloseDesign();
-        ReadDesign();
-    }
+    if (!ReadDesign()) CurrentFile = kept;
 }
 
 }  // namespace talvo

@@ -23,8 +23,11 @@ void AddRecentFile();
 // The save question. True: the caller may give up the open design; false:
 // the caller stops (Cancel, a cancelled or refused save dialog, a failed write).
 bool ConfirmSave();
-// Reads TargetFile into the record and shows the selection step for it.
-void ReadDesign();
+// Reads TargetFile and, when it is a design file, closes the open design,
+// takes the read one into the record and shows the selection step for it.
+// A file that cannot be read is reported and leaves the open design, its
+// steps and its name as they were (false).
+bool ReadDesign();
 // Writes the open design to `path`. Returns false (after its message) when
 // the file was not written; the design then keeps its name and its changes.
 bool WriteDesign(const std::string& path);

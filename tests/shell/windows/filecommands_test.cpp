@@ -121,38 +121,69 @@ TEST_F(FileCommandsTest, OpenReadsTheFileAndShowsItsWorkType) {
     EXPECT_FALSE(main->Busy());
 }
 
-// A file that cannot be read: the message, and the design given up by the
-// question stays closed; the recent list does not move.
-TEST_F(FileCommandsTest, OpenRefusesMissingAndForeignFiles) {
+// A file that cannot be read (missing, a folder, foreign, too short, or a
+// recent entry whose file was deleted): the message, and the open design
+// stays as it was: its record and changes, its name and caption, its step
+// chain at the same step, the file tools; the recent list does not move.
+TEST_F(FileCommandsTest, FailedOpenKeepsTheOpenDesign) {
+    const std::string mine = SaveFile("mine.kvd", Sample(3, "元の地区"));
     const std::string foreign = Path("other.kvd");
     WriteAll(foreign, std::string("\x08\x00\x48\x00", 4) + std::string(72, 'x') + "rest");
     const std::string shortFile = Path("short.kvd");
     WriteAll(shortFile, "\x08\x00");
     const std::string aFolder = Path("folder.kvd");
     std::filesystem::create_directory(aFolder);
+    const std::string deleted = SaveFile("deleted.kvd", Sample(1, "消えた"));
     struct Case {
         std::string path;
         std::string message;
+        bool throughRecent;
+        MsgResult answer;  // to the save question
     };
     const Case cases[] = {
-        {Path("gone.kvd"), Path("gone.kvd") + "ファイルが存在しません。"},
-        {aFolder, aFolder + "ファイルが存在しません。"},  // a folder is no file
-        {foreign, foreign + " は、Talvo-SI FILE ではありません。"},
-        {shortFile, shortFile + " は、Talvo-SI FILE ではありません。"},
+        {Path("gone.kvd"), Path("gone.kvd") + "ファイルが存在しません。", false, MsgResult::No},
+        {aFolder, aFolder + "ファイルが存在しません。", false, MsgResult::No},  // a folder is no file
+        {foreign, foreign + " は、Talvo-SI FILE ではありません。", false, MsgResult::No},
+        {shortFile, shortFile + " は、Talvo-SI FILE ではありません。", false, MsgResult::Yes},
+        {deleted, deleted + "ファイルが存在しません。", true, MsgResult::No},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
-        RecentCount = 1;
-        RecentFile = {"", Path("a.kvd"), "", "", ""};
+        RecentCount = 2;
+        RecentFile = {"", deleted, Path("a.kvd"), "", ""};
         Open();
-        messages.Expect(c.message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
-        OpenThroughDialog(c.path);
-        EXPECT_EQ(CurrentFile, kNoFile);
-        EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［ファイルなし］");
-        EXPECT_EQ(RecentCount, 1);
-        EXPECT_EQ(RecentFile[1], Path("a.kvd"));
+        OpenThroughDialog(mine);
+        Select()->cmdStart->click();
+        Pump();
+        ASSERT_TRUE(main->Steps()->ChainOpen());
+        main->Steps()->ShowStep(3);
+        Pump();
+        Design.DistrictName = "変更後の地区";
+        DataChanged = 1;
+        const std::array<std::string, 5> recent = RecentFile;
+        if (c.throughRecent) std::filesystem::remove(deleted);
+        messages.Expect(SaveQuestion(mine), c.answer)
+            .Expect(c.message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+        if (c.throughRecent) {
+            Click(recent[1] == deleted ? "ID_最近使ったファイル1" : "ID_最近使ったファイル2");
+        } else {
+            OpenThroughDialog(c.path);
+        }
+        EXPECT_EQ(CurrentFile, mine);
+        EXPECT_EQ(main->Caption(), ChainCaption(3, mine));
+        EXPECT_EQ(Design.DistrictName, "変更後の地区");
+        EXPECT_EQ(Design.WorkType, 3);
+        EXPECT_EQ(DataChanged, c.answer == MsgResult::Yes ? 0 : 1);
+        EXPECT_TRUE(main->Steps()->ChainOpen());
+        EXPECT_EQ(CurStep, 3);
+        EXPECT_EQ(main->Steps()->Step(3)->State(), WindowState::Normal);
+        EXPECT_TRUE(Enabled("ID_上書き保存"));
+        EXPECT_TRUE(Enabled("ID_ファイルを閉じる"));
+        EXPECT_EQ(RecentFile, recent);
         EXPECT_FALSE(main->Busy());
         main.reset();
+        WriteDesignFile(mine, Sample(3, "元の地区"));
+        if (c.throughRecent) WriteDesignFile(deleted, Sample(1, "消えた"));
     }
 }
 
