@@ -274,6 +274,27 @@ bool EntryGroup::CommitPending(const QWidget* button) {
     return true;
 }
 
+bool EntryGroup::CommitEditedEntry(QWidget* window) {
+    if (Checking()) return false;
+    for (QWidget* candidate : {QApplication::focusWidget(), window ? window->focusWidget() : nullptr}) {
+        auto* box = qobject_cast<QLineEdit*>(candidate);
+        if (!box) continue;
+        for (QWidget* w = box->parentWidget(); w; w = w->parentWidget()) {
+            for (EntryGroup* g : w->findChildren<EntryGroup*>(Qt::FindDirectChildrenOnly)) {
+                Entry* e = g->Find(box);
+                if (!e || g->suspended_) continue;
+                if (e->kind == Entry::SelectOnly) return true;
+                if (!g->CheckBox(box)) return false;
+                // The focus-out that may follow need not check again.
+                e->checkedInPlace = QApplication::focusWidget() == box;
+                e->textChecked = box->text();
+                return true;
+            }
+        }
+    }
+    return true;
+}
+
 bool EntryGroup::RunDeferred(const std::function<void()>& action, const QWidget* button) {
     if (!CommitPending(button)) return false;
     if (action) action();

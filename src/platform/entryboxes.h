@@ -130,6 +130,14 @@ public:
     // True while any entry check of the program is running.
     static bool Checking();
 
+    // The check of the box being edited anywhere in the program, as a
+    // command that saves, opens, closes, prints or ends must run it first:
+    // the box holding the focus or, while a menu or toolbar holds it, the
+    // box that last had the focus inside `window`. An accepted value is
+    // stored (and marks the design changed) before the command acts. Returns
+    // false when the check refused: the command stops.
+    static bool CommitEditedEntry(QWidget* window = nullptr);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

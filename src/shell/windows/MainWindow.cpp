@@ -15,6 +15,7 @@
 
 #include "platform/desktop.h"
 #include "platform/mdichild.h"
+#include "platform/entryboxes.h"
 #include "platform/formkit.h"
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
@@ -224,8 +225,20 @@ std::string MainFrame::Caption() const {
 
 // ---- The dispatch ----
 
+bool MainFrame::CommitEdits() {
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    return EntryGroup::CommitEditedEntry(active ? active->widget() : nullptr);
+}
+
 void MainFrame::ToolClick(const QString& qid) {
     const std::string id = qid.toStdString();
+    // A command that saves, opens, closes, starts anew or prints takes the
+    // value being typed first, as leaving its box would; a refused value
+    // stops the command. Ending the program does so in closeEvent.
+    const bool takesTheDesign = id == kToolNew || id == kToolOpen || id == kToolClose ||
+                                id == kToolSave || id == kToolSaveAs || id == kToolPrintShort ||
+                                id == kToolPrintFull || qid.startsWith(QStr(kToolRecentPrefix));
+    if (takesTheDesign && !CommitEdits()) return;
     if (id == kToolNew) {
         NewDesign();
     } else if (id == kToolOpen) {
@@ -408,7 +421,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    if (!ConfirmSave()) {
+    if (!CommitEdits() || !ConfirmSave()) {
         event->ignore();
         return;
     }

@@ -107,6 +107,8 @@ private:
     void BuildTools();
     void LoadSetup();
     void PlaceFromSettings();
+    // Runs the check of the box being edited; false when it refused.
+    bool CommitEdits();
     void Unload();
     void ShowVersionDialog();
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "shell/numtext.h"
 #include "shell/windows/shell_fixture.h"
 
 namespace talvo::test {
@@ -467,4 +468,82 @@ TEST_F(FileCommandsTest, SampleDesignOpens) {
 }
 
 }  // namespace
+// A value typed into a step's box and not left yet is taken by every
+// command that saves, closes, opens, starts anew, prints or ends: accepted,
+// it is stored (and marks the design changed) before the command acts, so
+// the file holds it and the question is asked; refused, the command stops.
+TEST_F(FileCommandsTest, TypedValueIsTakenBeforeTheCommand) {
+    const std::string mine = SaveFile("mine.kvd", Sample(0, "元の地区"));
+    enum class Then { Saved, Asked, Printed };
+    struct Case {
+        const char* tool;
+        Then then;
+    };
+    const Case cases[] = {
+        {"ID_上書き保存", Then::Saved},  {"ID_名前を付けて保存", Then::Saved},
+        {"ID_ファイルを閉じる", Then::Asked}, {"ID_新規作成", Then::Asked},
+        {"ID_ファイルを開く", Then::Asked},   {"ID_最近使ったファイル1", Then::Asked},
+        {"ID_タルヴォ－SI の終了", Then::Asked}, {"ID_簡易印刷", Then::Printed},
+        {"ID_全項印刷", Then::Printed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tool);
+        Open();
+        OpenThroughDialog(mine);
+        Select()->cmdStart->click();
+        Pump();
+        ASSERT_TRUE(main->Steps()->ChainOpen());
+        std::string printedWidth;
+        main->SetPrintCommand([&](int) { printedWidth = Design.SectionBy; });
+        auto* box = main->Steps()->Step(1)->findChild<QLineEdit*>("txtWidth(0)");
+        ASSERT_NE(box, nullptr);
+        const auto typeWithoutLeaving = [&](const char* text) {
+            main->activateWindow();
+            box->setFocus();
+            Pump();
+            box->selectAll();
+            box->insert(QString::fromUtf8(text));
+        };
+
+        // Refused: the message, and nothing of the command happens.
+        typeWithoutLeaving("abc");
+        messages.Expect("値が正しくありません。", MsgButtons::Ok, MsgIcon::Exclamation,
+                        MsgResult::Ok);
+        Click(c.tool);
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(DataChanged, 0);
+        EXPECT_TRUE(main->Steps()->ChainOpen());
+        EXPECT_EQ(ended, 0);
+        EXPECT_TRUE(printedWidth.empty());
+
+        // Accepted: stored first, then the command.
+        typeWithoutLeaving("350");
+        switch (c.then) {
+            case Then::Saved: {
+                if (std::string(c.tool) == "ID_名前を付けて保存") dialogs.Expect(2, mine);
+                Click(c.tool);
+                DesignData back;
+                ASSERT_EQ(ReadDesignFile(mine, back), DesignReadStatus::Ok);
+                EXPECT_EQ(NumVal(back.SectionBy), 350);
+                EXPECT_EQ(DataChanged, 0);
+                break;
+            }
+            case Then::Asked:
+                messages.Expect(SaveQuestion(mine), MsgResult::Cancel);
+                Click(c.tool);
+                EXPECT_EQ(NumVal(Design.SectionBy), 350);
+                EXPECT_EQ(DataChanged, 1);
+                EXPECT_EQ(ended, 0);
+                break;
+            case Then::Printed:
+                Click(c.tool);
+                EXPECT_EQ(NumVal(printedWidth), 350);
+                break;
+        }
+        EXPECT_TRUE(messages.AllShown());
+        main.reset();
+        WriteDesignFile(mine, Sample(0, "元の地区"));
+    }
+}
+
 }  // namespace talvo::test
