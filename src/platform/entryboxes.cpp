@@ -216,7 +216,9 @@ bool EntryGroup::CheckName(Entry& e) {
     CheckScope scope;
     const NameBox& c = e.name;
     QLineEdit* box = e.box;
-    std::string text = TextOf(box);
+    // The box shows, once left, exactly what the design file will hold.
+    std::string text = cp932::AsStored(TextOf(box));
+    if (text != TextOf(box)) box->setText(QString::fromStdString(text));
     if (c.unchangedLeftAlone && c.field) {
         if (text == *c.field) {
             ClearRefusal();

@@ -231,6 +231,10 @@ bool Representable(std::string_view utf8) {
     return replaced == 0;
 }
 
+std::string AsStored(std::string_view utf8) {
+    return ToUtf8(FromUtf8(utf8));
+}
+
 std::string Sanitize(std::string_view utf8) {
     std::size_t replaced = 0;
     std::string cp = FromUtf8(utf8, &replaced);

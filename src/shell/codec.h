@@ -28,6 +28,11 @@ bool Representable(std::string_view utf8);
 // Replaces every character that code page 932 cannot hold by "?".
 std::string Sanitize(std::string_view utf8);
 
+// The text as a code-page-932 file holds it and gives it back: a character
+// without a code-page-932 form becomes "?", a look-alike its code-page-932
+// character (the wave dash "〜" comes back as "～").
+std::string AsStored(std::string_view utf8);
+
 // The longest leading part of the text whose code-page-932 form has at most
 // maxBytes bytes; a full-width character that would cross the limit is dropped.
 std::string CutToBytes(std::string_view utf8, std::size_t maxBytes);

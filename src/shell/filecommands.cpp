@@ -1,5 +1,6 @@
 #include "shell/filecommands.h"
 
+#include "shell/codec.h"
 #include "shell/globals.h"
 
 namespace talvo {
@@ -45,6 +46,9 @@ int RecentEntries() {
 }
 
 void PushRecentFile(const std::string& path) {
+    // The list is kept in the settings file in code page 932: a path that
+    // would come back as another path is not offered again.
+    if (cp932::AsStored(path) != path) return;
     int n = RecentEntries();
     int found = 0;
     for (int k = 1; k <= n; ++k) {

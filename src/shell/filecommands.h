@@ -22,7 +22,8 @@ std::string BareFileName(const std::string& path);
 bool FileNameRefused(const std::string& path);
 
 // Puts `path` at the top of RecentFile[1..4]: an entry with exactly the same
-// text moves up, a new one pushes the oldest out of a full list.
+// text moves up, a new one pushes the oldest out of a full list. A path that
+// code page 932 cannot hold exactly (the settings file's form) is left out.
 void PushRecentFile(const std::string& path);
 // RecentCount bounded to 0..4 (a damaged settings file may hold anything).
 int RecentEntries();

@@ -93,6 +93,20 @@ TEST(Cp932, UndefinedBytesBecomeReplacementCharacters) {
     for (const Pair& c : cases) EXPECT_EQ(ToUtf8(c.utf8), c.cp932) << c.utf8;
 }
 
+// What a name box shows once left is what the file gives back.
+TEST(Cp932, AsStoredIsTheTextTheFileGivesBack) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Café 〜 地区", "Caf? ～ 地区"},
+        {"北地区 ｶﾅ ①", "北地区 ｶﾅ ①"},
+        {"−5 ∥ ¬", "－5 ∥ ￢"},
+        {"", ""},
+    };
+    for (const auto& [typed, stored] : cases) {
+        EXPECT_EQ(AsStored(typed), stored) << typed;
+        EXPECT_EQ(AsStored(stored), stored) << stored;  // stable once stored
+    }
+}
+
 TEST(Cp932, CutToBytesKeepsWholeCharacters) {
     struct Case {
         const char* utf8;

@@ -546,4 +546,35 @@ TEST_F(FileCommandsTest, TypedValueIsTakenBeforeTheCommand) {
     }
 }
 
+// Text that code page 932 cannot hold exactly is shown, once its box is
+// left, as the file will hold it, so what the engineer sees is what is
+// saved; a path the settings file cannot hold exactly is not offered again
+// in the recent list.
+TEST_F(FileCommandsTest, NamesShowWhatTheFileHolds) {
+    Open();
+    QLineEdit* box = Select()->txtGenba[0];
+    main->activateWindow();
+    box->setFocus();
+    Pump();
+    box->selectAll();
+    box->insert(QStringLiteral("Café 〜 地区"));
+    Select()->txtGenba[1]->setFocus();
+    Pump();
+    EXPECT_EQ(box->text(), QStringLiteral("Caf? ～ 地区"));
+    EXPECT_EQ(Design.DistrictName, "Caf? ～ 地区");
+    const std::string odd = Path("測線〜1.kvd");
+    dialogs.Expect(2, odd);
+    Click("ID_名前を付けて保存");
+    EXPECT_EQ(CurrentFile, odd);
+    DesignData back;
+    ASSERT_EQ(ReadDesignFile(odd, back), DesignReadStatus::Ok);
+    EXPECT_EQ(back.DistrictName, Design.DistrictName);
+    EXPECT_EQ(RecentCount, 0);
+    const std::string plain = Path("測線～1.kvd");
+    dialogs.Expect(2, plain);
+    Click("ID_名前を付けて保存");
+    EXPECT_EQ(RecentCount, 1);
+    EXPECT_EQ(RecentFile[1], plain);
+}
+
 }  // namespace talvo::test
