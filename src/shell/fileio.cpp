@@ -1,14 +1,17 @@
 #include "shell/fileio.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
+#include <limits>
 
 namespace talvo {
 namespace {
@@ -31,6 +34,84 @@ std::string ResolveTarget(const std::string& path) {
     std::string resolved(real);
     std::free(real);
     return resolved;
+}
+
+// The name of a temporary file that a save of `base` makes: "." base ".tmp",
+// the saving process's id, "_" and an attempt number.
+std::string TempPrefix(const std::string& base) {
+    return "." + base + ".tmp";
+}
+
+// The process id in `name` when it is a temporary file name of a save of the
+// file whose TempPrefix is `prefix`: the prefix, digits, "_", digits and
+// nothing else. Compared as plain text, so that the target's name may hold
+// any character. 0 when the name is no such file; a number beyond the range
+// of process ids gives INT64_MAX, which no process has.
+std::int64_t TempOwner(std::string_view name, std::string_view prefix) {
+    if (name.substr(0, prefix.size()) != prefix) return 0;
+    name.remove_prefix(prefix.size());
+    const std::size_t underscore = name.find('_');
+    if (underscore == std::string_view::npos) return 0;
+    const std::string_view pid = name.substr(0, underscore);
+    const std::string_view attempt = name.substr(underscore + 1);
+    auto digits = [](std::string_view s) {
+        return !s.empty() &&
+               std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(pid) || !digits(attempt)) return 0;
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(pid.data(), pid.data() + pid.size(), value);
+    if (ec != std::errc() || end != pid.data() + pid.size()) return INT64_MAX;
+    // Process id 0 is no process's; the name is still one of a temporary.
+    return value == 0 ? INT64_MAX : value;
+}
+
+// Whether the process `pid` may still be writing its temporary file: it runs,
+// and it is not this process (which saves one file at a time, so none of its
+// own temporaries of this target is in use now). A process of another user
+// counts as running (kill() then fails with EPERM).
+bool SaveMayBeRunning(std::int64_t pid) {
+    if (pid > std::numeric_limits<pid_t>::max()) return false;
+    if (pid == ::getpid()) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+}
+
+// Removes the temporary files that earlier saves of `base` in `folder` left
+// when they were killed or lost power between making the temporary file and
+// the rename. Only ordinary files of exactly that name form go, and only those
+// of processes no longer running: another instance of the program may be
+// saving the same file at this moment. Failures are ignored; a leftover that
+// stays costs room, not data.
+void RemoveLeftoverTemps(const std::string& folder, const std::string& base) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return;
+    const std::string prefix = TempPrefix(base);
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::int64_t owner = TempOwner(entry->d_name, prefix);
+        if (owner == 0 || SaveMayBeRunning(owner)) continue;
+        struct stat st {};
+        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode)) {
+            continue;
+        }
+        ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// Why an existing target may not be replaced by this user, as an errno value;
+// 0 when it may be, or when there is nothing there. Renaming over a file
+// needs only the folder's permission, so a read-only file in a writable
+// folder would be replaced without this look. The effective ids decide, as
+// they would for opening the file to write; a folder is left to the rename,
+// whose EISDIR says more.
+int WriteRefusal(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return 0;
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0) return 0;
+    // Gone since the look: nothing to protect.
+    return errno == ENOENT ? 0 : errno;
 }
 
 // Writes all of `data` to `fd`; false with errno set on failure.
@@ -58,7 +139,7 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         result.status = FileReadStatus::Missing;
-        result.error = std::strerror(errno);
+        result.error = SystemReason(errno);
         return result;
     }
     if (!S_ISREG(st.st_mode)) {
@@ -71,7 +152,7 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.status = FileReadStatus::CannotOpen;
-        result.error = std::strerror(errno);
+        result.error = SystemReason(errno);
         return result;
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -101,7 +182,7 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
 
     if (err != 0) {
         result.status = FileReadStatus::ReadError;
-        result.error = std::strerror(err);
+        result.error = SystemReason(err);
     } else if (result.bytes.size() > limit) {
         result.bytes.resize(limit);
         result.status = FileReadStatus::TooLarge;
@@ -109,6 +190,67 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
         result.status = FileReadStatus::Ok;
     }
     return result;
+}
+
+std::string SystemReason(int err) {
+    switch (err) {
+        case ENOENT:
+            return "ファイルまたはフォルダーが見つかりません。";
+        case EACCES:
+        case EPERM:
+            return "アクセスが拒否されました。";
+        case EROFS:
+            return "読み取り専用のドライブです。";
+        case ENOSPC:
+            return "ディスクの空き容量が足りません。";
+        case EDQUOT:
+            return "ディスクの使用量が割り当ての上限を超えています。";
+        case EFBIG:
+        case EOVERFLOW:
+            return "ファイルが大きすぎます。";
+        case EISDIR:
+            return "同じ名前のフォルダーがあります。";
+        case ENOTDIR:
+            return "パスの途中にフォルダーではないものがあります。";
+        case EEXIST:
+            return "同じ名前のファイルがあります。";
+        case ENOTEMPTY:
+            return "フォルダーが空ではありません。";
+        case EBUSY:
+            return "ファイルまたはフォルダーが使用中です。";
+        case ETXTBSY:
+            return "ファイルが使用中です。";
+        case EAGAIN:
+            return "ファイルが一時的に使用できません。";
+        case EIO:
+            return "ディスクの読み書き中にエラーが起きました。";
+        case ENAMETOOLONG:
+            return "ファイル名またはパスが長すぎます。";
+        case ELOOP:
+            return "シンボリックリンクが多すぎるか、循環しています。";
+        case EMFILE:
+        case ENFILE:
+            return "開いているファイルが多すぎます。";
+        case EXDEV:
+            return "別のドライブとの間では名前を変更できません。";
+        case EINVAL:
+            return "ファイル名または操作が正しくありません。";
+        case EOPNOTSUPP:
+            return "このドライブではできない操作です。";
+        case ENXIO:
+        case ENODEV:
+            return "デバイスが見つかりません。";
+        case ENOMEM:
+            return "メモリが足りません。";
+        case EINTR:
+            return "操作が中断されました。";
+        case ESTALE:
+            return "ネットワーク上のファイルが無効になりました。";
+        case ETIMEDOUT:
+            return "接続が時間切れになりました。";
+        default:
+            return "システムエラー（番号 " + std::to_string(err) + "）";
+    }
 }
 
 std::string CannotWriteMessage(std::string_view reason) {
@@ -121,7 +263,7 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes, Replace
     if (failure) *failure = ReplaceFailure{};
     auto fail = [failure](ReplaceStep step, int err) {
         if (failure) *failure = ReplaceFailure{step, err};
-        return CannotWriteMessage(std::strerror(err));
+        return CannotWriteMessage(SystemReason(err));
     };
 
     // The new contents go to a temporary file beside the real target (so that
@@ -133,10 +275,13 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes, Replace
     const std::string folder = FolderOf(target);
     const std::size_t slash = target.rfind('/');
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (const int refusal = WriteRefusal(target)) return fail(ReplaceStep::Access, refusal);
+    RemoveLeftoverTemps(folder, base);
+
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder + "/." + base + ".tmp" + std::to_string(::getpid()) + "_" +
+        temp = folder + "/" + TempPrefix(base) + std::to_string(::getpid()) + "_" +
                std::to_string(attempt);
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;

@@ -21,8 +21,15 @@ enum class FileReadStatus {
 struct FileReadResult {
     FileReadStatus status = FileReadStatus::Missing;
     std::string bytes;
-    std::string error;  // the system's reason, when it gave one
+    std::string error;  // SystemReason() of the system's error, when it gave one
 };
+
+// The reason of a failed file operation, worded for the user: a short
+// Japanese sentence for each error a read or a save can meet, and
+// "システムエラー（番号 N）" for any other errno value N. The system's own
+// texts are English (or whatever the locale gives) and would stand in the
+// middle of a Japanese message.
+std::string SystemReason(int err);
 
 // Reads the file at `path` (a symbolic link is followed). No more than
 // `limit` + 1 bytes are ever read, whatever size the file claims, so that a
@@ -36,6 +43,7 @@ std::string CannotWriteMessage(std::string_view reason);
 // Where a replacement failed, for a caller that words its own message.
 enum class ReplaceStep {
     None,        // no failure
+    Access,      // the existing file may not be written by this user
     CreateTemp,  // the temporary file could not be made
     Write,       // writing, flushing or closing the temporary file failed
     Rename,      // the temporary file could not take the target's place
@@ -52,8 +60,14 @@ struct ReplaceFailure {
 // permissions. When `path` is a symbolic link its target is replaced and the
 // link stays a link (a dangling link is itself replaced).
 //
+// An existing target that this user may not write is refused (step Access),
+// as writing into it in place would be, although the folder would allow the
+// rename. Temporary files that earlier saves of the same target left behind
+// when they were cut short (".<name>.tmp<pid>_<n>" of a process no longer
+// running) are removed before the new one is made.
+//
 // Returns "" on success. On failure the temporary file is removed, the old
-// file stays whole, CannotWriteMessage(the system's reason) is returned and,
+// file stays whole, CannotWriteMessage(SystemReason(errno)) is returned and,
 // when `failure` is given, the failing step and errno are stored there.
 std::string ReplaceFile(const std::string& path, std::string_view bytes,
                         ReplaceFailure* failure = nullptr);

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <vector>
@@ -107,22 +106,30 @@ FileLine Tokenize(std::string_view line) {
     return out;
 }
 
+struct RawLines {
+    std::vector<std::string_view> lines;
+    bool lastUnended = false;  // the last line has no line break after it
+};
+
 // Lines end with CR LF; a lone LF is taken too. Nothing after the last line
 // break counts as a line unless it holds something.
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
+RawLines SplitLines(std::string_view bytes) {
+    RawLines out;
     std::size_t start = 0;
-    while (start < bytes.size() && lines.size() < static_cast<std::size_t>(kMaxFileLines)) {
+    while (start < bytes.size() && out.lines.size() < static_cast<std::size_t>(kMaxFileLines)) {
         std::size_t end = bytes.find('\n', start);
         const bool last = end == std::string_view::npos;
         if (last) end = bytes.size();
         std::string_view line = bytes.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (last) break;
+        out.lines.push_back(line);
+        if (last) {
+            out.lastUnended = true;
+            break;
+        }
         start = end + 1;
     }
-    return lines;
+    return out;
 }
 
 // A bare item that is wholly one number: sign, digits with at most one point,
@@ -491,6 +498,13 @@ const std::vector<std::string>& ExpectedShapes() {
 // as late as possible, and a layout line counts as read only when both agree
 // on it and its shape fits. Every table that touches such a run gets its
 // defaults.
+//
+// A file that ends early but is otherwise as written is not lined up by cost:
+// the layout ends in runs of name-and-value lines, so the last lines of a file
+// cut inside the unit weights could as well be the pull-out factors after a
+// gap, and the two tracings would disagree on tables the file holds whole. A
+// file that stops early is far likelier than one that lost a hundred lines in
+// its middle, so lines that match the layout's first lines are taken as those.
 constexpr int kGapOpen = 2;
 
 std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body) {
@@ -499,11 +513,11 @@ std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body
     const int m = static_cast<int>(body.size());
     std::array<const FileLine*, kBodyLines> result{};
 
-    // The file as written: no alignment needed.
-    if (m >= e &&
-        std::equal(want.begin(), want.end(), body.begin(),
+    // The file as written, whole or cut short: no alignment needed.
+    const int common = std::min(e, m);
+    if (std::equal(want.begin(), want.begin() + common, body.begin(),
                    [](const std::string& s, const FileLine& l) { return s == l.shape; })) {
-        for (int i = 0; i < e; ++i) result[i] = &body[i];
+        for (int i = 0; i < common; ++i) result[i] = &body[i];
         return result;
     }
 
@@ -711,7 +725,8 @@ std::string SerializeSettings() {
 
 SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwips,
                                      int screenHeightTwips) {
-    const std::vector<std::string_view> raw = SplitLines(bytes);
+    const RawLines split = SplitLines(bytes);
+    const std::vector<std::string_view>& raw = split.lines;
     std::string first;
     if (!raw.empty()) {
         const FileLine head = Tokenize(raw[0]);
@@ -725,9 +740,18 @@ SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwip
         return SettingsStatus::Foreign;
     }
 
+    // The program ends every line with CR LF, so a file that stops short of
+    // the layout without a line break was cut inside its last line. That line
+    // is not read: a cut may take digits off a number ("125" to "12") and
+    // leave a line of the right shape holding a wrong value. Only the 148th
+    // line may lack its line break and still be whole, and it ends in a
+    // quoted text whose cut shows in its shape.
+    std::size_t bodyEnd = raw.size();
+    if (split.lastUnended && bodyEnd > 1 && bodyEnd < static_cast<std::size_t>(kBodyLines) + 1)
+        --bodyEnd;
     std::vector<FileLine> body;
-    body.reserve(raw.size());
-    for (std::size_t k = 1; k < raw.size(); ++k) body.push_back(Tokenize(raw[k]));
+    body.reserve(bodyEnd);
+    for (std::size_t k = 1; k < bodyEnd; ++k) body.push_back(Tokenize(raw[k]));
     const auto lines = LineUp(body);
 
     // The window and the recent list stand on their own: a damaged rectangle
@@ -832,11 +856,12 @@ bool SaveSettings(const std::string& path, std::string* error) {
                 what = " を置き換えられません";
                 break;
             case ReplaceStep::None:
+            case ReplaceStep::Access:
             case ReplaceStep::Write:
                 what = " を書き込めません";
                 break;
         }
-        *error = "設定ファイル " + path + what + ": " + std::strerror(failure.err);
+        *error = "設定ファイル " + path + what + ": " + SystemReason(failure.err);
     }
     return false;
 }

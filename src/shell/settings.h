@@ -25,7 +25,9 @@ enum class SettingsStatus { Loaded, Missing, Foreign };
 // 9585 x 5910 (screen size in twips). Otherwise each table is checked as a
 // whole: one that is not read completely, holds an item of the wrong type or
 // a value outside the range its settings dialog allows gets its defaults, and
-// no other table does. A damaged window rectangle gives the 9600 x 6600
+// no other table does. A file that ends early is read as far as it goes: the
+// tables it holds whole keep their values, and a last line without its line
+// break counts as cut. A damaged window rectangle gives the 9600 x 6600
 // default; a damaged recent list an empty one. RecentCount is kept within 0 to
 // 4 and ends before the first empty path.
 SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int screenHeightTwips);

@@ -1,17 +1,21 @@
 #include "shell/fileio.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,8 +63,97 @@ protected:
     }
     static bool Root() { return ::geteuid() == 0; }
 
+    // Runs `body` as a user whose file permissions count and returns what it
+    // returned. Root may write and read any file, so under root (as in a
+    // container) the body runs in a child process as "nobody", to whom the
+    // test folder is handed first; nullopt when the user cannot be switched.
+    // The body must not use EXPECT: a child's failures would be lost.
+    std::optional<std::string> AsPlainUser(const std::function<std::string()>& body) const {
+        if (!Root()) return body();
+        const passwd* nobody = ::getpwnam("nobody");
+        const uid_t uid = nobody != nullptr ? nobody->pw_uid : 65534;
+        const gid_t gid = nobody != nullptr ? nobody->pw_gid : 65534;
+        if (::lchown(dir_.c_str(), uid, gid) != 0) return std::nullopt;
+        for (const auto& e : fs::recursive_directory_iterator(dir_))
+            if (::lchown(e.path().c_str(), uid, gid) != 0) return std::nullopt;
+
+        int fds[2];
+        if (::pipe(fds) != 0) return std::nullopt;
+        const pid_t child = ::fork();
+        if (child < 0) return std::nullopt;
+        if (child == 0) {
+            ::close(fds[0]);
+            std::string out = "-";
+            if (::setgroups(0, nullptr) == 0 && ::setgid(gid) == 0 && ::setuid(uid) == 0)
+                out = "+" + body();
+            std::string_view rest = out;
+            while (!rest.empty()) {
+                const ssize_t n = ::write(fds[1], rest.data(), rest.size());
+                if (n <= 0) break;
+                rest.remove_prefix(static_cast<std::size_t>(n));
+            }
+            ::_exit(0);
+        }
+        ::close(fds[1]);
+        std::string out;
+        char buf[4096];
+        for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) != 0;) {
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) break;
+            out.append(buf, static_cast<std::size_t>(n));
+        }
+        ::close(fds[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (out.empty() || out[0] != '+') return std::nullopt;
+        return out.substr(1);
+    }
+
+    // A replacement's outcome as one text, for comparing it whole.
+    static std::string Outcome(ReplaceStep step, int err, const std::string& message) {
+        return "step " + std::to_string(static_cast<int>(step)) + ", errno " + std::to_string(err) +
+               ": " + message;
+    }
+    static std::string ReplaceOutcome(const std::string& path, const std::string& bytes) {
+        ReplaceFailure failure;
+        const std::string message = ReplaceFile(path, bytes, &failure);
+        return Outcome(failure.step, failure.err, message);
+    }
+
     std::string dir_;
 };
+
+TEST(SystemReason, GivesJapaneseReasonsAndTheNumberOfAnyOther) {
+    const struct {
+        int err;
+        const char* reason;
+    } cases[] = {
+        {ENOENT, "ファイルまたはフォルダーが見つかりません。"},
+        {EACCES, "アクセスが拒否されました。"},
+        {EPERM, "アクセスが拒否されました。"},
+        {EROFS, "読み取り専用のドライブです。"},
+        {ENOSPC, "ディスクの空き容量が足りません。"},
+        {EISDIR, "同じ名前のフォルダーがあります。"},
+        {EFBIG, "ファイルが大きすぎます。"},
+        {12345, "システムエラー（番号 12345）"},
+        {0, "システムエラー（番号 0）"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SystemReason(c.err), c.reason) << c.err;
+
+    // Every error a read or a save can meet has its own Japanese wording: no
+    // number for the user to look up, and no letters of the system's text.
+    const int known[] = {ENOENT,  EACCES, EPERM,  EROFS, ENOSPC,       EDQUOT,   EISDIR,
+                         ENOTDIR, EEXIST, EBUSY,  EIO,   ENAMETOOLONG, ELOOP,    EMFILE,
+                         ENFILE,  EXDEV,  EINVAL, EFBIG, ETXTBSY,      ENOTEMPTY};
+    for (int err : known) {
+        const std::string reason = SystemReason(err);
+        EXPECT_EQ(reason.find("システムエラー"), std::string::npos) << err;
+        EXPECT_TRUE(
+            std::none_of(reason.begin(), reason.end(),
+                         [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }))
+            << err << ": " << reason;
+    }
+}
 
 TEST_F(FileIo, ReadReportsWhatItFoundWithinTheLimit) {
     fs::create_directory(Path("folder"));
@@ -90,7 +183,8 @@ TEST_F(FileIo, ReadReportsWhatItFoundWithinTheLimit) {
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.bytes, c.bytes);
     }
-    EXPECT_EQ(ReadFileBounded(Path("absent"), 1).error, std::strerror(ENOENT));
+    EXPECT_EQ(ReadFileBounded(Path("absent"), 1).error,
+              "ファイルまたはフォルダーが見つかりません。");
 }
 
 TEST_F(FileIo, ReadStopsAtTheLimitOfAHugeFile) {
@@ -120,14 +214,16 @@ TEST_F(FileIo, ReadDoesNotTrustTheReportedSize) {
 }
 
 TEST_F(FileIo, UnreadableFileCannotBeOpened) {
-    if (Root()) GTEST_SKIP() << "root reads any file";
     const std::string path = Path("locked");
     Put(path, "secret");
     ::chmod(path.c_str(), 0);
-    const FileReadResult r = ReadFileBounded(path, 100);
-    EXPECT_EQ(r.status, FileReadStatus::CannotOpen);
-    EXPECT_EQ(r.bytes, "");
-    EXPECT_EQ(r.error, std::strerror(EACCES));
+    const auto got = AsPlainUser([&] {
+        const FileReadResult r = ReadFileBounded(path, 100);
+        return std::to_string(static_cast<int>(r.status)) + " [" + r.bytes + "] " + r.error;
+    });
+    if (!got) GTEST_SKIP() << "no other user to read as";
+    EXPECT_EQ(*got, std::to_string(static_cast<int>(FileReadStatus::CannotOpen)) +
+                        " [] アクセスが拒否されました。");
 }
 
 TEST_F(FileIo, ReplaceWritesTheBytesAndKeepsThePermissions) {
@@ -139,7 +235,7 @@ TEST_F(FileIo, ReplaceWritesTheBytesAndKeepsThePermissions) {
     } cases[] = {
         {"new file", -1, 0666u & ~0022u},
         {"shared with the group", 0640, 0640u},
-        {"read-only file", 0400, 0400u},  // the folder decides, not the file
+        {"owner only", 0600, 0600u},
         {"executable", 0755, 0755u},
     };
     const mode_t oldMask = ::umask(0022);
@@ -158,7 +254,7 @@ TEST_F(FileIo, ReplaceWritesTheBytesAndKeepsThePermissions) {
     }
     ::umask(oldMask);
     // No temporary file left beside them.
-    EXPECT_EQ(Names(dir_), (std::vector<std::string>{"executable", "new file", "read-only file",
+    EXPECT_EQ(Names(dir_), (std::vector<std::string>{"executable", "new file", "owner only",
                                                      "shared with the group"}));
 }
 
@@ -205,20 +301,21 @@ TEST_F(FileIo, FailedReplaceLeavesTheOldFileWholeAndSaysWhy) {
         std::string path;
         ReplaceStep step;
         int err;
+        const char* message;
     } cases[] = {
-        {"folder does not exist", Path("nowhere/a.kvd"), ReplaceStep::CreateTemp, ENOENT},
-        {"a file where a folder should be", Path("keep/a.kvd"), ReplaceStep::CreateTemp, ENOTDIR},
-        {"target is a folder", Path("folder"), ReplaceStep::Rename, EISDIR},
-        {"link to a folder", Path("link-to-folder"), ReplaceStep::Rename, EISDIR},
+        {"folder does not exist", Path("nowhere/a.kvd"), ReplaceStep::CreateTemp, ENOENT,
+         "ファイルに書き込めません。\nファイルまたはフォルダーが見つかりません。"},
+        {"a file where a folder should be", Path("keep/a.kvd"), ReplaceStep::CreateTemp, ENOTDIR,
+         "ファイルに書き込めません。\nパスの途中にフォルダーではないものがあります。"},
+        {"target is a folder", Path("folder"), ReplaceStep::Rename, EISDIR,
+         "ファイルに書き込めません。\n同じ名前のフォルダーがあります。"},
+        {"link to a folder", Path("link-to-folder"), ReplaceStep::Rename, EISDIR,
+         "ファイルに書き込めません。\n同じ名前のフォルダーがあります。"},
     };
     const std::vector<std::string> before = Names(dir_);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ReplaceFailure failure;
-        EXPECT_EQ(ReplaceFile(c.path, "new", &failure),
-                  std::string("ファイルに書き込めません。\n") + std::strerror(c.err));
-        EXPECT_EQ(failure.step, c.step);
-        EXPECT_EQ(failure.err, c.err);
+        EXPECT_EQ(ReplaceOutcome(c.path, "new"), Outcome(c.step, c.err, c.message));
     }
     EXPECT_EQ(Names(dir_), before);
     EXPECT_TRUE(fs::is_directory(Path("folder")));
@@ -243,7 +340,7 @@ TEST_F(FileIo, WriteFailingHalfWayLeavesTheOldFileWhole) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(error, std::string("ファイルに書き込めません。\n") + std::strerror(EFBIG));
+    EXPECT_EQ(error, "ファイルに書き込めません。\nファイルが大きすぎます。");
     EXPECT_EQ(failure.step, ReplaceStep::Write);
     EXPECT_EQ(failure.err, EFBIG);
     EXPECT_EQ(Contents(path), "old contents");
@@ -251,19 +348,108 @@ TEST_F(FileIo, WriteFailingHalfWayLeavesTheOldFileWhole) {
 }
 
 TEST_F(FileIo, ReadOnlyFolderRefusesTheReplace) {
-    if (Root()) GTEST_SKIP() << "root writes into any folder";
     const std::string folder = Path("ro");
     fs::create_directory(folder);
     const std::string path = folder + "/a.kvd";
     Put(path, "old");
     ::chmod(path.c_str(), 0666);  // the file itself would take the bytes
     ::chmod(folder.c_str(), 0555);
-    ReplaceFailure failure;
-    const std::string error = ReplaceFile(path, "new", &failure);
-    EXPECT_EQ(error, std::string("ファイルに書き込めません。\n") + std::strerror(EACCES));
-    EXPECT_EQ(failure.step, ReplaceStep::CreateTemp);
+    const auto got = AsPlainUser([&] { return ReplaceOutcome(path, "new"); });
+    if (!got) GTEST_SKIP() << "no other user to write as";
+    EXPECT_EQ(*got, Outcome(ReplaceStep::CreateTemp, EACCES,
+                            "ファイルに書き込めません。\nアクセスが拒否されました。"));
     EXPECT_EQ(Contents(path), "old");
     EXPECT_EQ(Names(folder), std::vector<std::string>{"a.kvd"});
+}
+
+TEST_F(FileIo, FileTheUserMayNotWriteIsNotReplaced) {
+    // The folder is writable, so the temporary file and the rename would both
+    // succeed: only a look at the file itself keeps it.
+    fs::create_directory(Path("real"));
+    const struct {
+        const char* name;
+        unsigned mode;
+        bool refused;
+    } cases[] = {
+        {"read-only", 0444, true},
+        {"owner may only read", 0466, true},  // the owner's bits decide, not anyone's
+        {"no permission at all", 0, true},
+        {"owner may write", 0644, false},
+    };
+    for (const auto& c : cases) {
+        Put(Path(c.name), "old");
+        ::chmod(Path(c.name).c_str(), c.mode);
+    }
+    Put(Path("real/b.kvd"), "old");
+    ::chmod(Path("real/b.kvd").c_str(), 0444);
+    fs::create_symlink("real/b.kvd", Path("link to read-only"));
+    const std::vector<std::string> before = Names(dir_);
+
+    const std::string refusal = Outcome(ReplaceStep::Access, EACCES,
+                                        "ファイルに書き込めません。\nアクセスが拒否されました。");
+    const auto got = AsPlainUser([&] {
+        std::string out;
+        for (const auto& c : cases) out += ReplaceOutcome(Path(c.name), "new") + "\n";
+        return out + ReplaceOutcome(Path("link to read-only"), "new") + "\n";
+    });
+    if (!got) GTEST_SKIP() << "no other user to write as";
+    std::string want;
+    for (const auto& c : cases)
+        want += (c.refused ? refusal : Outcome(ReplaceStep::None, 0, "")) + "\n";
+    want += refusal + "\n";
+    EXPECT_EQ(*got, want);
+
+    for (const auto& c : cases) {
+        ::chmod(Path(c.name).c_str(), 0644);  // so that a plain user can look
+        EXPECT_EQ(Contents(Path(c.name)), c.refused ? "old" : "new") << c.name;
+    }
+    EXPECT_EQ(Contents(Path("real/b.kvd")), "old");
+    EXPECT_TRUE(fs::is_symlink(Path("link to read-only")));
+    EXPECT_EQ(Names(dir_), before);  // no temporary left
+}
+
+TEST_F(FileIo, SaveRemovesTheTemporariesThatEarlierSavesLeft) {
+    // A name with glob and pattern characters, beside names that a glob or a
+    // regular expression made of it would also match.
+    const std::string target = "a*(1).kvd";
+    Put(Path(target), "old");
+    // 4194304 is above the highest process id Linux gives; the 11-digit
+    // number does not fit one at all.
+    const std::vector<std::string> leftovers = {
+        ".a*(1).kvd.tmp4194304_0", ".a*(1).kvd.tmp99999999999_17",
+        ".a*(1).kvd.tmp" + std::to_string(::getpid()) + "_3",  // this process saves no other now
+    };
+    const std::vector<std::string> others = {
+        ".a*(1).kvd.tmp" + std::to_string(::getppid()) + "_0",  // a save still running
+        ".a*(1).kvd.tmp4194304_",
+        ".a*(1).kvd.tmp_0",
+        ".a*(1).kvd.tmp4194304_0.bak",
+        ".a*(1).kvd.tmp4194304-0",
+        ".a*(1).kvd.tmp+4194304_0",
+        ".a*(1).kvd.tmp4194304_0x",
+        ".a*(1)xkvd.tmp4194304_0",
+        ".aX(1).kvd.tmp4194304_0",
+        ".a1.kvd.tmp4194304_0",
+        "a*(1).kvd.tmp4194304_0",
+        ".a*(1).kvd.tmp4194304_0 ",
+        ".b.kvd.tmp4194304_0",  // another file's
+        "..a*(1).kvd.tmp4194304_0",
+    };
+    for (const auto& name : leftovers) Put(Path(name), "half a save");
+    for (const auto& name : others) Put(Path(name), "keep");
+    // A folder and a link of the leftover form are no temporaries of a save.
+    fs::create_directory(Path(".a*(1).kvd.tmp4194304_1"));
+    fs::create_symlink("elsewhere", Path(".a*(1).kvd.tmp4194304_2"));
+
+    ASSERT_EQ(ReplaceFile(Path(target), "new"), "");
+    EXPECT_EQ(Contents(Path(target)), "new");
+    std::vector<std::string> want = others;
+    want.push_back(target);
+    want.push_back(".a*(1).kvd.tmp4194304_1");
+    want.push_back(".a*(1).kvd.tmp4194304_2");
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(Names(dir_), want);
+    for (const auto& name : others) EXPECT_EQ(Contents(Path(name)), "keep") << name;
 }
 
 }  // namespace

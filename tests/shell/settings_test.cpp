@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <cerrno>
+#include <algorithm>
 #include <csignal>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -160,6 +161,16 @@ protected:
     }
     static std::string DefaultFile() {
         return ReadBytes(std::string(TALVO_TEST_DATA) + "/settings/default.ini");
+    }
+    // The lines that a part rebuilt from its defaults is written as: the
+    // tables of the default file, the window centred on the screen and an
+    // empty recent list.
+    static std::vector<std::string> RebuiltLines() {
+        std::vector<std::string> lines = CrLfLines(DefaultFile());
+        lines[1] = "4800", lines[2] = "3900", lines[3] = "9600", lines[4] = "6600";
+        lines[5] = "0";
+        for (int k = 6; k < 10; ++k) lines[k] = "\"\"";
+        return lines;
     }
 };
 
@@ -399,11 +410,7 @@ struct Edit {
 TEST_F(SettingsFile, DamagedTableGetsItsDefaultsAndNoOtherDoes) {
     SetEditedState();
     const std::vector<std::string> edited = CrLfLines(SerializeSettings());
-    // What each part is when it is rebuilt (the window centred on the screen).
-    std::vector<std::string> defaults = CrLfLines(DefaultFile());
-    defaults[1] = "4800", defaults[2] = "3900", defaults[3] = "9600", defaults[4] = "6600";
-    defaults[5] = "0";
-    for (int k = 6; k < 10; ++k) defaults[k] = "\"\"";
+    const std::vector<std::string> defaults = RebuiltLines();
 
     const struct {
         const char* name;
@@ -500,6 +507,62 @@ TEST_F(SettingsFile, DamagedTableGetsItsDefaultsAndNoOtherDoes) {
                 EXPECT_EQ(out[l - 1], want[l - 1])
                     << kPartName[p] << (broken ? " rebuilt" : " read") << ", line " << l;
         }
+    }
+}
+
+TEST_F(SettingsFile, FileCutShortKeepsEveryPartItHoldsWhole) {
+    SetEditedState();
+    UnitWeightTable[3][4].Value = "27.0";  // line 42; its default is "26.0"
+    const std::string file = SerializeSettings();
+    const std::vector<std::string> edited = CrLfLines(file);
+    const std::vector<std::string> defaults = RebuiltLines();
+    ASSERT_EQ(edited.size(), 148u);
+    for (int p = 0; p < kPartCount; ++p) {
+        bool differs = false;
+        for (int l = kFirst[p]; l <= kLast[p]; ++l) differs |= edited[l - 1] != defaults[l - 1];
+        ASSERT_TRUE(differs) << kPartName[p] << " must differ from its defaults";
+    }
+    // ends[k]: the byte just past line k's CR LF.
+    std::vector<std::size_t> ends{0};
+    for (const auto& l : edited) ends.push_back(ends.back() + l.size() + 2);
+
+    // Every cut from just after the first line to just before the end: at each
+    // line break, and at every byte inside each line and its line break.
+    int failedCuts = 0;
+    for (std::size_t n = ends[1]; n < file.size(); ++n) {
+        int whole =
+            static_cast<int>(std::upper_bound(ends.begin(), ends.end(), n) - ends.begin()) - 1;
+        const std::string where =
+            n == ends[whole] ? "after line " + std::to_string(whole)
+                             : "inside line " + std::to_string(whole + 1) + " (byte " +
+                                   std::to_string(n - ends[whole]) + " of " +
+                                   std::to_string(edited[whole].size() + 2) + " with CR LF)";
+        // The last line ends in a closing quote: cut after it, only its line
+        // break is lost.
+        if (whole == 147 && n >= ends[147] + edited[147].size()) whole = 148;
+
+        SetEmptyState();
+        StirrupDefaults.ScFormula = 1;
+        ASSERT_EQ(LoadSettingsFromBytes(file.substr(0, n), kScreenW, kScreenH),
+                  SettingsStatus::Loaded)
+            << "cut " << where;
+        const std::vector<std::string> out = CrLfLines(SerializeSettings());
+        ASSERT_EQ(out.size(), 148u);
+        bool failed = false;
+        for (int p = 0; p < kPartCount; ++p) {
+            const bool kept = kLast[p] <= whole;
+            const auto& want = kept ? edited : defaults;
+            for (int l = kFirst[p]; l <= kLast[p]; ++l) {
+                if (out[l - 1] == want[l - 1]) continue;
+                ADD_FAILURE() << "file cut " << where << ": " << kPartName[p] << " should be "
+                              << (kept ? "read" : "rebuilt") << ", but line " << l << " is "
+                              << cp932::ToUtf8(out[l - 1]) << " instead of "
+                              << cp932::ToUtf8(want[l - 1]);
+                failed = true;
+                break;
+            }
+        }
+        if (failed && ++failedCuts == 5) return;
     }
 }
 
@@ -694,7 +757,7 @@ TEST_F(SettingsFile, FailedWriteKeepsTheOldFileAndSaysWhy) {
 
     EXPECT_FALSE(saved1);
     EXPECT_NE(error.find(path), std::string::npos) << error;
-    EXPECT_EQ(error, "設定ファイル " + path + " を書き込めません: " + std::strerror(EFBIG));
+    EXPECT_EQ(error, "設定ファイル " + path + " を書き込めません: ファイルが大きすぎます。");
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(dir.Names(), std::set<std::string>{"Talvo-SI.ini"});
 
@@ -702,15 +765,25 @@ TEST_F(SettingsFile, FailedWriteKeepsTheOldFileAndSaysWhy) {
     const std::string nowhere = dir / "no-such-folder/Talvo-SI.ini";
     EXPECT_FALSE(SaveSettings(nowhere, &error));
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(error, "設定ファイル " + nowhere +
-                         " の一時ファイルを作成できません: " + std::strerror(ENOENT));
+    EXPECT_EQ(error,
+              "設定ファイル " + nowhere +
+                  " の一時ファイルを作成できません: ファイルまたはフォルダーが見つかりません。");
     EXPECT_FALSE(SaveSettings(dir / "no-such-folder/Talvo-SI.ini"));  // no reason wanted
 
     const std::string folder = dir / "folder.ini";
     fs::create_directory(folder);
     EXPECT_FALSE(SaveSettings(folder, &error));
-    EXPECT_EQ(error, "設定ファイル " + folder + " を置き換えられません: " + std::strerror(EISDIR));
+    EXPECT_EQ(error,
+              "設定ファイル " + folder + " を置き換えられません: 同じ名前のフォルダーがあります。");
     EXPECT_EQ(dir.Names(), (std::set<std::string>{"Talvo-SI.ini", "folder.ini"}));
+
+    // A settings file made read-only is left as it is (root may write any file).
+    if (::geteuid() != 0) {
+        ::chmod(path.c_str(), 0444);
+        EXPECT_FALSE(SaveSettings(path, &error));
+        EXPECT_EQ(error, "設定ファイル " + path + " を書き込めません: アクセスが拒否されました。");
+        EXPECT_EQ(ReadBytes(path), old);
+    }
 }
 
 TEST(SettingsFileName, FoundWithoutRegardToCase) {
