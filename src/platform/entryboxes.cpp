@@ -1,8 +1,10 @@
 #include "platform/entryboxes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPalette>
+#include <QTimer>
 
 #include "platform/formkit.h"
 #include "shell/codec.h"
@@ -332,7 +334,23 @@ bool EntryGroup::eventFilter(QObject* watched, QEvent* event) {
     e->checkedInPlace = false;
     QPointer<QWidget> taker = QApplication::focusWidget();
     QPointer<QLineEdit> alive = box;
-    if (CheckBox(box)) return false;
+    const unsigned long shownBefore = ShownMessageCount();
+    if (CheckBox(box)) {
+        // A press on a button took the focus and the accepted value's check
+        // asked something: the message box took the release, so the press
+        // would end in no click. The button is clicked once the press has
+        // reached it, as the engineer meant.
+        auto* button = qobject_cast<QAbstractButton*>(taker.data());
+        if (button && fe->reason() == Qt::MouseFocusReason && ShownMessageCount() != shownBefore) {
+            QPointer<QAbstractButton> pressed = button;
+            QTimer::singleShot(0, button, [pressed] {
+                if (!pressed || !pressed->isDown() || !pressed->isEnabled()) return;
+                pressed->setDown(false);
+                pressed->click();
+            });
+        }
+        return false;
+    }
     EntryRefusalPending = 1;
     g_refusalTaker = taker;
     // A refused box that has taken the focus back must not handle this stale

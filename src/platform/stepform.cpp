@@ -81,13 +81,16 @@ StepForm::StepForm(const QString& className, unsigned navButtons, QWidget* paren
     if (navButtons & kNavResult)
         cmdResult =
             MakeButton(QStringLiteral("cmdResult"), QStringLiteral("結果画面(&A)"), 7080, 1695);
+    // Back, Next and Result take the value being typed first, as leaving its
+    // box would; a refused value keeps the window, its value and the focus.
+    // The start-screen button and Redisplay run their own deferred actions.
     if (cmdBegin)
         connect(cmdBegin, &QPushButton::clicked, this, [this] {
             if (!unloading_) BeginClicked();
         });
     if (cmdBack)
         connect(cmdBack, &QPushButton::clicked, this, [this] {
-            if (!unloading_) BackClicked();
+            if (!unloading_ && entries_->CommitPending(cmdBack)) BackClicked();
         });
     if (cmdIndicate)
         connect(cmdIndicate, &QPushButton::clicked, this, [this] {
@@ -95,11 +98,11 @@ StepForm::StepForm(const QString& className, unsigned navButtons, QWidget* paren
         });
     if (cmdNext)
         connect(cmdNext, &QPushButton::clicked, this, [this] {
-            if (!unloading_) NextClicked();
+            if (!unloading_ && entries_->CommitPending(cmdNext)) NextClicked();
         });
     if (cmdResult)
         connect(cmdResult, &QPushButton::clicked, this, [this] {
-            if (!unloading_) ResultClicked();
+            if (!unloading_ && entries_->CommitPending(cmdResult)) ResultClicked();
         });
 
     SetPicture(LatticePicture());

@@ -4,6 +4,7 @@ namespace talvo {
 
 namespace {
 MessageSink* g_sink = nullptr;
+unsigned long g_shown = 0;
 
 MsgResult DefaultAnswer(const MessageRequest& r) {
     switch (r.buttons) {
@@ -27,7 +28,12 @@ MessageSink* SetMessageSink(MessageSink* sink) {
 
 MessageSink* CurrentMessageSink() { return g_sink; }
 
+unsigned long ShownMessageCount() {
+    return g_shown;
+}
+
 MsgResult ShowMessage(const MessageRequest& request) {
+    ++g_shown;
     if (g_sink) return g_sink->Show(request);
     return DefaultAnswer(request);
 }

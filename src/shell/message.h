@@ -33,6 +33,9 @@ MessageSink* SetMessageSink(MessageSink* sink);
 MessageSink* CurrentMessageSink();
 
 MsgResult ShowMessage(const MessageRequest& request);
+// How many messages have been shown in this run: a caller can tell whether a
+// procedure it ran asked the engineer something.
+unsigned long ShownMessageCount();
 MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::Ok,
                  MsgIcon icon = MsgIcon::Exclamation, int defaultButton = 0,
                  const std::string& title = kAppTitle);

@@ -57,9 +57,13 @@ public:
     QLineEdit* txtB;
     QLineEdit* txtName;
     int changes = 0;
+    std::string navigated;  // the navigation buttons that acted, in order
 
 protected:
     void OnLoad() override { Entries()->ShowAllStored(); }
+    void BackClicked() override { navigated += "B"; }
+    void NextClicked() override { navigated += "N"; }
+    void ResultClicked() override { navigated += "A"; }
 
 private:
     QLineEdit* MakeBox(const char* name, int top) {
@@ -416,4 +420,79 @@ TEST_F(StepFormTest, ARealMessageBoxInsideTheCheckDoesNotReenterIt) {
 }
 
 }  // namespace
+// Back, Next and Result take the value being typed first, by mouse and by
+// their Alt keys: a refused value keeps the window, its value and the focus;
+// an accepted one is stored, then the button acts once.
+TEST_F(StepFormTest, NavigationWaitsForTheEditedBox) {
+    EntryStep* w = Show();
+    struct Button {
+        QPushButton* button;
+        Qt::Key key;
+        const char* acted;
+    };
+    const Button buttons[] = {
+        {w->cmdBack, Qt::Key_B, "B"}, {w->cmdNext, Qt::Key_N, "N"}, {w->cmdResult, Qt::Key_A, "A"}};
+    for (const Button& b : buttons) {
+        for (bool mouse : {true, false}) {
+            SCOPED_TRACE(std::string(b.acted) + (mouse ? " by mouse" : " by its Alt key"));
+            w->navigated.clear();
+            const auto press = [&] {
+                if (mouse) {
+                    QTest::mouseClick(b.button, Qt::LeftButton);
+                } else {
+                    // A button's Alt key presses it and clicks it 100 ms later.
+                    QTest::keyClick(w->window()->windowHandle(), b.key, Qt::AltModifier);
+                    QTest::qWait(150);
+                }
+                PumpEvents();
+            };
+            Type(w->txtA, QStringLiteral("100"));
+            messages.Expect(kRangeMessage);
+            press();
+            EXPECT_TRUE(messages.AllShown());
+            EXPECT_EQ(w->navigated, "");
+            EXPECT_EQ(Focused(), QStringLiteral("txtA"));
+            EXPECT_EQ(Design.KusabiL1, "  1.500");
+
+            Type(w->txtA, QStringLiteral("2.5"));
+            press();
+            EXPECT_EQ(Design.KusabiL1, "  2.500");
+            EXPECT_EQ(w->navigated, b.acted);
+            Design.KusabiL1 = "  1.500";
+            w->Entries()->ShowAllStored();
+        }
+    }
+}
+
+// A warning for an accepted value shows over its own window and the
+// navigation goes on once it is answered: with the Alt key before the
+// window is left, and with the mouse in one press (the message box takes
+// the release of the press that moved the focus).
+TEST_F(StepFormTest, WarningOfAnAcceptedValueThenNavigationInOnePress) {
+    EntryStep* w = Show();
+    std::string navigatedAtWarning = "-";
+    w->Entries()->Rule(w->txtA)->onAccepted = [&] {
+        navigatedAtWarning = w->navigated;
+        MsgBox("注意してください。", MsgButtons::Ok, MsgIcon::Exclamation);
+    };
+    Type(w->txtA, QStringLiteral("3"));
+    messages.Expect("注意してください。");
+    QTest::keyClick(w->window()->windowHandle(), Qt::Key_N, Qt::AltModifier);
+    QTest::qWait(150);
+    PumpEvents();
+    EXPECT_TRUE(messages.AllShown());
+    EXPECT_EQ(navigatedAtWarning, "");
+    EXPECT_EQ(w->navigated, "N");
+
+    w->navigated.clear();
+    Type(w->txtA, QStringLiteral("4"));
+    messages.Expect("注意してください。");
+    QTest::mousePress(w->cmdNext, Qt::LeftButton);  // the release went to the message box
+    PumpEvents();
+    EXPECT_TRUE(messages.AllShown());
+    EXPECT_EQ(Design.KusabiL1, "  4.000");
+    EXPECT_EQ(w->navigated, "N");
+    EXPECT_FALSE(w->cmdNext->isDown());
+}
+
 }  // namespace talvo::test
