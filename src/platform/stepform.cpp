@@ -142,8 +142,21 @@ void StepForm::UseFocusSink(const QString& name, int topTwips) {
         if (last) QWidget::setTabOrder(last, FocusSink);
     }
     FocusSink->setObjectName(name);
-    // Below the inner area of the window: never seen, but able to take the focus.
-    PlaceTwips(FocusSink, 240, topTwips, 255, 285);
+    sinkTopTwips_ = topTwips;
+    KeepSinkOutOfView();
+}
+
+void StepForm::KeepSinkOutOfView() {
+    if (!FocusSink) return;
+    // Below the inner area of the window: never seen, but able to take the
+    // focus; a maximised window is taller, so the sink moves down with it.
+    PlaceTwips(FocusSink, 240, sinkTopTwips_, 255, 285);
+    if (FocusSink->y() < height()) FocusSink->move(FocusSink->x(), height());
+}
+
+void StepForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    KeepSinkOutOfView();
 }
 
 void StepForm::Load(QMdiSubWindow* sub) {

@@ -165,11 +165,13 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QPushButton* MakeButton(const QString& name, const QString& caption, int left, int width);
     void SinkGotFocus();
+    void KeepSinkOutOfView();
     void OnSubWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
 
     QString className_;
@@ -181,6 +183,7 @@ private:
     const QObject* subObject_ = nullptr;
     const QObject* sinkObject_ = nullptr;
     int helpContextId_ = 0;
+    int sinkTopTwips_ = kSinkTopTwips;
     bool unloading_ = false;
     bool inResize_ = false;
     bool inActivate_ = false;

@@ -142,7 +142,9 @@ void StepManager::OpenSteps() {
         StepForm* frm = forms_->Item(i);
         if (!frm) continue;
         LoadWindow(frm);
-        if (frm->SubWindow()) frm->SubWindow()->show();
+        // Every step starts as an icon of the workspace; the caller then
+        // brings the step it opens at to the normal state.
+        if (frm->SubWindow()) frm->SubWindow()->showMinimized();
         if (i <= names_.Count()) {
             frm->SetCaption(QStr(names_.ShortName[i]));
             frm->SetHelpContextID(names_.HelpId[i]);

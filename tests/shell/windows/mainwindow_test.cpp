@@ -385,6 +385,9 @@ TEST_F(MainWindowTest, StartScreenActionWaitsForTheEditedBox) {
 TEST_F(MainWindowTest, SmallWorkspaceScrollsToTheStepWindow) {
     Open();
     OpenChain(0);
+    // The steps other than the first sit as icons from the start.
+    for (int i = 2; i <= Steps()->StepForms()->Count(); ++i)
+        EXPECT_EQ(Steps()->Step(i)->State(), WindowState::Minimized) << i;
     main->resize(TwipsToPixelsX(6000), TwipsToPixelsY(4000));
     Pump();
     QMdiArea* area = main->MdiArea();

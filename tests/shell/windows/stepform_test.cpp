@@ -307,6 +307,17 @@ TEST_F(StepFormTest, TheFocusSinkLiesBelowTheVisibleArea) {
     EXPECT_TRUE(w->FocusSink->isVisible());
     EXPECT_GE(w->FocusSink->y(), w->height());
     EXPECT_LT(w->NavBar->geometry().bottom(), w->height());
+    // Maximised, the window is taller; the sink stays out of view, and back
+    // in the normal state it is where it was.
+    const int normalTop = w->FocusSink->y();
+    w->SetState(WindowState::Maximized);
+    host->area->resize(host->area->width() * 2, host->area->height() * 2);
+    PumpEvents();
+    EXPECT_GT(w->height(), normalTop);
+    EXPECT_GE(w->FocusSink->y(), w->height());
+    w->SetState(WindowState::Normal);
+    PumpEvents();
+    EXPECT_EQ(w->FocusSink->y(), normalTop);
     // No caption icon: the icon is there but draws nothing.
     QImage icon = w->SubWindow()->windowIcon().pixmap(16, 16).toImage();
     EXPECT_EQ(qAlpha(icon.pixel(8, 8)), 0);

@@ -44,6 +44,12 @@ protected:
             if (i == k) {
                 EXPECT_EQ(f->State(), WindowState::Normal);
                 EXPECT_EQ(Caption(i), names.FullName[i]);
+                // At the common position with the common size.
+                const TwipsBox b = GetTwipsGeometry(f->SubWindow());
+                EXPECT_NEAR(b.width, StepForm::kWidthTwips, 15);
+                EXPECT_NEAR(b.height, StepForm::kHeightTwips, 15);
+                EXPECT_EQ(b.left, 0);
+                EXPECT_EQ(b.top, 0);
             } else {
                 EXPECT_EQ(f->State(), WindowState::Minimized);
                 EXPECT_EQ(Caption(i), names.ShortName[i]);
@@ -94,12 +100,8 @@ TEST_F(StepManagerTest, EveryChainOpensWithItsNamesAndIconsAndCanBeWalked) {
             EXPECT_EQ(host->tools->Caption(Icon(i)).toStdString(),
                       StepIconCaption(i, names.IconName[i]));
             EXPECT_FALSE(host->tools->Picture(Icon(i)).isNull());
-            // Placed at the common position with the common size.
-            TwipsBox b = GetTwipsGeometry(f->SubWindow());
-            EXPECT_NEAR(b.width, StepForm::kWidthTwips, 15);
-            EXPECT_NEAR(b.height, StepForm::kHeightTwips, 15);
-            EXPECT_EQ(b.left, 0);
-            EXPECT_EQ(b.top, 0);
+            // Every step opens as an icon of the workspace.
+            EXPECT_EQ(f->State(), WindowState::Minimized);
         }
 
         // Forward with the next buttons to the results window, then back.
