@@ -3,6 +3,7 @@
 // checks by itself.
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QWidget>
 #include <cstdlib>
@@ -13,7 +14,9 @@ namespace talvo::test {
 inline void SaveShotIfAsked(QWidget* w, const QString& name) {
     const char* dir = std::getenv("TALVO_SHOT_DIR");
     if (!dir || !*dir || !w) return;
-    w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
+    const QString folder = QString::fromLocal8Bit(dir);
+    QDir().mkpath(folder);
+    w->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace talvo::test
