@@ -12,6 +12,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "platform/desktop.h"
 #include "platform/mdichild.h"
@@ -44,6 +45,34 @@ const char* const kSettingsTools[] = {kToolRebarStandard, kToolSnowDepth,
 
 }  // namespace
 
+namespace {
+
+std::map<std::string, std::function<void()>>& DialogRegistry() {
+    static std::map<std::string, std::function<void()>> registry;
+    return registry;
+}
+
+std::function<void(int)>& PrintRegistry() {
+    static std::function<void(int)> command;
+    return command;
+}
+
+}  // namespace
+
+std::function<void()> RegisterDialogCommand(const std::string& toolId,
+                                            std::function<void()> showModal) {
+    std::function<void()> previous = std::move(DialogRegistry()[toolId]);
+    if (showModal)
+        DialogRegistry()[toolId] = std::move(showModal);
+    else
+        DialogRegistry().erase(toolId);
+    return previous;
+}
+
+std::function<void(int)> RegisterPrintCommand(std::function<void(int)> printResult) {
+    return std::exchange(PrintRegistry(), std::move(printResult));
+}
+
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     g_main = this;
     setObjectName("MainFrame");
@@ -57,6 +86,8 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     BuildTools();
     connect(tools_, &ToolbarMenu::ToolClick, this, &MainFrame::ToolClick);
     steps_ = new StepManager(this, this);
+    for (const auto& [id, command] : DialogRegistry()) SetDialogCommand(id, command);
+    if (PrintRegistry()) SetPrintCommand(PrintRegistry());
     endProcess_ = [] { QCoreApplication::exit(0); };
     LoadSetup();
 }

@@ -27,6 +27,15 @@ struct FileChoice {
     std::string path;
 };
 
+// Commands that other parts of the program give the main window from their
+// own files, as the step windows register themselves: a settings dialog
+// registers under its tool ID, the report under the print tools. Every main
+// window built afterwards takes them (SetDialogCommand, SetPrintCommand).
+// Returns the command it replaces; an empty command removes it.
+std::function<void()> RegisterDialogCommand(const std::string& toolId,
+                                            std::function<void()> showModal);
+std::function<void(int)> RegisterPrintCommand(std::function<void(int)> printResult);
+
 class MainFrame : public QMainWindow, public MainWindowHost {
     Q_OBJECT
 public:

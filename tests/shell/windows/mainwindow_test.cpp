@@ -137,6 +137,30 @@ TEST_F(MainWindowTest, SettingsToolShowsItsDialogOnceGiven) {
     EXPECT_EQ(shown, 1);
 }
 
+// A dialog or the report registers its command from its own files; every
+// main window built afterwards enables the tool and runs it.
+TEST_F(MainWindowTest, RegisteredCommandsReachTheMainWindow) {
+    int shown = 0;
+    std::vector<int> printed;
+    RegisterDialogCommand("ID_異形鉄筋の規格", [&] { ++shown; });
+    RegisterPrintCommand([&](int mode) { printed.push_back(mode); });
+    Open();
+    EXPECT_TRUE(Enabled("ID_異形鉄筋の規格"));
+    EXPECT_FALSE(Enabled("ID_スターラップの設定"));
+    EXPECT_TRUE(Enabled("ID_簡易印刷"));
+    Tools()->Click(QString::fromUtf8("ID_異形鉄筋の規格"));
+    Click("ID_全項印刷");
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(printed, std::vector<int>{1});
+    // Removed again, the next main window has neither.
+    RegisterDialogCommand("ID_異形鉄筋の規格", nullptr);
+    RegisterPrintCommand(nullptr);
+    main.reset();
+    Open();
+    EXPECT_FALSE(Enabled("ID_異形鉄筋の規格"));
+    EXPECT_FALSE(Enabled("ID_簡易印刷"));
+}
+
 TEST_F(MainWindowTest, HelpAndHomePageCommands) {
     Open();
     std::vector<QUrl> opened;
