@@ -1,16 +1,13 @@
-// The calculations that the results window runs on activation, per work
-// type, on a filled design with every recalculation flag raised.
+// The calculations that the results window runs on activation (its
+// recalculation chain and the calculations of its rebuild), per work type, on
+// a filled design with every recalculation flag raised.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
 
-#include "calc/anchorage.h"
-#include "calc/anchorload.h"
-#include "calc/failureload.h"
 #include "calc/rebar.h"
-#include "calc/wedge.h"
-#include "calc/yoko.h"
+#include "calc/recalc.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -87,52 +84,19 @@ void FillDesign(std::int16_t workType) {
     d.AnchorLf = " 4.0";
 }
 
-// The results window's activation in its order, flags acted on and lowered.
-void ResultsActivation() {
-    const int t = Design.WorkType;
-    if (RecalcKusabi) {
-        CalcKusabiKeijyou();
-        RecalcKusabi = 0;
-    }
-    if (RecalcLoad) {
-        if (t == 0) CalcHoukaiKusabi();
-        if (t == 1) CalcHoukaiEnko();
-        if (t == 3 || t == 4) {
-            RecalcRock();
-            RecalcForce = 0;
-        }
-        RecalcLoad = 0;
-        RecalcResult = 1;
-    }
-    if (RecalcForce) {
-        CalcYokoMmax();
-        CalcYokoSmax();
-        RecalcForce = 0;
-    }
-    if (t == 3 || t == 4) {
-        CalcTeityaku();
-        CalcZentyou();
-    }
-    if (t == 4) {
-        CalcSiatu();
-        CalcPrate();
-    }
-    if (RecalcResult) {
+void BM_ResultsActivation(benchmark::State& state) {
+    FillDesign(static_cast<std::int16_t>(state.range(0)));
+    for (auto _ : state) {
+        SetAllRecalc(true);
+        RunResultsRecalculation();
+        // The calculations of the results window's rebuild.
         Design.RequiredAs[0] = NumVal(CalcHituyouAs(0));
         Design.RequiredAs[1] = NumVal(CalcHituyouAs(1));
         CalcSyutekkinTate();
         CalcSyutekkinYoko();
         PickDesignMoment();
-        benchmark::DoNotOptimize(GetSizeClass(200));
         RecalcResult = 0;
-    }
-}
-
-void BM_ResultsActivation(benchmark::State& state) {
-    FillDesign(static_cast<std::int16_t>(state.range(0)));
-    for (auto _ : state) {
-        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = RecalcResult = 1;
-        ResultsActivation();
+        benchmark::DoNotOptimize(GetSizeClass(200));
         benchmark::DoNotOptimize(Design.TateMmax[Design.WorkType]);
     }
 }

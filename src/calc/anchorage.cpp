@@ -154,4 +154,15 @@ void CalcPrate() {
     Design.PlateTReq = RoundedFixed(std::sqrt(square), 1, 1, "0.0");
 }
 
+void CalcAncBarTauS() {
+    Design.AncBarTauS.clear();
+    const int bar = Design.AncBarIndex;
+    if (bar < 0 || bar >= static_cast<int>(RebarSpecTable.size())) return;
+    const double area = RebarSpecTable[bar].Area;  // cm²
+    if (!(area > 0)) return;
+    const double tau = NumVal(Design.YokoQ) * 1000.0 / area / 100.0 * NumVal(Design.AncBarFs);
+    if (!std::isfinite(tau)) return;
+    Design.AncBarTauS = RoundValue(tau, 1, 1);
+}
+
 }  // namespace talvo

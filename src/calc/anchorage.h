@@ -21,6 +21,12 @@ void CalcSiatu();
 // Required thickness of the anchor plate (ground anchors).
 void CalcPrate();
 
+// Shear stress τs of the main anchor bar of the frame-only types, N/mm²:
+// the horizontal beam's Q (kN) over the bar's nominal area times the safety
+// factor Fs, rounded up to one decimal, into AncBarTauS. Without a bar of
+// known area there is none: the field is left empty.
+void CalcAncBarTauS();
+
 // The beam under the anchor head: the narrower beam width (the vertical beam
 // on a tie) as its stored text, and the ground-anchor box-out diameter of its
 // width class with leading blanks removed. CalcSiatu and CalcPrate both take

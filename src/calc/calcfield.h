@@ -4,7 +4,9 @@
 // pattern text.
 #pragma once
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,6 +39,14 @@ inline bool ValidWorkType(int workType) {
 // valid work type is chosen.
 inline int WorkTypeIndex() {
     return ValidWorkType(Design.WorkType) ? Design.WorkType : -1;
+}
+
+// The element of a per-work-type array of the record for the current work
+// type; null for a work type outside the arrays.
+template <class T>
+T* OfWorkType(std::array<T, 5>& field) {
+    const int i = WorkTypeIndex();
+    return i < 0 ? nullptr : &field[static_cast<std::size_t>(i)];
 }
 
 // ---- Whole units ----

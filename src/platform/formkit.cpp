@@ -29,6 +29,12 @@ void SetLabelColors(QLabel* label, const QColor& back, const QColor& fore) {
     label->setPalette(pal);
 }
 
+void SetBackColor(QWidget* w, const QColor& back) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, back);
+    w->setPalette(pal);
+}
+
 QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int width, int height,
                  Qt::Alignment align) {
     auto* l = new QLabel(parent);
@@ -45,6 +51,16 @@ QLabel* AddSmallLabel(QWidget* parent, const QString& text, int left, int top, i
     QFont small = label->font();
     small.setPointSizeF(small.pointSizeF() * 0.75);
     label->setFont(small);
+    return label;
+}
+
+QLabel* AddHeaderLabel(QWidget* parent, const QString& text, int left, int top, int width,
+                       int height) {
+    QLabel* label = AddLabel(parent, text, left, top, width, height, Qt::AlignCenter);
+    SetLabelColors(label, QColor(128, 128, 255), Qt::white);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
     return label;
 }
 

@@ -41,6 +41,9 @@ void SetForeColor(QWidget* w, const QColor& c);
 QColor ForeColor(const QWidget* w);
 // Filled background and text colour of a label (title bars, headers, marks).
 void SetLabelColors(QLabel* label, const QColor& back, const QColor& fore);
+// The colour a control's ground takes where it fills its background (a mask
+// over a drawing, a bar); whether it fills it is left as it is.
+void SetBackColor(QWidget* w, const QColor& back);
 
 // ---- Controls placed in twips ----
 
@@ -52,6 +55,10 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int wi
 // normal text (the "0" of sinθ0, the "2" of a square).
 QLabel* AddSmallLabel(QWidget* parent, const QString& text, int left, int top, int width,
                       int height);
+// A header bar over a group of entries: its text bold, white and centred
+// on blue.
+QLabel* AddHeaderLabel(QWidget* parent, const QString& text, int left, int top, int width,
+                       int height);
 
 // How a value label looks.
 enum class ValueLook {

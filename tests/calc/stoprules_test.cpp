@@ -16,6 +16,7 @@
 #include "calc/anchorload.h"
 #include "calc/failureload.h"
 #include "calc/rebar.h"
+#include "calc/recalc.h"
 #include "calc/wedge.h"
 #include "calc/yoko.h"
 #include "calc_fixture.h"
@@ -167,6 +168,7 @@ std::vector<Procedure> AllProcedures() {
         {"CalcZentyou", CalcZentyou},
         {"CalcSiatu", CalcSiatu},
         {"CalcPrate", CalcPrate},
+        {"CalcAncBarTauS", CalcAncBarTauS},
         {"CalcSyutekkinTate", CalcSyutekkinTate},
         {"CalcSyutekkinYoko", CalcSyutekkinYoko},
         {"PickDesignMoment", PickDesignMoment},
@@ -208,17 +210,8 @@ std::vector<Procedure> AllProcedures() {
     };
     // The results window's activation with every flag raised.
     all.push_back({"results window", [] {
-                       const int t = Design.WorkType;
-                       CalcKusabiKeijyou();
-                       if (t == 0) CalcHoukaiKusabi();
-                       if (t == 1) CalcHoukaiEnko();
-                       if (t == 3 || t == 4) RecalcRock();
-                       CalcYokoMmax();
-                       CalcYokoSmax();
-                       CalcTeityaku();
-                       CalcZentyou();
-                       CalcSiatu();
-                       CalcPrate();
+                       SetAllRecalc(true);
+                       RunResultsRecalculation();
                        for (std::int16_t dir : {0, 1}) {
                            Design.RequiredAs[dir] = NumVal(CalcHituyouAs(dir));
                        }

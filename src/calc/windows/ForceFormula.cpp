@@ -1,63 +1,15 @@
 #include "calc/windows/ForceFormula.h"
 
-#include <QPalette>
-#include <cmath>
-
+#include "calc/forceparts.h"
 #include "platform/mdichild.h"
-#include "shell/design.h"
-#include "shell/numtext.h"
 
 namespace talvo {
-
-std::string* OfWorkType(std::array<std::string, 5>& field) {
-    if (Design.WorkType < 0 || Design.WorkType >= 5) return nullptr;
-    return &field[static_cast<std::size_t>(Design.WorkType)];
-}
-
-std::int16_t* OfWorkType(std::array<std::int16_t, 5>& field) {
-    if (Design.WorkType < 0 || Design.WorkType >= 5) return nullptr;
-    return &field[static_cast<std::size_t>(Design.WorkType)];
-}
-
-QLabel* AddText(QWidget* parent, const QString& text, int left, int top, int width, int height,
-                Qt::Alignment align) {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(align);
-    PlaceTwips(label, left, top, width, height);
-    return label;
-}
-
-QLabel* AddSmallText(QWidget* parent, const QString& text, int left, int top, int width,
-                     int height) {
-    QLabel* label = AddText(parent, text, left, top, width, height, Qt::AlignLeft | Qt::AlignTop);
-    QFont small = label->font();
-    small.setPointSizeF(small.pointSizeF() * 0.75);
-    label->setFont(small);
-    return label;
-}
-
-QLabel* AddValue(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-    QLabel* label =
-        AddText(parent, QString(), left, top, width, height, Qt::AlignRight | Qt::AlignVCenter);
-    label->setObjectName(name);
-    label->setFrameShape(QFrame::Box);
-    label->setFrameShadow(QFrame::Plain);
-    label->setLineWidth(1);
-    label->setMargin(2);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    label->setPalette(pal);
-    return label;
-}
 
 QFrame* AddBar(QWidget* parent, int left, int top, int width) {
     auto* bar = new QFrame(parent);
     bar->setFrameShape(QFrame::NoFrame);
     bar->setAutoFillBackground(true);
-    QPalette pal = bar->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    bar->setPalette(pal);
+    SetBackColor(bar, Qt::black);
     PlaceTwips(bar, left, top, width, 15);
     bar->setFixedHeight(1);
     return bar;
@@ -66,47 +18,28 @@ QFrame* AddBar(QWidget* parent, int left, int top, int width) {
 Fraction AddFraction(QWidget* parent, const QString& num, const QString& den, int left, int top,
                      int width, int lineHeight) {
     Fraction f;
-    f.num = AddText(parent, num, left, top, width, lineHeight, Qt::AlignHCenter | Qt::AlignBottom);
+    f.num = AddLabel(parent, num, left, top, width, lineHeight, Qt::AlignHCenter | Qt::AlignBottom);
     f.bar = AddBar(parent, left, top + lineHeight + 15, width);
-    f.den = AddText(parent, den, left, top + lineHeight + 45, width, lineHeight,
-                    Qt::AlignHCenter | Qt::AlignTop);
+    f.den = AddLabel(parent, den, left, top + lineHeight + 45, width, lineHeight,
+                     Qt::AlignHCenter | Qt::AlignTop);
     return f;
 }
 
 QLabel* AddTitleBar(QWidget* parent, const QString& text, int left, int top, int width,
                     int height) {
-    QLabel* label = AddText(parent, text, left, top, width, height, Qt::AlignCenter);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, kTitleBarColor);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(pal);
+    QLabel* label = AddLabel(parent, text, left, top, width, height, Qt::AlignCenter);
+    SetLabelColors(label, kTitleBarColor, Qt::white);
     return label;
 }
 
 QLabel* AddMaxPanel(QWidget* parent, const QString& name, int left, int top, int width,
                     int height) {
-    QLabel* label = AddText(parent, "最大", left, top, width, height, Qt::AlignCenter);
+    QLabel* label = AddLabel(parent, "最大", left, top, width, height, Qt::AlignCenter);
     label->setObjectName(name);
-    label->setAutoFillBackground(true);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, kMaxPanelColor);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(pal);
+    SetLabelColors(label, kMaxPanelColor, Qt::white);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Raised);
     return label;
-}
-
-int SpanRow(const std::string& spanCount) {
-    const double n = std::nearbyint(NumVal(spanCount));
-    if (n >= 4) return 4;
-    if (n <= 0) return 0;
-    return static_cast<int>(n);
-}
-
-int GoverningPart(const std::string& span, const std::string& overhang) {
-    return std::fabs(NumVal(overhang)) > std::fabs(NumVal(span)) ? 1 : 0;
 }
 
 // ---- PartChoice ----

@@ -1,8 +1,7 @@
-// Building blocks of the member-force steps: static texts and bordered value
-// labels placed in twips, fractions drawn as a number over a bar over a
-// number, the title bar of a formula group, the "最大" mark, and the choice
-// between the span part and the overhang part of a beam with its governing
-// mark.
+// Building blocks of the member-force formulas, on the form kit: fractions
+// drawn as a number over a bar over a number, the title bar of a formula
+// group, the "最大" mark, and the choice between the span part and the
+// overhang part of a beam with its governing mark.
 #pragma once
 
 #include <QColor>
@@ -12,8 +11,6 @@
 #include <QRadioButton>
 #include <QString>
 #include <QWidget>
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -26,20 +23,6 @@ inline const QColor kMaxPanelColor{192, 0, 192};
 // Background of the title bar of a formula group.
 inline const QColor kTitleBarColor{0, 0, 128};
 
-// The element of a per-work-type array of the record for the current work
-// type; null for a work type outside the arrays.
-std::string* OfWorkType(std::array<std::string, 5>& field);
-std::int16_t* OfWorkType(std::array<std::int16_t, 5>& field);
-
-// A static text at (left, top) in twips, `width` × `height`.
-QLabel* AddText(QWidget* parent, const QString& text, int left, int top, int width, int height,
-                Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
-// A smaller static text (an index or an exponent such as the "0" of sinθ0 or
-// the "2" of a square).
-QLabel* AddSmallText(QWidget* parent, const QString& text, int left, int top, int width,
-                     int height);
-// A display label with a single-line border, right-aligned, named `name`.
-QLabel* AddValue(QWidget* parent, const QString& name, int left, int top, int width, int height);
 // A fraction bar: a horizontal line `width` twips long.
 QFrame* AddBar(QWidget* parent, int left, int top, int width);
 
@@ -59,22 +42,10 @@ QLabel* AddTitleBar(QWidget* parent, const QString& text, int left, int top, int
 // A small panel of kMaxPanelColor holding the white caption "最大".
 QLabel* AddMaxPanel(QWidget* parent, const QString& name, int left, int top, int width, int height);
 
-// The row of SpanCoefficients for the span part: the number of spans read as
-// a number and converted to an integer (halves to even), four or more taken
-// as 4; a count below 0 is taken as 0.
-int SpanRow(const std::string& spanCount);
-
-// The part that the windows mark as governing: 1 (overhang) when the
-// magnitude of the overhang value exceeds that of the span value, else 0
-// (span); an empty value counts as 0. Equal magnitudes mark the span part,
-// although the design value itself takes the overhang on a tie: the window
-// shows the span formula first whenever it is not smaller.
-int GoverningPart(const std::string& span, const std::string& overhang);
-
 // The two part options "スパン部" and "張出し部" with the "最大" panels left
 // of them. Clicking an option (or selecting it from the program) calls
 // `onPart` with 0 for the span part, 1 for the overhang part, which fills the
-// window's formula.
+// window's formula. Which part governs is GoverningPart (calc/forceparts.h).
 class PartChoice : public QObject {
     Q_OBJECT
 public:

@@ -2,34 +2,14 @@
 
 #include <QFontMetrics>
 
-#include "calc/failureload.h"
-#include "calc/windows/ForceFormula.h"
-#include "platform/mdichild.h"
+#include "calc/calcfield.h"
+#include "calc/recalc.h"
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/windows/StepManager.h"
 
 namespace talvo {
-
-void RunFailureLoadCalculation() {
-    switch (Design.WorkType) {
-        case 0:
-            CalcHoukaiKusabi();
-            break;
-        case 1:
-            CalcHoukaiEnko();
-            break;
-        default:
-            break;
-    }
-}
-
-void RunLoadOnActivation() {
-    if (RecalcLoad != 1) return;
-    RunFailureLoadCalculation();
-    RecalcLoad = 0;
-    RecalcResult = 1;
-}
 
 namespace {
 
@@ -49,31 +29,37 @@ NCtatemoment::NCtatemoment(QWidget* parent) : StepForm("NCtatemoment", kNavAll, 
     (void)kRegistered;
     setObjectName("NCtatemoment");
 
-    AddText(this, "すべりに対してのり枠で増加させる安全率", kTitleLeft, 300, 4400, kRowHeight);
-    AddText(this, "ΔＦs  =", kSymbolLeft, 300, 900, kRowHeight);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName("Text1");
+    AddLabel(this, "すべりに対してのり枠で増加させる安全率", kTitleLeft, 300, 4400, kRowHeight);
+    AddLabel(this, "ΔＦs  =", kSymbolLeft, 300, 900, kRowHeight);
+    const std::vector<std::int16_t*> flags = {&RecalcResult};
+    const std::vector<NumEntry> table = {
+        {"Text1", kValueLeft, 300, 1100, kRowHeight, &Design.DeltaFs, 0.01, 1.0, 2, 4, flags},
+    };
+    Text1 = Entries()->AddNumbers(this, table)[0];
     Text1->setAlignment(Qt::AlignRight);
-    PlaceTwips(Text1, kValueLeft, 300, 1100, kRowHeight);
+    // A new ΔFs changes the loads at once, whatever RecalcLoad says.
+    Entries()->Rule(Text1)->onChanged = [this] {
+        RunFailureLoadCalculation();
+        ShowMmax();
+    };
 
-    Frame1 = new QGroupBox(this);
+    Frame1 = AddPanel(this, QString(), 360, 800, 8600, 1980);
     Frame1->setObjectName("Frame1");
-    PlaceTwips(Frame1, 360, 800, 8600, 1980);
     constexpr int kMarkLeft = 240;
     constexpr int kMarkWidth = 1700;
     constexpr int kNoteLeft = 1980;
     constexpr int kNoteWidth = 6400;
     constexpr int kLine = 300;
-    AddText(Frame1, "ΔＦs = 1.0 ：", kMarkLeft, 300, kMarkWidth, kLine);
-    AddText(Frame1, "すべり面でのすべり抵抗を考慮せず崩壊土塊の", kNoteLeft, 300, kNoteWidth,
-            kLine);
-    AddText(Frame1, "全荷重をのり枠で抑止しようとする場合", kNoteLeft, 630, kNoteWidth, kLine);
-    QLabel* mark3 = AddText(Frame1, "ΔＦs = 0.2 ：", kMarkLeft, 1110, kMarkWidth, kLine);
-    AddText(Frame1, "すべり面でのすべり抵抗を考慮して崩壊土塊の", kNoteLeft, 1110, kNoteWidth,
-            kLine);
-    QLabel* half = AddText(Frame1, "(0.5)", kMarkLeft, 1440, kMarkWidth, kLine);
-    AddText(Frame1, "全荷重の２割（５割）をのり枠で抑止しようとする場合", kNoteLeft, 1440,
-            kNoteWidth, kLine);
+    AddLabel(Frame1, "ΔＦs = 1.0 ：", kMarkLeft, 300, kMarkWidth, kLine);
+    AddLabel(Frame1, "すべり面でのすべり抵抗を考慮せず崩壊土塊の", kNoteLeft, 300, kNoteWidth,
+             kLine);
+    AddLabel(Frame1, "全荷重をのり枠で抑止しようとする場合", kNoteLeft, 630, kNoteWidth, kLine);
+    QLabel* mark3 = AddLabel(Frame1, "ΔＦs = 0.2 ：", kMarkLeft, 1110, kMarkWidth, kLine);
+    AddLabel(Frame1, "すべり面でのすべり抵抗を考慮して崩壊土塊の", kNoteLeft, 1110, kNoteWidth,
+             kLine);
+    QLabel* half = AddLabel(Frame1, "(0.5)", kMarkLeft, 1440, kMarkWidth, kLine);
+    AddLabel(Frame1, "全荷重の２割（５割）をのり枠で抑止しようとする場合", kNoteLeft, 1440,
+             kNoteWidth, kLine);
     // "(0.5)" stands centred under the "0.2" of the line above it.
     const QFontMetrics fm(mark3->font());
     const int centre =
@@ -81,10 +67,10 @@ NCtatemoment::NCtatemoment(QWidget* parent) : StepForm("NCtatemoment", kNavAll, 
     const int halfWidth = fm.horizontalAdvance("(0.5)");
     half->setGeometry(centre - halfWidth / 2, half->y(), halfWidth + 4, half->height());
 
-    AddText(this, "最大曲げモーメント", kTitleLeft, 3140, 4400, kRowHeight);
-    AddText(this, "Ｍmax  =", kSymbolLeft, 3140, 900, kRowHeight);
-    lblMmax = AddValue(this, "lblMmax", kValueLeft, 3140, 1400, kRowHeight);
-    AddText(this, "(kN･m)", kValueLeft + 1500, 3140, 1000, kRowHeight);
+    AddLabel(this, "最大曲げモーメント", kTitleLeft, 3140, 4400, kRowHeight);
+    AddLabel(this, "Ｍmax  =", kSymbolLeft, 3140, 900, kRowHeight);
+    lblMmax = AddValueLabel(this, "lblMmax", kValueLeft, 3140, 1400, kRowHeight);
+    AddLabel(this, "(kN･m)", kValueLeft + 1500, 3140, 1000, kRowHeight);
 
     UseFocusSink("Text2");
     Text2 = FocusSink;
@@ -94,20 +80,6 @@ NCtatemoment::NCtatemoment(QWidget* parent) : StepForm("NCtatemoment", kNavAll, 
 }
 
 void NCtatemoment::OnLoad() {
-    NumBox rule;
-    rule.min = 0.01;
-    rule.max = 1.0;
-    rule.decimals = 2;
-    rule.places = 4;
-    rule.field = &Design.DeltaFs;
-    rule.flags = {&RecalcResult};
-    rule.refocusOnRefusal = true;
-    // A new ΔFs changes the loads at once, whatever RecalcLoad says.
-    rule.onChanged = [this] {
-        RunFailureLoadCalculation();
-        ShowMmax();
-    };
-    Entries()->AddNumber(Text1, rule);
     Entries()->ShowStored(Text1);
 }
 
@@ -117,11 +89,11 @@ void NCtatemoment::OnActivate() {
 }
 
 void NCtatemoment::ShowMmax() {
-    std::string* field = OfWorkType(Design.TateMmax);
+    std::string* field = calcfield::OfWorkType(Design.TateMmax);
     if (!field) return;
     const QString shown = NumText(*field, 5, 2);
     lblMmax->setText(shown);
-    *field = shown.toStdString();
+    *field = StdStr(shown);
 }
 
 }  // namespace talvo

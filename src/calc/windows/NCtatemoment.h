@@ -12,14 +12,6 @@
 
 namespace talvo {
 
-// The failure-part calculation of the current work type: CalcHoukaiKusabi for
-// type 0, CalcHoukaiEnko for type 1, nothing for any other type.
-void RunFailureLoadCalculation();
-// On activation of the vertical-beam force steps: with RecalcLoad raised the
-// calculation runs, RecalcLoad is lowered and RecalcResult raised; otherwise
-// the stored values stand.
-void RunLoadOnActivation();
-
 class NCtatemoment : public StepForm {
     Q_OBJECT
 public:

@@ -1,7 +1,8 @@
 #include "calc/windows/NDtatesendan.h"
 
-#include "calc/windows/ForceFormula.h"
-#include "calc/windows/NCtatemoment.h"
+#include "calc/calcfield.h"
+#include "calc/recalc.h"
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/windows/StepManager.h"
 
@@ -22,24 +23,24 @@ NDtatesendan::NDtatesendan(QWidget* parent) : StepForm("NDtatesendan", kNavAll, 
     (void)kRegistered;
     setObjectName("NDtatesendan");
 
-    AddText(this, "増加させる安全率", 960, 1100, 3600, kRowHeight);
-    AddText(this, "ΔＦｓ =", 4800, 1100, 900, kRowHeight);
-    Label7 = AddValue(this, "Label7", 5760, 1100, 1400, kRowHeight);
+    AddLabel(this, "増加させる安全率", 960, 1100, 3600, kRowHeight);
+    AddLabel(this, "ΔＦｓ =", 4800, 1100, 900, kRowHeight);
+    Label7 = AddValueLabel(this, "Label7", 5760, 1100, 1400, kRowHeight);
 
-    AddText(this, "最大せん断力", 960, 2300, 3600, kRowHeight);
-    AddText(this, "Ｓmax =", 4800, 2300, 900, kRowHeight);
-    Label5 = AddValue(this, "Label5", 5760, 2300, 1400, kRowHeight);
-    AddText(this, "(kN)", 7260, 2300, 900, kRowHeight);
+    AddLabel(this, "最大せん断力", 960, 2300, 3600, kRowHeight);
+    AddLabel(this, "Ｓmax =", 4800, 2300, 900, kRowHeight);
+    Label5 = AddValueLabel(this, "Label5", 5760, 2300, 1400, kRowHeight);
+    AddLabel(this, "(kN)", 7260, 2300, 900, kRowHeight);
 }
 
 void NDtatesendan::OnActivate() {
     RunLoadOnActivation();
     Label7->setText(NumText(Design.DeltaFs, 5, 2));
-    if (std::string* field = OfWorkType(Design.TateSmax)) {
+    if (std::string* field = calcfield::OfWorkType(Design.TateSmax)) {
         const QString shown = NumText(*field, 5, 2);
         Label5->setText(shown);
         // The record holds Smax exactly as shown.
-        *field = shown.toStdString();
+        *field = StdStr(shown);
     }
 }
 

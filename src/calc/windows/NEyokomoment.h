@@ -12,13 +12,6 @@
 
 namespace talvo {
 
-// On activation of the horizontal-beam force steps: with RecalcForce raised
-// CalcYokoMmax and then CalcYokoSmax run, RecalcForce is lowered and
-// RecalcResult raised; otherwise the stored values stand.
-void RunForceOnActivation();
-// Whether the frame has a width at all: a total width reading 0 offers no part.
-bool FrameWidthOffered();
-
 class NEyokomoment : public StepForm {
     Q_OBJECT
 public:

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 
 #include "calc/windows/ForceFormula.h"
-#include "platform/mdichild.h"
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/windows/StepManager.h"
@@ -19,24 +19,24 @@ const bool kRegistered = [] {
     return true;
 }();
 
-// One row of the table: the quantity, the stress symbol with its index, the
-// box and the unit N/mm² (the exponent raised over the blank of "(N/mm )").
-QLineEdit* AddStressRow(QWidget* parent, const QString& name, const QString& title,
-                        const QString& symbol, const QString& index, int top) {
-    AddText(parent, title, 480, top, 2400, kRowHeight);
-    QLabel* sym = AddText(parent, symbol, 2940, top, 250, kRowHeight);
-    QLabel* sub = AddSmallText(parent, index, 3120, top + 120, 300, 240);
+// Where the stress boxes stand in their rows.
+constexpr int kBoxLeft = 3720;
+constexpr int kBoxWidth = 1100;
+
+// One row of the table around its box: the quantity, the stress symbol with
+// its index, the "=" and the unit N/mm² (the exponent raised over the blank
+// of "(N/mm )").
+void AddStressRow(QWidget* parent, const QString& title, const QString& symbol,
+                  const QString& index, int top) {
+    AddLabel(parent, title, 480, top, 2400, kRowHeight);
+    QLabel* sym = AddLabel(parent, symbol, 2940, top, 250, kRowHeight);
+    QLabel* sub = AddSmallLabel(parent, index, 3120, top + 120, 300, 240);
     sub->move(sym->x() + QFontMetrics(sym->font()).horizontalAdvance(symbol) + 1, sub->y());
-    AddText(parent, "=", 3480, top, 200, kRowHeight);
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAlignment(Qt::AlignRight);
-    PlaceTwips(box, 3720, top, 1100, kRowHeight);
-    QLabel* unit = AddText(parent, "(N/mm )", 4900, top, 1000, kRowHeight);
-    QLabel* square = AddSmallText(parent, "2", 5400, top - 30, 200, 240);
+    AddLabel(parent, "=", 3480, top, 200, kRowHeight);
+    QLabel* unit = AddLabel(parent, "(N/mm )", 4900, top, 1000, kRowHeight);
+    QLabel* square = AddSmallLabel(parent, "2", 5400, top - 30, 200, 240);
     const QFontMetrics fm(unit->font());
     square->move(unit->x() + fm.horizontalAdvance("(N/mm"), square->y());
-    return box;
 }
 
 }  // namespace
@@ -52,10 +52,10 @@ NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
     setObjectName("NGouryoku");
 
     AddTitleBar(this, "コンクリート", 240, 90, 8835, 300);
-    txtStandard = AddStressRow(this, "txtStandard", "設計基準強度", "σ", "ck", 480);
-    txtCompress = AddStressRow(this, "txtCompress", "許容圧縮応力度", "σ", "ca", 870);
-    txtShear = AddStressRow(this, "txtShear", "許容せん断応力度", "τ", "ca", 1260);
-    txtAdhesion = AddStressRow(this, "txtAdhesion", "許容付着応力度", "τ", "oa", 1650);
+    AddStressRow(this, "設計基準強度", "σ", "ck", 480);
+    AddStressRow(this, "許容圧縮応力度", "σ", "ca", 870);
+    AddStressRow(this, "許容せん断応力度", "τ", "ca", 1260);
+    AddStressRow(this, "許容付着応力度", "τ", "oa", 1650);
     cmdRefer = new QPushButton("参考値...", this);
     cmdRefer->setObjectName("cmdRefer");
     cmdRefer->setAutoDefault(false);
@@ -66,7 +66,26 @@ NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
     });
 
     AddTitleBar(this, "鉄筋", 240, 2100, 8835, 300);
-    txtPull = AddStressRow(this, "txtPull", "許容引張応力度", "σ", "sa", 2490);
+    AddStressRow(this, "許容引張応力度", "σ", "sa", 2490);
+
+    const std::vector<std::int16_t*> flags = {&RecalcResult};
+    // The stress boxes, one to a row, each between its "=" and its unit.
+    const std::vector<NumEntry> table = {
+        {"txtStandard", kBoxLeft, 480, kBoxWidth, kRowHeight, &Design.SigmaCk, 1, 99, 0, 5, flags},
+        {"txtCompress", kBoxLeft, 870, kBoxWidth, kRowHeight, &Design.SigmaCa, 0.1, 99.9, 1, 5,
+         flags},
+        {"txtShear", kBoxLeft, 1260, kBoxWidth, kRowHeight, &Design.TauCa, 0.01, 0.99, 2, 5, flags},
+        {"txtAdhesion", kBoxLeft, 1650, kBoxWidth, kRowHeight, &Design.TauOa, 0.1, 9.9, 1, 5,
+         flags},
+        {"txtPull", kBoxLeft, 2490, kBoxWidth, kRowHeight, &Design.SigmaSa, 1, 999, 0, 5, flags},
+    };
+    const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(this, table);
+    for (QLineEdit* box : boxes) box->setAlignment(Qt::AlignRight);
+    txtStandard = boxes[0];
+    txtCompress = boxes[1];
+    txtShear = boxes[2];
+    txtAdhesion = boxes[3];
+    txtPull = boxes[4];
 
     AddTitleBar(this, "せん断応力度τcの照査方法", 240, 3030, 8835, 300);
     auto* group = new QFrame(this);
@@ -100,28 +119,7 @@ NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
 }
 
 void NGouryoku::OnLoad() {
-    struct Row {
-        QLineEdit* box;
-        double min, max;
-        int decimals;
-        std::string* field;
-    };
-    const Row rows[] = {
-        {txtStandard, 1, 99, 0, &Design.SigmaCk}, {txtCompress, 0.1, 99.9, 1, &Design.SigmaCa},
-        {txtShear, 0.01, 0.99, 2, &Design.TauCa}, {txtAdhesion, 0.1, 9.9, 1, &Design.TauOa},
-        {txtPull, 1, 999, 0, &Design.SigmaSa},
-    };
-    for (const Row& r : rows) {
-        NumBox rule;
-        rule.min = r.min;
-        rule.max = r.max;
-        rule.decimals = r.decimals;
-        rule.places = 5;
-        rule.field = r.field;
-        rule.flags = {&RecalcResult};
-        Entries()->AddNumber(r.box, rule);
-        Entries()->ShowStored(r.box);
-    }
+    Entries()->ShowAllStored();
     // Any stored method other than the average is shown, and kept, as the
     // maximum; that correction is no change of the engineer's.
     loading_ = true;

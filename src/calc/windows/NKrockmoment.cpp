@@ -1,17 +1,10 @@
 #include "calc/windows/NKrockmoment.h"
 
-#include "calc/anchorload.h"
-#include "shell/globals.h"
+#include "calc/recalc.h"
+#include "calc/windows/ForceFormula.h"
 #include "shell/windows/StepManager.h"
 
 namespace talvo {
-
-void RunRockOnActivation() {
-    if (RecalcLoad != 1) return;
-    RecalcRock();
-    RecalcLoad = 0;
-    RecalcResult = 1;
-}
 
 namespace {
 

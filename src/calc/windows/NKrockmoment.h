@@ -12,11 +12,6 @@
 
 namespace talvo {
 
-// On activation of the anchored frame's force steps: with RecalcLoad raised
-// RecalcRock runs, RecalcLoad is lowered and RecalcResult raised; otherwise
-// the stored values stand.
-void RunRockOnActivation();
-
 class NKrockmoment : public StepForm {
     Q_OBJECT
 public:

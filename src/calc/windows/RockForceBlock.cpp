@@ -1,10 +1,8 @@
 #include "calc/windows/RockForceBlock.h"
 
-#include <cmath>
-
-#include "platform/mdichild.h"
+#include "calc/forceparts.h"
+#include "platform/formkit.h"
 #include "shell/design.h"
-#include "shell/numtext.h"
 #include "shell/tables.h"
 
 namespace talvo {
@@ -13,19 +11,14 @@ namespace {
 
 constexpr int kRowHeight = 300;
 
-const std::string& AnchorCount(int direction) {
-    return direction == 0 ? Design.AnchorCountY : Design.AnchorCountX;
-}
-
 }  // namespace
 
 RockForceBlock::RockForceBlock(QWidget* parent, bool shear, int direction,
                                const RockBlockNames& names, int left, int top, int width,
                                int height)
     : QObject(parent), shear_(shear), direction_(direction) {
-    Frame = new QGroupBox(direction == 0 ? "縦枠" : "横枠", parent);
+    Frame = AddPanel(parent, direction == 0 ? "縦枠" : "横枠", left, top, width, height);
     Frame->setObjectName(direction == 0 ? "fraTate" : "fraYoko");
-    PlaceTwips(Frame, left, top, width, height);
 
     // The options' rows and the formula line, centred in the frame below its caption.
     const int rowTop = 200 + (height - 200 - 2 * kRowHeight - 30) / 2;
@@ -42,7 +35,7 @@ RockForceBlock::RockForceBlock(QWidget* parent, bool shear, int direction,
 
     const int line = rowTop + rowGap / 2;
     int x = 2400;
-    AddText(Frame, shear ? "Ｓmax =" : "Ｍmax =", x, line, 900, kRowHeight);
+    AddLabel(Frame, shear ? "Ｓmax =" : "Ｍmax =", x, line, 900, kRowHeight);
     x += 900;
     const Fraction f = AddFraction(Frame, QString(), QString(), x, line - 255, 420, 270);
     Numerator = f.num;
@@ -50,42 +43,26 @@ RockForceBlock::RockForceBlock(QWidget* parent, bool shear, int direction,
     Denominator = f.den;
     Denominator->setObjectName(names.denominator);
     x += 420;
-    AddText(Frame, "・w・", x, line, 600, kRowHeight, Qt::AlignCenter);
+    AddLabel(Frame, "・w・", x, line, 600, kRowHeight, Qt::AlignCenter);
     x += 600;
     const int lengthWidth = shear ? 900 : 1100;
     // The moment's square follows the length closely.
-    Length = AddText(Frame, QString(), x, line, lengthWidth, kRowHeight,
-                     shear ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+    Length = AddLabel(Frame, QString(), x, line, lengthWidth, kRowHeight,
+                      shear ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
     Length->setObjectName(names.length);
     x += lengthWidth;
     if (shear) {
-        AddText(Frame, "- w・x ", x, line, 850, kRowHeight, Qt::AlignCenter);
+        AddLabel(Frame, "- w・x ", x, line, 850, kRowHeight, Qt::AlignCenter);
         x += 850;
     } else {
-        AddSmallText(Frame, "2", x, line - 60, 200, 240);
+        AddSmallLabel(Frame, "2", x, line - 60, 200, 240);
         x += 200;
     }
-    AddText(Frame, "=", x + 50, line, 200, kRowHeight);
+    AddLabel(Frame, "=", x + 50, line, 200, kRowHeight);
     x += 300;
-    Value = AddValue(Frame, names.value, x, line, 1300, kRowHeight);
+    Value = AddValueLabel(Frame, names.value, x, line, 1300, kRowHeight);
     x += 1400;
-    AddText(Frame, shear ? "(kN)" : "(kN･m)", x, line, 900, kRowHeight);
-}
-
-bool RockForceBlock::HasAnchors() const {
-    const bool vertical = direction_ == 0;
-    return NumVal(AnchorCount(direction_)) >= 1 ||
-           NumVal(vertical ? Design.AnchorOverhangUpper : Design.AnchorOverhangLeft) != 0 ||
-           NumVal(vertical ? Design.AnchorOverhangLower : Design.AnchorOverhangRight) != 0;
-}
-
-int RockForceBlock::CoefficientRow(int part) const {
-    if (part != 0) return 0;
-    const double count = std::nearbyint(NumVal(AnchorCount(direction_)));
-    if (count > 4) return 4;
-    // Without anchors there is no span; the first row stands in for it.
-    if (count < 1) return 0;
-    return static_cast<int>(count) - 1;
+    AddLabel(Frame, shear ? "(kN)" : "(kN･m)", x, line, 900, kRowHeight);
 }
 
 const std::string& RockForceBlock::Stored(int part) const {
@@ -94,7 +71,7 @@ const std::string& RockForceBlock::Stored(int part) const {
 }
 
 void RockForceBlock::ShowPart(int part) {
-    const int row = CoefficientRow(part);
+    const int row = AnchorCoefficientRow(direction_, part);
     const std::size_t i = static_cast<std::size_t>(row);
     static const char* const kLength[2][2][2] = {
         {{"(縦ピッチ)", "(張出し長)"}, {"(横ピッチ)", "(張出し長)"}},
@@ -114,12 +91,12 @@ void RockForceBlock::RefreshValue() {
 }
 
 void RockForceBlock::Activate(bool overhangWhenSpanEmpty) {
-    Parts->ChooseOnActivation(HasAnchors(), Stored(0), Stored(1), [this] {
+    Parts->ChooseOnActivation(HasAnchors(direction_), Stored(0), Stored(1), [this] {
         Value->clear();
         Numerator->clear();
         Denominator->clear();
     });
-    if (overhangWhenSpanEmpty && HasAnchors() && Parts->Selected() < 0 &&
+    if (overhangWhenSpanEmpty && HasAnchors(direction_) && Parts->Selected() < 0 &&
         !SpanOption->isEnabled() && OverhangOption->isEnabled()) {
         Parts->Select(1);
         SpanMark->hide();
@@ -128,9 +105,10 @@ void RockForceBlock::Activate(bool overhangWhenSpanEmpty) {
 }
 
 void RockForceBlock::MarkMax(bool overhangWhenSpanEmpty) {
-    Parts->MarkMax(HasAnchors(), Stored(0), Stored(1));
-    if (overhangWhenSpanEmpty && HasAnchors() && GoverningPart(Stored(0), Stored(1)) == 0 &&
-        !SpanOption->isEnabled() && OverhangOption->isEnabled()) {
+    Parts->MarkMax(HasAnchors(direction_), Stored(0), Stored(1));
+    if (overhangWhenSpanEmpty && HasAnchors(direction_) &&
+        GoverningPart(Stored(0), Stored(1)) == 0 && !SpanOption->isEnabled() &&
+        OverhangOption->isEnabled()) {
         SpanMark->hide();
         OverhangMark->show();
     }

@@ -1,6 +1,8 @@
 // One direction of the anchored frame's force steps: the span part and the
 // overhang part of a beam on its anchors, the coefficient formula of the part
 // shown, its value and the "最大" mark of the part with the larger magnitude.
+// Whether the direction offers a part and which coefficient row a part takes
+// are HasAnchors and AnchorCoefficientRow (calc/forceparts.h).
 #pragma once
 
 #include <QGroupBox>
@@ -47,12 +49,6 @@ public:
     QLabel* Length = nullptr;
     QLabel* Value = nullptr;
 
-    // Whether the direction has anchors: a count of at least 1, or an anchor
-    // overhang that is not 0.
-    bool HasAnchors() const;
-    // Row of the coefficient table for the part: the spans between the
-    // anchors (count − 1, four or more as 4) or 0 for the overhang.
-    int CoefficientRow(int part) const;
     // The stored value text of a part.
     const std::string& Stored(int part) const;
 

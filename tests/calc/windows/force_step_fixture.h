@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPixmap>
 #include <QTest>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,6 +22,24 @@
 #include "support/scripted_messages.h"
 
 namespace talvo::test {
+
+// Runs `onFocusIn` when `w` gets the focus, before the window's own handling
+// of it: tells what the window had done by the moment the focus arrived.
+class FocusInWatch : public QObject {
+public:
+    FocusInWatch(QWidget* w, std::function<void()> onFocusIn) : onFocusIn_(std::move(onFocusIn)) {
+        w->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) onFocusIn_();
+        return false;
+    }
+
+private:
+    std::function<void()> onFocusIn_;
+};
 
 class ForceStepTest : public ::testing::Test {
 protected:

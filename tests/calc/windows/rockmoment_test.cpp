@@ -117,13 +117,14 @@ TEST_F(RockForceTest, StaticTextsOfBothWindows) {
     EXPECT_EQ(s->Yoko->Length->objectName(), "Label38");
     EXPECT_EQ(s->Yoko->Denominator->objectName(), "Label15");
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(s->Patch[i]->objectName(), QString("Label%1").arg(26 + i));
-        EXPECT_EQ(s->Shape[i]->objectName(), QString("Shape%1").arg(12 + i));
-        EXPECT_EQ(s->Shape[i]->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+        EXPECT_EQ(s->Rows->Masks[i]->objectName(), QString("Label%1").arg(26 + i));
+        EXPECT_EQ(s->Rows->FocusFrames[i]->objectName(), QString("Shape%1").arg(12 + i));
+        EXPECT_EQ(s->Rows->FocusFrames[i]->palette().color(QPalette::WindowText),
+                  QColor(128, 128, 128));
     }
-    EXPECT_EQ(s->RowArea[0]->objectName(), "Label8");
-    EXPECT_EQ(s->RowArea[1]->objectName(), "Label20");
-    EXPECT_EQ(s->RowArea[2]->objectName(), "Label21");
+    EXPECT_EQ(s->Rows->RowAreas[0]->objectName(), "Label8");
+    EXPECT_EQ(s->Rows->RowAreas[1]->objectName(), "Label20");
+    EXPECT_EQ(s->Rows->RowAreas[2]->objectName(), "Label21");
     EXPECT_EQ(m->FocusSink, m->Text1);
     EXPECT_EQ(m->Text1->objectName(), "Text1");
     EXPECT_EQ(s->FocusSink, s->Text2);
@@ -134,7 +135,7 @@ TEST_F(RockForceTest, StaticTextsOfBothWindows) {
             EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(192, 0, 192));
             EXPECT_EQ(panel->palette().color(QPalette::WindowText), QColor(Qt::white));
         }
-    EXPECT_EQ(s->picPos->palette().color(QPalette::Window), QColor(238, 247, 255));
+    EXPECT_EQ(s->Rows->Figure->palette().color(QPalette::Window), QColor(238, 247, 255));
 }
 
 struct WorkedCase {
@@ -336,7 +337,7 @@ TEST_F(RockForceTest, ChoosingTheCheckPosition) {
         Show(kShear);
         NLrocksendan* s = Shear();
         LowerFlags();
-        QTest::mouseClick(s->Option3D[c.mode], Qt::LeftButton);
+        QTest::mouseClick(s->Rows->Options[c.mode], Qt::LeftButton);
         EXPECT_EQ(Design.ShearXMode[3], c.mode);
         EXPECT_EQ(DataChanged, c.changed ? 1 : 0);
         EXPECT_EQ(RecalcResult, c.changed ? 1 : 0);
@@ -347,8 +348,9 @@ TEST_F(RockForceTest, ChoosingTheCheckPosition) {
         EXPECT_EQ(s->Text1->palette().color(QPalette::Base) == QColor(Qt::white), c.mode == 0);
         EXPECT_EQ(Text(s->Text1), " 0.000");
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(NLrocksendan::PatchOpaque(s->Patch[i]), i != c.mode) << i;
-            EXPECT_EQ(s->Patch[i]->palette().color(QPalette::Window), QColor(238, 247, 255)) << i;
+            EXPECT_EQ(ShearPositionRows::MaskOpaque(s->Rows->Masks[i]), i != c.mode) << i;
+            EXPECT_EQ(s->Rows->Masks[i]->palette().color(QPalette::Window), QColor(238, 247, 255))
+                << i;
         }
     }
 }
@@ -362,7 +364,7 @@ TEST_F(RockForceTest, ChoosingAgainMovesOnlyTheMarks) {
     // clicked again recomputes nothing, leaves options and labels, and moves
     // the mark.
     Design.Smax[0] = {" 1.00", " 5.00"};
-    QTest::mouseClick(s->Option3D[1], Qt::LeftButton);
+    QTest::mouseClick(s->Rows->Options[1], Qt::LeftButton);
     EXPECT_EQ(DataChanged, 0);
     EXPECT_EQ(RecalcResult, 0);
     EXPECT_EQ(Design.Smax[0][0], " 1.00");
@@ -372,31 +374,47 @@ TEST_F(RockForceTest, ChoosingAgainMovesOnlyTheMarks) {
     EXPECT_EQ(Marked(s->Yoko), 0);
 }
 
+TEST_F(RockForceTest, ARowsClickAreaGivesItsOptionTheFocusBeforeChoosingThePosition) {
+    OpenComputed();
+    Show(kShear);
+    NLrocksendan* s = Shear();
+    FocusTo(s->cmdIndicate);
+    int modeAtFocus = -1;
+    FocusInWatch watch(s->Rows->Options[2], [&] { modeAtFocus = Design.ShearXMode[3]; });
+    QTest::mouseClick(s->Rows->RowAreas[2], Qt::LeftButton, {},
+                      s->Rows->RowAreas[2]->rect().center());
+    PumpEvents();
+    // Still b/2 when the focus arrived.
+    EXPECT_EQ(modeAtFocus, 1);
+    EXPECT_EQ(Design.ShearXMode[3], 2);
+    EXPECT_EQ(QApplication::focusWidget(), s->Rows->Options[2]);
+}
+
 TEST_F(RockForceTest, FirstPatchTakesTheFigureColourOnceAnotherPositionIsChosen) {
     OpenComputed([] { Design.ShearXMode[3] = 0; });
     Show(kShear);
     NLrocksendan* s = Shear();
     EXPECT_TRUE(s->Text1->isEnabled());
-    EXPECT_FALSE(NLrocksendan::PatchOpaque(s->Patch[0]));
-    EXPECT_NE(s->Patch[0]->palette().color(QPalette::Window), QColor(238, 247, 255));
+    EXPECT_FALSE(ShearPositionRows::MaskOpaque(s->Rows->Masks[0]));
+    EXPECT_NE(s->Rows->Masks[0]->palette().color(QPalette::Window), QColor(238, 247, 255));
     // The patches and the row captions choose too; the click areas also give
     // their option the focus, and its row shows its grey frame.
-    QTest::mouseClick(s->Patch[2], Qt::LeftButton);
+    QTest::mouseClick(s->Rows->Masks[2], Qt::LeftButton);
     EXPECT_EQ(Design.ShearXMode[3], 2);
-    EXPECT_TRUE(NLrocksendan::PatchOpaque(s->Patch[0]));
-    EXPECT_EQ(s->Patch[0]->palette().color(QPalette::Window), QColor(238, 247, 255));
-    QTest::mouseClick(s->Label19.back(), Qt::LeftButton);
+    EXPECT_TRUE(ShearPositionRows::MaskOpaque(s->Rows->Masks[0]));
+    EXPECT_EQ(s->Rows->Masks[0]->palette().color(QPalette::Window), QColor(238, 247, 255));
+    QTest::mouseClick(s->Rows->Label19.back(), Qt::LeftButton);
     EXPECT_EQ(Design.ShearXMode[3], 1);
-    EXPECT_TRUE(s->Shape[0]->isHidden());
-    QTest::mouseClick(s->RowArea[0], Qt::LeftButton);
+    EXPECT_TRUE(s->Rows->FocusFrames[0]->isHidden());
+    QTest::mouseClick(s->Rows->RowAreas[0], Qt::LeftButton);
     PumpEvents();
     EXPECT_EQ(Design.ShearXMode[3], 0);
-    EXPECT_EQ(QApplication::focusWidget(), s->Option3D[0]);
-    EXPECT_FALSE(s->Shape[0]->isHidden());
-    EXPECT_TRUE(s->Shape[1]->isHidden());
-    FocusTo(s->Option3D[2]);
-    EXPECT_TRUE(s->Shape[0]->isHidden());
-    EXPECT_FALSE(s->Shape[2]->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), s->Rows->Options[0]);
+    EXPECT_FALSE(s->Rows->FocusFrames[0]->isHidden());
+    EXPECT_TRUE(s->Rows->FocusFrames[1]->isHidden());
+    FocusTo(s->Rows->Options[2]);
+    EXPECT_TRUE(s->Rows->FocusFrames[0]->isHidden());
+    EXPECT_FALSE(s->Rows->FocusFrames[2]->isHidden());
     // Only the work type's own choice is touched.
     EXPECT_EQ(Design.ShearXMode[4], 1);
 }
@@ -454,11 +472,11 @@ TEST_F(RockForceTest, EnteredXStaysWhileAnotherPositionIsChosen) {
     Show(kShear);
     NLrocksendan* s = Shear();
     EXPECT_EQ(Text(s->Text1), " 0.400");
-    QTest::mouseClick(s->Option3D[2], Qt::LeftButton);
+    QTest::mouseClick(s->Rows->Options[2], Qt::LeftButton);
     EXPECT_FALSE(s->Text1->isEnabled());
     EXPECT_EQ(Text(s->Text1), " 0.400");
     EXPECT_EQ(Design.ShearXInput[3], " 0.400");
-    QTest::mouseClick(s->Option3D[0], Qt::LeftButton);
+    QTest::mouseClick(s->Rows->Options[0], Qt::LeftButton);
     EXPECT_EQ(Design.ShearXMode[3], 0);
     EXPECT_EQ(Design.TateShearX[3], "0.400");
     // Giving the box the focus chooses the entered position and re-marks.

@@ -118,16 +118,6 @@ TEST_F(TateMomentTest, ActivationComputesOnceByTheLoadFlag) {
     }
 }
 
-TEST_F(TateMomentTest, OtherWorkTypesComputeNothingButLowerTheFlag) {
-    Open(2);
-    Design.HoukaiW = "stale";
-    RecalcLoad = 1;
-    RunLoadOnActivation();
-    EXPECT_EQ(Design.HoukaiW, "stale");
-    EXPECT_EQ(RecalcLoad, 0);
-    EXPECT_EQ(RecalcResult, 1);
-}
-
 struct DeltaFsCase {
     const char* typed;
     const char* message;  // nullptr: accepted

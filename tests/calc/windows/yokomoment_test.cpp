@@ -96,7 +96,7 @@ TEST_F(YokoMomentTest, StaticTextsOfBothWindows) {
                           "最大", "Ｓmax = ", "・w・", "- w・x ", "=", "(kN)"})
         EXPECT_TRUE(shear.contains(QString::fromUtf8(t))) << t;
     EXPECT_EQ(Shear()->Frame1->title(), "せん断力の照査位置");
-    for (QRadioButton* o : Shear()->Option3D) EXPECT_TRUE(o->text().isEmpty());
+    for (QRadioButton* o : Shear()->Rows->Options) EXPECT_TRUE(o->text().isEmpty());
     EXPECT_EQ(Moment()->FocusSink, nullptr);
     EXPECT_EQ(Shear()->Text2->objectName(), "Text2");
     // The "最大" marks: white on RGB(192, 0, 192).
@@ -106,7 +106,7 @@ TEST_F(YokoMomentTest, StaticTextsOfBothWindows) {
         EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(192, 0, 192));
         EXPECT_EQ(panel->palette().color(QPalette::WindowText), QColor(Qt::white));
     }
-    EXPECT_EQ(Shear()->Figure->palette().color(QPalette::Window), QColor(238, 247, 255));
+    EXPECT_EQ(Shear()->Rows->Figure->palette().color(QPalette::Window), QColor(238, 247, 255));
 }
 
 TEST_F(YokoMomentTest, ActivationComputesOnceByTheForceFlag) {
@@ -270,9 +270,9 @@ TEST_F(YokoMomentTest, TheOtherPartCanBeShownWhileTheMarkStays) {
 void ExpectPosition(NFyokosendan* s, int m) {
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(testing::Message() << "position " << m << ", option " << i);
-        EXPECT_EQ(s->Option3D[i]->isChecked(), i == m);
-        EXPECT_EQ(NFyokosendan::MaskOpaque(s->Mask[i]), i != m);
-        EXPECT_EQ(s->Mask[i]->palette().color(QPalette::Window), QColor(238, 247, 255));
+        EXPECT_EQ(s->Rows->Options[i]->isChecked(), i == m);
+        EXPECT_EQ(ShearPositionRows::MaskOpaque(s->Rows->Masks[i]), i != m);
+        EXPECT_EQ(s->Rows->Masks[i]->palette().color(QPalette::Window), QColor(238, 247, 255));
     }
     EXPECT_EQ(s->Text1->isEnabled(), m == 0);
     EXPECT_EQ(s->Text1->palette().color(QPalette::Base) == QColor(Qt::white), m == 0);
@@ -313,7 +313,7 @@ TEST_F(YokoMomentTest, ChoosingTheCheckPosition) {
         NFyokosendan* s = Shear();
         ASSERT_EQ(s->ShownPart(), 0);
         Design.YokoSmax[2] = "stale";
-        s->Option3D[c.mode]->click();
+        s->Rows->Options[c.mode]->click();
         ExpectPosition(s, c.mode);
         EXPECT_EQ(Design.ShearXMode[2], c.mode);
         EXPECT_EQ(DataChanged, c.changed ? 1 : 0);
@@ -334,14 +334,14 @@ TEST_F(YokoMomentTest, AnotherPositionKeepsTheEnteredX) {
     NFyokosendan* s = Shear();
     // x = 1.5 makes the overhang govern.
     EXPECT_EQ(Marked(s->SSPanel1, s->SSPanel2), 1);
-    s->Option3D[1]->click();
+    s->Rows->Options[1]->click();
     EXPECT_FALSE(s->Text1->isEnabled());
     EXPECT_EQ(Text(s->Text1), " 1.500");
     // b/2 moves the mark to the span; the overhang stays shown.
     EXPECT_EQ(Marked(s->SSPanel1, s->SSPanel2), 0);
     EXPECT_EQ(s->ShownPart(), 1);
     EXPECT_EQ(Text(s->Label12), "    1.34");
-    s->Option3D[0]->click();
+    s->Rows->Options[0]->click();
     EXPECT_TRUE(s->Text1->isEnabled());
     EXPECT_EQ(Design.ShearXInput[2], " 1.500");
     EXPECT_EQ(Design.Smax[1][1], "-3.35");
@@ -357,13 +357,13 @@ TEST_F(YokoMomentTest, ClicksOnTheRowsSelectTheirPosition) {
         int mode;
         bool focus;  // the option takes the focus
     };
-    std::vector<Click> clicks = {{s->RowArea[1], 1, true}, {s->RowArea[0], 0, true},
-                                 {s->RowArea[2], 2, true}, {s->Mask[0], 0, false},
-                                 {s->Mask[1], 1, false},   {s->Mask[2], 2, false}};
-    for (QLabel* l : s->Label19)
-        clicks.push_back({l, 1, false}), clicks.push_back({s->Mask[0], 0, false});
-    for (QLabel* l : s->Label16)
-        clicks.push_back({l, 2, false}), clicks.push_back({s->Mask[0], 0, false});
+    std::vector<Click> clicks = {{s->Rows->RowAreas[1], 1, true}, {s->Rows->RowAreas[0], 0, true},
+                                 {s->Rows->RowAreas[2], 2, true}, {s->Rows->Masks[0], 0, false},
+                                 {s->Rows->Masks[1], 1, false},   {s->Rows->Masks[2], 2, false}};
+    for (QLabel* l : s->Rows->Label19)
+        clicks.push_back({l, 1, false}), clicks.push_back({s->Rows->Masks[0], 0, false});
+    for (QLabel* l : s->Rows->Label16)
+        clicks.push_back({l, 2, false}), clicks.push_back({s->Rows->Masks[0], 0, false});
     for (const Click& c : clicks) {
         SCOPED_TRACE(c.label->objectName().toStdString());
         FocusTo(s->cmdIndicate);
@@ -372,14 +372,48 @@ TEST_F(YokoMomentTest, ClicksOnTheRowsSelectTheirPosition) {
         ExpectPosition(s, c.mode);
         EXPECT_EQ(Design.ShearXMode[2], c.mode);
         EXPECT_EQ(QApplication::focusWidget(),
-                  c.focus ? static_cast<QWidget*>(s->Option3D[c.mode]) : s->cmdIndicate);
+                  c.focus ? static_cast<QWidget*>(s->Rows->Options[c.mode]) : s->cmdIndicate);
     }
     // Every text of rows 2 and 3 is one of the click areas.
     QStringList row2, row3;
-    for (QLabel* l : s->Label19) row2 << l->text();
-    for (QLabel* l : s->Label16) row3 << l->text();
+    for (QLabel* l : s->Rows->Label19) row2 << l->text();
+    for (QLabel* l : s->Rows->Label16) row3 << l->text();
     EXPECT_EQ(row2.join('|'), " 支点より|x =|b|2|離れた位置");
     EXPECT_EQ(row3.join('|'), " 支点より|x =|b|2|+|h|2|離れた位置");
+}
+
+TEST_F(YokoMomentTest, ARowsClickAreaChoosesThePositionBeforeItsOptionTakesTheFocus) {
+    OpenComputed([] { Design.ShearXMode[2] = 0; });
+    Show(ShearStep(type));
+    NFyokosendan* s = Shear();
+    FocusTo(s->cmdIndicate);
+    int modeAtFocus = -1;
+    FocusInWatch watch(s->Rows->Options[2], [&] { modeAtFocus = Design.ShearXMode[2]; });
+    QTest::mouseClick(s->Rows->RowAreas[2], Qt::LeftButton, {},
+                      s->Rows->RowAreas[2]->rect().center());
+    PumpEvents();
+    EXPECT_EQ(modeAtFocus, 2);
+    EXPECT_EQ(QApplication::focusWidget(), s->Rows->Options[2]);
+}
+
+TEST_F(YokoMomentTest, ClickingThePositionInForceAgainDoesNothing) {
+    OpenComputed();
+    Show(ShearStep(type));
+    NFyokosendan* s = Shear();
+    ASSERT_EQ(Marked(s->SSPanel1, s->SSPanel2), 0);
+    // A larger overhang appears without an activation: clicking the chosen
+    // option again does not look at it, unlike choosing a position.
+    Design.Smax[1] = {" 1.00", " 5.00"};
+    QTest::mouseClick(s->Rows->Options[1], Qt::LeftButton);
+    EXPECT_TRUE(s->Rows->Options[1]->isChecked());
+    EXPECT_EQ(Marked(s->SSPanel1, s->SSPanel2), 0);
+    EXPECT_EQ(Design.Smax[1][0], " 1.00");
+    EXPECT_EQ(DataChanged, 0);
+    EXPECT_EQ(RecalcResult, 0);
+    QTest::mouseClick(s->Rows->Options[2], Qt::LeftButton);
+    QTest::mouseClick(s->Rows->Options[1], Qt::LeftButton);
+    EXPECT_EQ(Design.ShearXMode[2], 1);
+    EXPECT_EQ(Marked(s->SSPanel1, s->SSPanel2), 0);
 }
 
 TEST_F(YokoMomentTest, FocusFramesFollowTheOptions) {
@@ -387,11 +421,12 @@ TEST_F(YokoMomentTest, FocusFramesFollowTheOptions) {
     Show(ShearStep(type));
     NFyokosendan* s = Shear();
     for (int m = 0; m < 3; ++m) {
-        FocusTo(s->Option3D[m]);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(s->Shape[i]->isHidden(), i != m) << m << i;
+        FocusTo(s->Rows->Options[m]);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(s->Rows->FocusFrames[i]->isHidden(), i != m) << m << i;
     }
     FocusTo(s->cmdIndicate);
-    for (QFrame* shape : s->Shape) EXPECT_TRUE(shape->isHidden());
+    for (QFrame* shape : s->Rows->FocusFrames) EXPECT_TRUE(shape->isHidden());
 }
 
 struct XCase {
@@ -451,7 +486,7 @@ TEST_F(YokoMomentTest, TypingAnXChoosesTheEnteredPosition) {
     FocusTo(s->cmdIndicate);
     s->Text1->setText("  0.5");
     FocusTo(s->Text1);
-    EXPECT_TRUE(s->Option3D[0]->isChecked());
+    EXPECT_TRUE(s->Rows->Options[0]->isChecked());
     EXPECT_EQ(s->Text1->selectedText(), "0.5");
 }
 
@@ -510,7 +545,7 @@ TEST_F(YokoMomentTest, Screenshots) {
     SaveShot(Moment(), "NEyokomoment");
     Show(ShearStep(type));
     SaveShot(Shear(), "NFyokosendan");
-    Shear()->Option3D[2]->click();
+    Shear()->Rows->Options[2]->click();
     Shear()->SSOption2->click();
     SaveShot(Shear(), "NFyokosendan_b2h2");
 }
