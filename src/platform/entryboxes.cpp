@@ -89,15 +89,21 @@ EntryGroup::~EntryGroup() {
     }
 }
 
-void EntryGroup::AddNumber(QLineEdit* box, NumBox config) {
+EntryGroup::Entry* EntryGroup::Watch(QLineEdit* box, int kind) {
     auto* e = new Entry;
-    e->kind = Entry::Number;
+    e->kind = static_cast<Entry::Kind>(kind);
     e->box = box;
     e->object = box;
-    e->num = std::move(config);
     entries_.push_back(e);
     box->installEventFilter(this);
-    connect(box, &QLineEdit::textEdited, this, [] { ClearRefusal(); });
+    // Typing again after a refusal: the next button press acts normally.
+    if (e->kind != Entry::SelectOnly)
+        connect(box, &QLineEdit::textEdited, this, [] { ClearRefusal(); });
+    return e;
+}
+
+void EntryGroup::AddNumber(QLineEdit* box, NumBox config) {
+    Watch(box, Entry::Number)->num = std::move(config);
 }
 
 std::vector<QLineEdit*> EntryGroup::AddNumbers(QWidget* parent,
@@ -125,14 +131,8 @@ NumBox* EntryGroup::Rule(QLineEdit* box) {
 }
 
 void EntryGroup::AddName(QLineEdit* box, NameBox config) {
-    auto* e = new Entry;
-    e->kind = Entry::Name;
-    e->box = box;
-    e->object = box;
+    Entry* e = Watch(box, Entry::Name);
     e->name = std::move(config);
-    entries_.push_back(e);
-    box->installEventFilter(this);
-    connect(box, &QLineEdit::textEdited, this, [] { ClearRefusal(); });
     if (e->name.anyChangeRaisesDataChanged)
         connect(box, &QLineEdit::textChanged, this, [this] {
             if (!suspended_) DataChanged = 1;
@@ -140,12 +140,7 @@ void EntryGroup::AddName(QLineEdit* box, NameBox config) {
 }
 
 void EntryGroup::AddSelectAll(QLineEdit* box) {
-    auto* e = new Entry;
-    e->kind = Entry::SelectOnly;
-    e->box = box;
-    e->object = box;
-    entries_.push_back(e);
-    box->installEventFilter(this);
+    Watch(box, Entry::SelectOnly);
 }
 
 void EntryGroup::SetBringToFront(std::function<void()> bringToFront) {

@@ -143,6 +143,7 @@ protected:
 
 private:
     struct Entry;
+    Entry* Watch(QLineEdit* box, int kind);
     Entry* Find(const QObject* box) const;
     bool CheckNumber(Entry& e);
     bool CheckName(Entry& e);
