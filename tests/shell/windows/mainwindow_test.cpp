@@ -18,6 +18,7 @@
 #include "platform/stepform.h"
 #include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
+#include "support/qt/shots.h"
 
 namespace talvo::test {
 namespace {
@@ -424,6 +425,7 @@ TEST_F(MainWindowTest, SmallWorkspaceScrollsToTheStepWindow) {
     StepForm* step = Steps()->Step(1);
     const QRect next(step->cmdNext->mapTo(area->viewport(), QPoint(0, 0)), step->cmdNext->size());
     EXPECT_TRUE(area->viewport()->rect().contains(next));
+    test::SaveShotIfAsked(main.get(), QStringLiteral("main-window-scrolled"));
 }
 
 }  // namespace talvo::test
