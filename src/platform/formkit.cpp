@@ -102,4 +102,12 @@ QLineEdit* AddEntryBox(QWidget* parent, const QString& name, int left, int top, 
     return b;
 }
 
+void SetTabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous && w) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 }  // namespace talvo

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <string>
 
 #include "platform/mdichild.h"
@@ -76,5 +77,11 @@ QGroupBox* AddPanel(QWidget* parent, const QString& caption, int left, int top, 
 // An entry box, named as the window calls it ("txtWidth(0)"), its text left-aligned.
 QLineEdit* AddEntryBox(QWidget* parent, const QString& name, int left, int top, int width,
                        int height);
+
+// ---- Focus ----
+
+// Puts the widgets one after the other in the tab order; a pair with a
+// missing (null) widget is passed over.
+void SetTabChain(std::initializer_list<QWidget*> widgets);
 
 }  // namespace talvo

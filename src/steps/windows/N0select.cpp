@@ -11,14 +11,16 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "platform/formkit.h"
 #include "shell/codec.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/message.h"
-#include "shell/windows/MainWindow.h"
-#include "shell/windows/StepManager.h"
 #include "shell/stepchain.h"
 #include "shell/toolids.h"
+#include "shell/windows/MainWindow.h"
+#include "shell/windows/StepManager.h"
+#include "steps/workselect.h"
 
 namespace talvo {
 
@@ -43,12 +45,6 @@ std::string* GenbaField(int i) {
         default:
             return &Design.Remarks;
     }
-}
-
-// Print rows and bar sizes start again whenever the chain changes shape.
-void ResetResultChoices() {
-    Design.KekkaPrintRow = {0, 0};
-    for (int i = 0; i < 12; ++i) Design.KekkaBar[i] = static_cast<std::int16_t>(i % 6);
 }
 
 }  // namespace
@@ -120,10 +116,8 @@ N0select::N0select(QWidget* parent) : StandaloneStep(parent) {
         sink->installEventFilter(this);
     }
 
-    QWidget* order[] = {txtGenba[0],  txtGenba[1],  txtGenba[2],  Option3D1[0], Option3D1[1],
-                        Option3D1[2], Option3D1[3], Option3D1[4], chkLoadInput, cmdStart,
-                        cmdResult,    Text4,        Text5};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    SetTabChain({txtGenba[0], txtGenba[1], txtGenba[2], Option3D1[0], Option3D1[1], Option3D1[2],
+                 Option3D1[3], Option3D1[4], chkLoadInput, cmdStart, cmdResult, Text4, Text5});
 }
 
 void N0select::Load() {
@@ -146,30 +140,18 @@ void N0select::Load() {
     }
     chkLoadInput->setChecked(Design.PtDirect != 0);
     loading_ = false;
-    txtGenba[0]->setText(QString::fromStdString(Design.DistrictName));
-    txtGenba[1]->setText(QString::fromStdString(Design.LineName));
-    txtGenba[2]->setText(QString::fromStdString(Design.Remarks));
+    txtGenba[0]->setText(QStr(Design.DistrictName));
+    txtGenba[1]->setText(QStr(Design.LineName));
+    txtGenba[2]->setText(QStr(Design.Remarks));
 }
 
 void N0select::OptionClick(int k) {
-    if (k != Design.WorkType) {
-        RecalcKusabi = RecalcLoad = RecalcForce = RecalcAnchorBar = 1;
-        ResetResultChoices();
-        // Another work type is a change of the design; the load choosing the
-        // stored type, or the first type of a new design, is not.
-        if (!loading_) DataChanged = 1;
-    }
-    chkLoadInput->setEnabled(k == 3 || k == 4);
-    Design.WorkType = static_cast<std::int16_t>(k);
+    ChooseWorkType(static_cast<std::int16_t>(k), loading_);
+    chkLoadInput->setEnabled(TakesDirectLoad(k));
 }
 
 void N0select::LoadInputClick(bool checked) {
-    const std::int16_t value = checked ? 1 : 0;
-    if (value == Design.PtDirect) return;
-    Design.PtDirect = value;
-    DataChanged = 1;
-    RecalcLoad = 1;
-    ResetResultChoices();
+    ChooseDirectLoad(checked);
 }
 
 bool N0select::eventFilter(QObject* watched, QEvent* event) {
@@ -198,7 +180,7 @@ void N0select::OpenChain(bool results) {
     MainFrame* main = MainFrame::Instance();
     std::optional<MainFrame::Hourglass> busy;
     if (!results) busy.emplace();
-    Design.KekkaTab = (Design.WorkType == 2 || Design.SameSection != 0) ? 1 : 0;
+    Design.KekkaTab = FirstResultTab(Design);
     StepMode = 1;
     const std::int16_t kept = DataChanged;
     if (main) main->UnloadSelectStep();

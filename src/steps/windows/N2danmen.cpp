@@ -10,18 +10,16 @@
 #include <QPushButton>
 #include <string>
 
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
-#include "steps/windows/InputPlacing.h"
+#include "steps/section.h"
 #include "steps/windows/SectionSketch.h"
 
 namespace talvo {
-
-using input::Place;
-using input::Text;
 
 namespace {
 
@@ -43,13 +41,6 @@ std::string& MidHeightField(int i) {
     return i == 0 ? Design.SectionDy : Design.SectionDx;
 }
 
-double ValueOf(const QLineEdit* box) {
-    return NumVal(box->text().toStdString());
-}
-bool HoldsText(const QLineEdit* box) {
-    return !box->text().isEmpty();
-}
-
 // Panel geometry, twips: the two panels side by side under the check box.
 constexpr int kPanelTop = 480;
 constexpr int kPanelWidth = 4380;
@@ -58,19 +49,17 @@ constexpr int kPanelLeft[2] = {240, 4740};
 // Inside a panel: the three rows of b, h and d right of the sketch.
 constexpr int kRowTop[3] = {1140, 1740, 2340};
 constexpr int kRowHeight = 300;
+constexpr int kBoxLeft = 3040;
+constexpr int kBoxWidth = 720;
 
 }  // namespace
-
-const std::array<const char*, 6> N2danmen::kStandardSections = {"150*150  d= 75", "200*200  d=155",
-                                                                "300*300  d=235", "400*400  d=315",
-                                                                "500*500  d=410", "600*600  d=510"};
 
 N2danmen::N2danmen(QWidget* parent) : StepForm(QStringLiteral("N2danmen"), kNavAll, parent) {
     (void)kRegistered;
 
     chkMeasur = new QCheckBox(QStringLiteral("縦横同じ寸法"), this);
     chkMeasur->setObjectName(QStringLiteral("chkMeasur"));
-    Place(chkMeasur, 360, 120, 2400, 300);
+    PlaceTwips(chkMeasur, 360, 120, 2400, 300);
     // Checked in the window's design: a design with separate sections
     // unchecks it at load, which runs the same-section handling.
     chkMeasur->setChecked(true);
@@ -78,91 +67,78 @@ N2danmen::N2danmen(QWidget* parent) : StepForm(QStringLiteral("N2danmen"), kNavA
 
     const QString index[2] = {QStringLiteral("y"), QStringLiteral("x")};
     const QString caption[2] = {QStringLiteral("縦枠"), QStringLiteral("横枠")};
+    const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
     for (int i = 0; i < 2; ++i) {
         QGroupBox* g =
-            input::Panel(this, caption[i], kPanelLeft[i], kPanelTop, kPanelWidth, kPanelHeight);
+            AddPanel(this, caption[i], kPanelLeft[i], kPanelTop, kPanelWidth, kPanelHeight);
         g->setObjectName(QStringLiteral("fraSection(%1)").arg(i));
         fraSection[i] = g;
 
         cmdSelect[i] = new QPushButton(QStringLiteral("標準断面の選択"), g);
         cmdSelect[i]->setObjectName(QStringLiteral("cmdSelect(%1)").arg(i));
         cmdSelect[i]->setAutoDefault(false);
-        Place(cmdSelect[i], 240, 330, 1920, 375);
+        PlaceTwips(cmdSelect[i], 240, 330, 1920, 375);
         connect(cmdSelect[i], &QPushButton::clicked, this, [this, i] { SelectClick(i); });
 
         picSection[i] = new SectionSketch(index[i], g);
-        Place(picSection[i], 120, 840, SectionSketch::kWidthTwips, SectionSketch::kHeightTwips);
+        PlaceTwips(picSection[i], 120, 840, SectionSketch::kWidthTwips,
+                   SectionSketch::kHeightTwips);
 
         const QString letter[3] = {QStringLiteral("b"), QStringLiteral("h"), QStringLiteral("d")};
-        QLineEdit** boxes[3] = {&txtWidth[i], &txtHeight[i], &txtMidHeight[i]};
-        const QString names[3] = {QStringLiteral("txtWidth(%1)"), QStringLiteral("txtHeight(%1)"),
-                                  QStringLiteral("txtMidHeight(%1)")};
         for (int r = 0; r < 3; ++r) {
-            Text(g, QStringLiteral("<i>%1</i><sub>%2</sub>").arg(letter[r], index[i]), 2460,
-                 kRowTop[r], 360, kRowHeight);
-            Text(g, QStringLiteral("="), 2820, kRowTop[r], 200, kRowHeight, Qt::AlignCenter);
-            *boxes[r] = input::Box(g, names[r].arg(i), 3040, kRowTop[r], 720, kRowHeight);
-            Text(g, QStringLiteral("mm"), 3820, kRowTop[r], 420, kRowHeight);
+            AddLabel(g, QStringLiteral("<i>%1</i><sub>%2</sub>").arg(letter[r], index[i]), 2460,
+                     kRowTop[r], 360, kRowHeight);
+            AddLabel(g, QStringLiteral("="), 2820, kRowTop[r], 200, kRowHeight, Qt::AlignCenter);
+            AddLabel(g, QStringLiteral("mm"), 3820, kRowTop[r], 420, kRowHeight);
         }
+        const std::vector<NumEntry> table = {
+            {QStringLiteral("txtWidth(%1)").arg(i), kBoxLeft, kRowTop[0], kBoxWidth, kRowHeight,
+             &WidthField(i), 100, 1000, 0, 4, flags},
+            {QStringLiteral("txtHeight(%1)").arg(i), kBoxLeft, kRowTop[1], kBoxWidth, kRowHeight,
+             &HeightField(i), 100, 1000, 0, 4, flags},
+            {QStringLiteral("txtMidHeight(%1)").arg(i), kBoxLeft, kRowTop[2], kBoxWidth, kRowHeight,
+             &MidHeightField(i), 50, 1000, 0, 4, flags},
+        };
+        const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(g, table);
+        txtWidth[i] = boxes[0];
+        txtHeight[i] = boxes[1];
+        txtMidHeight[i] = boxes[2];
+        Entries()->Rule(txtWidth[i])->onChanged = [this, i] { WidthChanged(i); };
+        Entries()->Rule(txtHeight[i])->onAccepted = [this, i] { HeightAccepted(i); };
+        Entries()->Rule(txtMidHeight[i])->onAccepted = [this, i] { MidHeightAccepted(i); };
 
         // The list opens in the place of its button, over the sketch.
         lstSection[i] = new QListWidget(g);
         lstSection[i]->setObjectName(QStringLiteral("lstSection(%1)").arg(i));
         for (const char* item : kStandardSections) lstSection[i]->addItem(QString::fromUtf8(item));
-        Place(lstSection[i], 240, 330, 2280, 1800);
+        PlaceTwips(lstSection[i], 240, 330, 2280, 1800);
         lstSection[i]->hide();
         lstSection[i]->installEventFilter(this);
         connect(lstSection[i], &QListWidget::itemClicked, this,
                 [this, i](QListWidgetItem* item) { ListClicked(i, lstSection[i]->row(item)); });
     }
 
-    EntryGroup* entries = Entries();
-    const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
-    for (int i = 0; i < 2; ++i) {
-        NumBox width;
-        width.min = 100;
-        width.max = 1000;
-        width.decimals = 0;
-        width.places = 4;
-        width.field = &WidthField(i);
-        width.flags = flags;
-        width.onChanged = [this, i] { WidthChanged(i); };
-        entries->AddNumber(txtWidth[i], width);
-
-        NumBox height = width;
-        height.field = &HeightField(i);
-        height.onChanged = {};
-        height.onAccepted = [this, i] { HeightAccepted(i); };
-        entries->AddNumber(txtHeight[i], height);
-
-        NumBox mid = height;
-        mid.min = 50;
-        mid.field = &MidHeightField(i);
-        mid.onAccepted = [this, i] { MidHeightAccepted(i); };
-        entries->AddNumber(txtMidHeight[i], mid);
-    }
-
     // The first step has nothing before it.
     cmdBack->setEnabled(false);
     SetTabWrapTarget(chkMeasur);
-    QWidget* order[] = {chkMeasur,       cmdSelect[0], lstSection[0], txtWidth[0], txtHeight[0],
-                        txtMidHeight[0], cmdSelect[1], lstSection[1], txtWidth[1], txtHeight[1],
-                        txtMidHeight[1], cmdBegin,     cmdBack,       cmdIndicate, cmdNext,
-                        cmdResult,       FocusSink};
-    for (std::size_t k = 0; k + 1 < std::size(order); ++k)
-        if (order[k] && order[k + 1]) setTabOrder(order[k], order[k + 1]);
+    SetTabChain({chkMeasur, cmdSelect[0], lstSection[0], txtWidth[0], txtHeight[0], txtMidHeight[0],
+                 cmdSelect[1], lstSection[1], txtWidth[1], txtHeight[1], txtMidHeight[1], cmdBegin,
+                 cmdBack, cmdIndicate, cmdNext, cmdResult, FocusSink});
 }
 
 void N2danmen::OnLoad() {
     for (int i : {1, 0}) {
-        txtWidth[i]->setText(QString::fromStdString(WidthField(i)));
-        txtHeight[i]->setText(QString::fromStdString(HeightField(i)));
-        txtMidHeight[i]->setText(QString::fromStdString(MidHeightField(i)));
+        txtWidth[i]->setText(QStr(WidthField(i)));
+        txtHeight[i]->setText(QStr(HeightField(i)));
+        txtMidHeight[i]->setText(QStr(MidHeightField(i)));
     }
     chkMeasur->setChecked(Design.SameSection != 0);
-    for (int k = 0; k < 2; ++k)
-        MarkDirection(k, HoldsText(txtHeight[k]) && HoldsText(txtMidHeight[k]) &&
-                             ValueOf(txtMidHeight[k]) >= ValueOf(txtHeight[k]));
+    for (int k = 0; k < 2; ++k) MarkDirection(k, DepthReachesHeight(Shown(k)));
+}
+
+SectionTexts N2danmen::Shown(int k) const {
+    return {StdStr(txtWidth[k]->text()), StdStr(txtHeight[k]->text()),
+            StdStr(txtMidHeight[k]->text())};
 }
 
 void N2danmen::OnActivate() {
@@ -184,57 +160,41 @@ void N2danmen::NextClicked() {
 }
 
 void N2danmen::MarkDirection(int k, bool red) {
-    const QColor& c = red ? input::kRedText : input::kBlackText;
-    input::SetForeColor(txtHeight[k], c);
-    input::SetForeColor(txtMidHeight[k], c);
+    const QColor& c = red ? kRedText : kBlackText;
+    SetForeColor(txtHeight[k], c);
+    SetForeColor(txtMidHeight[k], c);
 }
 
 void N2danmen::WidthChanged(int i) {
-    if (!chkMeasur->isChecked()) return;
-    const int j = 1 - i;
-    txtWidth[j]->setText(txtWidth[i]->text());
-    WidthField(j) = txtWidth[i]->text().toStdString();
+    if (chkMeasur->isChecked()) CopyToOther(i, txtWidth, WidthField);
 }
 
 void N2danmen::HeightAccepted(int i) {
-    const int j = 1 - i;
-    const double h = ValueOf(txtHeight[i]);
-    if (HoldsText(txtMidHeight[i]) && HoldsText(txtHeight[i]) && h <= ValueOf(txtMidHeight[i])) {
-        MsgBox(kDepthMessage, MsgButtons::Ok, MsgIcon::Exclamation);
-        MarkDirection(i, true);
-    } else {
-        MarkDirection(i, false);
-    }
-    if (!chkMeasur->isChecked()) return;
-    MarkDirection(
-        j, HoldsText(txtMidHeight[j]) && HoldsText(txtHeight[j]) && h <= ValueOf(txtMidHeight[j]));
-    txtHeight[j]->setText(txtHeight[i]->text());
-    HeightField(j) = txtHeight[i]->text().toStdString();
+    DepthChecked(i, MarksAfterHeight(Shown(i), Shown(1 - i)), txtHeight, HeightField);
 }
 
 void N2danmen::MidHeightAccepted(int i) {
-    const int j = 1 - i;
-    const double d = ValueOf(txtMidHeight[i]);
-    if (HoldsText(txtHeight[i]) && d >= ValueOf(txtHeight[i])) {
-        MsgBox(kDepthMessage, MsgButtons::Ok, MsgIcon::Exclamation);
-        MarkDirection(i, true);
-    } else {
-        MarkDirection(i, false);
-    }
+    DepthChecked(i, MarksAfterDepth(i, Shown(i), Shown(1 - i)), txtMidHeight, MidHeightField);
+}
+
+void N2danmen::DepthChecked(int i, const DepthMarks& marks, const std::array<QLineEdit*, 2>& boxes,
+                            std::string& (*field)(int)) {
+    if (marks.entered) MsgBox(kDepthMessage, MsgButtons::Ok, MsgIcon::Exclamation);
+    MarkDirection(i, marks.entered);
     if (!chkMeasur->isChecked()) return;
-    bool red = HoldsText(txtHeight[j]) && d >= ValueOf(txtHeight[j]);
-    if (i == 1) red = red && HoldsText(txtMidHeight[j]);
-    MarkDirection(j, red);
-    txtMidHeight[j]->setText(txtMidHeight[i]->text());
-    MidHeightField(j) = txtMidHeight[i]->text().toStdString();
+    MarkDirection(1 - i, marks.other);
+    CopyToOther(i, boxes, field);
+}
+
+void N2danmen::CopyToOther(int i, const std::array<QLineEdit*, 2>& boxes,
+                           std::string& (*field)(int)) {
+    boxes[1 - i]->setText(boxes[i]->text());
+    field(1 - i) = StdStr(boxes[i]->text());
 }
 
 void N2danmen::MeasurClick(bool checked) {
     if (!checked) Design.KekkaTab = 0;
-    const bool differ = ValueOf(txtWidth[0]) != ValueOf(txtWidth[1]) ||
-                        ValueOf(txtHeight[0]) != ValueOf(txtHeight[1]) ||
-                        ValueOf(txtMidHeight[0]) != ValueOf(txtMidHeight[1]);
-    if (checked && differ) {
+    if (checked && SectionsDiffer(Shown(0), Shown(1))) {
         if (MsgBox(kClearMessage, MsgButtons::OkCancel, MsgIcon::Exclamation) == MsgResult::Ok) {
             DataChanged = 1;
             for (int k = 0; k < 2; ++k) {
@@ -299,12 +259,13 @@ bool N2danmen::ListKey(int i, QKeyEvent* key) {
 }
 
 void N2danmen::FillDirection(int k, const QString& item) {
-    txtWidth[k]->setText(QStringLiteral(" ") + item.mid(0, 3));
-    txtHeight[k]->setText(QStringLiteral(" ") + item.mid(4, 3));
-    txtMidHeight[k]->setText(QStringLiteral(" ") + item.mid(11, 3));
-    WidthField(k) = txtWidth[k]->text().toStdString();
-    HeightField(k) = txtHeight[k]->text().toStdString();
-    MidHeightField(k) = txtMidHeight[k]->text().toStdString();
+    const SectionTexts sizes = StandardSectionSizes(StdStr(item));
+    txtWidth[k]->setText(QStr(sizes.width));
+    txtHeight[k]->setText(QStr(sizes.height));
+    txtMidHeight[k]->setText(QStr(sizes.depth));
+    WidthField(k) = StdStr(txtWidth[k]->text());
+    HeightField(k) = StdStr(txtHeight[k]->text());
+    MidHeightField(k) = StdStr(txtMidHeight[k]->text());
     // Every standard section has h > d: a mark left by an earlier entry goes.
     MarkDirection(k, false);
 }

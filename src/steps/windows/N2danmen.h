@@ -6,8 +6,10 @@
 
 #include <QString>
 #include <array>
+#include <string>
 
 #include "platform/stepform.h"
+#include "steps/section.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -23,10 +25,6 @@ class N2danmen : public StepForm {
     Q_OBJECT
 public:
     explicit N2danmen(QWidget* parent = nullptr);
-
-    // The six standard sections: width in characters 1 to 3, height in 5 to
-    // 7, effective height in 12 to 14.
-    static const std::array<const char*, 6> kStandardSections;
 
     QCheckBox* chkMeasur = nullptr;            // "縦横同じ寸法"
     std::array<QGroupBox*, 2> fraSection{};    // "縦枠", "横枠"
@@ -52,12 +50,22 @@ private:
     void WidthChanged(int i);
     void HeightAccepted(int i);
     void MidHeightAccepted(int i);
+    // The marks after an accepted h or d of direction i (the message with
+    // its own); with one section for both directions, the other direction's
+    // mark and the copy into it.
+    void DepthChecked(int i, const DepthMarks& marks, const std::array<QLineEdit*, 2>& boxes,
+                      std::string& (*field)(int));
+    // One section for both: the other direction takes box i's text (`field`
+    // gives a direction's stored value).
+    void CopyToOther(int i, const std::array<QLineEdit*, 2>& boxes, std::string& (*field)(int));
     void MeasurClick(bool checked);
     void SelectClick(int i);
     void ListClicked(int i, int row);
     void ApplyItem(int i, int row);
     void FillDirection(int k, const QString& item);
     void MarkDirection(int k, bool red);
+    // The texts of direction k's boxes.
+    SectionTexts Shown(int k) const;
     bool ListKey(int i, QKeyEvent* key);
 
     std::array<int, 2> keyMark_{};

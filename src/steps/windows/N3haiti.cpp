@@ -5,18 +5,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <cmath>
 
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
-#include "steps/windows/InputPlacing.h"
+#include "steps/framelayout.h"
 
 namespace talvo {
-
-using input::Place;
 
 namespace {
 
@@ -25,67 +23,63 @@ const bool kRegistered = [] {
     return true;
 }();
 
-// One entry box: its range and decimals, and where it sits.
-struct BoxSpec {
-    int k;       // box number
-    int group;   // 0 縦枠, 1 横枠
-    int column;  // 0 frame, 1 anchors
-    int row;     // 0 to 3
-    const char* label;
-    const char* symbol;  // "" for the span counts
-    double min, max;
-    int decimals;
-};
-
-// The count labels (Label3) are filled at load; the layout leaves them empty.
-const BoxSpec kBoxes[16] = {
-    {1, 0, 0, 0, "スパン数", "", 0, 98, 0},
-    {7, 0, 0, 1, "スパン長", "ℓ<sub>y</sub>", 1, 10, 3},
-    {3, 0, 0, 2, "上張出し長", "ℓ<sub>c</sub>", 0, 10, 3},
-    {4, 0, 0, 3, "下張出し長", "ℓ<sub>d</sub>", 0, 10, 3},
-    {11, 0, 1, 0, "", "n<sub>y</sub>", 1, 99, 0},
-    {17, 0, 1, 1, "縦ピッチ", "ℓ<sub>py</sub>", 1, 10, 3},
-    {13, 0, 1, 2, "上張出し長", "ℓ<sub>pc</sub>", 0, 10, 3},
-    {14, 0, 1, 3, "下張出し長", "ℓ<sub>pd</sub>", 0, 10, 3},
-    {2, 1, 0, 0, "スパン数", "", 1, 98, 0},
-    {8, 1, 0, 1, "スパン長", "ℓ<sub>x</sub>", 1, 10, 3},
-    {5, 1, 0, 2, "左張出し長", "ℓ<sub>a</sub>", 0, 10, 3},
-    {6, 1, 0, 3, "右張出し長", "ℓ<sub>b</sub>", 0, 10, 3},
-    {12, 1, 1, 0, "", "n<sub>x</sub>", 2, 99, 0},
-    {18, 1, 1, 1, "横ピッチ", "ℓ<sub>px</sub>", 1, 10, 3},
-    {15, 1, 1, 2, "左張出し長", "ℓ<sub>pa</sub>", 0, 10, 3},
-    {16, 1, 1, 3, "右張出し長", "ℓ<sub>pb</sub>", 0, 10, 3},
-};
-
-// Geometry, twips.
+// Geometry, twips: in each group the frame column on the left and the
+// anchor column on the right, four rows each.
 constexpr int kGroupTop[2] = {400, 2240};
 constexpr int kGroupHeight = 1800;
-constexpr int kRowTop = 300;
-constexpr int kRowPitch = 360;
 constexpr int kRowHeight = 300;
-constexpr int kColumnLeft[2] = {240, 4680};
+constexpr int kLeft = 240;
+constexpr int kRight = 4680;
+constexpr int kBoxWidth = 960;
 
-bool Filled(const std::string& s) {
-    return s.find_first_not_of(' ') != std::string::npos;
+// The top of row 0 to 3.
+constexpr int Row(int row) {
+    return 300 + row * 360;
 }
-std::string Trimmed(const std::string& s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-double ValueOf(const QLineEdit* box) {
-    return NumVal(box->text().toStdString());
+// The box of a column, right of its caption, symbol and "=".
+constexpr int BoxLeft(int column) {
+    return column + 2340;
 }
 
-// Grid rule, frame to anchors: n spans give n + 1 anchors.
-QString AnchorsOf(const std::string& spanCount) {
-    if (!Filled(spanCount)) return QString();
-    return QString::fromStdString(FormatNum(NumStr(NumVal(spanCount) + 1), 3, 0));
-}
-// Anchors to frame: m anchors give m - 1 spans, in `places` integer places.
-QString SpansOf(const std::string& anchorCount, int places) {
-    if (!Filled(anchorCount)) return QString();
-    return QString::fromStdString(FormatNum(NumStr(NumVal(anchorCount) - 1), places, 0));
+// The captions of a row around its box: caption, symbol ("" for the span
+// counts, which have no "=" either), and "m" after a length.
+struct RowCaption {
+    int group;   // 0 縦枠, 1 横枠
+    int column;  // kLeft frame, kRight anchors
+    int row;
+    const char* caption;
+    const char* symbol;
+    bool metres;
+};
+// The anchor counts' captions (Label3) are set at load.
+const RowCaption kCaptions[16] = {
+    {0, kLeft, 0, "スパン数", "", false},
+    {0, kLeft, 1, "スパン長", "ℓ<sub>y</sub>", true},
+    {0, kLeft, 2, "上張出し長", "ℓ<sub>c</sub>", true},
+    {0, kLeft, 3, "下張出し長", "ℓ<sub>d</sub>", true},
+    {0, kRight, 0, "", "n<sub>y</sub>", false},
+    {0, kRight, 1, "縦ピッチ", "ℓ<sub>py</sub>", true},
+    {0, kRight, 2, "上張出し長", "ℓ<sub>pc</sub>", true},
+    {0, kRight, 3, "下張出し長", "ℓ<sub>pd</sub>", true},
+    {1, kLeft, 0, "スパン数", "", false},
+    {1, kLeft, 1, "スパン長", "ℓ<sub>x</sub>", true},
+    {1, kLeft, 2, "左張出し長", "ℓ<sub>a</sub>", true},
+    {1, kLeft, 3, "右張出し長", "ℓ<sub>b</sub>", true},
+    {1, kRight, 0, "", "n<sub>x</sub>", false},
+    {1, kRight, 1, "横ピッチ", "ℓ<sub>px</sub>", true},
+    {1, kRight, 2, "左張出し長", "ℓ<sub>pa</sub>", true},
+    {1, kRight, 3, "右張出し長", "ℓ<sub>pb</sub>", true},
+};
+
+// The boxes of each direction in their order down the group: the frame's
+// span count, span and overhangs, then the anchors' count, pitch and
+// overhangs. An anchor box is its frame box + 10.
+constexpr int kGroupBoxes[2][8] = {{1, 7, 3, 4, 11, 17, 13, 14}, {2, 8, 5, 6, 12, 18, 15, 16}};
+
+// The direction of box k.
+int DirectionOf(int k) {
+    const int frame = k > 10 ? k - 10 : k;
+    return frame == 1 || frame == 7 || frame == 3 || frame == 4 ? 0 : 1;
 }
 
 }  // namespace
@@ -134,56 +128,85 @@ N3haiti::N3haiti(QWidget* parent) : StepForm(QStringLiteral("N3haiti"), kNavAll,
 
     Check1 = new QCheckBox(QStringLiteral("全格子点に配置"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Place(Check1, 360, 60, 2400, 300);
+    PlaceTwips(Check1, 360, 60, 2400, 300);
     connect(Check1, &QCheckBox::toggled, this, &N3haiti::Check1Click);
 
     const QString caption[2] = {QStringLiteral("縦枠"), QStringLiteral("横枠")};
     for (int g = 0; g < 2; ++g) {
-        fraGroup[g] = input::Panel(this, caption[g], 240, kGroupTop[g], 8880, kGroupHeight);
+        fraGroup[g] = AddPanel(this, caption[g], 240, kGroupTop[g], 8880, kGroupHeight);
         fraGroup[g]->setObjectName(QStringLiteral("fraGroup(%1)").arg(g));
     }
 
-    for (const BoxSpec& s : kBoxes) {
-        QGroupBox* g = fraGroup[s.group];
-        const int left = kColumnLeft[s.column];
-        const int top = kRowTop + s.row * kRowPitch;
-        QLabel* label = input::Text(g, QString::fromUtf8(s.label), left, top, 1560, kRowHeight);
-        if (s.k == 11) Label3[3] = label;
-        if (s.k == 12) Label3[2] = label;
-        if (*s.symbol) {
-            input::Text(g, QString::fromUtf8(s.symbol), left + 1620, top, 480, kRowHeight);
-            input::Text(g, QStringLiteral("="), left + 2100, top, 200, kRowHeight, Qt::AlignCenter);
+    for (const RowCaption& c : kCaptions) {
+        QGroupBox* g = fraGroup[c.group];
+        const int top = Row(c.row);
+        QLabel* label = AddLabel(g, QString::fromUtf8(c.caption), c.column, top, 1560, kRowHeight);
+        if (c.column == kRight && c.row == 0) Label3[c.group == 0 ? 3 : 2] = label;
+        if (*c.symbol) {
+            AddLabel(g, QString::fromUtf8(c.symbol), c.column + 1620, top, 480, kRowHeight);
+            AddLabel(g, QStringLiteral("="), c.column + 2100, top, 200, kRowHeight,
+                     Qt::AlignCenter);
         }
-        Text[s.k] =
-            input::Box(g, QStringLiteral("Text%1").arg(s.k), left + 2340, top, 960, kRowHeight);
-        if (s.decimals > 0) input::Text(g, QStringLiteral("m"), left + 3360, top, 300, kRowHeight);
-
-        NumBox rule;
-        rule.min = s.min;
-        rule.max = s.max;
-        rule.decimals = s.decimals;
-        rule.places = 3;
-        rule.field = FieldOf(s.k);
-        rule.flags = {&RecalcLoad, &RecalcForce};
-        if (s.column == 0) rule.flags.push_back(&RecalcAnchorBar);
-        // The pitch box alone leaves the focus where the engineer put it.
-        rule.refocusOnRefusal = s.k != 17;
-        const int k = s.k;
-        rule.onChanged = [this, k] { Entered(k); };
-        Entries()->AddNumber(Text[s.k], rule);
+        if (c.metres) AddLabel(g, QStringLiteral("m"), c.column + 3360, top, 300, kRowHeight);
     }
     Label3[2]->setObjectName(QStringLiteral("Label3(2)"));
     Label3[3]->setObjectName(QStringLiteral("Label3(3)"));
     Label3[2]->setText(QStringLiteral("アンカー数"));
     Label3[3]->setText(QStringLiteral("アンカー数"));
 
+    // Every box raises RecalcLoad and RecalcForce; a frame box also
+    // RecalcAnchorBar.
+    const std::vector<std::int16_t*> frame = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
+    const std::vector<std::int16_t*> anchors = {&RecalcLoad, &RecalcForce};
+    const std::vector<NumEntry> verticalTable = {
+        {"Text1", BoxLeft(kLeft), Row(0), kBoxWidth, kRowHeight, &Design.SpanCountY, 0, 98, 0, 3,
+         frame},
+        {"Text7", BoxLeft(kLeft), Row(1), kBoxWidth, kRowHeight, &Design.SpanY, 1, 10, 3, 3, frame},
+        {"Text3", BoxLeft(kLeft), Row(2), kBoxWidth, kRowHeight, &Design.OverhangUpper, 0, 10, 3, 3,
+         frame},
+        {"Text4", BoxLeft(kLeft), Row(3), kBoxWidth, kRowHeight, &Design.OverhangLower, 0, 10, 3, 3,
+         frame},
+        {"Text11", BoxLeft(kRight), Row(0), kBoxWidth, kRowHeight, &Design.AnchorCountY, 1, 99, 0,
+         3, anchors},
+        {"Text17", BoxLeft(kRight), Row(1), kBoxWidth, kRowHeight, &Design.PitchY, 1, 10, 3, 3,
+         anchors},
+        {"Text13", BoxLeft(kRight), Row(2), kBoxWidth, kRowHeight, &Design.AnchorOverhangUpper, 0,
+         10, 3, 3, anchors},
+        {"Text14", BoxLeft(kRight), Row(3), kBoxWidth, kRowHeight, &Design.AnchorOverhangLower, 0,
+         10, 3, 3, anchors},
+    };
+    const std::vector<NumEntry> horizontalTable = {
+        {"Text2", BoxLeft(kLeft), Row(0), kBoxWidth, kRowHeight, &Design.SpanCountX, 1, 98, 0, 3,
+         frame},
+        {"Text8", BoxLeft(kLeft), Row(1), kBoxWidth, kRowHeight, &Design.SpanX, 1, 10, 3, 3, frame},
+        {"Text5", BoxLeft(kLeft), Row(2), kBoxWidth, kRowHeight, &Design.OverhangLeft, 0, 10, 3, 3,
+         frame},
+        {"Text6", BoxLeft(kLeft), Row(3), kBoxWidth, kRowHeight, &Design.OverhangRight, 0, 10, 3, 3,
+         frame},
+        {"Text12", BoxLeft(kRight), Row(0), kBoxWidth, kRowHeight, &Design.AnchorCountX, 2, 99, 0,
+         3, anchors},
+        {"Text18", BoxLeft(kRight), Row(1), kBoxWidth, kRowHeight, &Design.PitchX, 1, 10, 3, 3,
+         anchors},
+        {"Text15", BoxLeft(kRight), Row(2), kBoxWidth, kRowHeight, &Design.AnchorOverhangLeft, 0,
+         10, 3, 3, anchors},
+        {"Text16", BoxLeft(kRight), Row(3), kBoxWidth, kRowHeight, &Design.AnchorOverhangRight, 0,
+         10, 3, 3, anchors},
+    };
+    const std::vector<QLineEdit*> vertical = Entries()->AddNumbers(fraGroup[0], verticalTable);
+    const std::vector<QLineEdit*> horizontal = Entries()->AddNumbers(fraGroup[1], horizontalTable);
+    for (std::size_t i = 0; i < 8; ++i) {
+        Text[static_cast<std::size_t>(kGroupBoxes[0][i])] = vertical[i];
+        Text[static_cast<std::size_t>(kGroupBoxes[1][i])] = horizontal[i];
+    }
+    for (const auto& group : kGroupBoxes)
+        for (int k : group) Entries()->Rule(Text[k])->onChanged = [this, k] { Entered(k); };
+    // The pitch box alone leaves the focus where the engineer put it.
+    Entries()->Rule(Text[17])->refocusOnRefusal = false;
+
     SetTabWrapTarget(Text[1]);
-    QWidget* order[] = {Check1,   Text[1],     Text[7],  Text[3],   Text[4],  Text[11],
-                        Text[17], Text[13],    Text[14], Text[2],   Text[8],  Text[5],
-                        Text[6],  Text[12],    Text[18], Text[15],  Text[16], cmdBegin,
-                        cmdBack,  cmdIndicate, cmdNext,  cmdResult, FocusSink};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        if (order[i] && order[i + 1]) setTabOrder(order[i], order[i + 1]);
+    SetTabChain({Check1,   Text[1],  Text[7], Text[3],     Text[4], Text[11],  Text[17], Text[13],
+                 Text[14], Text[2],  Text[8], Text[5],     Text[6], Text[12],  Text[18], Text[15],
+                 Text[16], cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult, FocusSink});
 }
 
 void N3haiti::OnLoad() {
@@ -194,51 +217,17 @@ void N3haiti::OnLoad() {
         Label3[3]->setText(caption);
     }
     for (int k : {1, 7, 3, 4, 2, 8, 5, 6}) Entries()->ShowStored(Text[k]);
-
-    if (Design.AllGridPoints == 1) {
-        struct Derived {
-            std::string* anchor;
-            std::string value;
-        };
-        const Derived derived[8] = {
-            {&Design.AnchorCountY, AnchorsOf(Design.SpanCountY).toStdString()},
-            {&Design.AnchorCountX, AnchorsOf(Design.SpanCountX).toStdString()},
-            {&Design.PitchY, Trimmed(Design.SpanY)},
-            {&Design.PitchX, Trimmed(Design.SpanX)},
-            {&Design.AnchorOverhangUpper, Trimmed(Design.OverhangUpper)},
-            {&Design.AnchorOverhangLower, Trimmed(Design.OverhangLower)},
-            {&Design.AnchorOverhangLeft, Trimmed(Design.OverhangLeft)},
-            {&Design.AnchorOverhangRight, Trimmed(Design.OverhangRight)},
-        };
-        for (const Derived& d : derived) {
-            if (Trimmed(d.value) != Trimmed(*d.anchor)) {
-                DataChanged = 1;
-                RecalcLoad = 1;
-                RecalcForce = 1;
-            }
-            *d.anchor = d.value;
-        }
-    }
+    if (Design.AllGridPoints == 1) ApplyGridRule(Design);
     for (int k : {11, 17, 13, 14, 12, 18, 15, 16}) Entries()->ShowStored(Text[k]);
 
     // Ticking runs the click handling; the layout now follows the grid rule,
     // so it asks nothing.
     Check1->setChecked(Design.AllGridPoints == 1);
 
-    RuleCount(0, false);
-    RulePitch(0);
-    RuleOverhang(3, 13);
-    RuleOverhang(4, 14);
-    RuleCount(1, false);
-    RulePitch(1);
-    RuleOverhang(5, 15);
-    RuleOverhang(6, 16);
-}
-
-bool N3haiti::TatewakuNasi() {
-    return Filled(Design.SpanCountY) && NumVal(Design.SpanCountY) == 0 &&
-           Filled(Design.OverhangUpper) && Filled(Design.OverhangLower) &&
-           NumVal(Design.TotalLengthY) == 0;
+    for (int dir : {0, 1}) {
+        RuleCount(dir, false);
+        for (int k : {kGroupBoxes[dir][1], kGroupBoxes[dir][2], kGroupBoxes[dir][3]}) RulePair(k);
+    }
 }
 
 void N3haiti::IndicateClicked() {
@@ -246,32 +235,26 @@ void N3haiti::IndicateClicked() {
     // and stored; only then is the frame looked at.
     Entries()->RunDeferred([this] {
         cmdIndicate->setFocus(Qt::OtherFocusReason);
-        if (TatewakuNasi()) MsgBox("縦枠が存在しません。", MsgButtons::Ok, MsgIcon::Exclamation);
+        if (NoVerticalBeam(Design))
+            MsgBox("縦枠が存在しません。", MsgButtons::Ok, MsgIcon::Exclamation);
     });
 }
 
 void N3haiti::SetLinked(int k, const QString& text) {
     Text[k]->setText(text);
-    *FieldOf(k) = Text[k]->text().toStdString();
+    *FieldOf(k) = StdStr(Text[k]->text());
 }
 
-void N3haiti::TotalY(bool fromCount) {
-    const double total = NumVal(Design.SpanCountY) * NumVal(Design.SpanY) +
-                         NumVal(Design.OverhangUpper) + NumVal(Design.OverhangLower);
-    std::string text = FormatPattern(total, "0.000");
-    if (fromCount) text = FormatNum(text, 3, 3);
-    Design.TotalLengthY = text;
-}
-
-void N3haiti::TotalX() {
-    const double total = NumVal(Design.SpanCountX) * NumVal(Design.SpanX) +
-                         NumVal(Design.OverhangLeft) + NumVal(Design.OverhangRight);
-    Design.TotalLengthX = FormatPattern(total, "0.000");
+void N3haiti::Total(int dir, bool fromCount) {
+    if (dir == 0)
+        Design.TotalLengthY = FrameTotalY(Design, fromCount);
+    else
+        Design.TotalLengthX = FrameTotalX(Design);
 }
 
 void N3haiti::ZeroSpan() {
     // No vertical span: there is no span length to enter.
-    if (Filled(Design.SpanCountY) && NumVal(Design.SpanCountY) == 0) {
+    if (NoVerticalSpan(Design.SpanCountY)) {
         SetTextEnabled(Text[7], false);
         Design.SpanY.clear();
         Text[7]->clear();
@@ -282,7 +265,7 @@ void N3haiti::ZeroSpan() {
 
 void N3haiti::ZeroPitch() {
     // A single anchor down the slope has no pitch.
-    if (ValueOf(Text[11]) == 1) {
+    if (SingleAnchor(StdStr(Text[11]->text()))) {
         SetTextEnabled(Text[17], false);
         Design.PitchY.clear();
         Text[17]->clear();
@@ -292,160 +275,87 @@ void N3haiti::ZeroPitch() {
 }
 
 void N3haiti::ColorPair(int a, int b, bool red, bool systemColour) {
-    QColor c = red            ? input::kRedText
+    QColor c = red            ? kRedText
                : systemColour ? QApplication::palette().color(QPalette::Active, QPalette::Text)
-                              : input::kBlackText;
-    input::SetForeColor(Text[a], c);
-    input::SetForeColor(Text[b], c);
+                              : kBlackText;
+    SetForeColor(Text[a], c);
+    SetForeColor(Text[b], c);
 }
 
 void N3haiti::RuleCount(int dir, bool fromSpanBox) {
-    const int span = dir == 0 ? 1 : 2;
-    const int anchors = dir == 0 ? 11 : 12;
-    const std::string& s = *FieldOf(span);
-    const std::string& a = *FieldOf(anchors);
-    const bool red = Filled(s) && Filled(a) && NumVal(a) > NumVal(s) + 1;
-    ColorPair(span, anchors, red, fromSpanBox);
+    const int span = kGroupBoxes[dir][0];
+    const int anchors = span + 10;
+    ColorPair(span, anchors, TooManyAnchors(*FieldOf(span), *FieldOf(anchors)), fromSpanBox);
 }
 
-void N3haiti::RulePitch(int dir) {
-    const int span = dir == 0 ? 7 : 8;
-    const int pitch = dir == 0 ? 17 : 18;
-    const std::string& s = *FieldOf(span);
-    const std::string& p = *FieldOf(pitch);
-    bool red = false;
-    if (Filled(s) && Filled(p)) {
-        // In whole millimetres, halves to the even neighbour.
-        const long long spanMm = std::llrint(std::nearbyint(NumVal(s) * 1000));
-        const long long pitchMm = std::llrint(std::nearbyint(NumVal(p) * 1000));
-        // A span of 0 mm (only from a file) has no multiple to fit.
-        red = spanMm == 0 || pitchMm % spanMm != 0;
-    }
-    ColorPair(span, pitch, red);
-}
-
-void N3haiti::RuleOverhang(int frameBox, int anchorBox) {
+void N3haiti::RulePair(int frameBox) {
+    const int anchorBox = frameBox + 10;
     const std::string& f = *FieldOf(frameBox);
     const std::string& a = *FieldOf(anchorBox);
-    ColorPair(frameBox, anchorBox, Filled(f) && Filled(a) && NumVal(a) < NumVal(f));
+    const bool pitch = frameBox == 7 || frameBox == 8;
+    ColorPair(frameBox, anchorBox, pitch ? PitchOffSpan(f, a) : AnchorOverhangShort(f, a));
 }
 
 void N3haiti::Entered(int k) {
     const bool linked = Check1->isChecked();
-    auto text = [this](int n) { return Text[n]->text(); };
-    switch (k) {
-        case 1:
-            TotalY(true);
-            ZeroSpan();
-            if (linked) {
-                SetLinked(11, AnchorsOf(Design.SpanCountY));
-                ZeroPitch();
-            } else {
-                RuleCount(0, true);
-            }
-            break;
-        case 7:
-        case 3:
-        case 4: {
-            TotalY(false);
-            const int partner = k == 7 ? 17 : k + 10;
-            if (linked)
-                SetLinked(partner, text(k));
-            else if (k == 7)
-                RulePitch(0);
-            else
-                RuleOverhang(k, partner);
-            break;
-        }
-        case 2:
-            TotalX();
-            if (linked)
-                SetLinked(12, AnchorsOf(Design.SpanCountX));
-            else
-                RuleCount(1, false);
-            break;
-        case 8:
-        case 5:
-        case 6: {
-            TotalX();
-            const int partner = k == 8 ? 18 : k + 10;
-            if (linked)
-                SetLinked(partner, text(k));
-            else if (k == 8)
-                RulePitch(1);
-            else
-                RuleOverhang(k, partner);
-            break;
-        }
-        case 11:
+    const int dir = DirectionOf(k);
+    const bool anchorBox = k > 10;
+    const int partner = anchorBox ? k - 10 : k + 10;
+    if (k == 1) {
+        Total(0, true);
+        ZeroSpan();
+        if (linked) {
+            SetLinked(11, QStr(AnchorCountOfSpans(Design.SpanCountY)));
             ZeroPitch();
-            if (linked) {
-                SetLinked(1, SpansOf(Design.AnchorCountY, 2));
-                TotalY(true);
-                ZeroSpan();
-            } else {
-                RuleCount(0, false);
-            }
-            break;
-        case 17:
-        case 13:
-        case 14: {
-            const int partner = k == 17 ? 7 : k - 10;
-            if (linked) {
-                SetLinked(partner, text(k));
-                TotalY(false);
-            } else if (k == 17) {
-                RulePitch(0);
-            } else {
-                RuleOverhang(partner, k);
-            }
-            break;
+        } else {
+            RuleCount(0, true);
         }
-        case 12:
-            if (linked) {
-                SetLinked(2, SpansOf(Design.AnchorCountX, 3));
-                TotalX();
-            } else {
-                RuleCount(1, false);
-            }
-            break;
-        case 18:
-        case 15:
-        case 16: {
-            const int partner = k == 18 ? 8 : k - 10;
-            if (linked) {
-                SetLinked(partner, text(k));
-                TotalX();
-            } else if (k == 18) {
-                RulePitch(1);
-            } else {
-                RuleOverhang(partner, k);
-            }
-            break;
+    } else if (k == 11) {
+        ZeroPitch();
+        if (linked) {
+            SetLinked(1, QStr(SpanCountOfAnchors(Design.AnchorCountY, 0)));
+            Total(0, true);
+            ZeroSpan();
+        } else {
+            RuleCount(0, false);
         }
-        default:
-            break;
+    } else if (k == 2 || k == 12) {
+        if (k == 2) Total(1, false);
+        if (linked) {
+            SetLinked(partner, QStr(k == 2 ? AnchorCountOfSpans(Design.SpanCountX)
+                                           : SpanCountOfAnchors(Design.AnchorCountX, 1)));
+            Total(1, false);
+        } else {
+            RuleCount(1, false);
+        }
+    } else if (linked) {
+        // A length: its partner takes the same text.
+        SetLinked(partner, Text[k]->text());
+        Total(dir, false);
+    } else {
+        if (!anchorBox) Total(dir, false);
+        RulePair(anchorBox ? partner : k);
     }
 }
 
 void N3haiti::Check1Click(bool ticked) {
     if (ticked) {
-        auto v = [this](int k) { return ValueOf(Text[k]); };
-        auto filled = [this](int k) { return !Text[k]->text().isEmpty(); };
-        const bool differs = (filled(1) && filled(11) && v(11) != v(1) + 1) ||
-                             (filled(2) && filled(12) && v(12) != v(2) + 1) || v(17) != v(7) ||
-                             v(18) != v(8) || v(13) != v(3) || v(14) != v(4) || v(15) != v(5) ||
-                             v(16) != v(6);
-        if (differs) {
+        auto direction = [this](int dir) {
+            auto text = [this, dir](int i) { return StdStr(Text[kGroupBoxes[dir][i]]->text()); };
+            return LayoutDirection{text(0), text(1), text(2), text(3),
+                                   text(4), text(5), text(6), text(7)};
+        };
+        if (!FollowsGridRule(direction(0)) || !FollowsGridRule(direction(1))) {
             const char* question = Design.WorkType == 3
                                        ? "枠形状及びロックボルト配置の値をクリアします。"
                                        : "枠形状及びアンカー配置の値をクリアします。";
             if (MsgBox(question, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgResult::Yes) {
-                for (int k : {1, 7, 3, 4, 2, 8, 5, 6, 11, 17, 13, 14, 12, 18, 15, 16}) {
-                    Text[k]->clear();
-                    FieldOf(k)->clear();
-                    input::SetForeColor(Text[k], input::kBlackText);
-                }
+                for (const auto& group : kGroupBoxes)
+                    for (int k : group) {
+                        Text[k]->clear();
+                        FieldOf(k)->clear();
+                        SetForeColor(Text[k], kBlackText);
+                    }
                 DataChanged = 1;
             } else {
                 // Unticking runs this handling once more, for the unticked box.

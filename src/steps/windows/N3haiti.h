@@ -30,10 +30,6 @@ public:
     std::array<QLabel*, 4> Label3{};
     std::array<QGroupBox*, 2> fraGroup{};  // "縦枠", "横枠"
 
-    // True when the frame has no vertical beam: a vertical span count of 0
-    // with both vertical overhangs entered and a vertical total length of 0.
-    static bool TatewakuNasi();
-
     // The field of Design shown by box k.
     static std::string* FieldOf(int k);
 
@@ -45,13 +41,14 @@ private:
     void Entered(int k);
     void Check1Click(bool ticked);
     void SetLinked(int k, const QString& text);
-    void TotalY(bool fromCount);
-    void TotalX();
+    // The total length of direction `dir` (0 vertical, 1 horizontal).
+    void Total(int dir, bool fromCount);
     void ZeroSpan();
     void ZeroPitch();
+    // The marks of a frame box and its anchor box (frame box + 10): the
+    // counts of `dir`, or the pitch or an overhang of `frameBox`.
     void RuleCount(int dir, bool fromSpanBox);
-    void RulePitch(int dir);
-    void RuleOverhang(int frameBox, int anchorBox);
+    void RulePair(int frameBox);
     void ColorPair(int a, int b, bool red, bool systemColour = false);
 };
 

@@ -49,11 +49,8 @@ protected:
     void IndicateClicked() override;
 
 private:
-    // True when the input describes no vertical beam: a vertical span count
-    // of 0 with both vertical overhangs entered and a vertical total of 0.
-    bool TatewakuNasi() const;
     // Navigation of `button`: the edited box is checked first; then, without
-    // a vertical beam, the message instead of `action`.
+    // a vertical beam (NoVerticalBeam), the message instead of `action`.
     void Navigate(QPushButton* button, const std::function<void()>& action);
     void DrawTatewaku();
     void DrawYokowaku();

@@ -7,16 +7,15 @@
 #include <QPushButton>
 #include <string>
 
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
-#include "steps/windows/InputPlacing.h"
+#include "steps/weights.h"
 
 namespace talvo {
-
-using input::Place;
 
 namespace {
 
@@ -38,18 +37,6 @@ std::string& NameField(int i) {
             return Design.SnowRemarks;
         default:
             return Design.SoilName;
-    }
-}
-std::string& WeightField(int i) {
-    switch (i) {
-        case 0:
-            return Design.FrameGamma;
-        case 1:
-            return Design.InfillGamma;
-        case 2:
-            return Design.SnowGamma;
-        default:
-            return Design.SoilGamma;
     }
 }
 
@@ -91,68 +78,95 @@ N4omosa::N4omosa(QWidget* parent) : StepForm(QStringLiteral("N4omosa"), kNavAll,
                               QStringLiteral("γ<sub>s</sub> ="), QStringLiteral("γ<sub>t</sub> =")};
     for (int i = 0; i < 4; ++i) {
         QGroupBox* g =
-            input::Panel(this, captions[i], kPanelLeft, kPanelTop[i], kPanelWidth, kPanelHeight[i]);
+            AddPanel(this, captions[i], kPanelLeft, kPanelTop[i], kPanelWidth, kPanelHeight[i]);
         g->setObjectName(QStringLiteral("fraGroup(%1)").arg(i));
         fraGroup[i] = g;
-        input::Text(g, nameLabels[i], kNameLabelLeft, kRow1, kNameLeft - kNameLabelLeft - 60,
-                    kRowHeight);
-        txtName[i] = input::Box(g, QStringLiteral("txtName(%1)").arg(i), kNameLeft, kRow1,
-                                kNameWidth, kRowHeight);
-        input::Text(g, weightLabels[i], kValueLabelLeft, kRow1, kSymbolLeft - kValueLabelLeft,
-                    kRowHeight);
-        input::Text(g, gamma[i], kSymbolLeft, kRow1, kValueLeft - kSymbolLeft, kRowHeight);
-        txtWeight[i] = input::Box(g, QStringLiteral("txtWeight(%1)").arg(i), kValueLeft, kRow1,
-                                  kValueWidth, kRowHeight);
-        input::Text(g, QStringLiteral("kN/m³"), kUnitLeft, kRow1, kReferLeft - kUnitLeft,
-                    kRowHeight);
+        AddLabel(g, nameLabels[i], kNameLabelLeft, kRow1, kNameLeft - kNameLabelLeft - 60,
+                 kRowHeight);
+        txtName[i] = AddEntryBox(g, QStringLiteral("txtName(%1)").arg(i), kNameLeft, kRow1,
+                                 kNameWidth, kRowHeight);
+        AddLabel(g, weightLabels[i], kValueLabelLeft, kRow1, kSymbolLeft - kValueLabelLeft,
+                 kRowHeight);
+        AddLabel(g, gamma[i], kSymbolLeft, kRow1, kValueLeft - kSymbolLeft, kRowHeight);
+        AddLabel(g, QStringLiteral("kN/m³"), kUnitLeft, kRow1, kReferLeft - kUnitLeft, kRowHeight);
         cmdRefer[i] = new QPushButton(QStringLiteral("参考値..."), g);
         cmdRefer[i]->setObjectName(QStringLiteral("cmdRefer(%1)").arg(i));
         cmdRefer[i]->setAutoDefault(false);
-        Place(cmdRefer[i], kReferLeft, kRow1 - 15, 800, kRowHeight + 30);
+        PlaceTwips(cmdRefer[i], kReferLeft, kRow1 - 15, 800, kRowHeight + 30);
         cmdRefer[i]->setEnabled(false);
         connect(cmdRefer[i], &QPushButton::clicked, this, [this, i] { ReferClick(i); });
     }
 
     chkMaterial = new QCheckBox(QStringLiteral("考慮する"), fraGroup[1]);
     chkMaterial->setObjectName(QStringLiteral("chkMaterial"));
-    Place(chkMaterial, kCheckLeft, kRow1, 1150, kRowHeight);
+    PlaceTwips(chkMaterial, kCheckLeft, kRow1, 1150, kRowHeight);
     chkSnow = new QCheckBox(QStringLiteral("考慮する"), fraGroup[2]);
     chkSnow->setObjectName(QStringLiteral("chkSnow"));
-    Place(chkSnow, kCheckLeft, kRow1, 1150, kRowHeight);
+    PlaceTwips(chkSnow, kCheckLeft, kRow1, 1150, kRowHeight);
 
     // Frame heights of the section step, shown only.
     QGroupBox* frame = fraGroup[0];
-    input::Text(frame, QStringLiteral("のり枠高(厚さ)"), kNameLabelLeft, kRow2, 1700, kRowHeight);
+    AddLabel(frame, QStringLiteral("のり枠高(厚さ)"), kNameLabelLeft, kRow2, 1700, kRowHeight);
     const QString dir[2] = {QStringLiteral("縦枠"), QStringLiteral("横枠")};
     const QString h[2] = {QStringLiteral("h<sub>y</sub> ="), QStringLiteral("h<sub>x</sub> =")};
     for (int k = 0; k < 2; ++k) {
         const int left = 3150 + k * 2350;
-        input::Text(frame, dir[k], left, kRow2, 560, kRowHeight);
-        input::Text(frame, h[k], left + 560, kRow2, 420, kRowHeight);
-        lblFrame[k] = input::Text(frame, QString(), left + 980, kRow2, 700, kRowHeight,
-                                  Qt::AlignLeft | Qt::AlignVCenter);
+        AddLabel(frame, dir[k], left, kRow2, 560, kRowHeight);
+        AddLabel(frame, h[k], left + 560, kRow2, 420, kRowHeight);
+        lblFrame[k] = AddLabel(frame, QString(), left + 980, kRow2, 700, kRowHeight);
         lblFrame[k]->setObjectName(QStringLiteral("lblFrame(%1)").arg(k));
         lblFrame[k]->setFrameShape(QFrame::Panel);
         lblFrame[k]->setFrameShadow(QFrame::Sunken);
-        input::Text(frame, QStringLiteral("mm"), left + 1740, kRow2, 400, kRowHeight);
+        AddLabel(frame, QStringLiteral("mm"), left + 1740, kRow2, 400, kRowHeight);
     }
 
+    // The infill thickness and the snow depth, below their group's weight.
     const QString thickLabel[2] = {QStringLiteral("中詰め材の厚さ"), QStringLiteral("積雪深")};
     const QString thickSymbol[2] = {QStringLiteral("h<sub>e</sub> ="),
                                     QStringLiteral("h<sub>s</sub> =")};
     const QString thickUnit[2] = {QStringLiteral("mm"), QStringLiteral("m")};
     for (int j = 0; j < 2; ++j) {
         QGroupBox* g = fraGroup[j + 1];
-        input::Text(g, thickLabel[j], kValueLabelLeft, kRow2, kSymbolLeft - kValueLabelLeft,
-                    kRowHeight);
-        input::Text(g, thickSymbol[j], kSymbolLeft, kRow2, kValueLeft - kSymbolLeft, kRowHeight);
-        txtThick[j] = input::Box(g, QStringLiteral("txtThick(%1)").arg(j), kValueLeft, kRow2,
-                                 kValueWidth, kRowHeight);
-        input::Text(g, thickUnit[j], kUnitLeft, kRow2, 500, kRowHeight);
+        AddLabel(g, thickLabel[j], kValueLabelLeft, kRow2, kSymbolLeft - kValueLabelLeft,
+                 kRowHeight);
+        AddLabel(g, thickSymbol[j], kSymbolLeft, kRow2, kValueLeft - kSymbolLeft, kRowHeight);
+        AddLabel(g, thickUnit[j], kUnitLeft, kRow2, 500, kRowHeight);
     }
 
+    // The numbers of each group: its unit weight, and the thickness of the
+    // infill or the depth of the snow.
     EntryGroup* entries = Entries();
     const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
+    const std::vector<NumEntry> frameTable = {
+        {"txtWeight(0)", kValueLeft, kRow1, kValueWidth, kRowHeight, &Design.FrameGamma, 0.1, 99.9,
+         1, 5, flags},
+    };
+    const std::vector<NumEntry> infillTable = {
+        {"txtWeight(1)", kValueLeft, kRow1, kValueWidth, kRowHeight, &Design.InfillGamma, 0.1, 99.9,
+         1, 5, flags},
+        {"txtThick(0)", kValueLeft, kRow2, kValueWidth, kRowHeight, &Design.InfillThick, 1, 1000, 0,
+         5, flags},
+    };
+    const std::vector<NumEntry> snowTable = {
+        {"txtWeight(2)", kValueLeft, kRow1, kValueWidth, kRowHeight, &Design.SnowGamma, 0.1, 99.9,
+         1, 5, flags},
+        {"txtThick(1)", kValueLeft, kRow2, kValueWidth, kRowHeight, &Design.SnowDepth, 0.001, 9.999,
+         3, 5, flags},
+    };
+    const std::vector<NumEntry> soilTable = {
+        {"txtWeight(3)", kValueLeft, kRow1, kValueWidth, kRowHeight, &Design.SoilGamma, 0.1, 99.9,
+         1, 5, flags},
+    };
+    txtWeight[0] = entries->AddNumbers(fraGroup[0], frameTable)[0];
+    const std::vector<QLineEdit*> infill = entries->AddNumbers(fraGroup[1], infillTable);
+    const std::vector<QLineEdit*> snow = entries->AddNumbers(fraGroup[2], snowTable);
+    txtWeight[3] = entries->AddNumbers(fraGroup[3], soilTable)[0];
+    txtWeight[1] = infill[0];
+    txtThick[0] = infill[1];
+    txtWeight[2] = snow[0];
+    txtThick[1] = snow[1];
+    entries->Rule(txtThick[0])->onAccepted = [this] { ThickAccepted(); };
+
     for (int i = 0; i < 4; ++i) {
         NameBox name;
         name.maxBytes = kNameBytes;
@@ -162,33 +176,7 @@ N4omosa::N4omosa(QWidget* parent) : StepForm(QStringLiteral("N4omosa"), kNavAll,
         name.anyChangeRaisesDataChanged = false;
         name.unchangedLeftAlone = true;
         entries->AddName(txtName[i], name);
-
-        NumBox weight;
-        weight.min = 0.1;
-        weight.max = 99.9;
-        weight.decimals = 1;
-        weight.places = 5;
-        weight.field = &WeightField(i);
-        weight.flags = flags;
-        entries->AddNumber(txtWeight[i], weight);
     }
-    NumBox infill;
-    infill.min = 1;
-    infill.max = 1000;
-    infill.decimals = 0;
-    infill.places = 5;
-    infill.field = &Design.InfillThick;
-    infill.flags = flags;
-    infill.onAccepted = [this] { ThickAccepted(); };
-    entries->AddNumber(txtThick[0], infill);
-    NumBox snow;
-    snow.min = 0.001;
-    snow.max = 9.999;
-    snow.decimals = 3;
-    snow.places = 5;
-    snow.field = &Design.SnowDepth;
-    snow.flags = flags;
-    entries->AddNumber(txtThick[1], snow);
 
     for (QLineEdit* b : {txtName[0], txtName[1], txtName[2], txtName[3], txtWeight[0], txtWeight[1],
                          txtWeight[2], txtWeight[3], txtThick[0], txtThick[1]})
@@ -198,18 +186,15 @@ N4omosa::N4omosa(QWidget* parent) : StepForm(QStringLiteral("N4omosa"), kNavAll,
     connect(chkSnow, &QCheckBox::toggled, this, &N4omosa::SnowClick);
 
     SetTabWrapTarget(txtName[0]);
-    QWidget* order[] = {txtName[0],   txtWeight[0], cmdRefer[0], chkMaterial, txtName[1],
-                        txtWeight[1], cmdRefer[1],  txtThick[0], chkSnow,     txtName[2],
-                        txtWeight[2], cmdRefer[2],  txtThick[1], txtName[3],  txtWeight[3],
-                        cmdRefer[3],  cmdBegin,     cmdBack,     cmdIndicate, cmdNext,
-                        cmdResult,    FocusSink};
-    for (std::size_t k = 0; k + 1 < std::size(order); ++k)
-        if (order[k] && order[k + 1]) setTabOrder(order[k], order[k + 1]);
+    SetTabChain({txtName[0],  txtWeight[0], cmdRefer[0],  chkMaterial, txtName[1],   txtWeight[1],
+                 cmdRefer[1], txtThick[0],  chkSnow,      txtName[2],  txtWeight[2], cmdRefer[2],
+                 txtThick[1], txtName[3],   txtWeight[3], cmdRefer[3], cmdBegin,     cmdBack,
+                 cmdIndicate, cmdNext,      cmdResult,    FocusSink});
 }
 
 void N4omosa::OnLoad() {
     Entries()->ShowAllStored();
-    for (int i = 0; i < 4; ++i) txtName[i]->setText(QString::fromStdString(NameField(i)));
+    for (int i = 0; i < 4; ++i) txtName[i]->setText(QStr(NameField(i)));
     // Equal to the record, so the click handling raises no flag.
     chkMaterial->setChecked(Design.UseInfill != 0);
     chkSnow->setChecked(Design.UseSnow != 0);
@@ -219,7 +204,7 @@ void N4omosa::OnLoad() {
     const bool snow = chkSnow->isChecked();
     for (QLineEdit* b : {txtName[2], txtWeight[2], txtThick[1]}) SetTextEnabled(b, snow);
     cmdRefer[2]->setEnabled(snow && kUnitWeightDialog);
-    if (Design.WorkType > 1) {
+    if (!MovingSoilApplies(Design.WorkType)) {
         cmdRefer[3]->setEnabled(false);
         SetTextEnabled(txtName[3], false);
         SetTextEnabled(txtWeight[3], false);
@@ -230,7 +215,7 @@ void N4omosa::EnableRefer() {
     cmdRefer[0]->setEnabled(kUnitWeightDialog);
     cmdRefer[1]->setEnabled(chkMaterial->isChecked() && kUnitWeightDialog);
     cmdRefer[2]->setEnabled(chkSnow->isChecked() && kUnitWeightDialog);
-    cmdRefer[3]->setEnabled(Design.WorkType < 2 && kUnitWeightDialog);
+    cmdRefer[3]->setEnabled(MovingSoilApplies(Design.WorkType) && kUnitWeightDialog);
 }
 
 void N4omosa::DisableRefer() {
@@ -240,8 +225,8 @@ void N4omosa::DisableRefer() {
 void N4omosa::OnActivate() {
     EnableRefer();
     ColorThick();
-    lblFrame[0]->setText(QString::fromStdString(Design.SectionHy));
-    lblFrame[1]->setText(QString::fromStdString(Design.SectionHx));
+    lblFrame[0]->setText(QStr(Design.SectionHy));
+    lblFrame[1]->setText(QStr(Design.SectionHx));
 }
 
 void N4omosa::OnDeactivate() {
@@ -255,46 +240,28 @@ void N4omosa::OnResized(bool minimised) {
         EnableRefer();
 }
 
-bool N4omosa::ThickTooGreat() const {
-    if (Design.SectionHy.empty() || Design.SectionHx.empty()) return false;
-    const double he = NumVal(Design.InfillThick);
-    return he > NumVal(Design.SectionHy) || he > NumVal(Design.SectionHx);
-}
-
-void N4omosa::ColorThick() {
-    input::SetForeColor(txtThick[0], ThickTooGreat() ? input::kRedText : input::kBlackText);
+bool N4omosa::ColorThick() {
+    const bool tooThick =
+        InfillThickerThanFrame(Design.InfillThick, Design.SectionHy, Design.SectionHx);
+    SetForeColor(txtThick[0], tooThick ? kRedText : kBlackText);
+    return tooThick;
 }
 
 void N4omosa::ThickAccepted() {
-    ColorThick();
-    if (ThickTooGreat()) MsgBox(kThickMessage, MsgButtons::Ok, MsgIcon::Exclamation);
+    if (ColorThick()) MsgBox(kThickMessage, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void N4omosa::MaterialClick(bool checked) {
     for (QLineEdit* b : {txtName[1], txtWeight[1], txtThick[0]}) SetTextEnabled(b, checked);
     if (checked) ColorThick();
     cmdRefer[1]->setEnabled(checked && kUnitWeightDialog);
-    const std::int16_t value = checked ? 1 : 0;
-    if (value != Design.UseInfill) {
-        DataChanged = 1;
-        RecalcLoad = 1;
-        RecalcForce = 1;
-        RecalcAnchorBar = 1;
-    }
-    Design.UseInfill = value;
+    SetConsidered(Design.UseInfill, checked);
 }
 
 void N4omosa::SnowClick(bool checked) {
     for (QLineEdit* b : {txtName[2], txtThick[1], txtWeight[2]}) SetTextEnabled(b, checked);
     cmdRefer[2]->setEnabled(checked && kUnitWeightDialog);
-    const std::int16_t value = checked ? 1 : 0;
-    if (value != Design.UseSnow) {
-        DataChanged = 1;
-        RecalcLoad = 1;
-        RecalcForce = 1;
-        RecalcAnchorBar = 1;
-    }
-    Design.UseSnow = value;
+    SetConsidered(Design.UseSnow, checked);
 }
 
 void N4omosa::ReferClick(int i) {

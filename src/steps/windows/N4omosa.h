@@ -49,8 +49,8 @@ private:
     void SnowClick(bool checked);
     void ReferClick(int i);
     void ThickAccepted();
-    bool ThickTooGreat() const;
-    void ColorThick();
+    // Marks an infill thicker than the frame; returns whether it is.
+    bool ColorThick();
     void EnableRefer();
     void DisableRefer();
 };

@@ -4,20 +4,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <cmath>
 #include <string>
 
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
-#include "steps/windows/InputPlacing.h"
+#include "steps/gradient.h"
+#include "steps/windows/DerivedForm.h"
 #include "steps/windows/SlopeFigure.h"
 
 namespace talvo {
-
-using input::Place;
-using input::Text;
 
 namespace {
 
@@ -30,58 +28,25 @@ const bool kRegistered = [] {
 constexpr int kValueWidth = 855;
 constexpr int kValueHeight = 330;
 
-std::string Str(const QString& s) {
-    return s.toStdString();
-}
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// A bordered label that looks like a box; it shows a value.
-QLabel* ValueLabel(QWidget* parent, const QString& name, int left, int top) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAutoFillBackground(true);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    l->setPalette(pal);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Place(l, left, top, kValueWidth, kValueHeight);
-    return l;
-}
-
 }  // namespace
 
 N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavAll, parent) {
     (void)kRegistered;
     SetPicture(GradientPicture());
+    const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
 
     // ---- The input mode ----
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Place(Frame1, 300, 240, 2760, 1560);
-    lblHeader =
-        Text(Frame1, QStringLiteral("のり勾配の指定方法"), 120, 240, 2520, 330, Qt::AlignCenter);
+    PlaceTwips(Frame1, 300, 240, 2760, 1560);
+    lblHeader = AddHeaderLabel(Frame1, QStringLiteral("のり勾配の指定方法"), 120, 240, 2520, 330);
     lblHeader->setObjectName(QStringLiteral("lblHeader"));
-    lblHeader->setAutoFillBackground(true);
-    {
-        QPalette pal = lblHeader->palette();
-        pal.setColor(QPalette::Window, QColor(128, 128, 255));
-        pal.setColor(QPalette::WindowText, Qt::white);
-        lblHeader->setPalette(pal);
-        QFont f = lblHeader->font();
-        f.setBold(true);
-        lblHeader->setFont(f);
-    }
     Option3D1 = new QRadioButton(QStringLiteral("比率入力"), Frame1);
     Option3D1->setObjectName(QStringLiteral("Option3D1"));
-    Place(Option3D1, 480, 690, 1800, 300);
+    PlaceTwips(Option3D1, 480, 690, 1800, 300);
     Option3D2 = new QRadioButton(QStringLiteral("角度入力"), Frame1);
     Option3D2->setObjectName(QStringLiteral("Option3D2"));
-    Place(Option3D2, 480, 1050, 1800, 300);
+    PlaceTwips(Option3D2, 480, 1050, 1800, 300);
     connect(Option3D1, &QRadioButton::toggled, this, [this](bool on) {
         if (on && !inOption_) RatioClick();
     });
@@ -92,27 +57,39 @@ N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavA
     // ---- The triangle 1 : n ----
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Place(Frame2, 300, 1815, 2760, 2040);
+    PlaceTwips(Frame2, 300, 1815, 2760, 2040);
     Triangle = new GradientTriangle(Frame2);
-    Place(Triangle, 0, 0, 2760, 2040);
-    Text(Frame2, QStringLiteral("1"), 2250, 800, 300, 300)->setObjectName(QStringLiteral("Label2"));
-    Label9 = ValueLabel(Frame2, QStringLiteral("Label9"), 930, 1635);
-    Text9 = input::Box(Frame2, QStringLiteral("Text9"), 930, 1635, kValueWidth, kValueHeight);
+    PlaceTwips(Triangle, 0, 0, 2760, 2040);
+    AddLabel(Frame2, QStringLiteral("1"), 2250, 800, 300, 300)
+        ->setObjectName(QStringLiteral("Label2"));
+    Label9 = AddValueLabel(Frame2, QStringLiteral("Label9"), 930, 1635, kValueWidth, kValueHeight,
+                           ValueLook::Sunken);
+    const std::vector<NumEntry> ratioTable = {
+        {"Text9", 930, 1635, kValueWidth, kValueHeight, &Design.SlopeN, 0.01, 9.99, 2, 3, flags},
+    };
+    Text9 = Entries()->AddNumbers(Frame2, ratioTable)[0];
 
     // ---- The slope section ----
     Picture1 = new SlopeSectionFigure(this);
-    Place(Picture1, 3240, 330, 5340, 3525);
-    Text(Picture1, QStringLiteral("のり長"), 1335, 1140, kValueWidth, 300);
-    Label1 = ValueLabel(Picture1, QStringLiteral("Label1"), 1335, 1440);
-    Text(Picture1, QStringLiteral("m"), 2220, 1440, 240, kValueHeight);
-    Text(Picture1, QStringLiteral("のり高"), 3555, 1800, kValueWidth, 300);
-    Label3 = ValueLabel(Picture1, QStringLiteral("Label3"), 3555, 2100);
-    Text(Picture1, QStringLiteral("m"), 4440, 2100, 240, kValueHeight);
-    Text(Picture1, QStringLiteral("θ<sub>0</sub> ="), 1725, 3000, 630, kValueHeight,
-         Qt::AlignRight | Qt::AlignVCenter);
-    Label6 = ValueLabel(Picture1, QStringLiteral("Label6"), 2385, 3000);
-    Text6 = input::Box(Picture1, QStringLiteral("Text6"), 2385, 3000, kValueWidth, kValueHeight);
-    Text(Picture1, QStringLiteral("°"), 3270, 3000, 240, kValueHeight);
+    PlaceTwips(Picture1, 3240, 330, 5340, 3525);
+    AddLabel(Picture1, QStringLiteral("のり長"), 1335, 1140, kValueWidth, 300);
+    Label1 = AddValueLabel(Picture1, QStringLiteral("Label1"), 1335, 1440, kValueWidth,
+                           kValueHeight, ValueLook::Sunken);
+    AddLabel(Picture1, QStringLiteral("m"), 2220, 1440, 240, kValueHeight);
+    AddLabel(Picture1, QStringLiteral("のり高"), 3555, 1800, kValueWidth, 300);
+    Label3 = AddValueLabel(Picture1, QStringLiteral("Label3"), 3555, 2100, kValueWidth,
+                           kValueHeight, ValueLook::Sunken);
+    AddLabel(Picture1, QStringLiteral("m"), 4440, 2100, 240, kValueHeight);
+    AddLabel(Picture1, QStringLiteral("θ<sub>0</sub> ="), 1725, 3000, 630, kValueHeight,
+             Qt::AlignRight | Qt::AlignVCenter);
+    Label6 = AddValueLabel(Picture1, QStringLiteral("Label6"), 2385, 3000, kValueWidth,
+                           kValueHeight, ValueLook::Sunken);
+    const std::vector<NumEntry> angleTable = {
+        {"Text6", 2385, 3000, kValueWidth, kValueHeight, &Design.SlopeAngle, 0.01, 89.99, 2, 3,
+         flags},
+    };
+    Text6 = Entries()->AddNumbers(Picture1, angleTable)[0];
+    AddLabel(Picture1, QStringLiteral("°"), 3270, 3000, 240, kValueHeight);
 
     // Only the box of the current mode shows, over its label.
     Text9->hide();
@@ -122,69 +99,38 @@ N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavA
 
     // Focus: the options, the two boxes, the buttons, then the sink, which
     // sends the Tab key on to cmdBegin.
-    QWidget::setTabOrder(Option3D1, Option3D2);
-    QWidget::setTabOrder(Option3D2, Text9);
-    QWidget::setTabOrder(Text9, Text6);
-    QWidget::setTabOrder(Text6, cmdBegin);
-    QWidget::setTabOrder(cmdBegin, cmdBack);
-    QWidget::setTabOrder(cmdBack, cmdIndicate);
-    QWidget::setTabOrder(cmdIndicate, cmdNext);
-    QWidget::setTabOrder(cmdNext, cmdResult);
+    SetTabChain(
+        {Option3D1, Option3D2, Text9, Text6, cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult});
     UseFocusSink(QStringLiteral("Text1"), 5790);
     QWidget::setTabOrder(cmdResult, FocusSink);
     SetTabWrapTarget(cmdBegin);
 
-    NumBox ratio;
-    ratio.min = 0.01;
-    ratio.max = 9.99;
-    ratio.decimals = 2;
-    ratio.places = 3;
-    ratio.field = &Design.SlopeN;
-    ratio.flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
-    ratio.onChanged = [this] { RatioChanged(); };
-    ratio.onAccepted = [this] { Label9->setText(Text9->text()); };
-    ratio.onRefused = [this] {
-        // The ratio mode is selected again, which shows its label's value.
-        inOption_ = true;
-        Option3D1->setChecked(true);
-        inOption_ = false;
-        RatioClick();
-    };
-    Entries()->AddNumber(Text9, ratio);
-
-    NumBox angle;
-    angle.min = 0.01;
-    angle.max = 89.99;
-    angle.decimals = 2;
-    angle.places = 3;
-    angle.field = &Design.SlopeAngle;
-    angle.flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
-    angle.onChanged = [this] { AngleChanged(); };
-    angle.onAccepted = [this] { Label6->setText(Text6->text()); };
-    angle.onRefused = [this] {
-        inOption_ = true;
-        Option3D2->setChecked(true);
-        inOption_ = false;
-        AngleClick();
-    };
-    Entries()->AddNumber(Text6, angle);
+    NumBox* ratio = Entries()->Rule(Text9);
+    ratio->onChanged = [this] { RatioChanged(); };
+    ratio->onAccepted = [this] { Label9->setText(Text9->text()); };
+    // A refused entry selects its mode again, which shows its label's value.
+    ratio->onRefused = [this] { SelectMode(1); };
+    NumBox* angle = Entries()->Rule(Text6);
+    angle->onChanged = [this] { AngleChanged(); };
+    angle->onAccepted = [this] { Label6->setText(Text6->text()); };
+    angle->onRefused = [this] { SelectMode(0); };
 }
 
 void N5koubai::OnLoad() {
-    Label6->setText(Q(Design.SlopeAngle));
-    Label9->setText(Q(Design.SlopeN));
+    Label6->setText(QStr(Design.SlopeAngle));
+    Label9->setText(QStr(Design.SlopeN));
     // Selecting an option runs its click handling as the engineer's click.
-    if (Design.SlopeInputMode == 0) {
-        inOption_ = true;
-        Option3D2->setChecked(true);
-        inOption_ = false;
-        AngleClick();
-    } else if (Design.SlopeInputMode == 1) {
-        inOption_ = true;
-        Option3D1->setChecked(true);
-        inOption_ = false;
+    if (Design.SlopeInputMode == 0 || Design.SlopeInputMode == 1) SelectMode(Design.SlopeInputMode);
+}
+
+void N5koubai::SelectMode(int mode) {
+    inOption_ = true;
+    (mode == 1 ? Option3D1 : Option3D2)->setChecked(true);
+    inOption_ = false;
+    if (mode == 1)
         RatioClick();
-    }
+    else
+        AngleClick();
 }
 
 void N5koubai::RatioClick() {
@@ -193,7 +139,7 @@ void N5koubai::RatioClick() {
     Text9->show();
     Text6->hide();
     Text9->setText(Label9->text());
-    Design.SlopeN = Str(Label9->text());
+    Design.SlopeN = StdStr(Label9->text());
 }
 
 void N5koubai::AngleClick() {
@@ -202,69 +148,46 @@ void N5koubai::AngleClick() {
     Text6->show();
     Text9->hide();
     Text6->setText(Label6->text());
-    Design.SlopeAngle = Str(Label6->text());
-}
-
-void N5koubai::RaiseFlags() {
-    // The wedge of work type 0 is shaped by the slope angle.
-    if (Design.WorkType == 0) RecalcKusabi = 1;
+    Design.SlopeAngle = StdStr(Label6->text());
 }
 
 void N5koubai::RatioChanged() {
-    RaiseFlags();
     Label9->setText(Text9->text());
-    Design.SlopeN = Str(Label9->text());
-    if (!Text9->text().isEmpty()) {
-        // Derived from the shown ratio (2 decimals), not from the typed one.
-        const double n = NumVal(Str(Label9->text()));
-        const std::string theta = FormatPattern(std::atan(1.0 / n) * 180.0 / Pi, "0.00");
-        Label6->setText(Q(FormatNum(theta, 3, 2)));
-        Design.SlopeAngle = Str(Label6->text());
-        if (!Label1->text().isEmpty()) ComputeHeight();
-    } else {
-        Label6->setText(QString());
-        Design.SlopeAngle.clear();
-        SetHeight(QString());
-    }
+    Design.SlopeN = StdStr(Label9->text());
+    // Derived from the shown ratio (2 decimals), not from the typed one.
+    GradientEntered(ShowDerivedForm(Label9, Label6, Design.SlopeAngle, SlopeAngleOfRatio));
 }
 
 void N5koubai::AngleChanged() {
-    RaiseFlags();
     Label6->setText(Text6->text());
-    Design.SlopeAngle = Str(Label6->text());
-    if (!Text6->text().isEmpty()) {
-        const double theta = NumVal(Str(Label6->text()));
-        const std::string n = FormatPattern(1.0 / std::tan(theta * Pi / 180.0), "0.00");
-        Label9->setText(Q(FormatNum(n, 3, 2)));
-        Design.SlopeN = Str(Label9->text());
-        if (!Label1->text().isEmpty()) ComputeHeight();
-    } else {
-        Label9->setText(QString());
-        Design.SlopeN.clear();
-        SetHeight(QString());
-    }
+    Design.SlopeAngle = StdStr(Label6->text());
+    GradientEntered(ShowDerivedForm(Label6, Label9, Design.SlopeN, SlopeRatioOfAngle));
 }
 
-void N5koubai::ComputeHeight() {
-    const double l = NumVal(Str(Label1->text()));
-    const double theta = NumVal(Str(Label6->text()));
-    const std::string h = FormatPattern(l * std::sin(theta * Pi / 180.0), "0.000");
-    SetHeight(Q(FormatNum(h, 3, 3)));
+void N5koubai::GradientEntered(bool derived) {
+    GradientChanged(Design.WorkType);
+    // Without a slope length the height stays as it was.
+    if (!derived)
+        SetHeight(QString());
+    else if (!Label1->text().isEmpty())
+        ShowHeight();
+}
+
+void N5koubai::ShowHeight() {
+    SetHeight(QStr(SlopeHeight(StdStr(Label1->text()), StdStr(Label6->text()))));
 }
 
 void N5koubai::SetHeight(const QString& caption) {
     if (Label3->text() == caption) return;
     Label3->setText(caption);
-    Design.SlopeHeight = Str(caption);
+    Design.SlopeHeight = StdStr(caption);
 }
 
 void N5koubai::OnActivate() {
-    Label1->setText(Q(FormatNum(Design.TotalLengthY, 3, 3)));
-    if (NumVal(Str(Label1->text())) != 0 && !Label9->text().isEmpty())
-        ComputeHeight();
-    else
-        SetHeight(QString());
-    Design.SlopeHeight = Str(Label3->text());
+    Label1->setText(NumText(Design.TotalLengthY, 3, 3));
+    SetHeight(QStr(SlopeHeightOnActivation(StdStr(Label1->text()), StdStr(Label9->text()),
+                                           StdStr(Label6->text()))));
+    Design.SlopeHeight = StdStr(Label3->text());
     // No entry box holds the focus when the step is shown.
     Picture1->setFocus(Qt::OtherFocusReason);
 }

@@ -40,15 +40,20 @@ protected:
     void OnActivate() override;
 
 private:
+    // Selects the option of `mode` (1 ratio, 0 angle) from the program, with
+    // its click handling.
+    void SelectMode(int mode);
     void RatioClick();
     void AngleClick();
     void RatioChanged();
     void AngleChanged();
+    // After either form changed: the wedge follows, and the height when the
+    // other form could be derived.
+    void GradientEntered(bool derived);
     // H from the L and θ0 captions into Label3.
-    void ComputeHeight();
+    void ShowHeight();
     // Label3's caption; a changed caption is the stored slope height.
     void SetHeight(const QString& caption);
-    void RaiseFlags();
 
     bool inOption_ = false;
 };

@@ -17,19 +17,18 @@
 #include <cmath>
 #include <string>
 
+#include "calc/recalc.h"
 #include "calc/wedge.h"
-#include "platform/mdichild.h"
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
-#include "steps/windows/InputPlacing.h"
+#include "steps/wedgeshape.h"
+#include "steps/windows/SlopeFigure.h"
 
 namespace talvo {
-
-using input::Place;
-using input::Text;
 
 namespace {
 
@@ -37,8 +36,6 @@ const bool kRegistered = [] {
     RegisterStepWindow("N6kusabi", [] { return new N6kusabi; });
     return true;
 }();
-
-const QColor kFigureBack{238, 247, 255};
 
 // The slope section, in twips inside picNori: toe, shoulder, the lower end
 // of the failure on the face (L1 from the shoulder) and the end of the slip
@@ -53,10 +50,6 @@ constexpr double kBottom = 3930;
 constexpr double kHLine = 7250;    // x of the H dimension
 constexpr double kL2Line = 850;    // y of the L2 dimension
 constexpr double kL1Offset = 250;  // the L1 dimension beside the face
-
-bool Filled(const std::string& s) {
-    return s.find_first_not_of(' ') != std::string::npos;
-}
 
 void Arrow(QPainter& p, QPointF tip, QPointF dir) {
     const double len = std::hypot(dir.x(), dir.y());
@@ -88,7 +81,7 @@ public:
     explicit SlopeWedgeFigure(QWidget* parent) : QWidget(parent) {
         setAutoFillBackground(true);
         QPalette pal = palette();
-        pal.setColor(QPalette::Window, kFigureBack);
+        pal.setColor(QPalette::Window, kSlopeFigureBack);
         setPalette(pal);
     }
 
@@ -170,6 +163,27 @@ constexpr ValuePlace kAlphaPlace{4350, 2750, 340, 850};
 constexpr ValuePlace kThetaPlace{3700, 3520, 420, 800};
 constexpr int kValueHeight = 300;
 
+// The value's box or label stands right of its caption.
+constexpr int ValueLeft(const ValuePlace& at) {
+    return at.captionLeft + at.captionWidth + 30;
+}
+
+constexpr WedgeValue kWedgeValues[] = {WedgeValue::L1, WedgeValue::L2, WedgeValue::H,
+                                       WedgeValue::Alpha};
+
+std::string& FieldOf(WedgeValue v) {
+    switch (v) {
+        case WedgeValue::L1:
+            return Design.KusabiL1;
+        case WedgeValue::L2:
+            return Design.KusabiL2;
+        case WedgeValue::H:
+            return Design.KusabiH;
+        default:
+            return Design.KusabiAlpha;
+    }
+}
+
 void SetLabelColor(QLabel* l, const QColor& c) {
     QPalette p = l->palette();
     p.setColor(QPalette::All, QPalette::WindowText, c);
@@ -184,9 +198,9 @@ N6kusabi::N6kusabi(QWidget* parent) : StepForm(QStringLiteral("N6kusabi"), kNavA
 
     picNori = new SlopeWedgeFigure(this);
     picNori->setObjectName(QStringLiteral("picNori"));
-    Place(picNori, 240, 120, 8835, 3960);
+    PlaceTwips(picNori, 240, 120, 8835, 3960);
 
-    fraPattern = input::Panel(picNori, QStringLiteral("崩壊形状の指定"), 120, 120, 2340, 3000);
+    fraPattern = AddPanel(picNori, QStringLiteral("崩壊形状の指定"), 120, 120, 2340, 3000);
     fraPattern->setObjectName(QStringLiteral("fraPattern"));
     fraPattern->setAutoFillBackground(true);
     options_ = new QButtonGroup(this);
@@ -200,20 +214,20 @@ N6kusabi::N6kusabi(QWidget* parent) : StepForm(QStringLiteral("N6kusabi"), kNavA
         Shp1[i] = new QFrame(fraPattern);
         Shp1[i]->setObjectName(QStringLiteral("Shp1(%1)").arg(i));
         Shp1[i]->setFrameShape(QFrame::Box);
-        Place(Shp1[i], 560, top - 15, 1560, kValueHeight + 60);
+        PlaceTwips(Shp1[i], 560, top - 15, 1560, kValueHeight + 60);
         Shp1[i]->hide();
 
         SSOption1[i] = new QRadioButton(fraPattern);
         SSOption1[i]->setObjectName(QStringLiteral("SSOption1(%1)").arg(i));
         SSOption1[i]->setFocusPolicy(Qt::StrongFocus);
-        Place(SSOption1[i], 240, top, 300, kValueHeight + 30);
+        PlaceTwips(SSOption1[i], 240, top, 300, kValueHeight + 30);
         options_->addButton(SSOption1[i], i);
         SSOption1[i]->installEventFilter(this);
 
-        Text(fraPattern, caption[i], 640, top, 1440, kValueHeight + 30);
+        AddLabel(fraPattern, caption[i], 640, top, 1440, kValueHeight + 30);
         lblOp[i] = new QLabel(fraPattern);
         lblOp[i]->setObjectName(QStringLiteral("lblOp(%1)").arg(i));
-        Place(lblOp[i], 600, top, 1500, kValueHeight + 30);
+        PlaceTwips(lblOp[i], 600, top, 1500, kValueHeight + 30);
         // A press on a caption takes the focus from the edited box, so its
         // check runs first; the click then knows whether that check refused.
         lblOp[i]->setFocusPolicy(Qt::ClickFocus);
@@ -229,119 +243,115 @@ N6kusabi::N6kusabi(QWidget* parent) : StepForm(QStringLiteral("N6kusabi"), kNavA
         OptionClick(i);
     });
 
+    // The values on the figure: caption, the label that shows the value, unit;
+    // each entered value's box lies over its label.
     struct Value {
         QLabel** label;
-        QLineEdit** box;
-        const char* boxName;
         const char* labelName;
         QString caption;
         QString unit;
         ValuePlace at;
     };
     const Value values[] = {
-        {&Label1, &Text1, "Text1", "Label1", QStringLiteral("Ｌ<sub>1</sub>="), "m", kL1Place},
-        {&Label2, &Text2, "Text2", "Label2", QStringLiteral("Ｌ<sub>2</sub>="), "m", kL2Place},
-        {&Label3, &Text3, "Text3", "Label3", QStringLiteral("Ｈ="), "m", kHPlace},
-        {&Label11, &Text11, "Text11", "Label11", QStringLiteral("α="), QStringLiteral("°"),
-         kAlphaPlace},
-        {&Label9, nullptr, "", "Label9", QStringLiteral("θ<sub>0</sub>="), QStringLiteral("°"),
-         kThetaPlace},
+        {&Label1, "Label1", QStringLiteral("Ｌ<sub>1</sub>="), "m", kL1Place},
+        {&Label2, "Label2", QStringLiteral("Ｌ<sub>2</sub>="), "m", kL2Place},
+        {&Label3, "Label3", QStringLiteral("Ｈ="), "m", kHPlace},
+        {&Label11, "Label11", QStringLiteral("α="), QStringLiteral("°"), kAlphaPlace},
+        {&Label9, "Label9", QStringLiteral("θ<sub>0</sub>="), QStringLiteral("°"), kThetaPlace},
     };
     for (const Value& v : values) {
         const ValuePlace& a = v.at;
-        Text(picNori, v.caption, a.captionLeft, a.top, a.captionWidth, kValueHeight,
-             Qt::AlignRight | Qt::AlignVCenter);
-        const int valueLeft = a.captionLeft + a.captionWidth + 30;
-        QLabel* l = Text(picNori, QString(), valueLeft, a.top, a.valueWidth, kValueHeight);
+        AddLabel(picNori, v.caption, a.captionLeft, a.top, a.captionWidth, kValueHeight,
+                 Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* l = AddLabel(picNori, QString(), ValueLeft(a), a.top, a.valueWidth, kValueHeight);
         l->setObjectName(QLatin1String(v.labelName));
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
         *v.label = l;
-        if (v.box)
-            *v.box = input::Box(picNori, QLatin1String(v.boxName), valueLeft, a.top, a.valueWidth,
-                                kValueHeight);
-        Text(picNori, v.unit, valueLeft + a.valueWidth + 30, a.top, 240, kValueHeight);
+        AddLabel(picNori, v.unit, ValueLeft(a) + a.valueWidth + 30, a.top, 240, kValueHeight);
     }
-
-    Text5 = new QLineEdit(this);
-    Text5->setObjectName(QStringLiteral("Text5"));
-    Text5->setFocusPolicy(Qt::StrongFocus);
-    Place(Text5, 600, StepForm::kSinkTopTwips, 255, 285);
-    Text5->installEventFilter(this);
-
-    // The buttons first, then both sinks, the patterns from the last to the
-    // first and the value boxes; the sink sends a Tab press on to
-    // cmdIndicate, so Tab cycles through the buttons.
-    QWidget* order[] = {cmdBegin,     cmdBack,      cmdIndicate,  cmdNext,
-                        cmdResult,    FocusSink,    Text5,        SSOption1[4],
-                        SSOption1[3], SSOption1[2], SSOption1[1], SSOption1[0],
-                        Text1,        Text2,        Text3,        Text11};
-    for (std::size_t k = 1; k < std::size(order); ++k) setTabOrder(order[k - 1], order[k]);
-    SetTabWrapTarget(cmdIndicate);
-
-    struct Entry {
-        QLineEdit* box;
-        QLabel* label;
-        std::string* field;
-        double min, max;
-        int decimals, places;
+    const std::vector<std::int16_t*> flags = {&RecalcLoad};
+    const std::vector<NumEntry> table = {
+        {"Text1", ValueLeft(kL1Place), kL1Place.top, kL1Place.valueWidth, kValueHeight,
+         &Design.KusabiL1, 0.001, 99.999, 3, 3, flags},
+        {"Text2", ValueLeft(kL2Place), kL2Place.top, kL2Place.valueWidth, kValueHeight,
+         &Design.KusabiL2, 0.001, 99.999, 3, 3, flags},
+        {"Text3", ValueLeft(kHPlace), kHPlace.top, kHPlace.valueWidth, kValueHeight,
+         &Design.KusabiH, 0.001, 99.999, 3, 3, flags},
+        {"Text11", ValueLeft(kAlphaPlace), kAlphaPlace.top, kAlphaPlace.valueWidth, kValueHeight,
+         &Design.KusabiAlpha, 0.01, 89.99, 2, 4, flags},
     };
-    const Entry entries[] = {
-        {Text1, Label1, &Design.KusabiL1, 0.001, 99.999, 3, 3},
-        {Text2, Label2, &Design.KusabiL2, 0.001, 99.999, 3, 3},
-        {Text3, Label3, &Design.KusabiH, 0.001, 99.999, 3, 3},
-        {Text11, Label11, &Design.KusabiAlpha, 0.01, 89.99, 2, 4},
-    };
-    for (const Entry& e : entries) {
-        NumBox c;
-        c.min = e.min;
-        c.max = e.max;
-        c.decimals = e.decimals;
-        c.places = e.places;
-        c.field = e.field;
-        c.flags = {&RecalcLoad};
-        QLineEdit* box = e.box;
-        QLabel* label = e.label;
-        c.onChanged = [this, box, label] {
+    const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(picNori, table);
+    Text1 = boxes[0];
+    Text2 = boxes[1];
+    Text3 = boxes[2];
+    Text11 = boxes[3];
+    for (WedgeValue v : kWedgeValues) {
+        QLineEdit* box = BoxOf(v);
+        QLabel* label = LabelOf(v);
+        NumBox* rule = Entries()->Rule(box);
+        rule->onChanged = [this, box, label] {
             label->setText(box->text());
             CalcKusabiKeijyou();
             HoukaiKeijyou();
         };
-        c.onAccepted = [this, box] { ValueAccepted(box); };
-        c.onRefused = [this, box] {
+        rule->onAccepted = [this, box] { ValueAccepted(box); };
+        rule->onRefused = [this, box] {
             // The pattern in force when the box got the focus comes back,
             // with its boxes, and the box keeps the focus.
             SelectPattern(SavedInputMode);
             box->setFocus(Qt::OtherFocusReason);
             SelectAllText(box);
         };
-        Entries()->AddNumber(box, std::move(c));
         box->installEventFilter(this);
     }
+
+    Text5 = new QLineEdit(this);
+    Text5->setObjectName(QStringLiteral("Text5"));
+    Text5->setFocusPolicy(Qt::StrongFocus);
+    PlaceTwips(Text5, 600, StepForm::kSinkTopTwips, 255, 285);
+    Text5->installEventFilter(this);
+
+    // The buttons first, then both sinks, the patterns from the last to the
+    // first and the value boxes; the sink sends a Tab press on to
+    // cmdIndicate, so Tab cycles through the buttons.
+    SetTabChain({cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult, FocusSink, Text5, SSOption1[4],
+                 SSOption1[3], SSOption1[2], SSOption1[1], SSOption1[0], Text1, Text2, Text3,
+                 Text11});
+    SetTabWrapTarget(cmdIndicate);
+}
+
+QLineEdit* N6kusabi::BoxOf(WedgeValue v) const {
+    return v == WedgeValue::L1   ? Text1
+           : v == WedgeValue::L2 ? Text2
+           : v == WedgeValue::H  ? Text3
+                                 : Text11;
+}
+
+QLabel* N6kusabi::LabelOf(WedgeValue v) const {
+    return v == WedgeValue::L1   ? Label1
+           : v == WedgeValue::L2 ? Label2
+           : v == WedgeValue::H  ? Label3
+                                 : Label11;
 }
 
 void N6kusabi::OnLoad() {
     // The values themselves are filled in on activation.
-    const int mode = Design.KusabiInputMode;
-    SelectPattern(mode >= 0 && mode <= 4 ? mode : 0);
+    SelectPattern(WedgePattern(Design.KusabiInputMode));
 }
 
 void N6kusabi::OnActivate() {
     OptionPending = 0;
-    if (RecalcKusabi == 1) {
-        CalcKusabiKeijyou();
-        RecalcKusabi = 0;
-    }
-    auto q = [](const std::string& s) { return QString::fromStdString(s); };
-    Label1->setText(q(Design.KusabiL1));
-    Label3->setText(q(Design.KusabiH));
-    Label9->setText(q(Design.SlopeAngle));
-    Label2->setText(q(Design.KusabiL2));
-    Label11->setText(q(Design.KusabiAlpha));
-    Text1->setText(q(Design.KusabiL1));
-    Text3->setText(q(Design.KusabiH));
-    Text2->setText(q(Design.KusabiL2));
-    Text11->setText(q(Design.KusabiAlpha));
+    RunKusabiOnActivation();
+    Label1->setText(QStr(Design.KusabiL1));
+    Label3->setText(QStr(Design.KusabiH));
+    Label9->setText(QStr(Design.SlopeAngle));
+    Label2->setText(QStr(Design.KusabiL2));
+    Label11->setText(QStr(Design.KusabiAlpha));
+    Text1->setText(QStr(Design.KusabiL1));
+    Text3->setText(QStr(Design.KusabiH));
+    Text2->setText(QStr(Design.KusabiL2));
+    Text11->setText(QStr(Design.KusabiAlpha));
     // The same marks as after an entry: an α equal to θ0 derives nothing
     // and stays red here too.
     MarkLength();
@@ -351,21 +361,10 @@ void N6kusabi::OnActivate() {
 void N6kusabi::OptionClick(int i) {
     if (i != Design.KusabiInputMode) DataChanged = 1;
     Design.KusabiInputMode = static_cast<std::int16_t>(i);
-    struct Shown {
-        QLineEdit* a;
-        QLabel* la;
-        QLineEdit* b;
-        QLabel* lb;
-    };
-    const Shown shown[5] = {{Text1, Label1, Text2, Label2},
-                            {Text1, Label1, Text11, Label11},
-                            {Text3, Label3, Text2, Label2},
-                            {Text3, Label3, Text11, Label11},
-                            {Text11, Label11, Text2, Label2}};
-    const Shown& s = shown[i];
-    for (QLineEdit* box : {Text1, Text2, Text3, Text11}) box->setVisible(box == s.a || box == s.b);
-    s.a->setText(s.la->text());
-    s.b->setText(s.lb->text());
+    const auto [a, b] = EnteredPair(i);
+    for (WedgeValue v : kWedgeValues) BoxOf(v)->setVisible(v == a || v == b);
+    BoxOf(a)->setText(LabelOf(a)->text());
+    BoxOf(b)->setText(LabelOf(b)->text());
 }
 
 void N6kusabi::SelectPattern(int i) {
@@ -374,31 +373,8 @@ void N6kusabi::SelectPattern(int i) {
 }
 
 void N6kusabi::HoukaiKeijyou() {
-    auto q = [](const std::string& s) { return QString::fromStdString(s); };
-    switch (Design.KusabiInputMode) {
-        case 0:
-            Label3->setText(q(Design.KusabiH));
-            Label11->setText(q(Design.KusabiAlpha));
-            break;
-        case 1:
-            Label2->setText(q(Design.KusabiL2));
-            Label3->setText(q(Design.KusabiH));
-            break;
-        case 2:
-            Label1->setText(q(Design.KusabiL1));
-            Label11->setText(q(Design.KusabiAlpha));
-            break;
-        case 3:
-            Label1->setText(q(Design.KusabiL1));
-            Label2->setText(q(Design.KusabiL2));
-            break;
-        case 4:
-            Label1->setText(q(Design.KusabiL1));
-            Label3->setText(q(Design.KusabiH));
-            break;
-        default:
-            break;
-    }
+    for (WedgeValue v : kWedgeValues)
+        if (WedgeDerived(Design.KusabiInputMode, v)) LabelOf(v)->setText(QStr(FieldOf(v)));
     MarkLength();
     MarkAngle();
 }
@@ -406,28 +382,26 @@ void N6kusabi::HoukaiKeijyou() {
 namespace {
 
 bool LongerThanSlope() {
-    return Filled(Design.KusabiL1) && Filled(Design.TotalLengthY) &&
-           NumVal(Design.KusabiL1) > NumVal(Design.TotalLengthY);
+    return WedgeLongerThanSlope(Design.KusabiL1, Design.TotalLengthY);
 }
 
 bool NotFlatterThanSlope() {
-    return Filled(Design.KusabiAlpha) && Filled(Design.SlopeAngle) &&
-           NumVal(Design.KusabiAlpha) >= NumVal(Design.SlopeAngle);
+    return SlipNotFlatterThanSlope(Design.KusabiAlpha, Design.SlopeAngle);
 }
 
 }  // namespace
 
 void N6kusabi::MarkLength() {
-    const QColor c = LongerThanSlope() ? input::kRedText : input::kBlackText;
-    input::SetForeColor(Text1, c);
-    input::SetForeColor(Text3, c);
+    const QColor c = LongerThanSlope() ? kRedText : kBlackText;
+    SetForeColor(Text1, c);
+    SetForeColor(Text3, c);
     SetLabelColor(Label1, c);
     SetLabelColor(Label3, c);
 }
 
 void N6kusabi::MarkAngle() {
-    const QColor c = NotFlatterThanSlope() ? input::kRedText : input::kBlackText;
-    input::SetForeColor(Text11, c);
+    const QColor c = NotFlatterThanSlope() ? kRedText : kBlackText;
+    SetForeColor(Text11, c);
     SetLabelColor(Label11, c);
 }
 

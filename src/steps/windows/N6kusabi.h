@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "platform/stepform.h"
+#include "steps/wedgeshape.h"
 
 class QButtonGroup;
 class QFrame;
@@ -65,6 +66,9 @@ private:
     void ValueAccepted(QLineEdit* box);
     void MarkLength();
     void MarkAngle();
+    // The box and the label of a wedge value.
+    QLineEdit* BoxOf(WedgeValue v) const;
+    QLabel* LabelOf(WedgeValue v) const;
 
     // The pattern in force when a value box last got the focus.
     std::int16_t SavedInputMode = 0;

@@ -2,22 +2,18 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
-#include <cmath>
 #include <string>
 
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
-#include "steps/windows/InputPlacing.h"
+#include "steps/arcfailure.h"
 #include "steps/windows/SlopeFigure.h"
 
 namespace talvo {
-
-using input::Place;
-using input::Text;
 
 namespace {
 
@@ -32,27 +28,19 @@ const char* const kDepthMessage = "崩壊の深さが円弧の半径を超えて
 constexpr int kBoxWidth = 900;
 constexpr int kRowHeight = 330;
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
+// Where the dimensions stand on the figure: "Ｌn =" from (left, top), then
+// the box and "m".
+struct LengthRow {
+    int index;
+    int left;
+    int top;
+};
+constexpr LengthRow kL1Row{1, 2760, 1050};
+constexpr LengthRow kL2Row{2, 4680, 3100};
+constexpr LengthRow kL3Row{3, 4500, 180};
 
-// A stored length in whole thousandths of a metre. The lengths carry three
-// decimals; comparing them so keeps a failure that ends exactly at the toe
-// (0.1 + 0.2 against 0.3) from reading as too long.
-// A damaged file may hold any number: it is kept inside what the count holds.
-long long Thousandths(const std::string& text) {
-    const double v = std::clamp(NumVal(text) * 1000.0, -1e15, 1e15);
-    return std::llround(v);
-}
-
-// One dimension on the figure: "Ｌ" with its index and "=", the box, "m".
-QLineEdit* LengthRow(QWidget* figure, int index, int left, int top) {
-    Text(figure, QStringLiteral("Ｌ<sub>%1</sub> =").arg(index), left, top, 600, kRowHeight,
-         Qt::AlignRight | Qt::AlignVCenter);
-    QLineEdit* box = input::Box(figure, QStringLiteral("txtL%1").arg(index), left + 630, top,
-                                kBoxWidth, kRowHeight);
-    Text(figure, QStringLiteral("m"), left + 630 + kBoxWidth + 30, top, 240, kRowHeight);
-    return box;
+constexpr int BoxLeft(const LengthRow& row) {
+    return row.left + 630;
 }
 
 }  // namespace
@@ -62,93 +50,76 @@ N7enko::N7enko(QWidget* parent) : StepForm(QStringLiteral("N7enko"), kNavAll, pa
     SetPicture(ArcPicture());
 
     picEnko = new ArcFailureFigure(this);
-    Place(picEnko, 240, 120, 8835, 3960);
-    lblTitle = Text(picEnko, QStringLiteral("のり中間からの崩壊方法"), 180, 120, 3600, 330);
+    PlaceTwips(picEnko, 240, 120, 8835, 3960);
+    lblTitle = AddLabel(picEnko, QStringLiteral("のり中間からの崩壊方法"), 180, 120, 3600, 330);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont bold = lblTitle->font();
     bold.setBold(true);
     lblTitle->setFont(bold);
 
-    txtL3 = LengthRow(picEnko, 3, 4500, 180);
-    txtL1 = LengthRow(picEnko, 1, 2760, 1050);
-    txtL2 = LengthRow(picEnko, 2, 4680, 3100);
-
-    Text(picEnko, QStringLiteral("θ<sub>0</sub> ="), 2340, 3300, 600, kRowHeight,
-         Qt::AlignRight | Qt::AlignVCenter);
-    lblSita0 = new QLabel(picEnko);
-    lblSita0->setObjectName(QStringLiteral("lblSita0"));
-    lblSita0->setTextFormat(Qt::PlainText);
-    lblSita0->setFrameShape(QFrame::Panel);
-    lblSita0->setFrameShadow(QFrame::Sunken);
-    lblSita0->setAutoFillBackground(true);
-    {
-        QPalette pal = lblSita0->palette();
-        pal.setColor(QPalette::Window, Qt::white);
-        lblSita0->setPalette(pal);
+    for (const LengthRow& row : {kL3Row, kL1Row, kL2Row}) {
+        AddLabel(picEnko, QStringLiteral("Ｌ<sub>%1</sub> =").arg(row.index), row.left, row.top,
+                 600, kRowHeight, Qt::AlignRight | Qt::AlignVCenter);
+        AddLabel(picEnko, QStringLiteral("m"), BoxLeft(row) + kBoxWidth + 30, row.top, 240,
+                 kRowHeight);
     }
-    Place(lblSita0, 2970, 3300, kBoxWidth, kRowHeight);
+    // The checks warn on every accepted exit, changed or not.
+    const std::vector<std::int16_t*> flags = {&RecalcLoad};
+    const std::vector<NumEntry> table = {
+        {"txtL1", BoxLeft(kL1Row), kL1Row.top, kBoxWidth, kRowHeight, &Design.EnkoL1, 0.001, 99.999,
+         3, 3, flags},
+        {"txtL2", BoxLeft(kL2Row), kL2Row.top, kBoxWidth, kRowHeight, &Design.EnkoL2, 0.001, 99.999,
+         3, 3, flags},
+        {"txtL3", BoxLeft(kL3Row), kL3Row.top, kBoxWidth, kRowHeight, &Design.EnkoL3, 0.0, 99.999,
+         3, 3, flags},
+    };
+    const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(picEnko, table);
+    txtL1 = boxes[0];
+    txtL2 = boxes[1];
+    txtL3 = boxes[2];
+    Entries()->Rule(txtL1)->onAccepted = [this] {
+        CheckShape(true, true);
+        CheckDepth(true);
+    };
+    Entries()->Rule(txtL2)->onAccepted = [this] { CheckDepth(true); };
+    Entries()->Rule(txtL3)->onAccepted = [this] { CheckShape(false, true); };
 
-    QWidget::setTabOrder(txtL1, txtL2);
-    QWidget::setTabOrder(txtL2, txtL3);
-    QWidget::setTabOrder(txtL3, cmdBegin);
-    QWidget::setTabOrder(cmdBegin, cmdBack);
-    QWidget::setTabOrder(cmdBack, cmdIndicate);
-    QWidget::setTabOrder(cmdIndicate, cmdNext);
-    QWidget::setTabOrder(cmdNext, cmdResult);
+    AddLabel(picEnko, QStringLiteral("θ<sub>0</sub> ="), 2340, 3300, 600, kRowHeight,
+             Qt::AlignRight | Qt::AlignVCenter);
+    lblSita0 = AddValueLabel(picEnko, QStringLiteral("lblSita0"), 2970, 3300, kBoxWidth, kRowHeight,
+                             ValueLook::Sunken);
+
+    SetTabChain({txtL1, txtL2, txtL3, cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult});
     UseFocusSink(QStringLiteral("Text4"));
     QWidget::setTabOrder(cmdResult, FocusSink);
     SetTabWrapTarget(txtL1);
-
-    auto length = [](double min, std::string* field, std::function<void()> checks) {
-        NumBox b;
-        b.min = min;
-        b.max = 99.999;
-        b.decimals = 3;
-        b.places = 3;
-        b.field = field;
-        b.flags = {&RecalcLoad};
-        // The checks warn on every accepted exit, changed or not.
-        b.onAccepted = std::move(checks);
-        return b;
-    };
-    Entries()->AddNumber(txtL1, length(0.001, &Design.EnkoL1, [this] {
-                             CheckShape(true, true);
-                             CheckDepth(true);
-                         }));
-    Entries()->AddNumber(txtL2, length(0.001, &Design.EnkoL2, [this] { CheckDepth(true); }));
-    Entries()->AddNumber(txtL3, length(0.0, &Design.EnkoL3, [this] { CheckShape(false, true); }));
 }
 
 void N7enko::OnLoad() {
     // The stored texts as they stand.
-    txtL1->setText(Q(Design.EnkoL1));
-    txtL2->setText(Q(Design.EnkoL2));
-    txtL3->setText(Q(Design.EnkoL3));
+    txtL1->setText(QStr(Design.EnkoL1));
+    txtL2->setText(QStr(Design.EnkoL2));
+    txtL3->setText(QStr(Design.EnkoL3));
 }
 
 void N7enko::OnActivate() {
-    lblSita0->setText(Q(Design.SlopeAngle));
+    lblSita0->setText(QStr(Design.SlopeAngle));
     CheckShape(true, false);
     CheckDepth(false);
 }
 
 bool N7enko::CheckShape(bool needL1, bool warn) {
-    const std::string& l = Design.TotalLengthY;
-    const std::string& l1 = Design.EnkoL1;
-    const bool fails = !l.empty() && (!needL1 || !l1.empty()) &&
-                       Thousandths(l) < Thousandths(l1) + Thousandths(Design.EnkoL3);
-    const QColor& c = fails ? input::kRedText : input::kBlackText;
-    input::SetForeColor(txtL1, c);
-    input::SetForeColor(txtL3, c);
+    const bool fails = ArcPastToe(Design.TotalLengthY, Design.EnkoL1, Design.EnkoL3, needL1);
+    const QColor& c = fails ? kRedText : kBlackText;
+    SetForeColor(txtL1, c);
+    SetForeColor(txtL3, c);
     if (fails && warn) MsgBox(kShapeMessage, MsgButtons::Ok, MsgIcon::Exclamation);
     return fails;
 }
 
 bool N7enko::CheckDepth(bool warn) {
-    const std::string& l1 = Design.EnkoL1;
-    const std::string& l2 = Design.EnkoL2;
-    const bool fails = !l1.empty() && !l2.empty() && Thousandths(l1) < 2 * Thousandths(l2);
-    input::SetForeColor(txtL2, fails ? input::kRedText : input::kBlackText);
+    const bool fails = ArcTooDeep(Design.EnkoL1, Design.EnkoL2);
+    SetForeColor(txtL2, fails ? kRedText : kBlackText);
     if (fails && warn) MsgBox(kDepthMessage, MsgButtons::Ok, MsgIcon::Exclamation);
     return fails;
 }

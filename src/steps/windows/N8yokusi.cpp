@@ -5,22 +5,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <algorithm>
-#include <cmath>
 #include <string>
 
+#include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
-#include "steps/windows/InputPlacing.h"
+#include "steps/loadconditions.h"
+#include "steps/windows/DerivedForm.h"
 #include "steps/windows/SlopeFigure.h"
 
 namespace talvo {
-
-using input::Place;
-using input::Text;
 
 namespace {
 
@@ -49,35 +46,13 @@ constexpr int kUnitLeft = 7650;
 constexpr int kRowTop = 300;
 constexpr int kRowStep = 330;
 constexpr int kRowHeight = 300;
+// The rows of the friction, below the seven rows and their option buttons.
+constexpr int kFrictionTop = kRowTop + 7 * kRowStep + 90;
+constexpr int kPhiTop = kFrictionTop + kRowStep + 30;
+constexpr int kTanTop = kPhiTop + kRowStep;
 
-std::string Str(const QString& s) {
-    return s.toStdString();
-}
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QLabel* ValueLabel(QWidget* parent, const QString& name, int left, int top) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setTextFormat(Qt::PlainText);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setAutoFillBackground(true);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    l->setPalette(pal);
-    Place(l, left, top, kBoxWidth, kRowHeight);
-    return l;
-}
-
-// A length in whole millimetres, kept inside what the count holds.
-long long Millimetres(const std::string& text) {
-    return std::llround(std::clamp(NumVal(text) * 1000.0, -1e15, 1e15));
-}
-
-std::string HalfPitch() {
-    return FormatNum(NumStr(NumVal(Design.PitchX) / 2), 5, 3);
+constexpr int RowTop(int i) {
+    return kRowTop + i * kRowStep;
 }
 
 }  // namespace
@@ -88,83 +63,106 @@ N8yokusi::N8yokusi(QWidget* parent) : StepForm(QStringLiteral("N8yokusi"), kNavA
 
     fraMain = new QGroupBox(QStringLiteral("設計荷重の算出条件"), this);
     fraMain->setObjectName(QStringLiteral("fraMain"));
-    Place(fraMain, 240, 60, 8835, 4080);
+    PlaceTwips(fraMain, 240, 60, 8835, 4080);
 
     picTidori = new StaggerPicture(fraMain);
-    Place(picTidori, 180, 330, 2880, 3420);
+    PlaceTwips(picTidori, 180, 330, 2880, 3420);
     chkBard = new QCheckBox(QStringLiteral(" 千鳥配置"), picTidori);
     chkBard->setObjectName(QStringLiteral("chkBard"));
-    Place(chkBard, 300, 90, 2100, 300);
+    PlaceTwips(chkBard, 300, 90, 2100, 300);
     chkBard->setAutoFillBackground(true);
     connect(chkBard, &QCheckBox::toggled, this, &N8yokusi::BardClick);
 
-    // One row: caption, symbol, "=", the box or label, the unit.
-    auto row = [this](int i, const QString& caption, const QString& symbol, const QString& unit) {
-        const int top = kRowTop + i * kRowStep;
-        QLabel* c = Text(fraMain, caption, kCaptionLeft, top, kCaptionWidth, kRowHeight);
-        Text(fraMain, symbol, kSymbolLeft, top, kSymbolWidth, kRowHeight, Qt::AlignCenter);
-        Text(fraMain, QStringLiteral("="), kEqualLeft, top, 240, kRowHeight, Qt::AlignCenter);
-        if (!unit.isEmpty()) Text(fraMain, unit, kUnitLeft, top, 900, kRowHeight);
+    // One row: its caption (none for a row of the friction), symbol, "=" and
+    // unit around the box or label.
+    auto row = [this](int top, const QString& caption, const QString& symbol, const QString& unit) {
+        QLabel* c = caption.isEmpty()
+                        ? nullptr
+                        : AddLabel(fraMain, caption, kCaptionLeft, top, kCaptionWidth, kRowHeight);
+        AddLabel(fraMain, symbol, kSymbolLeft, top, kSymbolWidth, kRowHeight, Qt::AlignCenter);
+        AddLabel(fraMain, QStringLiteral("="), kEqualLeft, top, 240, kRowHeight, Qt::AlignCenter);
+        if (!unit.isEmpty()) AddLabel(fraMain, unit, kUnitLeft, top, 900, kRowHeight);
         return c;
     };
-    auto box = [this](const char* name, int i) {
-        return input::Box(fraMain, QString::fromUtf8(name), kBoxLeft, kRowTop + i * kRowStep,
-                          kBoxWidth, kRowHeight);
+    auto value = [this](const char* name, int top) {
+        return AddValueLabel(fraMain, QString::fromUtf8(name), kBoxLeft, top, kBoxWidth, kRowHeight,
+                             ValueLook::Sunken);
     };
-    row(0, QStringLiteral("のり面の計画安全率"), QStringLiteral("ＰＦs"), QString());
-    txtSafety = box("txtSafety", 0);
-    row(1, QStringLiteral("必要抑止力"), QStringLiteral("Ｐｒ"), QStringLiteral("(kN/m)"));
-    txtDeter = box("txtDeter", 1);
-    row(2, QStringLiteral("すべり面勾配"), QStringLiteral("θ"), QStringLiteral("(°)"));
-    txtSlope = box("txtSlope", 2);
-    lblKind[0] =
-        row(3, QString::fromUtf8(kKindCaptions[0][0]), QStringLiteral("＠"), QStringLiteral("(m)"));
-    lblLevel = ValueLabel(fraMain, QStringLiteral("lblLevel"), kBoxLeft, kRowTop + 3 * kRowStep);
-    lblKind[1] =
-        row(4, QString::fromUtf8(kKindCaptions[0][1]), QStringLiteral("n"), QStringLiteral("(段)"));
-    txtStep = box("txtStep", 4);
-    lblKind[3] = row(5, QString::fromUtf8(kKindCaptions[0][3]), QStringLiteral("n<sub>y</sub>"),
-                     QStringLiteral("）"));
-    lblRockboltNum =
-        ValueLabel(fraMain, QStringLiteral("lblRockboltNum"), kBoxLeft, kRowTop + 5 * kRowStep);
-    lblKind[2] =
-        row(6, QString::fromUtf8(kKindCaptions[0][2]), QStringLiteral("α"), QStringLiteral("(°)"));
-    txtRockboltAngle = box("txtRockboltAngle", 6);
+    row(RowTop(0), QStringLiteral("のり面の計画安全率"), QStringLiteral("ＰＦs"), QString());
+    row(RowTop(1), QStringLiteral("必要抑止力"), QStringLiteral("Ｐｒ"), QStringLiteral("(kN/m)"));
+    row(RowTop(2), QStringLiteral("すべり面勾配"), QStringLiteral("θ"), QStringLiteral("(°)"));
+    lblKind[0] = row(RowTop(3), QString::fromUtf8(kKindCaptions[0][0]), QStringLiteral("＠"),
+                     QStringLiteral("(m)"));
+    lblLevel = value("lblLevel", RowTop(3));
+    lblKind[1] = row(RowTop(4), QString::fromUtf8(kKindCaptions[0][1]), QStringLiteral("n"),
+                     QStringLiteral("(段)"));
+    lblKind[3] = row(RowTop(5), QString::fromUtf8(kKindCaptions[0][3]),
+                     QStringLiteral("n<sub>y</sub>"), QStringLiteral("）"));
+    lblRockboltNum = value("lblRockboltNum", RowTop(5));
+    lblKind[2] = row(RowTop(6), QString::fromUtf8(kKindCaptions[0][2]), QStringLiteral("α"),
+                     QStringLiteral("(°)"));
     const char* const kindNames[4] = {"lblLevelCaption", "lblStepCaption", "lblAngleCaption",
                                       "lblCountCaption"};
     for (int i = 0; i < 4; ++i) lblKind[static_cast<std::size_t>(i)]->setObjectName(kindNames[i]);
+    // The boxes are made after the check box and before the option buttons:
+    // the first box then takes the focus when the step is shown.
+    const std::vector<std::int16_t*> flags = {&RecalcLoad};
+    const std::vector<NumEntry> rowTable = {
+        {"txtSafety", kBoxLeft, RowTop(0), kBoxWidth, kRowHeight, &Design.PlanFs, 0.01, 9.99, 2, 5,
+         flags},
+        {"txtDeter", kBoxLeft, RowTop(1), kBoxWidth, kRowHeight, &Design.Pr, 0.1, 9999.9, 1, 5,
+         flags},
+        {"txtSlope", kBoxLeft, RowTop(2), kBoxWidth, kRowHeight, &Design.SlipAngle, -90, 90, 2, 5,
+         flags},
+        {"txtStep", kBoxLeft, RowTop(4), kBoxWidth, kRowHeight, &Design.RowCount, 1, 99, 0, 5,
+         flags},
+        {"txtRockboltAngle", kBoxLeft, RowTop(6), kBoxWidth, kRowHeight, &Design.InstallAngle, 0.01,
+         89.99, 2, 5, flags},
+    };
+    const std::vector<QLineEdit*> rows = Entries()->AddNumbers(fraMain, rowTable);
+    txtSafety = rows[0];
+    txtDeter = rows[1];
+    txtSlope = rows[2];
+    txtStep = rows[3];
+    txtRockboltAngle = rows[4];
+    Entries()->Rule(txtStep)->onAccepted = [this] { RowsCheck(); };
+    Entries()->Rule(txtRockboltAngle)->onChanged = [this] { AngleCheck(); };
 
     // The friction of the surface layer: entered as φ or as tan φ.
-    const int fTop = kRowTop + 7 * kRowStep + 90;
-    Text(fraMain, QStringLiteral("表層部の内部摩擦角"), kCaptionLeft, fTop, kCaptionWidth,
-         kRowHeight);
+    AddLabel(fraMain, QStringLiteral("表層部の内部摩擦角"), kCaptionLeft, kFrictionTop,
+             kCaptionWidth, kRowHeight);
     optAngle = new QRadioButton(QStringLiteral("角度入力"), fraMain);
     optAngle->setObjectName(QStringLiteral("optAngle"));
-    Place(optAngle, kSymbolLeft, fTop, 1260, kRowHeight);
+    PlaceTwips(optAngle, kSymbolLeft, kFrictionTop, 1260, kRowHeight);
     optTanFai = new QRadioButton(QStringLiteral("tanφ入力"), fraMain);
     optTanFai->setObjectName(QStringLiteral("optTanFai"));
-    Place(optTanFai, kSymbolLeft + 1320, fTop, 1500, kRowHeight);
+    PlaceTwips(optTanFai, kSymbolLeft + 1320, kFrictionTop, 1500, kRowHeight);
     connect(optAngle, &QRadioButton::toggled, this, [this](bool on) {
         if (on && !inOption_) AngleOptionClick();
     });
     connect(optTanFai, &QRadioButton::toggled, this, [this](bool on) {
         if (on && !inOption_) TanFaiOptionClick();
     });
-    const int phiTop = fTop + kRowStep + 30;
-    const int tanTop = phiTop + kRowStep;
-    auto frictionRow = [this](int top, const QString& symbol, const QString& unit) {
-        Text(fraMain, symbol, kSymbolLeft, top, kSymbolWidth, kRowHeight, Qt::AlignCenter);
-        Text(fraMain, QStringLiteral("="), kEqualLeft, top, 240, kRowHeight, Qt::AlignCenter);
-        if (!unit.isEmpty()) Text(fraMain, unit, kUnitLeft, top, 900, kRowHeight);
+    row(kPhiTop, QString(), QStringLiteral("φ"), QStringLiteral("(°)"));
+    lblAngle = value("lblAngle", kPhiTop);
+    row(kTanTop, QString(), QStringLiteral("tanφ"), QString());
+    lblTanFai = value("lblTanFai", kTanTop);
+    const std::vector<NumEntry> frictionTable = {
+        {"txtAngle", kBoxLeft, kPhiTop, kBoxWidth, kRowHeight, &Design.FrictionAngle, 0.01, 89.99,
+         2, 5, flags},
+        {"txtTanFai", kBoxLeft, kTanTop, kBoxWidth, kRowHeight, &Design.TanPhi, 0.001, 9.99999, 5,
+         5, flags},
     };
-    frictionRow(phiTop, QStringLiteral("φ"), QStringLiteral("(°)"));
-    lblAngle = ValueLabel(fraMain, QStringLiteral("lblAngle"), kBoxLeft, phiTop);
-    txtAngle =
-        input::Box(fraMain, QStringLiteral("txtAngle"), kBoxLeft, phiTop, kBoxWidth, kRowHeight);
-    frictionRow(tanTop, QStringLiteral("tanφ"), QString());
-    lblTanFai = ValueLabel(fraMain, QStringLiteral("lblTanFai"), kBoxLeft, tanTop);
-    txtTanFai =
-        input::Box(fraMain, QStringLiteral("txtTanFai"), kBoxLeft, tanTop, kBoxWidth, kRowHeight);
+    const std::vector<QLineEdit*> friction = Entries()->AddNumbers(fraMain, frictionTable);
+    txtAngle = friction[0];
+    txtTanFai = friction[1];
+    NumBox* phi = Entries()->Rule(txtAngle);
+    phi->onChanged = [this] { AngleChanged(); };
+    phi->onAccepted = [this] { lblAngle->setText(txtAngle->text()); };
+    NumBox* tan = Entries()->Rule(txtTanFai);
+    tan->onChanged = [this] { TanFaiChanged(); };
+    tan->onAccepted = [this] { lblTanFai->setText(txtTanFai->text()); };
+
     // The chosen mode's box covers its label; the other label shows the
     // derived value.
     txtAngle->hide();
@@ -175,56 +173,21 @@ N8yokusi::N8yokusi(QWidget* parent) : StepForm(QStringLiteral("N8yokusi"), kNavA
     // Tab order: the five boxes, the buttons, the sink (which sends the focus
     // back to txtSafety); the check box, the friction boxes and the options
     // lie behind the sink, so the Tab key never reaches them.
-    QWidget* order[] = {txtSafety, txtDeter, txtSlope,    txtStep, txtRockboltAngle,
-                        cmdBegin,  cmdBack,  cmdIndicate, cmdNext, cmdResult};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    SetTabChain({txtSafety, txtDeter, txtSlope, txtStep, txtRockboltAngle, cmdBegin, cmdBack,
+                 cmdIndicate, cmdNext, cmdResult});
     UseFocusSink(QStringLiteral("Text9"));
-    QWidget::setTabOrder(cmdResult, FocusSink);
-    QWidget::setTabOrder(FocusSink, chkBard);
-    QWidget::setTabOrder(chkBard, txtAngle);
-    QWidget::setTabOrder(txtAngle, txtTanFai);
-    QWidget::setTabOrder(txtTanFai, optAngle);
-    QWidget::setTabOrder(optAngle, optTanFai);
+    SetTabChain({cmdResult, FocusSink, chkBard, txtAngle, txtTanFai, optAngle, optTanFai});
     SetTabWrapTarget(txtSafety);
-
-    auto number = [](double min, double max, int decimals, std::string* field) {
-        NumBox b;
-        b.min = min;
-        b.max = max;
-        b.decimals = decimals;
-        b.places = 5;
-        b.field = field;
-        b.flags = {&RecalcLoad};
-        return b;
-    };
-    Entries()->AddNumber(txtSafety, number(0.01, 9.99, 2, &Design.PlanFs));
-    Entries()->AddNumber(txtDeter, number(0.1, 9999.9, 1, &Design.Pr));
-    Entries()->AddNumber(txtSlope, number(-90, 90, 2, &Design.SlipAngle));
-    NumBox rows = number(1, 99, 0, &Design.RowCount);
-    rows.onAccepted = [this] { RowsCheck(); };
-    Entries()->AddNumber(txtStep, rows);
-    NumBox angle = number(0.01, 89.99, 2, &Design.InstallAngle);
-    angle.onChanged = [this] { AngleCheck(); };
-    Entries()->AddNumber(txtRockboltAngle, angle);
-    NumBox phi = number(0.01, 89.99, 2, &Design.FrictionAngle);
-    phi.onChanged = [this] { AngleChanged(); };
-    phi.onAccepted = [this] { lblAngle->setText(txtAngle->text()); };
-    Entries()->AddNumber(txtAngle, phi);
-    NumBox tan = number(0.001, 9.99999, 5, &Design.TanPhi);
-    tan.onChanged = [this] { TanFaiChanged(); };
-    tan.onAccepted = [this] { lblTanFai->setText(txtTanFai->text()); };
-    Entries()->AddNumber(txtTanFai, tan);
 }
 
 void N8yokusi::OnLoad() {
-    txtSafety->setText(Q(FormatNum(Design.PlanFs, 5, 2)));
-    txtDeter->setText(Q(FormatNum(Design.Pr, 5, 1)));
-    txtSlope->setText(Q(FormatNum(Design.SlipAngle, 5, 2)));
-    txtStep->setText(Q(FormatNum(Design.RowCount, 5, 0)));
-    txtRockboltAngle->setText(Q(Design.InstallAngle));
-    lblAngle->setText(Q(FormatNum(Design.FrictionAngle, 5, 2)));
-    lblTanFai->setText(Q(FormatNum(Design.TanPhi, 5, 5)));
+    txtSafety->setText(NumText(Design.PlanFs, 5, 2));
+    txtDeter->setText(NumText(Design.Pr, 5, 1));
+    txtSlope->setText(NumText(Design.SlipAngle, 5, 2));
+    txtStep->setText(NumText(Design.RowCount, 5, 0));
+    txtRockboltAngle->setText(QStr(Design.InstallAngle));
+    lblAngle->setText(NumText(Design.FrictionAngle, 5, 2));
+    lblTanFai->setText(NumText(Design.TanPhi, 5, 5));
     SelectFriction(Design.FrictionInputMode);
     // Checking the box runs its click handling, as the engineer's click does.
     chkBard->setChecked(Design.Staggered == 1);
@@ -232,12 +195,7 @@ void N8yokusi::OnLoad() {
     const int kind = Design.WorkType == 4 ? 1 : 0;
     for (std::size_t i = 0; i < 4; ++i)
         lblKind[i]->setText(QString::fromUtf8(kKindCaptions[kind][i]));
-    if (Design.WorkType == 4) {
-        const std::string& a = Design.InstallAngle;
-        const double v = NumVal(a);
-        input::SetForeColor(txtRockboltAngle, a.empty() || (v >= 10 && v <= 45) ? input::kBlackText
-                                                                                : input::kRedText);
-    }
+    if (Design.WorkType == 4) ColorAngle();
 }
 
 void N8yokusi::SelectFriction(int mode) {
@@ -269,93 +227,59 @@ void N8yokusi::TanFaiOptionClick() {
 void N8yokusi::BardClick(bool checked) {
     Design.Staggered = checked ? 1 : 0;
     picTidori->SetShape19Visible(!checked);
-    Design.HorizSpacing = checked ? HalfPitch() : FormatNum(Design.PitchX, 5, 3);
-    lblLevel->setText(NumVal(Design.HorizSpacing) != 0 ? Q(Design.HorizSpacing) : QString());
+    Design.HorizSpacing = HorizontalSpacing(Design.PitchX, checked);
+    lblLevel->setText(NumVal(Design.HorizSpacing) != 0 ? QStr(Design.HorizSpacing) : QString());
     RecalcLoad = 1;
     DataChanged = 1;
 }
 
 void N8yokusi::AngleChanged() {
     lblAngle->setText(txtAngle->text());
-    if (!lblAngle->text().isEmpty()) {
-        const double phi = NumVal(Str(lblAngle->text()));
-        const std::string t = FormatPattern(std::tan(phi * Pi / 180.0), "0.00000");
-        lblTanFai->setText(Q(FormatNum(t, 5, 5)));
-        Design.TanPhi = Str(lblTanFai->text());
-    } else {
-        lblTanFai->setText(QString());
-        Design.TanPhi.clear();
-    }
+    ShowDerivedForm(lblAngle, lblTanFai, Design.TanPhi, TanPhiOfAngle);
 }
 
 void N8yokusi::TanFaiChanged() {
     lblTanFai->setText(txtTanFai->text());
-    if (!lblTanFai->text().isEmpty()) {
-        const double t = NumVal(Str(lblTanFai->text()));
-        const std::string phi = FormatPattern(std::atan(t) * 180.0 / Pi, "0.00");
-        lblAngle->setText(Q(FormatNum(phi, 5, 2)));
-        Design.FrictionAngle = Str(lblAngle->text());
-    } else {
-        lblAngle->setText(QString());
-        Design.FrictionAngle.clear();
-    }
+    ShowDerivedForm(lblTanFai, lblAngle, Design.FrictionAngle, FrictionAngleOfTan);
 }
 
-bool N8yokusi::RowsShort() {
-    return !Design.AnchorCountY.empty() && !Design.RowCount.empty() &&
-           NumVal(Design.AnchorCountY) > NumVal(Design.RowCount);
+bool N8yokusi::ColorRows() {
+    const bool fewer = FewerRowsThanAnchors(Design.AnchorCountY, Design.RowCount);
+    SetForeColor(txtStep, fewer ? kRedText : kBlackText);
+    return fewer;
+}
+
+bool N8yokusi::ColorAngle() {
+    const bool outside = InstallAngleOutsideStandard(Design.WorkType, Design.InstallAngle);
+    SetForeColor(txtRockboltAngle, outside ? kRedText : kBlackText);
+    return outside;
 }
 
 void N8yokusi::RowsCheck() {
-    if (RowsShort()) {
-        input::SetForeColor(txtStep, input::kRedText);
+    if (ColorRows())
         MsgBox(Design.WorkType == 4
                    ? "アンカー施工段数が縦枠のアンカー数を下回っています。"
                    : "ロックボルト施工段数が縦枠のロックボルト数を下回っています。",
                MsgButtons::Ok, MsgIcon::Exclamation);
-    } else {
-        input::SetForeColor(txtStep, input::kBlackText);
-    }
 }
 
 void N8yokusi::AngleCheck() {
-    const std::string& a = Design.InstallAngle;
-    const double v = NumVal(a);
-    if (Design.WorkType == 4 && !a.empty() && (v < 10 || v > 45)) {
-        input::SetForeColor(txtRockboltAngle, input::kRedText);
-        MsgBox(kAngleMessage, MsgButtons::Ok, MsgIcon::Exclamation);
-    } else {
-        input::SetForeColor(txtRockboltAngle, input::kBlackText);
-    }
+    if (ColorAngle()) MsgBox(kAngleMessage, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void N8yokusi::StaggerTest() {
-    const DesignData& d = Design;
-    if (d.SpanX.empty() || d.PitchX.empty()) {
-        Design.HorizSpacing.clear();
-        chkBard->setEnabled(false);
-        return;
-    }
-    const std::string full = FormatNum(d.PitchX, 5, 3);
-    bool possible = !d.SpanY.empty() && !d.PitchY.empty();
-    if (possible) {
-        const long long spanX = Millimetres(d.SpanX), spanY = Millimetres(d.SpanY);
-        const long long pitchX = Millimetres(d.PitchX), pitchY = Millimetres(d.PitchY);
-        // A span of zero (only a damaged file holds one) allows no staggering.
-        possible = spanX != 0 && spanY != 0 && pitchX % spanX == 0 && pitchY % spanY == 0 &&
-                   (pitchX / spanX) % 2 == 0 && (pitchY / spanY) % 2 == 0;
-    }
-    chkBard->setEnabled(possible);
+    const Staggering test = TestStagger(Design, chkBard->isChecked());
     // A disabled box keeps its tick and the stored Staggered; only the
     // spacing ignores them.
-    Design.HorizSpacing = possible && chkBard->isChecked() ? HalfPitch() : full;
+    chkBard->setEnabled(test.possible);
+    Design.HorizSpacing = test.spacing;
 }
 
 void N8yokusi::OnActivate() {
     StaggerTest();
-    lblLevel->setText(Q(Design.HorizSpacing));
-    lblRockboltNum->setText(Q(FormatNum(Design.AnchorCountY, 5, 0)));
-    input::SetForeColor(txtStep, RowsShort() ? input::kRedText : input::kBlackText);
+    lblLevel->setText(QStr(Design.HorizSpacing));
+    lblRockboltNum->setText(NumText(Design.AnchorCountY, 5, 0));
+    ColorRows();
 }
 
 }  // namespace talvo

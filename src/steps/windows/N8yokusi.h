@@ -59,10 +59,13 @@ private:
     void TanFaiChanged();
     void RowsCheck();
     void AngleCheck();
+    // The marks of the rows and of the installation angle as stored; each
+    // returns whether its box is red.
+    bool ColorRows();
+    bool ColorAngle();
     // The staggering test on the layout as stored: whether chkBard may be
     // used; HorizSpacing is set as the test decides.
     void StaggerTest();
-    static bool RowsShort();
 
     bool inOption_ = false;
 };

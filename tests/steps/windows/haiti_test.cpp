@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "steps/windows/InputPlacing.h"
+#include "platform/formkit.h"
 #include "steps/windows/N2danmen.h"
 #include "steps/windows/N3haiti.h"
 #include "steps/windows/N4omosa.h"
@@ -213,7 +213,7 @@ TEST_F(HaitiTest, LinkedValuesUnderTheGridRule) {
         N3haiti* w = Open();
         ASSERT_TRUE(w->Check1->isChecked());
         // A mark set before stays: linked entries do not recolour.
-        input::SetForeColor(w->Text[13], kRed);
+        SetForeColor(w->Text[13], kRed);
         LowerFlags();
         Type(w->Text[c.box], QString::fromUtf8(c.typed));
         for (const auto& [k, text] : c.boxes) {
@@ -313,7 +313,7 @@ TEST_F(HaitiTest, TickingTheGridRuleAsksOnlyForALayoutThatBreaksIt) {
         Design.AllGridPoints = 0;
         c.change();
         N3haiti* w = Open();
-        input::SetForeColor(w->Text[1], kRed);
+        SetForeColor(w->Text[1], kRed);
         const std::vector<std::string> before = Fields();
         LowerFlags();
         if (c.asked)
@@ -345,31 +345,9 @@ TEST_F(HaitiTest, TickingTheGridRuleAsksOnlyForALayoutThatBreaksIt) {
     EXPECT_EQ(Flags(), "10001");
 }
 
+// Which frames have no vertical beam is tested with NoVerticalBeam
+// (tests/steps/framelayout_test.cpp).
 TEST_F(HaitiTest, NoVerticalFrame) {
-    struct Case {
-        const char* count;
-        const char* upper;
-        const char* lower;
-        const char* total;
-        bool none;
-    };
-    const Case cases[] = {
-        {"  0", "  0.000", "  0.000", "  0.000", true},
-        {"  0", "  0.000", "  0.500", "  0.500", false},
-        {"  0", "", "  0.000", "  0.000", false},
-        {"  0", "  0.000", "", "  0.000", false},
-        {"", "  0.000", "  0.000", "  0.000", false},
-        {"  1", "  0.000", "  0.000", "  0.000", false},
-    };
-    for (const Case& c : cases) {
-        Design.SpanCountY = c.count;
-        Design.OverhangUpper = c.upper;
-        Design.OverhangLower = c.lower;
-        Design.TotalLengthY = c.total;
-        EXPECT_EQ(N3haiti::TatewakuNasi(), c.none)
-            << c.count << "|" << c.upper << "|" << c.lower << "|" << c.total;
-    }
-
     // The redisplay button checks the edited box first, then the frame.
     for (const char* lower : {"0", "0.5"}) {
         SCOPED_TRACE(lower);

@@ -1,0 +1,36 @@
+#include "steps/gradient.h"
+
+#include <cmath>
+
+#include "shell/globals.h"
+#include "shell/numtext.h"
+
+namespace talvo {
+
+std::string SlopeAngleOfRatio(const std::string& ratio) {
+    const double n = NumVal(ratio);
+    return FormatNum(FormatPattern(std::atan(1.0 / n) * 180.0 / Pi, "0.00"), 3, 2);
+}
+
+std::string SlopeRatioOfAngle(const std::string& angle) {
+    const double theta = NumVal(angle);
+    return FormatNum(FormatPattern(1.0 / std::tan(theta * Pi / 180.0), "0.00"), 3, 2);
+}
+
+std::string SlopeHeight(const std::string& slopeLength, const std::string& angle) {
+    const double l = NumVal(slopeLength);
+    const double theta = NumVal(angle);
+    return FormatNum(FormatPattern(l * std::sin(theta * Pi / 180.0), "0.000"), 3, 3);
+}
+
+std::string SlopeHeightOnActivation(const std::string& slopeLength, const std::string& ratio,
+                                    const std::string& angle) {
+    if (NumVal(slopeLength) == 0 || !Present(ratio)) return "";
+    return SlopeHeight(slopeLength, angle);
+}
+
+void GradientChanged(std::int16_t workType) {
+    if (workType == 0) RecalcKusabi = 1;
+}
+
+}  // namespace talvo
