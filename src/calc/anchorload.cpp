@@ -15,9 +15,10 @@
 namespace talvo {
 
 using calcfield::Fixed;
+using calcfield::Governing;
+using calcfield::Int16HalvesEven;
 using calcfield::Rounded;
 using calcfield::Store;
-using calcfield::Int16HalvesEven;
 using calcfield::ValidWorkType;
 using calcfield::Whole;
 using calcfield::WholeMm;
@@ -88,14 +89,9 @@ void BeamForces(const Direction& dir, double q, bool shear, double checkX,
     if (aMm != 0 || bMm != 0) {
         formula(parts[1], 0, aMm > bMm ? NumVal(dir.overhangA) : NumVal(dir.overhangB));
     }
-    if (lost || (parts[0].empty() && parts[1].empty())) return;
-    const double span = std::fabs(NumVal(parts[0]));
-    const double overhang = std::fabs(NumVal(parts[1]));
-    // The magnitude in " 0.00" is the governing text without its minus (the
-    // pattern never writes a minus before a zero), so no second layout.
-    design = overhang >= span ? parts[1] : parts[0];
-    const std::size_t minus = design.find('-');
-    if (minus != std::string::npos) design.erase(minus, 1);
+    if (lost) return;
+    double magnitude = 0;
+    if (Governing(parts[0], parts[1], magnitude)) Store(design, magnitude, " 0.00");
 }
 
 Direction Vertical() {
@@ -303,23 +299,29 @@ void CalcToubunpu() {
     } else if (Design.YokoShareMode == 1) {
         Design.YokoShareL = Design.PitchX;
     }
-    const double lt = NumVal(Design.TateShareL);
-    const double lx = NumVal(Design.YokoShareL);
-    if (lt == 0 || lx == 0) return;
+    // The sharing lengths carry three decimals and the beam widths whole
+    // millimetres, so the denominators are taken in whole millimetres: in
+    // binary metres 0.1 + 0.2 − 0.3 is not 0 but 5.6e-17, which would load
+    // a crossing that covers both lengths with some 10¹⁸ kN/m.
+    const long long ltMm = WholeMm(Design.TateShareL);
+    const long long lxMm = WholeMm(Design.YokoShareL);
+    if (ltMm == 0 || lxMm == 0) return;
+    const double lt = ltMm / 1000.0;
+    const double lx = lxMm / 1000.0;
 
     switch (Design.ToubunpuMode) {
         case 0:
         case 1: {
             // Pattern 1 spreads the load over both lengths less the crossing
             // beam; a crossing as long as both lengths leaves nothing to load.
-            double length = lt + lx;
+            long long lengthMm = ltMm + lxMm;
             if (Design.ToubunpuMode == 1) {
-                const double bx = NumVal(Design.SectionBx);
-                const double by = NumVal(Design.SectionBy);
-                length -= (bx >= by ? bx : by) / 1000.0;
+                const long long bxMm = Whole(NumVal(Design.SectionBx));
+                const long long byMm = Whole(NumVal(Design.SectionBy));
+                lengthMm -= bxMm >= byMm ? bxMm : byMm;
             }
-            if (!(length > 0)) return;
-            Design.TateToubunpu = Fixed(p / length, "0.00");
+            if (lengthMm <= 0) return;
+            Design.TateToubunpu = Fixed(p / (lengthMm / 1000.0), "0.00");
             Design.YokoToubunpu = Design.TateToubunpu;
             break;
         }

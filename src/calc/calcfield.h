@@ -105,6 +105,20 @@ inline std::int16_t Int16HalvesEven(double value) {
     return SaturatedInt16(std::nearbyint(value));
 }
 
+// ---- Design values ----
+
+// The design value of a beam from its span part and its overhang part: the
+// larger magnitude, the overhang on a tie; an empty part counts as 0, so a
+// single part that reads 0 still gives a design value of 0. False when both
+// parts are empty (nothing was computed).
+inline bool Governing(const std::string& span, const std::string& overhang, double& magnitude) {
+    if (!Present(span) && !Present(overhang)) return false;
+    const double s = std::fabs(NumVal(span));
+    const double o = std::fabs(NumVal(overhang));
+    magnitude = o >= s ? o : s;
+    return true;
+}
+
 // ---- Storing results ----
 
 // Stores a computed value as the text of a pattern. A value that is not a

@@ -13,11 +13,12 @@ namespace talvo {
 
 namespace {
 
+using calcfield::Governing;
 using calcfield::HalfMm;
 using calcfield::MmToM;
 using calcfield::Present;
-using calcfield::Store;
 using calcfield::Radians;
+using calcfield::Store;
 using calcfield::WholeCount;
 using calcfield::WorkTypeIndex;
 
@@ -54,16 +55,6 @@ double LongerSideOverhang() {
 
 bool HasSideOverhang() {
     return NumVal(Design.OverhangLeft) != 0 || NumVal(Design.OverhangRight) != 0;
-}
-
-// Span part against overhang part: the larger magnitude governs, the overhang
-// on a tie; an empty part counts as 0. False when both are empty.
-bool Governing(const std::string& span, const std::string& overhang, double& value) {
-    if (!Present(span) && !Present(overhang)) return false;
-    const double s = NumVal(span);
-    const double o = NumVal(overhang);
-    value = std::fabs(o) >= std::fabs(s) ? std::fabs(o) : std::fabs(s);
-    return true;
 }
 
 }  // namespace
@@ -175,7 +166,7 @@ double CalcYokoKajyuu() {
 
     if (d.UseInfill == 1) {
         if (!Store(d.YokoWe, (x - by) * (y - bx) * MmToM(d.InfillThick) * NumVal(d.InfillGamma),
-                 "0.00"))
+                   "0.00"))
             return none();
     } else {
         d.YokoWe = "0.00";
@@ -261,7 +252,7 @@ void CalcYokoSmax() {
     if (HasSideOverhang()) {
         std::int16_t cantilever = 0;
         if (!Store(d.Smax[1][1], CalcSmaxSiki(cantilever, LongerSideOverhang(), w, 1) - w * xs,
-                 "0.00"))
+                   "0.00"))
             return;
     }
     double s;

@@ -7,9 +7,11 @@
 
 #include <string>
 
+#include "calc/rebar.h"
 #include "calc_fixture.h"
 #include "shell/design.h"
 #include "shell/globals.h"
+#include "shell/numtext.h"
 #include "shell/tables.h"
 
 namespace talvo {
@@ -300,6 +302,9 @@ TEST_F(CalcTest, ToubunpuByLoadPattern) {
          ""},
         {"beam longer than both", 1, 1, 1, "0.100", "0.100", " 200", " 300", "0.100", "0.100", "",
          ""},
+        // 0.1 + 0.2 − 0.3 is 5.6e-17 in binary metres, not 0.
+        {"beam as long as both, in binary", 1, 1, 1, "0.100", "0.200", " 300", " 200", "0.100",
+         "0.200", "", ""},
         {"unknown sharing", 0, 7, 0, " 2.000", " 2.000", " 200", " 200", "", "1.700", "", ""},
     };
     for (const Case& c : cases) {
@@ -318,6 +323,35 @@ TEST_F(CalcTest, ToubunpuByLoadPattern) {
         EXPECT_EQ(Design.TateToubunpu, c.qt) << c.name;
         EXPECT_EQ(Design.YokoToubunpu, c.qx) << c.name;
     }
+}
+
+TEST_F(CalcTest, RecalcRockLoadsNothingWhereTheCrossingBeamCoversBothLengths) {
+    // A ground anchor frame with Pt 100.0 entered, 10 × 10 anchors over
+    // L_y 1.000 and L_x 2.000 (sharing lengths 0.100 and 0.200) and beams of
+    // 300 mm: pattern 1 leaves 0.1 + 0.2 − 0.3 = 0 m to carry the load.
+    FillDesign(4);
+    Design.PtDirect = 1;
+    Design.PtInput = " 100.0";
+    Design.AnchorCountY = Design.AnchorCountX = " 10";
+    Design.TotalLengthY = " 1.000";
+    Design.TotalLengthX = " 2.000";
+    Design.SectionBx = Design.SectionBy = " 300";
+    Design.TateShareMode = Design.YokoShareMode = 0;
+    Design.ToubunpuMode = 1;
+    RecalcRock();
+    EXPECT_EQ(Design.Pt, " 100.0");
+    EXPECT_EQ(Design.TateShareL, "0.100");
+    EXPECT_EQ(Design.YokoShareL, "0.200");
+    EXPECT_EQ(Design.TateToubunpu, "");
+    EXPECT_EQ(Design.YokoToubunpu, "");
+    EXPECT_EQ(Design.TateMmax[4], "");
+    EXPECT_EQ(Design.YokoSmax[4], "");
+
+    // One millimetre more along the slope gives Pt over that millimetre.
+    Design.TotalLengthY = " 1.010";
+    RecalcRock();
+    EXPECT_EQ(Design.TateShareL, "0.101");
+    EXPECT_EQ(Design.TateToubunpu, "100000.00");
 }
 
 TEST_F(CalcTest, ToubunpuStopsWithoutLoadOrAnchors) {
@@ -409,6 +443,71 @@ TEST_F(CalcTest, RockForcesOfADirectionWithoutParts) {
     EXPECT_EQ(Design.Smax[1][1], "");
     EXPECT_EQ(Design.TateShearX[4], "0.100");
     EXPECT_EQ(Design.YokoShearX[4], "0.100");
+}
+
+TEST_F(CalcTest, RockDesignValueOfEveryPartCombination) {
+    // The design value is the larger magnitude of the parts that were
+    // computed; an empty part counts as 0, so a single part reading 0.00
+    // still gives 0.00. q 0.01 both ways, shear taken at x 0.600, both
+    // directions laid out alike with 5 anchors (the row of four or more
+    // spans: M 1/9, S 17/28) and equal overhangs (M 1/2, S 1/1):
+    //   span pitch 1.000: M 0.0011, S 0.00607 − 0.006 → 0.00 and 0.00;
+    //   span pitch 10.000: M 0.111, S 0.0607 − 0.006 → 0.11 and 0.05;
+    //   overhang 0.600: M 0.0018, S 0.006 − 0.006 → 0.00 and 0.00;
+    //   overhang 4.000: M 0.08, S 0.04 − 0.006 → 0.08 and 0.03.
+    struct Part {
+        const char* name;
+        const char* count;   // anchors (span part) or overhang length
+        const char* length;  // pitch of the span part; unused for the overhang
+        const char *moment, *shear;
+    };
+    const Part spans[] = {
+        {"no span", " 1", " 1.000", "", ""},
+        {"span 0", " 5", " 1.000", " 0.00", " 0.00"},
+        {"span", " 5", " 10.000", " 0.11", " 0.05"},
+    };
+    const Part overhangs[] = {
+        {"no overhang", " 0.000", "", "", ""},
+        {"overhang 0", " 0.600", "", " 0.00", " 0.00"},
+        {"overhang", " 4.000", "", " 0.08", " 0.03"},
+    };
+    auto larger = [](const char* a, const char* b) {
+        if (!*a) return b;
+        if (!*b) return a;
+        return NumVal(b) >= NumVal(a) ? b : a;
+    };
+    for (std::int16_t t : {3, 4}) {
+        for (const Part& span : spans) {
+            for (const Part& over : overhangs) {
+                SCOPED_TRACE(testing::Message() << t << ", " << span.name << ", " << over.name);
+                FillDesign(t);
+                Design.TateToubunpu = Design.YokoToubunpu = "0.01";
+                Design.ShearXMode[t] = 0;
+                Design.ShearXInput[t] = "0.600";
+                Design.AnchorCountY = Design.AnchorCountX = span.count;
+                Design.PitchY = Design.PitchX = span.length;
+                Design.AnchorOverhangUpper = Design.AnchorOverhangLower = over.count;
+                Design.AnchorOverhangLeft = Design.AnchorOverhangRight = over.count;
+                CalcRockMmax();
+                CalcRockSmax();
+                PickDesignMoment();
+                const char* moment = larger(span.moment, over.moment);
+                const char* shear = larger(span.shear, over.shear);
+                for (int d : {0, 1}) {
+                    EXPECT_EQ(Design.Mmax[d][0], span.moment) << d;
+                    EXPECT_EQ(Design.Mmax[d][1], over.moment) << d;
+                    EXPECT_EQ(Design.Smax[d][0], span.shear) << d;
+                    EXPECT_EQ(Design.Smax[d][1], over.shear) << d;
+                }
+                EXPECT_EQ(Design.TateMmax[t], moment);
+                EXPECT_EQ(Design.YokoMmax[t], moment);
+                EXPECT_EQ(Design.TateSmax[t], shear);
+                EXPECT_EQ(Design.YokoSmax[t], shear);
+                EXPECT_EQ(Design.DesignMmax, moment);
+                EXPECT_EQ(Design.DesignSmax, shear);
+            }
+        }
+    }
 }
 
 struct ChainResult {

@@ -23,9 +23,22 @@ const bool kRegistered = [] {
 constexpr int kBoxLeft = 3720;
 constexpr int kBoxWidth = 1100;
 
+// The unit N/mm² of a row: "(N/mm", a small raised "2" and ")", each set
+// right after the one before by its width in its own font. An exponent laid
+// over the blank of "(N/mm )" is wider than the blank and runs into the ")".
+void AddStressUnit(QWidget* parent, int top) {
+    const QString base = QStringLiteral("(N/mm");
+    QLabel* open = AddLabel(parent, base, 4900, top, 1000, kRowHeight);
+    open->resize(QFontMetrics(open->font()).horizontalAdvance(base), open->height());
+    QLabel* square = AddSmallLabel(parent, "2", 5400, top - 15, 200, 240);
+    square->setGeometry(open->x() + open->width(), square->y(),
+                        QFontMetrics(square->font()).horizontalAdvance("2"), square->height());
+    QLabel* close = AddLabel(parent, ")", 5600, top, 200, kRowHeight);
+    close->move(square->x() + square->width(), close->y());
+}
+
 // One row of the table around its box: the quantity, the stress symbol with
-// its index, the "=" and the unit N/mm² (the exponent raised over the blank
-// of "(N/mm )").
+// its index, the "=" and the unit.
 void AddStressRow(QWidget* parent, const QString& title, const QString& symbol,
                   const QString& index, int top) {
     AddLabel(parent, title, 480, top, 2400, kRowHeight);
@@ -33,10 +46,7 @@ void AddStressRow(QWidget* parent, const QString& title, const QString& symbol,
     QLabel* sub = AddSmallLabel(parent, index, 3120, top + 120, 300, 240);
     sub->move(sym->x() + QFontMetrics(sym->font()).horizontalAdvance(symbol) + 1, sub->y());
     AddLabel(parent, "=", 3480, top, 200, kRowHeight);
-    QLabel* unit = AddLabel(parent, "(N/mm )", 4900, top, 1000, kRowHeight);
-    QLabel* square = AddSmallLabel(parent, "2", 5400, top - 30, 200, 240);
-    const QFontMetrics fm(unit->font());
-    square->move(unit->x() + fm.horizontalAdvance("(N/mm"), square->y());
+    AddStressUnit(parent, top);
 }
 
 }  // namespace

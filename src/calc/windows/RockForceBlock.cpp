@@ -43,7 +43,7 @@ RockForceBlock::RockForceBlock(QWidget* parent, bool shear, int direction,
     Denominator = f.den;
     Denominator->setObjectName(names.denominator);
     x += 420;
-    AddLabel(Frame, "・w・", x, line, 600, kRowHeight, Qt::AlignCenter);
+    QLabel* load = AddLabel(Frame, "・w・", x, line, 600, kRowHeight, Qt::AlignCenter);
     x += 600;
     const int lengthWidth = shear ? 900 : 1100;
     // The moment's square follows the length closely.
@@ -51,18 +51,23 @@ RockForceBlock::RockForceBlock(QWidget* parent, bool shear, int direction,
                       shear ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
     Length->setObjectName(names.length);
     x += lengthWidth;
+    QLabel* tail = nullptr;
     if (shear) {
-        AddLabel(Frame, "- w・x ", x, line, 850, kRowHeight, Qt::AlignCenter);
+        tail = AddLabel(Frame, "- w・x ", x, line, 850, kRowHeight, Qt::AlignCenter);
         x += 850;
     } else {
-        AddSmallLabel(Frame, "2", x, line - 60, 200, 240);
+        tail = AddSmallLabel(Frame, "2", x, line - 60, 200, 240);
         x += 200;
     }
-    AddLabel(Frame, "=", x + 50, line, 200, kRowHeight);
+    QLabel* equals = AddLabel(Frame, "=", x + 50, line, 200, kRowHeight);
     x += 300;
     Value = AddValueLabel(Frame, names.value, x, line, 1300, kRowHeight);
     x += 1400;
     AddLabel(Frame, shear ? "(kN)" : "(kN･m)", x, line, 900, kRowHeight);
+
+    expression_ = {Numerator, f.bar, Denominator, load, Length, tail, equals};
+    // Nothing is shown until the window has looked at the values.
+    HideFormula();
 }
 
 const std::string& RockForceBlock::Stored(int part) const {
@@ -78,6 +83,7 @@ void RockForceBlock::ShowPart(int part) {
         {{"縦ピッチ", "張出し長"}, {"横ピッチ", "張出し長"}},
     };
     Length->setText(kLength[shear_ ? 1 : 0][direction_][part]);
+    for (QWidget* w : expression_) w->show();
     const std::int16_t num = shear_ ? SpanCoefficients.SmaxNum[i] : SpanCoefficients.MmaxNum[i];
     const std::int16_t den = shear_ ? SpanCoefficients.SmaxDen[i] : SpanCoefficients.MmaxDen[i];
     Numerator->setText(NumText(std::to_string(num), 2, 0));
@@ -87,15 +93,27 @@ void RockForceBlock::ShowPart(int part) {
 }
 
 void RockForceBlock::RefreshValue() {
+    // Without a part on show there is no formula for a value to finish.
+    if (!FormulaShown()) return;
     Value->setText(NumText(Stored(shownPart_), 5, 2));
 }
 
+bool RockForceBlock::FormulaShown() const {
+    return !Length->isHidden();
+}
+
+void RockForceBlock::HideFormula() {
+    Value->clear();
+    Numerator->clear();
+    Denominator->clear();
+    // The length keeps its text for the next part shown, but the operators
+    // around it would read as a formula of nothing ("・w・²").
+    for (QWidget* w : expression_) w->hide();
+}
+
 void RockForceBlock::Activate(bool overhangWhenSpanEmpty) {
-    Parts->ChooseOnActivation(HasAnchors(direction_), Stored(0), Stored(1), [this] {
-        Value->clear();
-        Numerator->clear();
-        Denominator->clear();
-    });
+    Parts->ChooseOnActivation(HasAnchors(direction_), Stored(0), Stored(1),
+                              [this] { HideFormula(); });
     if (overhangWhenSpanEmpty && HasAnchors(direction_) && Parts->Selected() < 0 &&
         !SpanOption->isEnabled() && OverhangOption->isEnabled()) {
         Parts->Select(1);

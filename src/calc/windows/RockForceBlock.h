@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "calc/windows/ForceFormula.h"
 
@@ -52,10 +53,17 @@ public:
     // The stored value text of a part.
     const std::string& Stored(int part) const;
 
-    // Shows a part: length label, coefficient and value; remembers it.
+    // Shows a part: the formula with its length label, coefficient and
+    // value; remembers the part.
     void ShowPart(int part);
-    // The value label again for the part shown last (after a recalculation).
+    // The value label again for the part shown last (after a recalculation);
+    // nothing while no formula is shown.
     void RefreshValue();
+    // Whether a part's formula is on show. Until a part is shown, and after
+    // an activation that finds no part to show, the block shows only
+    // "Ｍmax =" ("Ｓmax =") with an empty value and its unit: the fraction,
+    // "・w・", the length, "2" ("- w・x ") and "=" are hidden.
+    bool FormulaShown() const;
     int ShownPart() const { return shownPart_; }
     void ResetShownPart() { shownPart_ = 0; }
 
@@ -70,6 +78,11 @@ public:
     PartChoice* Parts = nullptr;
 
 private:
+    // Empties the value and the coefficient and hides the expression.
+    void HideFormula();
+
+    // The parts of the formula between "Ｍmax =" and the value.
+    std::vector<QWidget*> expression_;
     bool shear_;
     int direction_;
     int shownPart_ = 0;

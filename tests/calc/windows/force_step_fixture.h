@@ -1,6 +1,6 @@
 // The member-force step windows in the chain of a filled design, over a bare
 // main window: helpers to open the chain, make a step current, type into a
-// box and leave it, and to save a picture of a window.
+// box and leave it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,9 +9,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPixmap>
 #include <QTest>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -100,15 +98,6 @@ protected:
     static void FocusTo(QWidget* to) {
         to->setFocus(Qt::MouseFocusReason);
         PumpEvents();
-    }
-
-    // With TALVO_SHOT_DIR set, the window with its frame is saved there as
-    // <name>.png.
-    static void SaveShot(StepForm* w, const char* name) {
-        const char* dir = std::getenv("TALVO_SHOT_DIR");
-        if (!dir || !w->SubWindow()) return;
-        const QString path = QString("%1/%2.png").arg(dir, name);
-        EXPECT_TRUE(w->SubWindow()->grab().save(path)) << path.toStdString();
     }
 
     ScriptedMessages messages;

@@ -7,6 +7,7 @@
 #include "calc/windows/NCtatemoment.h"
 #include "calc/windows/NDtatesendan.h"
 #include "calc/windows/force_step_fixture.h"
+#include "support/qt/shots.h"
 
 namespace talvo::test {
 namespace {
@@ -85,6 +86,7 @@ TEST_F(TateMomentTest, ActivationComputesOnceByTheLoadFlag) {
         Show(kMoment);
         EXPECT_EQ(Text(Moment()->lblMmax), c.mmax);
         EXPECT_EQ(Design.TateMmax[c.type], c.mmax);
+        if (c.type == 0) SaveShotIfAsked(Moment()->SubWindow(), "NCtatemoment");
         EXPECT_EQ(RecalcLoad, 0);
         EXPECT_EQ(RecalcResult, 1);
         EXPECT_EQ(DataChanged, 0);
@@ -113,6 +115,7 @@ TEST_F(TateMomentTest, ActivationComputesOnceByTheLoadFlag) {
         Show(kShear);
         EXPECT_EQ(Text(Shear()->Label5), c.smax);
         EXPECT_EQ(Design.TateSmax[c.type], c.smax);
+        if (c.type == 0) SaveShotIfAsked(Shear()->SubWindow(), "NDtatesendan");
         EXPECT_EQ(RecalcLoad, 0);
         EXPECT_EQ(RecalcResult, 1);
     }
@@ -230,15 +233,6 @@ TEST_F(TateMomentTest, TabbingOntoTheSinkGoesOnToTheDeltaFsBox) {
     EXPECT_EQ(QApplication::focusWidget(), w->Text1);
     EXPECT_EQ(host->selectShown, 0);
     EXPECT_TRUE(M().ChainOpen());
-}
-
-TEST_F(TateMomentTest, Screenshots) {
-    Open(0);
-    RecalcLoad = 1;
-    Show(kMoment);
-    SaveShot(Moment(), "NCtatemoment");
-    Show(kShear);
-    SaveShot(Shear(), "NDtatesendan");
 }
 
 }  // namespace
