@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include "platform/qtfiledialog.h"
 #include "platform/qtmessagebox.h"
 #include "platform/toolbarmenu.h"
+#include "platform/updown.h"
 #include "shell/filedialog.h"
 #include "support/qt/shots.h"
 
@@ -84,6 +86,33 @@ TEST(PlatformToolbarMenu, EveryClickIsOneSignalWithTheId) {
     EXPECT_EQ(spy[0][0].toString(), QStringLiteral("ID_ファイルを開く"));
     EXPECT_EQ(spy[1][0].toString(), QStringLiteral("ID_ファイルを開く"));
     EXPECT_EQ(spy[2][0].toString(), QStringLiteral("ID_検討開始"));
+}
+
+// One event per click, the focus left where it was by a click; with the
+// focus given to it, the arrow keys click too.
+TEST(PlatformUpDown, ClicksAndFocus) {
+    QWidget window;
+    auto* box = new QLineEdit(&window);
+    auto* updown = new UpDown(&window);
+    updown->setGeometry(120, 0, 16, 24);
+    window.show();
+    window.activateWindow();
+    box->setFocus();
+    QCoreApplication::processEvents();
+    std::string clicks;
+    QObject::connect(updown, &UpDown::UpClick, [&] { clicks += "U"; });
+    QObject::connect(updown, &UpDown::DownClick, [&] { clicks += "D"; });
+    QTest::mouseClick(updown->UpButton(), Qt::LeftButton);
+    QTest::mouseClick(updown->DownButton(), Qt::LeftButton);
+    QTest::mouseClick(updown->DownButton(), Qt::LeftButton);
+    EXPECT_EQ(clicks, "UDD");
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    updown->setFocus();
+    QTest::keyClick(updown, Qt::Key_Up);
+    QTest::keyClick(updown, Qt::Key_Down);
+    QTest::keyClick(updown, Qt::Key_Left);
+    EXPECT_EQ(clicks, "UDDUD");
+    EXPECT_EQ(QApplication::focusWidget(), updown);
 }
 
 TEST(PlatformTwips, ConversionAtTheLogicalDpi) {

@@ -1,0 +1,50 @@
+#include "platform/updown.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+
+namespace talvo {
+
+namespace {
+
+QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setArrowType(arrow);
+    b->setAutoRepeat(false);
+    // A click leaves the focus where it is; the window moves it where it
+    // wants it.
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+}  // namespace
+
+UpDown::UpDown(QWidget* parent) : QWidget(parent) {
+    // Reached with the Tab key or given the focus by the window; a click
+    // does not take it.
+    setFocusPolicy(Qt::TabFocus);
+    up_ = ArrowButton(this, Qt::UpArrow, "Up");
+    down_ = ArrowButton(this, Qt::DownArrow, "Down");
+    connect(up_, &QToolButton::clicked, this, &UpDown::UpClick);
+    connect(down_, &QToolButton::clicked, this, &UpDown::DownClick);
+}
+
+void UpDown::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up) {
+        emit UpClick();
+    } else if (event->key() == Qt::Key_Down) {
+        emit DownClick();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void UpDown::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int half = height() / 2;
+    up_->setGeometry(0, 0, width(), half);
+    down_->setGeometry(0, half, width(), height() - half);
+}
+
+}  // namespace talvo
