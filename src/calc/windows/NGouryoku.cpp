@@ -6,6 +6,7 @@
 #include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
+#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 
 namespace talvo {
@@ -52,9 +53,7 @@ void AddStressRow(QWidget* parent, const QString& title, const QString& symbol,
 }  // namespace
 
 bool NGouryoku::CatalogueAvailable() {
-    // The catalogue dialog of design strengths is not part of the program
-    // yet; until it is, the reference button offers nothing and stays off.
-    return false;
+    return ReferenceDialogsAvailable();
 }
 
 NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
