@@ -180,6 +180,12 @@ void EntryGroup::Refocus(Entry& e) {
     if (bringToFront_) bringToFront_();
     if (QWidget* w = box->window()) w->activateWindow();
     box->setFocus(Qt::OtherFocusReason);
+    // A check run in place (a button's deferred action) refuses a box that
+    // never lost the focus: no focus event comes, so select it here.
+    if (QApplication::focusWidget() == box) {
+        e.refocusPending = false;
+        SelectAllText(box);
+    }
 }
 
 bool EntryGroup::CheckNumber(Entry& e) {
@@ -275,7 +281,8 @@ bool EntryGroup::CommitPending(const QWidget* button) {
 
 bool EntryGroup::CommitEditedEntry(QWidget* window) {
     if (Checking()) return false;
-    for (QWidget* candidate : {QApplication::focusWidget(), window ? window->focusWidget() : nullptr}) {
+    for (QWidget* candidate :
+         {QApplication::focusWidget(), window ? window->focusWidget() : nullptr}) {
         auto* box = qobject_cast<QLineEdit*>(candidate);
         if (!box) continue;
         for (QWidget* w = box->parentWidget(); w; w = w->parentWidget()) {
@@ -292,6 +299,36 @@ bool EntryGroup::CommitEditedEntry(QWidget* window) {
         }
     }
     return true;
+}
+
+namespace {
+
+// Holds back the presses of one control while the group refuses them.
+class PressGate : public QObject {
+public:
+    PressGate(EntryGroup* entries, QAbstractButton* control)
+        : QObject(control), entries_(entries), control_(control) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type t = event->type();
+        if (watched != control_ ||
+            (t != QEvent::MouseButtonPress && t != QEvent::MouseButtonDblClick))
+            return QObject::eventFilter(watched, event);
+        // The press has already moved the focus, and so run the check of the
+        // box it left; the control's own handlers would act on the release.
+        return entries_ && !entries_->CommitPending(control_);
+    }
+
+private:
+    QPointer<EntryGroup> entries_;
+    const QAbstractButton* control_;
+};
+
+}  // namespace
+
+void EntryGroup::HoldAfterRefusal(QAbstractButton* control) {
+    if (control) control->installEventFilter(new PressGate(this, control));
 }
 
 bool EntryGroup::RunDeferred(const std::function<void()>& action, const QWidget* button) {

@@ -10,6 +10,7 @@
 // nothing depends on the order in which the toolkit delivers focus events.
 #pragma once
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QObject>
 #include <QPointer>
@@ -123,6 +124,14 @@ public:
     // The deferred action of `button`: CommitPending, then `action` only
     // when it passed. Returns whether the action ran.
     bool RunDeferred(const std::function<void()>& action, const QWidget* button = nullptr);
+
+    // From now on a press on `control` (a check box, an option or a button
+    // that takes the focus) whose focus move was refused by an entry of this
+    // group is dropped, so its release clicks nothing: the refused entry
+    // keeps the window, its value and the focus. A press that finds a box of
+    // the group still holding the focus (a control that takes none) checks
+    // and stores it first, and is dropped when that check refuses.
+    void HoldAfterRefusal(QAbstractButton* control);
 
     // While suspended (the window is being unloaded) no box is checked.
     void SetSuspended(bool suspended) { suspended_ = suspended; }

@@ -76,7 +76,9 @@ QLabel* AddValueLabel(QWidget* parent, const QString& name, int left, int top, i
         l->setLineWidth(1);
         l->setMargin(2);
     } else {
-        l->setFrameShape(QFrame::Panel);
+        // A styled panel keeps all four edges visible on the white ground
+        // (a plain panel's light edges vanish there).
+        l->setFrameShape(QFrame::StyledPanel);
         l->setFrameShadow(QFrame::Sunken);
     }
     l->setAutoFillBackground(true);

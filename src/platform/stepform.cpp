@@ -30,7 +30,6 @@ QIcon LatticePicture() {
     return QIcon(pm);
 }
 
-
 }  // namespace
 
 // ---- StepNavigator ----
@@ -264,8 +263,9 @@ void StepForm::ResultClicked() {
 }
 
 void StepForm::IndicateClicked() {
-    // Taking the focus makes the box being edited check and store its value.
-    cmdIndicate->setFocus(Qt::OtherFocusReason);
+    // The box being edited is checked and stored first; a refused entry
+    // keeps the focus. Then the button takes it.
+    entries_->RunDeferred([this] { cmdIndicate->setFocus(Qt::OtherFocusReason); }, cmdIndicate);
 }
 
 void StepForm::SinkGotFocus() {

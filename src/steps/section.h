@@ -2,7 +2,8 @@
 // marks of a section whose height h is not above its effective height d.
 //
 // Direction 0 is the vertical beam, direction 1 the horizontal one. The
-// rules read the boxes' texts (mm); a text not entered is no value.
+// rules read the boxes' texts (mm) as the entry check has left them; a text
+// not entered, empty or only blanks, is no value.
 #pragma once
 
 #include <array>

@@ -52,7 +52,9 @@ TEST(SectionMarks, AtLoadBothValuesAreNeeded) {
         bool red;
     };
     for (Case c : {Case{" 200", " 200", true}, Case{" 150", " 160", true},
-                   Case{" 200", " 150", false}, Case{"", " 300", false}, Case{" 100", "", false}})
+                   Case{" 200", " 150", false}, Case{"", " 300", false}, Case{" 100", "", false},
+                   // Blanks are no value, as the entry check reads them.
+                   Case{"   ", " 300", false}, Case{" 100", "    ", false}})
         EXPECT_EQ(DepthReachesHeight({" 200", c.h, c.d}), c.red) << c.h << " / " << c.d;
 }
 
@@ -97,6 +99,11 @@ TEST(SectionMarks, AfterAnEntryOfHOrD) {
         // An emptied d reads 0: only an h of 0 from a file is reached.
         {"emptied d", true, 0, {"", " 200", ""}, {"", " 200", " 150"}, false, false},
         {"emptied d on h 0", true, 0, {"", "0", ""}, {"", "0", " 150"}, true, true},
+        // A text of blanks is no value, as an empty one is.
+        {"h of blanks", false, 0, {"", "   ", " 250"}, {"", " 200", " 150"}, false, true},
+        {"d under an h of blanks", true, 0, {"", "   ", " 300"}, {"", " 200", " 150"}, false, true},
+        {"other h of blanks", false, 0, {"", " 150", " 150"}, {"", "  ", " 300"}, true, false},
+        {"other d of blanks", true, 1, {"", " 200", " 250"}, {"", " 200", "   "}, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,5 +1,6 @@
 #include "steps/windows/DerivedForm.h"
 
+#include <QFrame>
 #include <QLabel>
 
 #include "platform/formkit.h"
@@ -17,5 +18,6 @@ bool ShowDerivedForm(const QLabel* entered, QLabel* derived, std::string& field,
     field = StdStr(derived->text());
     return true;
 }
+
 
 }  // namespace talvo

@@ -3,9 +3,11 @@
 // form has a label that shows it; the entered form's box lies over its label.
 #pragma once
 
+#include <QString>
 #include <string>
 
 class QLabel;
+class QWidget;
 
 namespace talvo {
 

@@ -1,9 +1,12 @@
 #include "steps/windows/FrameSketch.h"
 
 #include <QFont>
+#include <QLineF>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
+#include <QPolygonF>
 #include <array>
 
 #include "platform/mdichild.h"
@@ -29,6 +32,13 @@ constexpr int kEllWidth = 195;
 constexpr int kEllHeight = 285;
 constexpr int kLetterWidth = 180;
 constexpr int kLetterHeight = 210;
+
+// A break mark: the gap cut out of a beam, the slant of its two cuts across
+// the beam, how far they stand out on either side, and their width.
+constexpr double kBreakGap = 105;
+constexpr double kBreakSlant = 40;
+constexpr double kBreakOver = 30;
+constexpr double kBreakPen = 22;
 
 const QColor kBeamEdge{112, 112, 112};
 const QColor kBeamMid{214, 214, 214};
@@ -238,6 +248,54 @@ void FrameSketch::AdaptHorizontal(double m, double n) {
     update();
 }
 
+void FrameSketch::DrawBreak(QPainter& p, const QRectF& strip, bool acrossVertical) const {
+    // More spans follow than the two drawn: each beam that the strip crosses
+    // is cut by two parallel slanted lines in the beam's colour, and the
+    // ground between them is the planted cells', so the mark reads as a
+    // break of the beams and not as a line of its own across the cells.
+    const char* beams = acrossVertical ? "imgFrame2" : "imgFrame1";
+    for (int i = 0; i < 3; ++i) {
+        const SketchPiece& beam = Piece(Indexed(beams, i));
+        if (!beam.shown) continue;
+        const QRectF b(beam.left, beam.top, beam.width, beam.height);
+        QPolygonF gap;
+        QLineF cuts[2];
+        if (acrossVertical) {
+            if (b.left() < strip.left() || b.right() > strip.right()) continue;
+            const double c = strip.center().y();
+            const double y[2] = {c - kBreakGap / 2, c + kBreakGap / 2};
+            for (int k = 0; k < 2; ++k)
+                cuts[k] = QLineF(b.left() - kBreakOver, y[k] + kBreakSlant, b.right() + kBreakOver,
+                                 y[k] - kBreakSlant);
+            gap << QPointF(b.left(), y[0] + kBreakSlant) << QPointF(b.right(), y[0] - kBreakSlant)
+                << QPointF(b.right(), y[1] - kBreakSlant) << QPointF(b.left(), y[1] + kBreakSlant);
+        } else {
+            if (b.top() < strip.top() || b.bottom() > strip.bottom()) continue;
+            const double c = strip.center().x();
+            const double x[2] = {c - kBreakGap / 2, c + kBreakGap / 2};
+            for (int k = 0; k < 2; ++k)
+                cuts[k] = QLineF(x[k] - kBreakSlant, b.top() - kBreakOver, x[k] + kBreakSlant,
+                                 b.bottom() + kBreakOver);
+            gap << QPointF(x[0] - kBreakSlant, b.top()) << QPointF(x[1] - kBreakSlant, b.top())
+                << QPointF(x[1] + kBreakSlant, b.bottom())
+                << QPointF(x[0] + kBreakSlant, b.bottom());
+        }
+        p.save();
+        QPainterPath clip;
+        clip.addPolygon(gap);
+        clip.closeSubpath();
+        p.setClipPath(clip);
+        DrawCell(p, gap.boundingRect().adjusted(-kBreakOver, -kBreakOver, kBreakOver, kBreakOver));
+        p.restore();
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(kBeamEdge, kBreakPen, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(cuts[0]);
+        p.drawLine(cuts[1]);
+        p.restore();
+    }
+}
+
 void FrameSketch::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -263,30 +321,9 @@ void FrameSketch::paintEvent(QPaintEvent*) {
                     DrawBeam(p, r, s.kind == SketchPiece::VerticalBeam);
                     break;
                 case SketchPiece::BreakVertical:
-                case SketchPiece::BreakHorizontal: {
-                    // The break cuts the beams it lies over: a strip of the
-                    // panel's colour edged by a short double line per beam.
-                    const bool acrossVertical = s.kind == SketchPiece::BreakVertical;
-                    p.save();
-                    p.setClipRect(r);
-                    p.fillRect(r, kFrameSketchBack);
-                    p.setPen(QPen(Qt::black, 0));
-                    const char* beams = acrossVertical ? "imgFrame2" : "imgFrame1";
-                    for (int i = 0; i < 3; ++i) {
-                        const SketchPiece& beam = Piece(Indexed(beams, i));
-                        if (acrossVertical) {
-                            const double x0 = beam.left - 45, x1 = beam.left + beam.width + 45;
-                            p.drawLine(QPointF(x0, r.top() + 8), QPointF(x1, r.top() - 8));
-                            p.drawLine(QPointF(x0, r.bottom() + 8), QPointF(x1, r.bottom() - 8));
-                        } else {
-                            const double y0 = beam.top - 45, y1 = beam.top + beam.height + 45;
-                            p.drawLine(QPointF(r.left() - 8, y0), QPointF(r.left() + 8, y1));
-                            p.drawLine(QPointF(r.right() - 8, y0), QPointF(r.right() + 8, y1));
-                        }
-                    }
-                    p.restore();
+                case SketchPiece::BreakHorizontal:
+                    DrawBreak(p, r, s.kind == SketchPiece::BreakVertical);
                     break;
-                }
                 case SketchPiece::Line:
                     p.setPen(QPen(Qt::black, 0));
                     p.drawLine(QPointF(s.left, s.top), QPointF(s.left + s.width, s.top + s.height));

@@ -15,6 +15,9 @@
 #include <QWidget>
 #include <map>
 
+class QPainter;
+class QRectF;
+
 namespace talvo {
 
 // Back colour of the sketch panel.
@@ -27,7 +30,7 @@ struct SketchPiece {
         VerticalBeam,
         HorizontalBeam,
         Cell,           // planted cell
-        BreakVertical,  // double lines across the vertical beams
+        BreakVertical,  // a break of the vertical beams, across them
         BreakHorizontal,
         Line,
         ScriptEll,  // the script letter ℓ of a dimension
@@ -70,6 +73,9 @@ protected:
 
 private:
     SketchPiece& P(const QString& name);
+    // The break mark on the strip: across the vertical beams (a strip along
+    // the slope's width) or across the horizontal ones.
+    void DrawBreak(QPainter& p, const QRectF& strip, bool acrossVertical) const;
     void ShowRow(int row, bool shown);  // rows 1 to 4, all four cells
 
     std::map<QString, SketchPiece> pieces_;

@@ -64,6 +64,7 @@ N2danmen::N2danmen(QWidget* parent) : StepForm(QStringLiteral("N2danmen"), kNavA
     // unchecks it at load, which runs the same-section handling.
     chkMeasur->setChecked(true);
     connect(chkMeasur, &QCheckBox::toggled, this, &N2danmen::MeasurClick);
+    Entries()->HoldAfterRefusal(chkMeasur);
 
     const QString index[2] = {QStringLiteral("y"), QStringLiteral("x")};
     const QString caption[2] = {QStringLiteral("縦枠"), QStringLiteral("横枠")};
@@ -215,22 +216,25 @@ void N2danmen::MeasurClick(bool checked) {
 }
 
 void N2danmen::SelectClick(int i) {
-    // The box being edited is checked first; a refusal keeps the list shut.
-    Entries()->RunDeferred([this, i] {
-        QListWidget* list = lstSection[i];
-        // Opened without a highlighted item, so that a click on any section,
-        // also the one picked last time, applies it.
-        {
-            const QSignalBlocker block(list);
-            list->setCurrentRow(-1);
-            list->clearSelection();
-        }
-        list->show();
-        list->raise();
-        list->setFocus(Qt::OtherFocusReason);
-        cmdSelect[i]->setEnabled(false);
-        cmdIndicate->setEnabled(false);
-    });
+    // The box being edited is checked first; a refusal, also one caused by
+    // this very press taking the focus, keeps the list shut.
+    Entries()->RunDeferred(
+        [this, i] {
+            QListWidget* list = lstSection[i];
+            // Opened without a highlighted item, so that a click on any section,
+            // also the one picked last time, applies it.
+            {
+                const QSignalBlocker block(list);
+                list->setCurrentRow(-1);
+                list->clearSelection();
+            }
+            list->show();
+            list->raise();
+            list->setFocus(Qt::OtherFocusReason);
+            cmdSelect[i]->setEnabled(false);
+            cmdIndicate->setEnabled(false);
+        },
+        cmdSelect[i]);
 }
 
 void N2danmen::ListClicked(int i, int row) {

@@ -130,6 +130,7 @@ N3haiti::N3haiti(QWidget* parent) : StepForm(QStringLiteral("N3haiti"), kNavAll,
     Check1->setObjectName(QStringLiteral("Check1"));
     PlaceTwips(Check1, 360, 60, 2400, 300);
     connect(Check1, &QCheckBox::toggled, this, &N3haiti::Check1Click);
+    Entries()->HoldAfterRefusal(Check1);
 
     const QString caption[2] = {QStringLiteral("縦枠"), QStringLiteral("横枠")};
     for (int g = 0; g < 2; ++g) {
@@ -231,13 +232,17 @@ void N3haiti::OnLoad() {
 }
 
 void N3haiti::IndicateClicked() {
-    // The button takes the focus first, so that the edited box is checked
-    // and stored; only then is the frame looked at.
-    Entries()->RunDeferred([this] {
-        cmdIndicate->setFocus(Qt::OtherFocusReason);
-        if (NoVerticalBeam(Design))
-            MsgBox("縦枠が存在しません。", MsgButtons::Ok, MsgIcon::Exclamation);
-    });
+    // The edited box is checked and stored first; only then does the button
+    // take the focus and the frame get looked at. Named as the button, the
+    // check also knows when this very press took the focus from a refused
+    // entry: then nothing else happens.
+    Entries()->RunDeferred(
+        [this] {
+            cmdIndicate->setFocus(Qt::OtherFocusReason);
+            if (NoVerticalBeam(Design))
+                MsgBox("縦枠が存在しません。", MsgButtons::Ok, MsgIcon::Exclamation);
+        },
+        cmdIndicate);
 }
 
 void N3haiti::SetLinked(int k, const QString& text) {

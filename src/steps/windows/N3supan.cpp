@@ -178,10 +178,7 @@ void N3supan::SpanCountAccepted() {
     }
 }
 
-void N3supan::Navigate(QPushButton* button, const std::function<void()>& action) {
-    // The box being edited is checked and stored first; a refused entry
-    // keeps the engineer where he is.
-    if (!Entries()->CommitPending(button)) return;
+void N3supan::Navigate(const std::function<void()>& action) {
     if (NoVerticalBeam(Design)) {
         MsgBox(kNoVerticalBeam, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
@@ -190,19 +187,24 @@ void N3supan::Navigate(QPushButton* button, const std::function<void()>& action)
 }
 
 void N3supan::BeginClicked() {
-    Navigate(cmdBegin, [this] { StartScreenAction(); });
+    // The base leaves the start-screen button's check to the window: the
+    // box being edited is checked and stored first, and a refused entry
+    // keeps the engineer where he is.
+    Entries()->RunDeferred([this] { Navigate([this] { StartScreenAction(); }); }, cmdBegin);
 }
 
+// Back, Next and Result reach these only after the base has taken the value
+// being typed; checking the box once more would repeat its warnings.
 void N3supan::BackClicked() {
-    Navigate(cmdBack, [this] { StepForm::BackClicked(); });
+    Navigate([this] { StepForm::BackClicked(); });
 }
 
 void N3supan::NextClicked() {
-    Navigate(cmdNext, [this] { StepForm::NextClicked(); });
+    Navigate([this] { StepForm::NextClicked(); });
 }
 
 void N3supan::ResultClicked() {
-    Navigate(cmdResult, [this] { StepForm::ResultClicked(); });
+    Navigate([this] { StepForm::ResultClicked(); });
 }
 
 void N3supan::IndicateClicked() {

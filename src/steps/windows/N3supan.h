@@ -49,9 +49,9 @@ protected:
     void IndicateClicked() override;
 
 private:
-    // Navigation of `button`: the edited box is checked first; then, without
-    // a vertical beam (NoVerticalBeam), the message instead of `action`.
-    void Navigate(QPushButton* button, const std::function<void()>& action);
+    // A navigation whose edited box has passed its check: without a vertical
+    // beam (NoVerticalBeam) the message instead of `action`.
+    void Navigate(const std::function<void()>& action);
     void DrawTatewaku();
     void DrawYokowaku();
     void SpanCountAccepted();

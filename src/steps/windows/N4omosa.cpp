@@ -42,13 +42,15 @@ std::string& NameField(int i) {
 
 // Geometry, twips: four panels one below the other; in each, the first row
 // holds the name and the unit weight, the second the thickness or the
-// frame heights.
+// frame heights. A panel's caption takes the top 300 twips of it, so the
+// rows (and the reference button, a little taller than a row) start below
+// that, and each panel ends below its last row.
 constexpr int kPanelLeft = 120;
 constexpr int kPanelWidth = 9060;
-constexpr int kPanelTop[4] = {60, 1080, 2100, 3120};
-constexpr int kPanelHeight[4] = {960, 960, 960, 630};
-constexpr int kRow1 = 240;
-constexpr int kRow2 = 570;
+constexpr int kPanelTop[4] = {60, 1125, 2190, 3255};
+constexpr int kPanelHeight[4] = {1035, 1035, 1035, 690};
+constexpr int kRow1 = 330;
+constexpr int kRow2 = 660;
 constexpr int kRowHeight = 300;
 // Columns.
 constexpr int kCheckLeft = 150;
@@ -95,6 +97,7 @@ N4omosa::N4omosa(QWidget* parent) : StepForm(QStringLiteral("N4omosa"), kNavAll,
         PlaceTwips(cmdRefer[i], kReferLeft, kRow1 - 15, 800, kRowHeight + 30);
         cmdRefer[i]->setEnabled(false);
         connect(cmdRefer[i], &QPushButton::clicked, this, [this, i] { ReferClick(i); });
+        Entries()->HoldAfterRefusal(cmdRefer[i]);
     }
 
     chkMaterial = new QCheckBox(QStringLiteral("考慮する"), fraGroup[1]);
@@ -184,6 +187,8 @@ N4omosa::N4omosa(QWidget* parent) : StepForm(QStringLiteral("N4omosa"), kNavAll,
 
     connect(chkMaterial, &QCheckBox::toggled, this, &N4omosa::MaterialClick);
     connect(chkSnow, &QCheckBox::toggled, this, &N4omosa::SnowClick);
+    Entries()->HoldAfterRefusal(chkMaterial);
+    Entries()->HoldAfterRefusal(chkSnow);
 
     SetTabWrapTarget(txtName[0]);
     SetTabChain({txtName[0],  txtWeight[0], cmdRefer[0],  chkMaterial, txtName[1],   txtWeight[1],

@@ -1,5 +1,6 @@
 #include "steps/windows/N5koubai.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,11 +48,23 @@ N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavA
     Option3D2 = new QRadioButton(QStringLiteral("角度入力"), Frame1);
     Option3D2->setObjectName(QStringLiteral("Option3D2"));
     PlaceTwips(Option3D2, 480, 1050, 1800, 300);
-    connect(Option3D1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on && !inOption_) RatioClick();
-    });
-    connect(Option3D2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on && !inOption_) AngleClick();
+    // The engineer's choice arrives as a click of the group, after the
+    // press has taken the focus from the box being edited: a refused entry
+    // keeps its box and its mode, and the option in force stays.
+    options_ = new QButtonGroup(this);
+    options_->setExclusive(true);
+    options_->addButton(Option3D1, 1);
+    options_->addButton(Option3D2, 0);
+    connect(options_, &QButtonGroup::idClicked, this, [this](int mode) {
+        if (!Entries()->CommitPending(options_->button(mode))) {
+            KeepModeInForce();
+            return;
+        }
+        if (mode == Design.SlopeInputMode) return;
+        if (mode == 1)
+            RatioClick();
+        else
+            AngleClick();
     });
 
     // ---- The triangle 1 : n ----
@@ -123,10 +136,20 @@ void N5koubai::OnLoad() {
     if (Design.SlopeInputMode == 0 || Design.SlopeInputMode == 1) SelectMode(Design.SlopeInputMode);
 }
 
+void N5koubai::KeepModeInForce() {
+    if (Design.SlopeInputMode == 0 || Design.SlopeInputMode == 1) {
+        options_->button(Design.SlopeInputMode)->setChecked(true);
+        return;
+    }
+    // No mode chosen yet: neither option shows as chosen.
+    options_->setExclusive(false);
+    Option3D1->setChecked(false);
+    Option3D2->setChecked(false);
+    options_->setExclusive(true);
+}
+
 void N5koubai::SelectMode(int mode) {
-    inOption_ = true;
     (mode == 1 ? Option3D1 : Option3D2)->setChecked(true);
-    inOption_ = false;
     if (mode == 1)
         RatioClick();
     else

@@ -6,6 +6,7 @@
 
 #include "platform/stepform.h"
 
+class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -43,6 +44,8 @@ private:
     // Selects the option of `mode` (1 ratio, 0 angle) from the program, with
     // its click handling.
     void SelectMode(int mode);
+    // Shows the option of the mode in force again (a refused click).
+    void KeepModeInForce();
     void RatioClick();
     void AngleClick();
     void RatioChanged();
@@ -55,7 +58,7 @@ private:
     // Label3's caption; a changed caption is the stored slope height.
     void SetHeight(const QString& caption);
 
-    bool inOption_ = false;
+    QButtonGroup* options_ = nullptr;
 };
 
 }  // namespace talvo

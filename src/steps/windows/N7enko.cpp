@@ -11,6 +11,7 @@
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
 #include "steps/arcfailure.h"
+#include "steps/windows/DerivedForm.h"
 #include "steps/windows/SlopeFigure.h"
 
 namespace talvo {

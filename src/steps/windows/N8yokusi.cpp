@@ -1,5 +1,6 @@
 #include "steps/windows/N8yokusi.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -72,6 +73,7 @@ N8yokusi::N8yokusi(QWidget* parent) : StepForm(QStringLiteral("N8yokusi"), kNavA
     PlaceTwips(chkBard, 300, 90, 2100, 300);
     chkBard->setAutoFillBackground(true);
     connect(chkBard, &QCheckBox::toggled, this, &N8yokusi::BardClick);
+    Entries()->HoldAfterRefusal(chkBard);
 
     // One row: its caption (none for a row of the friction), symbol, "=" and
     // unit around the box or label.
@@ -137,11 +139,23 @@ N8yokusi::N8yokusi(QWidget* parent) : StepForm(QStringLiteral("N8yokusi"), kNavA
     optTanFai = new QRadioButton(QStringLiteral("tanφ入力"), fraMain);
     optTanFai->setObjectName(QStringLiteral("optTanFai"));
     PlaceTwips(optTanFai, kSymbolLeft + 1320, kFrictionTop, 1500, kRowHeight);
-    connect(optAngle, &QRadioButton::toggled, this, [this](bool on) {
-        if (on && !inOption_) AngleOptionClick();
-    });
-    connect(optTanFai, &QRadioButton::toggled, this, [this](bool on) {
-        if (on && !inOption_) TanFaiOptionClick();
+    // The engineer's choice arrives as a click of the group, after the
+    // press has taken the focus from the box being edited: a refused entry
+    // keeps its box, and the option in force stays.
+    frictionOptions_ = new QButtonGroup(this);
+    frictionOptions_->setExclusive(true);
+    frictionOptions_->addButton(optAngle, 0);
+    frictionOptions_->addButton(optTanFai, 1);
+    connect(frictionOptions_, &QButtonGroup::idClicked, this, [this](int mode) {
+        if (!Entries()->CommitPending(frictionOptions_->button(mode))) {
+            KeepFrictionInForce();
+            return;
+        }
+        if (mode == Design.FrictionInputMode) return;
+        if (mode == 0)
+            AngleOptionClick();
+        else
+            TanFaiOptionClick();
     });
     row(kPhiTop, QString(), QStringLiteral("φ"), QStringLiteral("(°)"));
     lblAngle = value("lblAngle", kPhiTop);
@@ -201,13 +215,23 @@ void N8yokusi::OnLoad() {
 void N8yokusi::SelectFriction(int mode) {
     QRadioButton* opt = mode == 0 ? optAngle : mode == 1 ? optTanFai : nullptr;
     if (!opt) return;
-    inOption_ = true;
     opt->setChecked(true);
-    inOption_ = false;
     if (mode == 0)
         AngleOptionClick();
     else
         TanFaiOptionClick();
+}
+
+void N8yokusi::KeepFrictionInForce() {
+    if (Design.FrictionInputMode == 0 || Design.FrictionInputMode == 1) {
+        frictionOptions_->button(Design.FrictionInputMode)->setChecked(true);
+        return;
+    }
+    // No mode chosen yet: neither option shows as chosen.
+    frictionOptions_->setExclusive(false);
+    optAngle->setChecked(false);
+    optTanFai->setChecked(false);
+    frictionOptions_->setExclusive(true);
 }
 
 void N8yokusi::AngleOptionClick() {

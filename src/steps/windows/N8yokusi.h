@@ -11,6 +11,7 @@
 
 #include "platform/stepform.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -55,6 +56,8 @@ private:
     void AngleOptionClick();
     void TanFaiOptionClick();
     void SelectFriction(int mode);
+    // Shows the option of the friction mode in force again (a refused click).
+    void KeepFrictionInForce();
     void AngleChanged();
     void TanFaiChanged();
     void RowsCheck();
@@ -67,7 +70,7 @@ private:
     // used; HorizSpacing is set as the test decides.
     void StaggerTest();
 
-    bool inOption_ = false;
+    QButtonGroup* frictionOptions_ = nullptr;
 };
 
 }  // namespace talvo

@@ -212,11 +212,27 @@ TEST_F(EnkoTest, StartScreenWaitsForTheBoxAndTheSinkSendsTabToL1) {
     EXPECT_EQ(host->selectShown, 1);
 }
 
-TEST_F(EnkoTest, Screenshot) {
+// The window as the engineer sees it after a depth warning: the depth red,
+// every control inside the figure and apart, the angle framed as a box.
+TEST_F(EnkoTest, TheWindowAsShownAfterADepthWarning) {
     N7enko* w = Open();
     messages.Expect(kDepth);
     Type(w->txtL2, "3.2");
-    Shoot(w, "N7enko");
+    EXPECT_TRUE(messages.AllShown());
+    EXPECT_EQ(Str(w->txtL2->text()), "  3.200");
+    EXPECT_EQ(Colours(w), "brb");
+    ExpectLaidOutApart(w);
+    ExpectFramedOnAllSides(w->lblSita0);
+    SaveShot(w, QStringLiteral("N7enko"));
+}
+
+TEST_F(EnkoTest, ARefusedEntryHoldsEveryButton) {
+    FillDesign(1);
+    N7enko* w = OpenInChain<N7enko>(1);
+    ASSERT_NE(w, nullptr);
+    ExpectRefusedEntryHoldsEveryButton(w, w->txtL2, QStringLiteral("100"),
+                                       RangeMessage("0.001", "99.999"), &Design.EnkoL2, messages,
+                                       host->selectShown);
 }
 
 }  // namespace

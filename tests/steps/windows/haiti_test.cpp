@@ -481,14 +481,49 @@ TEST_F(HaitiTest, WalkFromTheSectionsThroughTheLayoutToTheWeights) {
     EXPECT_EQ(RecalcLoad, 1);
 }
 
-TEST_F(HaitiTest, Screenshot) {
+// The window as the engineer sees it without the grid rule: every control
+// inside its group and apart.
+TEST_F(HaitiTest, TheWindowAsShownWithoutTheGridRule) {
     ResetProgramState();
     FillDesign(4);
     Design.AllGridPoints = 0;
     Design.PitchX = " 3.000";
     N3haiti* w = Open();
-    Shoot(w, "N3haiti");
-    EXPECT_TRUE(QFile::exists("/tmp/shots/N3haiti.png"));
+    EXPECT_FALSE(w->Check1->isChecked());
+    EXPECT_EQ(Str(w->Text[18]->text()), "  3.000");
+    EXPECT_EQ(Str(w->fraGroup[0]->title()), "縦枠");
+    EXPECT_EQ(Str(w->fraGroup[1]->title()), "横枠");
+    ExpectLaidOutApart(w);
+    SaveShot(w, QStringLiteral("N3haiti"));
+}
+
+// A value refused by its check keeps the step, the value and the focus:
+// Redisplay pressed to leave the box neither moves the focus nor tells of
+// the missing vertical beam, and the grid box keeps its tick.
+TEST_F(HaitiTest, ARefusedEntryThenRedisplayOrTheGridBoxDoesNothing) {
+    ResetProgramState();
+    FillDesign(4);
+    Design.AllGridPoints = 1;
+    N3haiti* w = Open();
+    Type(w->Text[1], "0");
+    Type(w->Text[3], "0");
+    Type(w->Text[4], "0");
+    ASSERT_EQ(Design.TotalLengthY, "0.000");
+    for (QAbstractButton* b : {static_cast<QAbstractButton*>(w->cmdIndicate),
+                               static_cast<QAbstractButton*>(w->Check1)}) {
+        SCOPED_TRACE(Str(b->objectName()));
+        LowerFlags();
+        const std::string count = Design.SpanCountX;
+        TypeWithoutLeaving(w->Text[2], "0");
+        messages.Expect(RangeMessage("1", "98"));
+        QTest::mouseClick(b, Qt::LeftButton);
+        PumpEvents();
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(Focused(), "Text2");
+        EXPECT_TRUE(w->Check1->isChecked());
+        EXPECT_EQ(Design.SpanCountX, count);
+        EXPECT_EQ(Flags(), "00000");
+    }
 }
 
 }  // namespace

@@ -6,25 +6,31 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
-#include <QDir>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPalette>
-#include <QPixmap>
+#include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <cmath>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "calc/calc_fixture.h"
+#include "platform/stepform.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
-#include "platform/stepform.h"
 #include "shell/windows/step_test_host.h"
+#include "support/qt/shots.h"
 #include "support/scripted_messages.h"
 
 namespace talvo::test {
@@ -118,17 +124,168 @@ public:
     static QColor Fore(const QWidget* w) { return w->palette().color(QPalette::Text); }
     static QColor Back(const QWidget* w) { return w->palette().color(QPalette::Base); }
 
-    // The window as a PNG under /tmp/shots, for looking at.
-    static void Shoot(QWidget* w, const QString& name) {
-        QDir().mkpath(QStringLiteral("/tmp/shots"));
-        QWidget* frame = w->parentWidget() ? w->parentWidget() : w;
-        frame->grab().save(QStringLiteral("/tmp/shots/%1.png").arg(name));
+    // Types `text` over the box's whole text and stays in the box, as the
+    // engineer does before pressing a button.
+    static void TypeWithoutLeaving(QLineEdit* box, const QString& text) {
+        Enter(box);
+        box->selectAll();
+        box->insert(text);
+    }
+
+    // The chain of the work type built and the window of type W in it made
+    // the current step.
+    template <class W>
+    W* OpenInChain(int workType, int ptDirect = 0) {
+        host->OpenChain(workType, ptDirect);
+        for (int i = 1; host->manager->Step(i); ++i) {
+            if (auto* w = qobject_cast<W*>(host->manager->Step(i))) {
+                host->manager->ShowStep(i);
+                PumpEvents();
+                windows.emplace_back(w);
+                return w;
+            }
+        }
+        ADD_FAILURE() << "no such step in the chain of type " << workType;
+        return nullptr;
+    }
+
+    // The window with its frame, for people to look at when asked.
+    static void SaveShot(StepForm* w, const QString& name) {
+        SaveShotIfAsked(w->SubWindow() ? static_cast<QWidget*>(w->SubWindow()) : w, name);
+    }
+
+    static std::string Focused() {
+        QWidget* f = QApplication::focusWidget();
+        return f ? f->objectName().toStdString() : std::string();
     }
 
     ScriptedMessages messages;
     std::unique_ptr<StepTestHost> host;
     std::vector<QPointer<StepForm>> windows;
 };
+
+// How the engineer presses a button: with the mouse, or with its Alt key,
+// which presses the button and clicks it 100 ms later.
+enum class Press { Mouse, AltKey };
+
+inline void PressButton(QAbstractButton* button, Qt::Key mnemonic, Press how) {
+    if (how == Press::Mouse) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        QTest::keyClick(button->window()->windowHandle(), mnemonic, Qt::AltModifier);
+        QTest::qWait(150);
+    }
+    PumpEvents();
+}
+
+// A navigation button and its Alt key.
+struct NavKey {
+    QPushButton* button;
+    Qt::Key key;
+};
+
+// The navigation buttons of a step with their Alt keys (those it has, and
+// that are enabled).
+inline std::vector<NavKey> NavKeys(StepForm* w) {
+    std::vector<NavKey> keys;
+    const NavKey all[] = {{w->cmdBegin, Qt::Key_I},
+                          {w->cmdBack, Qt::Key_B},
+                          {w->cmdIndicate, Qt::Key_R},
+                          {w->cmdNext, Qt::Key_N},
+                          {w->cmdResult, Qt::Key_A}};
+    for (const NavKey& k : all)
+        if (k.button && k.button->isEnabled()) keys.push_back(k);
+    return keys;
+}
+
+// A value typed into `box` of the current step `w` and refused, then each
+// navigation button pressed by mouse and by its Alt key: only the refusal's
+// message shows (any other fails the scripted messages), and the step stays
+// as it was: current, normal, the stored value back in the box, the box with
+// the focus, no flag raised, no start screen.
+inline void ExpectRefusedEntryHoldsEveryButton(StepForm* w, QLineEdit* box, const QString& typed,
+                                               const std::string& refusal, const std::string* field,
+                                               ScriptedMessages& messages, const int& selectShown) {
+    const int step = CurStep;
+    const QString stored = QString::fromStdString(*field).trimmed();
+    for (const NavKey& k : NavKeys(w)) {
+        for (Press how : {Press::Mouse, Press::AltKey}) {
+            SCOPED_TRACE(k.button->objectName().toStdString() +
+                         (how == Press::Mouse ? " by mouse" : " by its Alt key"));
+            InputStepTest::LowerFlags();
+            InputStepTest::TypeWithoutLeaving(box, typed);
+            messages.Expect(refusal);
+            PressButton(k.button, k.key, how);
+            EXPECT_TRUE(messages.AllShown());
+            EXPECT_EQ(InputStepTest::Focused(), box->objectName().toStdString());
+            // The value stays; a step may show it in its display form again.
+            EXPECT_EQ(QString::fromStdString(*field).trimmed(), stored);
+            EXPECT_EQ(box->text().trimmed(), stored);
+            EXPECT_EQ(CurStep, step);
+            EXPECT_EQ(w->State(), WindowState::Normal);
+            EXPECT_EQ(selectShown, 0);
+            EXPECT_EQ(InputStepTest::Flags(), "00000");
+            EXPECT_EQ(ClickPending, 0);
+        }
+    }
+}
+
+// Every shown control of `window` lies inside the inner area of the panel,
+// frame or picture that holds it (not on its border or caption), and no two
+// shown controls of one parent overlap; an entry box exactly over its value
+// label is how a value is entered, and the controls named in `overlays`
+// (a drawing behind a panel's controls, a click area over a caption) are
+// meant to lie over others.
+inline void ExpectLaidOutApart(QWidget* window, const std::set<QString>& overlays = {}) {
+    std::vector<QWidget*> parents{window};
+    for (QWidget* c : window->findChildren<QWidget*>()) parents.push_back(c);
+    for (QWidget* parent : parents) {
+        // The inner parts of an entry box or a list are the toolkit's own.
+        if (!parent->isVisible() || qobject_cast<QLineEdit*>(parent) ||
+            qobject_cast<QAbstractScrollArea*>(parent))
+            continue;
+        std::vector<QWidget*> shown;
+        for (QObject* o : parent->children()) {
+            auto* c = qobject_cast<QWidget*>(o);
+            if (c && c->isVisible() && !c->isWindow() && !overlays.count(c->objectName()))
+                shown.push_back(c);
+        }
+        const auto name = [](const QWidget* c) {
+            return std::string(c->metaObject()->className()) + " '" +
+                   c->objectName().toStdString() + "'";
+        };
+        // The window's own children are placed by the step protocol (the
+        // focus sink lies below the visible area on purpose).
+        if (parent != window) {
+            for (QWidget* c : shown) {
+                EXPECT_TRUE(parent->contentsRect().contains(c->geometry()))
+                    << name(c) << " reaches out of " << name(parent);
+            }
+        }
+        for (std::size_t a = 0; a < shown.size(); ++a) {
+            for (std::size_t b = a + 1; b < shown.size(); ++b) {
+                const QRect ra = shown[a]->geometry(), rb = shown[b]->geometry();
+                const bool boxOverLabel = ra == rb && (qobject_cast<QLineEdit*>(shown[a]) ||
+                                                       qobject_cast<QLineEdit*>(shown[b]));
+                EXPECT_TRUE(!ra.intersects(rb) || boxOverLabel)
+                    << name(shown[a]) << " overlaps " << name(shown[b]);
+            }
+        }
+    }
+}
+
+// A value label that stands for an entry box is framed on all four sides:
+// its outermost pixels differ from its white ground at each side's middle.
+inline void ExpectFramedOnAllSides(QLabel* label) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    const QImage img = label->grab().toImage();
+    const int w = img.width(), h = img.height();
+    const QColor ground = label->palette().color(QPalette::Window);
+    EXPECT_NE(QColor(img.pixel(0, h / 2)), ground) << "left";
+    EXPECT_NE(QColor(img.pixel(w / 2, 0)), ground) << "top";
+    EXPECT_NE(QColor(img.pixel(w - 1, h / 2)), ground) << "right";
+    EXPECT_NE(QColor(img.pixel(w / 2, h - 1)), ground) << "bottom";
+}
 
 // One entry box at its limits: the texts typed and what the box then shows.
 struct LimitCase {

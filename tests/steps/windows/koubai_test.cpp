@@ -300,6 +300,57 @@ TEST_F(KoubaiTest, StartScreenWaitsForTheBoxAndTheSinkSendsTabToBegin) {
     EXPECT_EQ(host->selectShown, 0);
 }
 
+// An option pressed while the box of the mode in force holds a value its
+// check refuses: the refused box keeps the window, its value and the focus,
+// and the option in force stays, in either mode.
+TEST_F(KoubaiTest, AnOptionPressedAfterARefusedEntryDoesNothing) {
+    struct Case {
+        std::int16_t mode;
+        const char* typed;
+        std::string refusal;
+    };
+    for (const Case& c : {Case{1, "10", RangeMessage("0.01", "9.99")},
+                          Case{0, "90", RangeMessage("0.01", "89.99")}}) {
+        SCOPED_TRACE(c.mode == 1 ? "ratio" : "angle");
+        N5koubai* w = Open(0, [&] { Design.SlopeInputMode = c.mode; });
+        QLineEdit* box = c.mode == 1 ? w->Text9 : w->Text6;
+        QRadioButton* inForce = c.mode == 1 ? w->Option3D1 : w->Option3D2;
+        QRadioButton* other = c.mode == 1 ? w->Option3D2 : w->Option3D1;
+        const std::string n = Design.SlopeN, angle = Design.SlopeAngle;
+        TypeWithoutLeaving(box, QString::fromUtf8(c.typed));
+        messages.Expect(c.refusal);
+        QTest::mouseClick(other, Qt::LeftButton);
+        PumpEvents();
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(Design.SlopeInputMode, c.mode);
+        EXPECT_TRUE(inForce->isChecked());
+        EXPECT_FALSE(other->isChecked());
+        EXPECT_TRUE(box->isVisible());
+        EXPECT_EQ(Focused(), Str(box->objectName()));
+        EXPECT_EQ(Design.SlopeN, n);
+        EXPECT_EQ(Design.SlopeAngle, angle);
+        EXPECT_EQ(Flags(), "00000");
+
+        // The value put right, the same press switches the mode.
+        Type(box, QStringLiteral("1"));
+        LowerFlags();
+        QTest::mouseClick(other, Qt::LeftButton);
+        PumpEvents();
+        EXPECT_EQ(Design.SlopeInputMode, 1 - c.mode);
+        EXPECT_EQ(Flags(), "10000");
+    }
+}
+
+TEST_F(KoubaiTest, ARefusedEntryHoldsEveryButton) {
+    FillDesign(0);
+    N5koubai* w = OpenInChain<N5koubai>(0);
+    ASSERT_NE(w, nullptr);
+    ExpectRefusedEntryHoldsEveryButton(w, w->Text9, QStringLiteral("0"),
+                                       RangeMessage("0.01", "9.99"), &Design.SlopeN, messages,
+                                       host->selectShown);
+    EXPECT_TRUE(w->Option3D1->isChecked());
+}
+
 // The chains take these windows in place of the plain protocol windows.
 TEST_F(KoubaiTest, TheChainsUseTheGradientArcAndConditionsWindows) {
     struct Case {
@@ -317,10 +368,20 @@ TEST_F(KoubaiTest, TheChainsUseTheGradientArcAndConditionsWindows) {
     }
 }
 
-TEST_F(KoubaiTest, Screenshot) {
+// The window as the engineer sees it after a ratio: every control inside
+// its frame or figure, and the labels that show the values framed like the
+// entry boxes.
+TEST_F(KoubaiTest, TheWindowAsShownAfterARatio) {
     N5koubai* w = Open(0, [] { Design.TotalLengthY = " 10.000"; });
     Type(w->Text9, "1.5");
-    Shoot(w, "N5koubai");
+    EXPECT_EQ(S(w->Text9), "  1.50");
+    EXPECT_EQ(S(w->Label6), " 33.69");
+    EXPECT_EQ(S(w->Label1), " 10.000");
+    EXPECT_EQ(S(w->Label3), "  5.547");
+    // The triangle is the drawing behind its frame's controls.
+    ExpectLaidOutApart(w, {QStringLiteral("Triangle")});
+    for (QLabel* l : {w->Label1, w->Label3, w->Label6}) ExpectFramedOnAllSides(l);
+    SaveShot(w, QStringLiteral("N5koubai"));
 }
 
 }  // namespace

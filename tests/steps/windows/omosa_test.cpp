@@ -332,15 +332,49 @@ TEST_F(OmosaTest, StartScreenAndTheSink) {
     EXPECT_EQ(host->selectShown, 1);
 }
 
-TEST_F(OmosaTest, Screenshot) {
+// The window as the engineer sees it with snow and a thick infill: each
+// reference button inside its group below the caption, every control inside
+// its group and apart.
+TEST_F(OmosaTest, TheWindowAsShownWithSnowAndAThickInfill) {
     ResetProgramState();
     FillDesign(0);
     Design.UseSnow = 1;
     Design.SnowRemarks = "多雪地域";
     Design.InfillThick = " 250";
     N4omosa* w = Open();
-    Shoot(w, "N4omosa");
-    EXPECT_TRUE(QFile::exists("/tmp/shots/N4omosa.png"));
+    EXPECT_TRUE(w->chkSnow->isChecked());
+    EXPECT_EQ(Str(w->txtName[2]->text()), "多雪地域");
+    EXPECT_EQ(Fore(w->txtThick[0]), kRed);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(w->cmdRefer[i]->parentWidget(), w->fraGroup[i]);
+        EXPECT_TRUE(w->fraGroup[i]->contentsRect().contains(w->cmdRefer[i]->geometry()));
+    }
+    ExpectLaidOutApart(w);
+    SaveShot(w, QStringLiteral("N4omosa"));
+}
+
+// A value refused by its check keeps the step, the value and the focus: a
+// check box pressed to leave the box keeps its tick and its group.
+TEST_F(OmosaTest, ARefusedEntryThenACheckBoxDoesNothing) {
+    ResetProgramState();
+    FillDesign(0);
+    N4omosa* w = Open();
+    for (QCheckBox* box : {w->chkMaterial, w->chkSnow}) {
+        SCOPED_TRACE(Str(box->objectName()));
+        const bool ticked = box->isChecked();
+        const std::string open = Open(w);
+        LowerFlags();
+        TypeWithoutLeaving(w->txtWeight[0], "500");
+        messages.Expect(RangeMessage("0.1", "99.9"));
+        QTest::mouseClick(box, Qt::LeftButton);
+        PumpEvents();
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(Focused(), "txtWeight(0)");
+        EXPECT_EQ(box->isChecked(), ticked);
+        EXPECT_EQ(Open(w), open);
+        EXPECT_EQ(Flags(), "00000");
+    }
 }
 
 }  // namespace

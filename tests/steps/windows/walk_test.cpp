@@ -65,11 +65,9 @@ protected:
         ASSERT_EQ(CurStep, expectStep) << w->ClassName().toStdString();
         EXPECT_EQ(w->State(), WindowState::Minimized);
     }
-    // The main window with the last input step open, for looking at.
-    void Shoot(const QString& name) {
-        QDir().mkpath(QStringLiteral("/tmp/shots"));
-        host->window->grab().save(QStringLiteral("/tmp/shots/%1.png").arg(name));
-    }
+    // The main window with the last input step open, for people to look at
+    // when asked.
+    void Shoot(const QString& name) { SaveShotIfAsked(host->window.get(), name); }
     // Where the walk ends: the first window after the input steps.
     void ExpectArrivedAt(int step, const char* className) {
         StepForm* w = host->manager->Step(step);

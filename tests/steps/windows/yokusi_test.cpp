@@ -383,16 +383,72 @@ TEST_F(YokusiTest, TabOrderStartScreenAndTheSink) {
     EXPECT_EQ(ClickPending, 0);
 }
 
-TEST_F(YokusiTest, Screenshot) {
-    N8yokusi* w = Open(4, [] {
-        Design.SpanX = Design.SpanY = " 1.500";
-        Design.PitchX = Design.PitchY = " 3.000";
-        Design.AnchorCountY = " 6";
-    });
+// A layout on which the anchors can be staggered.
+void StaggerableLayout() {
+    Design.SpanX = Design.SpanY = " 1.500";
+    Design.PitchX = Design.PitchY = " 3.000";
+    Design.AnchorCountY = " 6";
+}
+
+// The window as the engineer sees it, staggered and with too few rows:
+// every control inside its frame and apart, and the tan φ value, shown by
+// its label in angle mode, framed as a whole box within the frame.
+TEST_F(YokusiTest, TheWindowAsShownStaggeredWithTooFewRows) {
+    N8yokusi* w = Open(4, StaggerableLayout);
     w->chkBard->click();
     messages.Expect(kRowsAnchor);
     Type(w->txtStep, "5");
-    Shoot(w, "N8yokusi");
+    EXPECT_TRUE(messages.AllShown());
+    EXPECT_TRUE(w->chkBard->isChecked());
+    EXPECT_EQ(Fore(w->txtStep), kRed);
+    ASSERT_TRUE(w->optAngle->isChecked());
+    ASSERT_TRUE(w->lblTanFai->isVisible());
+    ExpectLaidOutApart(w);
+    const QRect inner = w->fraMain->contentsRect();
+    for (QWidget* tan :
+         {static_cast<QWidget*>(w->lblTanFai), static_cast<QWidget*>(w->txtTanFai)}) {
+        EXPECT_TRUE(inner.contains(tan->geometry())) << Str(tan->objectName());
+        for (QWidget* sibling : w->fraMain->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (sibling == w->lblTanFai || sibling == w->txtTanFai || !sibling->isVisible())
+                continue;
+            EXPECT_FALSE(sibling->geometry().intersects(tan->geometry()))
+                << Str(sibling->objectName()) << " over " << Str(tan->objectName());
+        }
+    }
+    for (QLabel* l : {w->lblTanFai, w->lblLevel, w->lblRockboltNum}) ExpectFramedOnAllSides(l);
+    SaveShot(w, QStringLiteral("N8yokusi"));
+}
+
+// A value refused by its check keeps the step, the value and the focus,
+// whatever the engineer pressed to leave the box: the navigation buttons by
+// mouse and by their Alt keys, the friction options and the staggering box.
+TEST_F(YokusiTest, ARefusedEntryHoldsEveryButtonAndTheChoices) {
+    FillDesign(4);
+    N8yokusi* w = OpenInChain<N8yokusi>(4);
+    ASSERT_NE(w, nullptr);
+    const std::string refusal = RangeMessage("0.01", "9.99");
+    ExpectRefusedEntryHoldsEveryButton(w, w->txtSafety, QStringLiteral("20"), refusal,
+                                       &Design.PlanFs, messages, host->selectShown);
+
+    w = Open(4, StaggerableLayout);
+    ASSERT_TRUE(w->chkBard->isEnabled());
+    const bool staggered = w->chkBard->isChecked();
+    for (QAbstractButton* choice :
+         {static_cast<QAbstractButton*>(w->optTanFai), static_cast<QAbstractButton*>(w->chkBard)}) {
+        SCOPED_TRACE(Str(choice->objectName()));
+        LowerFlags();
+        TypeWithoutLeaving(w->txtSafety, QStringLiteral("20"));
+        messages.Expect(refusal);
+        QTest::mouseClick(choice, Qt::LeftButton);
+        PumpEvents();
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(Focused(), "txtSafety");
+        EXPECT_EQ(Design.FrictionInputMode, 0);
+        EXPECT_TRUE(w->optAngle->isChecked());
+        EXPECT_FALSE(w->txtTanFai->isVisible());
+        EXPECT_EQ(w->chkBard->isChecked(), staggered);
+        EXPECT_EQ(Flags(), "00000");
+    }
 }
 
 }  // namespace
