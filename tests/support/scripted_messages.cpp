@@ -24,6 +24,7 @@ ScriptedMessages& ScriptedMessages::Expect(const std::string& text, MsgButtons b
 
 MsgResult ScriptedMessages::Show(const MessageRequest& request) {
     shown_.push_back(request);
+    if (onShow_) onShow_();
     if (expected_.empty()) {
         ADD_FAILURE() << "unexpected message: " << request.text;
         return MsgResult::Ok;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ public:
 
     MsgResult Show(const MessageRequest& request) override;
 
+    // Runs `seen` each time a message is shown, before it is answered: a
+    // test can look at the windows while the message box stands over them.
+    void OnShow(std::function<void()> seen) { onShow_ = std::move(seen); }
+
     const std::vector<MessageRequest>& Shown() const { return shown_; }
     bool AllShown() const { return expected_.empty(); }
     void Clear() { expected_.clear(); shown_.clear(); }
@@ -38,6 +43,7 @@ private:
     std::deque<Expected> expected_;
     std::vector<MessageRequest> shown_;
     MessageSink* previous_ = nullptr;
+    std::function<void()> onShow_;
 };
 
 }  // namespace talvo::test

@@ -235,5 +235,34 @@ TEST_F(EnkoTest, ARefusedEntryHoldsEveryButton) {
                                        host->selectShown);
 }
 
+// The warning of an accepted value shows over the arc step itself, and the
+// navigation it interrupted goes on in the same press: with the Alt key, and
+// with a mouse press whose release the message box took.
+TEST_F(EnkoTest, WarningThenNextInOnePress) {
+    for (bool mouse : {false, true}) {
+        SCOPED_TRACE(mouse ? "by mouse" : "by its Alt key");
+        FillDesign(1);
+        N7enko* w = OpenInChain<N7enko>(1);
+        ASSERT_NE(w, nullptr);
+        const int step = CurStep;
+        WindowState atWarning = WindowState::Minimized;
+        TypeWithoutLeaving(w->txtL3, QStringLiteral("3.5"));
+        messages.Expect(kShape);
+        messages.OnShow([&] { atWarning = w->State(); });
+        if (mouse) {
+            QTest::mousePress(w->cmdNext, Qt::LeftButton);
+        } else {
+            QTest::keyClick(w->window()->windowHandle(), Qt::Key_N, Qt::AltModifier);
+            QTest::qWait(150);
+        }
+        PumpEvents();
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(atWarning, WindowState::Normal);
+        EXPECT_EQ(Design.EnkoL3, "  3.500");
+        EXPECT_EQ(CurStep, step + 1);
+        EXPECT_EQ(w->State(), WindowState::Minimized);
+    }
+}
+
 }  // namespace
 }  // namespace talvo::test
