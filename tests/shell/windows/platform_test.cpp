@@ -22,6 +22,8 @@
 #include "platform/mdichild.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmessagebox.h"
+#include "platform/grid.h"
+#include "platform/tabstrip.h"
 #include "platform/toolbarmenu.h"
 #include "platform/updown.h"
 #include "shell/filedialog.h"
@@ -113,6 +115,67 @@ TEST(PlatformUpDown, ClicksAndFocus) {
     QTest::keyClick(updown, Qt::Key_Left);
     EXPECT_EQ(clicks, "UDDUD");
     EXPECT_EQ(QApplication::focusWidget(), updown);
+}
+
+// Cells and blocks addressed by Col/Row (1-based, -1 for all), their texts
+// and Windows colour values; the two modes of the catalogue grids.
+TEST(PlatformGrid, CellsBlocksColoursAndModes) {
+    EXPECT_EQ(ToWinColor(QColor(255, 0, 0)), 255);
+    EXPECT_EQ(ToWinColor(QColor(0, 0, 255)), 0xFF0000);
+    EXPECT_EQ(FromWinColor(0xFF0000), QColor(0, 0, 255));
+
+    Grid g(6, 11);
+    g.SetText(2, 3, QStringLiteral("D19"));
+    g.Col = 2;
+    g.Row = 3;
+    EXPECT_EQ(g.Text(), QStringLiteral("D19"));
+    g.SetForeColor(255);
+    EXPECT_EQ(g.ForeColorAt(2, 3), 255);
+    EXPECT_EQ(g.ForeColorAt(2, 4), 0);
+    // A block: rows 2 to 4 of column 5.
+    GridSelectBlock(&g, 5, 2, 5, 4);
+    g.SetForeColor(0xFF0000);
+    for (int r = 1; r <= 6; ++r) EXPECT_EQ(g.ForeColorAt(5, r), r >= 2 && r <= 4 ? 0xFF0000 : 0) << r;
+    // The whole grid.
+    GridSelectAll(&g);
+    g.SetForeColor(0);
+    EXPECT_EQ(g.ForeColorAt(2, 3), 0);
+    EXPECT_EQ(g.ForeColorAt(11, 6), 0);
+    // Outside the grid: nothing, and no crash.
+    g.SetText(12, 1, QStringLiteral("x"));
+    EXPECT_EQ(g.TextAt(12, 1), QString());
+
+    g.SetText(1, 1, QStringLiteral("  24.0 "));
+    GridCellTrim(&g, 1, 1);
+    EXPECT_EQ(g.TextAt(1, 1), QStringLiteral("24.0"));
+
+    GridLock(&g, true);
+    EXPECT_TRUE(g.EditMode());
+    EXPECT_FALSE(g.BlockMode);
+    EXPECT_NE(g.editTriggers(), QAbstractItemView::NoEditTriggers);
+    GridLock(&g, false);
+    EXPECT_FALSE(g.EditMode());
+    EXPECT_TRUE(g.BlockMode);
+    EXPECT_EQ(g.Col, -1);
+    EXPECT_EQ(g.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(g.selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+// Setting the tab from code runs the click handler before it returns.
+TEST(PlatformTabStrip, SettingTheTabRunsTheHandler) {
+    TabStrip tabs({QStringLiteral("縦   枠"), QStringLiteral("横   枠")});
+    std::vector<std::pair<int, int>> clicks;  // previous, now
+    QObject::connect(&tabs, &TabStrip::Click, [&](int previous) {
+        clicks.push_back({previous, tabs.Tab()});
+    });
+    tabs.SetTab(1);
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{0, 1}}));
+    tabs.SetTab(1);  // no change, no click
+    EXPECT_EQ(clicks.size(), 1u);
+    tabs.SetTab(0);
+    EXPECT_EQ(clicks.back(), (std::pair<int, int>{1, 0}));
+    tabs.SetCaption(0, QStringLiteral("縦　横"));
+    EXPECT_EQ(tabs.Caption(0), QStringLiteral("縦　横"));
 }
 
 TEST(PlatformTwips, ConversionAtTheLogicalDpi) {
