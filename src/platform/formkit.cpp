@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QPalette>
+#include <vector>
 
 #include "shell/numtext.h"
 
@@ -33,6 +34,13 @@ void SetBackColor(QWidget* w, const QColor& back) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, back);
     w->setPalette(pal);
+}
+
+void SetLabelForeColor(QLabel* label, const QColor& c) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::All, QPalette::WindowText, c);
+    p.setColor(QPalette::All, QPalette::Text, c);
+    label->setPalette(p);
 }
 
 QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int width, int height,
@@ -110,6 +118,17 @@ void SetTabChain(std::initializer_list<QWidget*> widgets) {
         if (previous && w) QWidget::setTabOrder(previous, w);
         previous = w;
     }
+}
+
+void SetTabChainFromFirst(std::initializer_list<QWidget*> widgets) {
+    std::vector<QWidget*> chain;
+    for (QWidget* w : widgets)
+        if (w) chain.push_back(w);
+    // Each later widget is put right behind the first, the last one first, so
+    // that none is already there; the second round moves the one a first
+    // move may have left where it was.
+    for (int round = 0; round < 2; ++round)
+        for (std::size_t i = chain.size(); i-- > 1;) QWidget::setTabOrder(chain[0], chain[i]);
 }
 
 }  // namespace talvo

@@ -45,6 +45,9 @@ void SetLabelColors(QLabel* label, const QColor& back, const QColor& fore);
 // The colour a control's ground takes where it fills its background (a mask
 // over a drawing, a bar); whether it fills it is left as it is.
 void SetBackColor(QWidget* w, const QColor& back);
+// Fore colour of a label's own text (a verdict mark). A label paints with
+// WindowText; Text takes the colour too, so that ForeColor reads it back.
+void SetLabelForeColor(QLabel* label, const QColor& c);
 
 // ---- Controls placed in twips ----
 
@@ -83,5 +86,11 @@ QLineEdit* AddEntryBox(QWidget* parent, const QString& name, int left, int top, 
 // Puts the widgets one after the other in the tab order; a pair with a
 // missing (null) widget is passed over.
 void SetTabChain(std::initializer_list<QWidget*> widgets);
+// The same order, held from the window's start: the first widget comes
+// before all the others, so a window whose first control is made after its
+// navigation bar still shows with the focus there. (The toolkit leaves a pair
+// alone when the second already follows the first somewhere round the
+// window's chain, which a chain ending in the bar always does.)
+void SetTabChainFromFirst(std::initializer_list<QWidget*> widgets);
 
 }  // namespace talvo

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QSignalBlocker>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -221,9 +222,13 @@ void N3haiti::OnLoad() {
     if (Design.AllGridPoints == 1) ApplyGridRule(Design);
     for (int k : {11, 17, 13, 14, 12, 18, 15, 16}) Entries()->ShowStored(Text[k]);
 
-    // Ticking runs the click handling; the layout now follows the grid rule,
-    // so it asks nothing.
-    Check1->setChecked(Design.AllGridPoints == 1);
+    // The stored choice is shown, not chosen again: the layout already
+    // follows the grid rule, and an opened design that is only looked at
+    // must not count as changed.
+    {
+        const QSignalBlocker quiet(Check1);
+        Check1->setChecked(Design.AllGridPoints == 1);
+    }
 
     for (int dir : {0, 1}) {
         RuleCount(dir, false);

@@ -60,10 +60,12 @@ TEST_F(HaitiTest, LoadFromAFilledAndANewDesign) {
         "  4", "  2.000", "  0.500", "  0.500", "  3", "  2.000", "  0.500", "  0.300",
         "  5", "  2.000", "  0.500", "  0.500", "  4", "  2.000", "  0.500", "  0.300"};
     const Case cases[] = {
+        // The stored tick is shown, not chosen again: a design that is only
+        // looked at is not changed.
         {"new design, rock bolts", [] { Design.WorkType = 3; }, empty, empty, true,
-         "ロックボルト数", "10001", std::string(16, 'B')},
+         "ロックボルト数", "00000", std::string(16, 'B')},
         // The grid rule derives every anchor value from its frame value
-        // (copied texts trimmed); here they agree, so only the tick counts.
+        // (copied texts trimmed); here they agree, so nothing changes.
         {"filled, anchors",
          [] { FillDesign(4); },
          filledBoxes,
@@ -71,7 +73,7 @@ TEST_F(HaitiTest, LoadFromAFilledAndANewDesign) {
           "0.500", "0.500", "  4", "2.000", "0.500", "0.300"},
          true,
          "アンカー数",
-         "10001",
+         "00000",
          std::string(16, 'B')},
         {"grid rule replaces a differing pitch",
          [] {
@@ -84,7 +86,7 @@ TEST_F(HaitiTest, LoadFromAFilledAndANewDesign) {
           "0.500", "0.500", "  4", "2.000", "0.500", "0.300"},
          true,
          "ロックボルト数",
-         "11101",
+         "11100",
          std::string(16, 'B')},
         // Without the rule the values stay and misfits are marked, silently.
         {"separate layout with misfits",

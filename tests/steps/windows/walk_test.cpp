@@ -697,8 +697,9 @@ TEST_P(GroundAnchorWalk, FromTheSectionsToTheFirstCalculation) {
     EXPECT_EQ(d.UseInfill, 1);
     EXPECT_EQ(d.UseSnow, 1);
     EXPECT_EQ(d.SlopeInputMode, 1);
-    // Loading the layout with the grid rule asks for the results again.
-    EXPECT_EQ(flags, "111110");
+    // Loading the layout shows its stored grid rule without choosing it
+    // again: the results are not asked for a second time.
+    EXPECT_EQ(flags, "111100");
 }
 
 INSTANTIATE_TEST_SUITE_P(LoadWorkedOutOrEntered, GroundAnchorWalk, ::testing::Values(0, 1),

@@ -1,0 +1,70 @@
+#include "steps/groundanchor.h"
+
+#include "shell/numtext.h"
+
+namespace talvo {
+
+int AnchorKindInUse(int kind) {
+    return kind >= 0 && kind < kAnchorKindCount ? kind : 0;
+}
+
+std::string TendonAllowable(const std::string& factor, const std::string& load) {
+    return FormatNum(NumStr(NumVal(factor) * NumVal(load)), 4, 2);
+}
+
+std::string TendonRequired(const std::string& ptShown, const std::string& factor) {
+    const double f = NumVal(factor);
+    if (f == 0) return std::string();
+    return FormatNum(NumStr(NumVal(ptShown) / f), 5, 1);
+}
+
+TendonMark JudgeTendon(const std::string& allowStored, const std::string& ptStored,
+                       const std::string& allowShown, const std::string& ptShown) {
+    TendonMark m;
+    if (!Present(allowStored) || !Present(ptStored)) return m;
+    if (NumVal(allowShown) >= NumVal(ptShown)) {
+        m.sign = "≧";
+        m.verdict = "ok";
+    } else {
+        m.sign = "＜";
+        m.verdict = "out";
+        m.out = true;
+    }
+    return m;
+}
+
+LengthVerdict JudgeAnchorLa(const std::string& la, const std::string& la1Up,
+                            const std::string& la2Up) {
+    if (!Present(la)) return LengthVerdict::Ok;
+    const double v = NumVal(la);
+    // Without both bond lengths (no design load yet) an entered La cannot be
+    // shown to hold: it is marked until they exist.
+    const bool holds = Present(la1Up) && Present(la2Up) && v >= NumVal(la1Up) && v >= NumVal(la2Up);
+    if (!holds) return LengthVerdict::BelowBond;
+    if (v < 3 || v > 10) return LengthVerdict::OutsideRange;
+    return LengthVerdict::Ok;
+}
+
+LengthVerdict JudgeAnchorLf(const std::string& lf) {
+    if (!Present(lf)) return LengthVerdict::Ok;
+    const double v = NumVal(lf);
+    return v < 4 || v > 30 ? LengthVerdict::OutsideRange : LengthVerdict::Ok;
+}
+
+std::string LaMessage(LengthVerdict v) {
+    switch (v) {
+        case LengthVerdict::BelowBond:
+            return kBelowBondMessage;
+        case LengthVerdict::OutsideRange:
+            return kLaRangeMessage;
+        case LengthVerdict::Ok:
+            break;
+    }
+    return std::string();
+}
+
+std::string LfMessage(LengthVerdict v) {
+    return v == LengthVerdict::Ok ? std::string() : std::string(kLfRangeMessage);
+}
+
+}  // namespace talvo
