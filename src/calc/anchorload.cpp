@@ -17,7 +17,7 @@ namespace talvo {
 using calcfield::Fixed;
 using calcfield::Governing;
 using calcfield::Int16HalvesEven;
-using calcfield::Rounded;
+using calcfield::RoundedFixed;
 using calcfield::Store;
 using calcfield::ValidWorkType;
 using calcfield::Whole;
@@ -254,14 +254,23 @@ void CalcRockPt() {
         }
     }
     Design.Pt = Design.PtDirect != 0 ? Design.PtInput : Design.PtCalc;
+    CalcRockStress();
+}
 
+void CalcRockStress() {
+    Design.RockTau.clear();
+    Design.RockSigma.clear();
     // Stresses in the bolt bar; without a bar of known area there are none.
     const int bar = Design.RockBarIndex;
     if (bar < 0 || bar >= static_cast<int>(RebarSpecTable.size())) return;
-    const double area = RebarSpecTable[bar].Area * 100.0;
+    const double area = RebarSpecTable[static_cast<std::size_t>(bar)].Area * 100.0;
     if (!(area > 0)) return;
-    Design.RockTau = Rounded(NumVal(Design.RockS) / area * 1000.0, 0, 1);
-    Design.RockSigma = Rounded(NumVal(Design.Pt) / area * 1000.0, 0, 1);
+    if (Present(Design.RockS)) {
+        Design.RockTau = RoundedFixed(NumVal(Design.RockS) * 1000.0 / area, 1, 1, "0.0");
+    }
+    if (Present(Design.Pt)) {
+        Design.RockSigma = RoundedFixed(NumVal(Design.Pt) * 1000.0 / area, 1, 1, "0.0");
+    }
 }
 
 void CalcAnchorPt() {

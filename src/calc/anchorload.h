@@ -27,6 +27,15 @@ double RestraintCoef();
 void CalcRockPt();
 void CalcAnchorPt();
 
+// Shear and tensile stress of one rock bolt, τs = S·1000/As and σs =
+// Pt·1000/As in N/mm² (DesignData.RockTau, DesignData.RockSigma), As the
+// nominal area of the bar DesignData.RockBarIndex in mm², each rounded up to
+// one decimal and kept as "0.0" text. A stress whose force is empty, or a bar
+// without a known area, is left empty: a stress never computed must not pass
+// a check. The load calculation and the steel step both store the stresses
+// through this one rule, so the record does not depend on which ran last.
+void CalcRockStress();
+
 // Uniform loads that the design load puts on the vertical and horizontal beams.
 void CalcToubunpu();
 

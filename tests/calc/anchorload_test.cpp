@@ -180,13 +180,15 @@ TEST_F(CalcTest, DesignLoadByRestraintMode) {
         const char *rockPt, *rockSigma, *anchorPt;
     };
     // ΔPr 2.2, s_h 2.000, 5 rows, β = 45°, tan 30°, PFs 1.20.
-    // Rock bolt: S = 52.2·2/5 = 20.88 → 20.9, τ = 20.9/506.7·1000 = 41.2 → 42,
-    // Pt = 20.9/c. Anchor: Pt = 52.2/c·2/5 (S not rounded first).
+    // Rock bolt: S = 52.2·2/5 = 20.88 → 20.9, τ = 20.9·1000/506.7 = 41.247 →
+    // 41.3 (up to one decimal), Pt = 20.9/c. Anchor: Pt = 52.2/c·2/5 (S not
+    // rounded first).
     // c: 0 sin β·tan φ = 0.408248 (PFs does not enter), 1 cos β = 0.707107,
     // ×PFs 0.848528, 2 cos β + sin β·tan φ = 1.115355, with PFs 1.256776.
     const Case cases[] = {
-        {0, 0, "51.2", "102", "51.1"}, {0, 1, "51.2", "102", "51.1"}, {1, 0, "29.6", "59", "29.5"},
-        {1, 1, "24.6", "49", "24.6"},  {2, 0, "18.7", "37", "18.7"},  {2, 1, "16.6", "33", "16.6"},
+        {0, 0, "51.2", "101.1", "51.1"}, {0, 1, "51.2", "101.1", "51.1"},
+        {1, 0, "29.6", "58.5", "29.5"},  {1, 1, "24.6", "48.6", "24.6"},
+        {2, 0, "18.7", "37.0", "18.7"},  {2, 1, "16.6", "32.8", "16.6"},
     };
     for (const Case& c : cases) {
         FillDesign(3);
@@ -197,7 +199,7 @@ TEST_F(CalcTest, DesignLoadByRestraintMode) {
         EXPECT_EQ(Design.RockS, "20.9") << c.mode << c.usePlanFs;
         EXPECT_EQ(Design.PtCalc, c.rockPt) << c.mode << c.usePlanFs;
         EXPECT_EQ(Design.Pt, c.rockPt) << c.mode << c.usePlanFs;
-        EXPECT_EQ(Design.RockTau, "42") << c.mode << c.usePlanFs;
+        EXPECT_EQ(Design.RockTau, "41.3") << c.mode << c.usePlanFs;
         EXPECT_EQ(Design.RockSigma, c.rockSigma) << c.mode << c.usePlanFs;
 
         FillDesign(4);
@@ -217,18 +219,20 @@ TEST_F(CalcTest, DesignLoadWithoutRestraintOrInputs) {
         const char *rockS, *pt, *tau, *sigma;
     };
     const Case cases[] = {
-        // c = 0: no load; the bolt stresses count the empty texts as 0.
+        // c = 0: no load, and no stresses: an empty force is not a stress
+        // of 0 that would pass every check.
         {"tightening without friction",
          [] {
              Design.RestraintMode = 0;
              Design.FrictionInputMode = 1;
              Design.TanPhi = "0";
          },
-         "", "", "0", "0"},
-        {"unknown mode", [] { Design.RestraintMode = 7; }, "", "", "0", "0"},
-        {"load entered directly", [] { Design.PtDirect = 1; }, "20.9", " 40.0", "42", "79"},
-        // S = (28.55 + 2.2)·2/5 = 12.3; τ = 12.3/506.7·1000 = 24.27 → 25.
-        {"D25 bolt", [] { Design.Pr = "28.55"; }, "12.3", "17.4", "25", "35"},
+         "", "", "", ""},
+        {"unknown mode", [] { Design.RestraintMode = 7; }, "", "", "", ""},
+        // σ = 40.0·1000/506.7 = 78.94 → 79.0, kept with its decimal.
+        {"load entered directly", [] { Design.PtDirect = 1; }, "20.9", " 40.0", "41.3", "79.0"},
+        // S = (28.55 + 2.2)·2/5 = 12.3; τ = 12.3·1000/506.7 = 24.27 → 24.3.
+        {"D25 bolt", [] { Design.Pr = "28.55"; }, "12.3", "17.4", "24.3", "34.4"},
         {"no bar size", [] { Design.RockBarIndex = 99; }, "20.9", "29.6", "", ""},
         {"negative bar size", [] { Design.RockBarIndex = -1; }, "20.9", "29.6", "", ""},
         {"no restraining force", [] { Design.Pr = ""; }, "", "", "", ""},
@@ -245,6 +249,41 @@ TEST_F(CalcTest, DesignLoadWithoutRestraintOrInputs) {
         CalcRockPt();
         EXPECT_EQ(Design.RockS, c.rockS) << c.name;
         EXPECT_EQ(Design.Pt, c.pt) << c.name;
+        EXPECT_EQ(Design.RockTau, c.tau) << c.name;
+        EXPECT_EQ(Design.RockSigma, c.sigma) << c.name;
+    }
+}
+
+TEST_F(CalcTest, BoltStressesRoundUpToOneDecimalOnTheTableArea) {
+    struct Case {
+        const char* name;
+        std::int16_t bar;
+        double area;  // cm² of row 3, or -1: the table's own
+        const char *s, *pt, *tau, *sigma;
+    };
+    const Case cases[] = {
+        // 10·1000/506.7 = 19.7355 → 19.8; 29.6·1000/506.7 = 58.417 → 58.5.
+        {"D25", 5, -1, "10.0", "29.6", "19.8", "58.5"},
+        // 5.067·1000/506.7 is 10 on the grid: it stays, with its decimal.
+        {"on the grid", 5, -1, "5.067", "", "10.0", ""},
+        {"no shear", 5, -1, "", "20.0", "", "39.5"},
+        {"a computed zero", 5, -1, "0.0", "0.0", "0.0", "0.0"},
+        // 10·1000/71.33 = 140.19 → 140.2.
+        {"D10", 0, -1, "10.0", "", "140.2", ""},
+        // The table's 99.996 mm², not the 100.00 shown: 1000/99.996 = 10.0004.
+        {"table area", 3, 0.99996, "1.0", "1.0", "10.1", "10.1"},
+        {"zero area", 3, 0.0, "10.0", "29.6", "", ""},
+        {"bar outside the table", 12, -1, "10.0", "29.6", "", ""},
+        {"negative bar", -1, -1, "10.0", "29.6", "", ""},
+    };
+    for (const Case& c : cases) {
+        InitAllTables();
+        if (c.area >= 0) RebarSpecTable[3].Area = c.area;
+        Design.RockBarIndex = c.bar;
+        Design.RockS = c.s;
+        Design.Pt = c.pt;
+        Design.RockTau = Design.RockSigma = "old";
+        CalcRockStress();
         EXPECT_EQ(Design.RockTau, c.tau) << c.name;
         EXPECT_EQ(Design.RockSigma, c.sigma) << c.name;
     }
@@ -574,8 +613,8 @@ TEST_F(CalcTest, RecalcRockWholeChain) {
     // M = q/8/16·(6.3² − 0.5²)·(1.7² − 0.5²), S = q/2/4·(16 + 2.3² − 0.5²),
     // overhang 2.3.
     const Case cases[] = {
-        {"rock bolt", 3, [] {}, {"    2.000", "43.20", "20.9",  "29.6",  "29.6",  "42",
-                                 "59",        "1.800", "1.700", "8.46",  "8.46",  " 3.76",
+        {"rock bolt", 3, [] {}, {"    2.000", "43.20", "20.9",  "29.6",  "29.6",  "41.3",
+                                 "58.5",      "1.800", "1.700", "8.46",  "8.46",  " 3.76",
                                  " 1.06",     " 3.76", " 3.38", " 1.06", " 3.38", " 9.43",
                                  " 3.38",     " 9.43", " 9.31", " 3.38", " 9.31"}},
         {"ground anchor", 4, [] {}, {"    2.000", "43.20", "",      "29.5",  "29.5",  "",
@@ -588,13 +627,13 @@ TEST_F(CalcTest, RecalcRockWholeChain) {
              WidePitches();
              Design.Staggered = 1;
          },
-         {"    2.000", "43.20",  "20.9",  "29.6",   "29.6",   "42",     "59",    "3.000",
+         {"    2.000", "43.20",  "20.9",  "29.6",   "29.6",   "41.3",   "58.5",  "3.000",
           "3.400",     "4.63",   "4.63",  " 9.26",  " 0.58",  " 9.26",  " 3.77", " 12.25",
           " 12.25",    " 11.11", " 1.85", " 11.11", " 11.71", " 10.19", " 11.71"}},
         {"rock bolt not staggered",
          3,
          [] { WidePitches(); },
-         {"    4.000", "43.20",  "41.8",  "59.1",   "59.1",   "83",     "117",   "3.000",
+         {"    4.000", "43.20",  "41.8",  "59.1",   "59.1",   "82.5",   "116.7", "3.000",
           "3.400",     "9.23",   "9.23",  " 18.46", " 1.15",  " 18.46", " 7.51", " 24.41",
           " 24.41",    " 22.15", " 3.69", " 22.15", " 23.35", " 20.31", " 23.35"}},
         {"ground anchor staggered",
