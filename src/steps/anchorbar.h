@@ -1,0 +1,54 @@
+// The rules of the main anchor bar step of the frame-only types (0 to 2): the
+// bar chosen from the deformed-bar table, its nominal area, the shear stress
+// τs = Q·1000/As·Fs of the bar (CalcAncBarTauS, calc/anchorage.h) as the step
+// shows and stores it, and the verdict of τs against the allowable τsa.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace talvo {
+
+// The bar-name box: three blanks and the name of the bar (table row
+// `index`); an index outside the table names no bar and gives "".
+std::string AnchorBarName(int index);
+
+// The nominal area As of the bar in mm² as the step shows it: five integer
+// places, and more decimals the smaller the area (1 from 100 mm² up, 2 from
+// 10, 3 from 1, 4 below), so that a small bar keeps its significant digits.
+// "" for an index outside the table.
+std::string AnchorBarArea(int index);
+
+// τs as shown and stored: one decimal in five integer places; a τs of 0 (no
+// load, no safety factor, no bar) is shown and stored empty.
+std::string ShownTauS(const std::string& tauS);
+
+// τs of the bar as stored now, recomputed from Q, the bar and Fs and kept in
+// its shown form. Marks nothing changed: what changed was the input.
+void UpdateAncBarTauS();
+
+// What the step does on activation: the horizontal beam's forces rerun while
+// RecalcForce is raised (RunForceOnActivation), so that Q is up to date; then,
+// while RecalcAnchorBar is raised, τs from that Q (the flag is lowered). The
+// stored τs is brought to its shown form either way. Marks nothing changed,
+// and a lowered RecalcAnchorBar leaves the stored τs standing (a design just
+// read holds its τs until its forces are known).
+void RunAnchorBarOnActivation();
+
+// One step through the bar table: +1 the next larger bar, -1 the next
+// smaller one. At either end nothing happens and false is returned.
+// Otherwise the index is stored, the design marked changed and τs
+// recomputed. An index outside the table (only a damaged file holds one)
+// steps to the nearest end.
+bool StepAnchorBar(int step);
+
+// The verdict of τs against τsa on the values shown: "ok" when τsa is at
+// least τs (a tie passes), "out" (red) when below, and "" while either is
+// not given.
+struct AnchorBarVerdict {
+    std::string mark;  // "ok", "out" or ""
+    bool out = false;
+};
+AnchorBarVerdict JudgeAnchorBar(const std::string& tauSa, const std::string& tauS);
+
+}  // namespace talvo
