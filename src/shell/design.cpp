@@ -13,6 +13,9 @@ void InitDesignData() {
     Design = DesignData{};
     for (auto& set : ResultColor)
         for (auto& col : set) col.fill(0);
+    // The stirrup pages of a result row may not follow a check of a design
+    // before this one.
+    for (auto& set : StirrupNeeded) set.fill(false);
     SetAllRecalc(false);
 }
 

@@ -436,13 +436,15 @@ struct DesignData {
 // The open design.
 extern DesignData Design;
 
-// Text colours of the result cells (set, column, row): 0 plain, RGB red OUT, RGB blue OK.
+// Text colours of the result cells (set, column, row): 0 plain (or within
+// its limit), red for OUT, blue for a value the engineer stepped.
 constexpr std::int32_t ColorOut = 0x0000FF;  // RGB(255, 0, 0) in 0x00BBGGRR form
-constexpr std::int32_t ColorOk = 0xFF0000;   // RGB(0, 0, 255)
+constexpr std::int32_t ColorOk = 0xFF0000;   // RGB(0, 0, 255): the blue of a stepped value
 extern std::array<std::array<std::array<std::int32_t, 6>, 11>, 2> ResultColor;
 
 // Gives Design the values of a new design (no work type chosen) and clears
-// the result colours and the five recalculation flags. Leaves DataChanged,
+// the result colours, the rows' stirrup marks and the five recalculation
+// flags. Leaves DataChanged,
 // CurrentFile, TargetFile, StepMode, the print rows and the tables alone.
 void InitDesignData();
 

@@ -1,0 +1,110 @@
+// The print rows and the question before results marked OUT are printed.
+#include "results/printrows.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "calc/calc_fixture.h"
+#include "results/resulttable.h"
+#include "shell/design.h"
+#include "support/scripted_messages.h"
+
+namespace talvo::test {
+namespace {
+
+const char* const kOutQuestion =
+    "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？";
+
+TEST(PrintRows, CompleteWhenEverySetInUseHasARow) {
+    struct Case {
+        std::int16_t workType, sameSection, vertical, horizontal;
+        bool complete;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0, false}, {0, 0, 1, 0, false}, {0, 0, 0, 2, false}, {0, 0, 1, 2, true},
+        {4, 1, 0, 3, true},  {2, 0, 0, 3, true},  {2, 0, 0, 0, false}, {2, 1, 4, 0, false},
+    };
+    for (const Case& c : cases) {
+        ResetCalcState();
+        Design.WorkType = c.workType;
+        Design.SameSection = c.sameSection;
+        Design.KekkaPrintRow = {c.vertical, c.horizontal};
+        EXPECT_EQ(PrintRowsComplete(), c.complete)
+            << c.workType << " " << c.sameSection << " " << c.vertical << " " << c.horizontal;
+    }
+    Design.KekkaPrintRow = {3, 6};
+    EXPECT_EQ(PrintTableRow(0), 2);
+    EXPECT_EQ(PrintTableRow(1), 11);
+    Design.KekkaPrintRow = {0, 7};
+    EXPECT_EQ(PrintTableRow(0), -1);
+    EXPECT_EQ(PrintTableRow(1), -1);
+}
+
+TEST(InsAkaCheck, AsksOnlyForARedValueOfAPrintRowThatStopsAPrint) {
+    struct Case {
+        const char* name;
+        std::int16_t sameSection, shownSet;
+        int set, row, column;
+        std::int32_t color;
+        bool asks;
+    };
+    // Print rows: row 2 of the vertical set (table row 1), row 4 of the
+    // horizontal one (table row 9).
+    const Case cases[] = {
+        {"count", 0, 0, 0, 1, ColBarCount, ColorOut, true},
+        {"As", 0, 0, 0, 1, ColAs, ColorOut, true},
+        {"σs", 0, 0, 0, 1, ColSigmaS, ColorOut, true},
+        {"σc", 0, 0, 0, 1, ColSigmaC, ColorOut, true},
+        {"τo", 0, 0, 0, 1, ColTauO, ColorOut, true},
+        {"adopted spacing", 0, 0, 0, 1, ColPitch, ColorOut, true},
+        {"τc: stirrups answer it", 0, 0, 0, 1, ColTauC, ColorOut, false},
+        {"required spacing", 0, 0, 0, 1, ColPitchReq, ColorOut, false},
+        {"bar size", 0, 0, 0, 1, ColBar, ColorOut, false},
+        {"stirrup size", 0, 0, 0, 1, ColStirrupBar, ColorOut, false},
+        {"stirrup legs", 0, 0, 0, 1, ColStirrupCount, ColorOut, false},
+        {"a stepped count", 0, 0, 0, 1, ColBarCount, ColorStepped, false},
+        {"a row not printed", 0, 0, 0, 2, ColAs, ColorOut, false},
+        // Whichever set is shown, both print rows count.
+        {"other set's row, vertical shown", 0, 0, 1, 9, ColSigmaS, ColorOut, true},
+        {"other set's row, horizontal shown", 0, 1, 0, 1, ColSigmaS, ColorOut, true},
+        // With one section only the horizontal set is printed.
+        {"one section, vertical row", 1, 1, 0, 1, ColSigmaS, ColorOut, false},
+        {"one section, horizontal row", 1, 1, 1, 9, ColSigmaS, ColorOut, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetCalcState();
+        Design.WorkType = 0;
+        Design.SameSection = c.sameSection;
+        Design.KekkaTab = c.shownSet;
+        Design.KekkaPrintRow = {2, 4};
+        CellColor(c.set, c.column, c.row) = c.color;
+        EXPECT_EQ(PrintRowsHoldOut(), c.asks);
+
+        ScriptedMessages messages;
+        if (c.asks) {
+            messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+        }
+        EXPECT_EQ(Ins_Aka_Check(), c.asks ? -1 : 0);
+        if (c.asks) {
+            // Enter answers No: the report is not built.
+            ASSERT_EQ(messages.Shown().size(), 1u);
+            EXPECT_EQ(messages.Shown()[0].defaultButton, 1);
+            EXPECT_EQ(messages.Shown()[0].title, "Talvo-SI");
+        }
+    }
+}
+
+TEST(InsAkaCheck, YesPrints) {
+    ResetCalcState();
+    Design.WorkType = 2;
+    Design.KekkaPrintRow = {0, 1};
+    CellColor(1, ColAs, 6) = ColorOut;
+    ScriptedMessages messages;
+    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    EXPECT_EQ(Ins_Aka_Check(), 0);
+}
+
+}  // namespace
+}  // namespace talvo::test
