@@ -444,8 +444,8 @@ extern std::array<std::array<std::array<std::int32_t, 6>, 11>, 2> ResultColor;
 
 // Gives Design the values of a new design (no work type chosen) and clears
 // the result colours, the rows' stirrup marks and the five recalculation
-// flags. Leaves DataChanged,
-// CurrentFile, TargetFile, StepMode, the print rows and the tables alone.
+// flags. Leaves DataChanged, CurrentFile, TargetFile, StepMode, the print
+// rows and the tables alone.
 void InitDesignData();
 
 }  // namespace talvo
