@@ -25,7 +25,7 @@
 #include "steps/windows/NJrocktb.h"
 #include "steps/windows/NMprate.h"
 #include "steps/windows/NMsiatu.h"
-#include "steps/windows/input_entry_fixture.h"
+#include "steps/windows/walk_fixture.h"
 #include "steps/worked_anchor_design.h"
 
 namespace talvo::test {
@@ -56,7 +56,7 @@ void FrameOfTheWorkedDesign(std::int16_t workType) {
     d.FrictionInputMode = 0;
 }
 
-class AnchorWalk : public InputStepTest {
+class AnchorWalk : public ChainWalkTest {
 protected:
     // Opens the chain of the design in the record with every flag raised and
     // nothing changed, as a design read from its file, and makes step
@@ -70,62 +70,6 @@ protected:
         ASSERT_EQ(CurStep, first);
     }
 
-    template <class W>
-    W* At(int step) {
-        auto* w = dynamic_cast<W*>(host->manager->Step(step));
-        EXPECT_NE(w, nullptr) << "step " << step;
-        return w;
-    }
-
-    // A click into the box (which ends the box before), then the text typed
-    // over the selected contents.
-    static void Key(QLineEdit* box, const QString& text) {
-        ASSERT_TRUE(box->isEnabled() && box->isVisible()) << box->objectName().toStdString();
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
-        PumpEvents();
-        ASSERT_TRUE(box->hasFocus()) << box->objectName().toStdString();
-        box->selectAll();
-        box->insert(text);
-    }
-    // The last box of a window is left with the Tab key.
-    static void TabOut(QLineEdit* box) {
-        QTest::keyClick(box, Qt::Key_Tab);
-        PumpEvents();
-        EXPECT_FALSE(box->hasFocus()) << box->objectName().toStdString();
-    }
-    // A check box or option button clicked on its mark.
-    static void Tick(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-        PumpEvents();
-    }
-    // A text or picture clicked in its middle.
-    static void ClickOn(QWidget* w) {
-        QTest::mouseClick(w, Qt::LeftButton);
-        PumpEvents();
-    }
-    // The next button of the step; the step after it becomes current.
-    void Next(StepForm* w, int expectStep) {
-        QTest::mouseClick(w->cmdNext, Qt::LeftButton);
-        PumpEvents();
-        ASSERT_EQ(CurStep, expectStep) << w->ClassName().toStdString();
-        EXPECT_EQ(w->State(), WindowState::Minimized);
-    }
-    void Shoot(const QString& name) { SaveShotIfAsked(host->window.get(), name); }
-    void ExpectArrivedAt(int step, const char* className) {
-        StepForm* w = host->manager->Step(step);
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->ClassName().toStdString(), className);
-        EXPECT_EQ(w->State(), WindowState::Normal);
-    }
-
-    struct Field {
-        const char* name;
-        const std::string& got;
-        const char* want;
-    };
-    static void ExpectFields(std::initializer_list<Field> fields) {
-        for (const Field& f : fields) EXPECT_EQ(f.got, f.want) << f.name;
-    }
     static std::string Shown(const QLabel* l) { return l->text().toStdString(); }
     static std::string Shown(const QLineEdit* b) { return b->text().toStdString(); }
 

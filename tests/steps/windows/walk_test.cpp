@@ -15,12 +15,12 @@
 #include "steps/windows/N6kusabi.h"
 #include "steps/windows/N7enko.h"
 #include "steps/windows/N8yokusi.h"
-#include "steps/windows/input_entry_fixture.h"
+#include "steps/windows/walk_fixture.h"
 
 namespace talvo::test {
 namespace {
 
-class WalkTest : public InputStepTest {
+class WalkTest : public ChainWalkTest {
 protected:
     // Opens the chain of a new design and makes its first step current.
     void Open(int workType, int ptDirect = 0) {
@@ -30,60 +30,6 @@ protected:
         ASSERT_EQ(CurStep, 1);
     }
 
-    template <class W>
-    W* At(int step) {
-        auto* w = dynamic_cast<W*>(host->manager->Step(step));
-        EXPECT_NE(w, nullptr) << "step " << step;
-        return w;
-    }
-
-    // A click into the box (which ends the box before), then the text typed
-    // over the selected contents.
-    static void Key(QLineEdit* box, const QString& text) {
-        ASSERT_TRUE(box->isEnabled()) << box->objectName().toStdString();
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
-        PumpEvents();
-        ASSERT_TRUE(box->hasFocus()) << box->objectName().toStdString();
-        box->selectAll();
-        box->insert(text);
-    }
-    // The last box of a window is left with the Tab key.
-    static void TabOut(QLineEdit* box) {
-        QTest::keyClick(box, Qt::Key_Tab);
-        PumpEvents();
-        EXPECT_FALSE(box->hasFocus()) << box->objectName().toStdString();
-    }
-    // A check box or option button clicked on its mark.
-    static void Tick(QAbstractButton* b) {
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-        PumpEvents();
-    }
-    // The next button of the step; the step after it becomes current.
-    void Next(StepForm* w, int expectStep) {
-        QTest::mouseClick(w->cmdNext, Qt::LeftButton);
-        PumpEvents();
-        ASSERT_EQ(CurStep, expectStep) << w->ClassName().toStdString();
-        EXPECT_EQ(w->State(), WindowState::Minimized);
-    }
-    // The main window with the last input step open, for people to look at
-    // when asked.
-    void Shoot(const QString& name) { SaveShotIfAsked(host->window.get(), name); }
-    // Where the walk ends: the first window after the input steps.
-    void ExpectArrivedAt(int step, const char* className) {
-        StepForm* w = host->manager->Step(step);
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->ClassName().toStdString(), className);
-        EXPECT_EQ(w->State(), WindowState::Normal);
-    }
-
-    struct Field {
-        const char* name;
-        const std::string& got;
-        const char* want;
-    };
-    static void ExpectFields(std::initializer_list<Field> fields) {
-        for (const Field& f : fields) EXPECT_EQ(f.got, f.want) << f.name;
-    }
     // DataChanged, RecalcLoad, RecalcForce, RecalcAnchorBar, RecalcResult,
     // then RecalcKusabi.
     static std::string AllFlags() { return Flags() + std::to_string(RecalcKusabi); }
