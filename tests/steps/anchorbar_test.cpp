@@ -117,7 +117,9 @@ TEST_F(AnchorBar, SteppingThroughTheTable) {
         EXPECT_EQ(Design.AncBarIndex, c.to);
         EXPECT_EQ(DataChanged, c.changed ? 1 : 0);
         // At an end nothing is recomputed either.
-        if (!c.changed) EXPECT_EQ(Design.AncBarTauS, "old");
+        if (!c.changed) {
+            EXPECT_EQ(Design.AncBarTauS, "old");
+        }
     }
     // D22 → D25: 12 000/506.7·1.5 = 35.52… → 35.6.
     Design.AncBarIndex = 4;

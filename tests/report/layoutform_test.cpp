@@ -1,0 +1,154 @@
+#include "report/engine/layoutform.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace talvo::report {
+namespace {
+
+std::vector<std::string> Names(const LayoutForm& f) {
+    std::vector<std::string> out;
+    for (const FormItem& item : f.items)
+        std::visit([&](const auto& i) { out.push_back(i.name); }, item);
+    return out;
+}
+
+TEST(FormFormat, ItemsDefaultsAndOrder) {
+    LayoutForm f = ParseForm(R"(form InsSample   # the name
+# a comment line
+
+line Line1 0 60 8100 60 w=2
+label Label1 60 0 2000 "２．１ \"見出し\" \\ 表" bold
+font "ＭＳ ゴシック" 6
+label Label2(3) 600 300 120 "x"
+label Label3 600 600 120 255 "y" size=8.25 font="ＭＳ 明朝" align=right color=255
+pic Pic_l(0) 1200 600
+pic Pic_l(1) 1200 900 270 390
+hrules Line2 180 8100 360 300 3 w=2
+vrules Line3 360 1200 540 600 2
+frac Line4 2000 2600 1500 Label4 "ｗ" Label5 "2"
+)");
+    EXPECT_EQ(f.name, "InsSample");
+    EXPECT_EQ(Names(f),
+              (std::vector<std::string>{"Line1", "Label1", "Label2(3)", "Label3", "Pic_l(0)",
+                                        "Pic_l(1)", "Line2(0)", "Line2(1)", "Line2(2)", "Line3(0)",
+                                        "Line3(1)", "Label4", "Line4", "Label5"}));
+
+    const auto& line1 = std::get<FormLine>(f.items[0]);
+    EXPECT_EQ(line1.borderWidth, 2);
+    EXPECT_EQ(line1.borderStyle, 1);
+    EXPECT_TRUE(line1.visible);
+
+    const FormLabel* l1 = f.Label("Label1");
+    ASSERT_TRUE(l1);
+    EXPECT_EQ(l1->caption, "２．１ \"見出し\" \\ 表");
+    EXPECT_EQ(l1->fontName, "ＭＳ 明朝");
+    EXPECT_EQ(l1->fontSize, 8.25);
+    EXPECT_EQ(l1->height, 195);
+    EXPECT_TRUE(l1->fontBold);
+    EXPECT_EQ(l1->foreColor, kWindowTextColor);
+    EXPECT_TRUE(l1->enabled);
+
+    const FormLabel* l2 = f.Label("Label2(3)");  // under the font directive: 6 pt, 135 high
+    EXPECT_EQ(l2->fontName, "ＭＳ ゴシック");
+    EXPECT_EQ(l2->fontSize, 6);
+    EXPECT_EQ(l2->height, 135);
+
+    const FormLabel* l3 = f.Label("Label3");  // explicit height, options override
+    EXPECT_EQ(l3->height, 255);
+    EXPECT_EQ(l3->fontName, "ＭＳ 明朝");
+    EXPECT_EQ(l3->alignment, TextAlign::Right);
+    EXPECT_EQ(l3->foreColor, 255u);
+
+    EXPECT_EQ(f.Picture("Pic_l(0)")->width, 135);
+    EXPECT_EQ(f.Picture("Pic_l(0)")->height, 195);
+    EXPECT_EQ(f.Picture("Pic_l(1)")->height, 390);
+
+    const auto& rule = std::get<FormLine>(f.items[8]);  // Line2(2)
+    EXPECT_EQ(rule.y1, 960);
+    EXPECT_EQ(rule.y2, 960);
+    EXPECT_EQ(rule.x2, 8100);
+    EXPECT_EQ(rule.borderWidth, 2);
+    const auto& upright = std::get<FormLine>(f.items[10]);  // Line3(1)
+    EXPECT_EQ(upright.x1, 1140);
+    EXPECT_EQ(upright.y2, 1200);
+
+    // The fraction: numerator 120 above the row, denominator 120 below, bar between.
+    EXPECT_EQ(f.Label("Label4")->top, 1380);
+    EXPECT_EQ(f.Label("Label5")->top, 1620);
+    EXPECT_EQ(std::get<FormLine>(f.items[12]).y1, 1597);
+
+    EXPECT_EQ(f.ItemExtent().right, 8100);
+    EXPECT_EQ(f.ItemExtent().bottom, 1755);  // Label5 at 6 pt under the font line: 1620 + 135
+}
+
+TEST(FormFormat, FaultsNameTheirLine) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"label A 0 0 10 \"x\"", "line 1"},            // no form line first
+        {"form F\nform G", "line 2"},                  // a second name
+        {"form F\nline A 0 0 10", "line 2"},           // missing end
+        {"form F\n\nline A 0 0 10 x", "line 3"},       // not a number
+        {"form F\nline A 0 0 10 10 w=", "line 2"},     // empty option
+        {"form F\nline A 0 0 10 10 thick", "line 2"},  // unknown option
+        {"form F\nlabel A 0 0 10 \"open", "line 2"},   // unterminated caption
+        {"form F\nlabel A 0 0 \"x\"", "line 2"},       // no width
+        {"form F\nlabel A 0 0 10 \"x\" align=middle", "line 2"},
+        {"form F\nlabel A 0 0 10.5 \"x\"", "line 2"},  // half a twip
+        {"form F\nhrules A 0 10 0 300 0", "line 2"},   // no lines
+        {"form F\nbox A 0 0 10 10", "line 2"},         // unknown item
+        {"# only a comment", "no name"},
+    };
+    for (auto [text, where] : cases) {
+        try {
+            ParseForm(text);
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const FormError& e) {
+            EXPECT_NE(std::string(e.what()).find(where), std::string::npos)
+                << text << " → " << e.what();
+        }
+    }
+}
+
+// Extents of the catalogue (right-most and lowest item edge in twips).
+const std::map<std::string, LayoutForm::Extent> kCatalogueExtent = {
+    {"InsHoukaiHyou", {8100, 8895}},    {"InsHeiyouHyou", {8100, 8895}},
+    {"InsOryuokuIkei", {8100, 1575}},   {"InsOryuokuDokei", {8100, 1560}},
+    {"InsKekkaHyouIkei", {8115, 1500}}, {"InsKekkaHyouDokei", {8115, 1200}},
+    {"InsHoukaiKusabi", {8100, 7200}},  {"InsHoukaiEnko", {8100, 7200}},
+    {"InsAncBarKento", {8100, 2175}},   {"InsAnchorKento", {8100, 8160}},
+    {"InsRockKento", {8100, 8160}},     {"InsMmaxSmax", {5775, 1215}},
+    {"InsMmaxSmax2", {5775, 3075}},     {"InsToubunpuPt", {2535, 735}},
+};
+
+TEST(EmbeddedForms, EveryFormLoadsWithItsCatalogueExtent) {
+    std::vector<std::string> names = FormNames();
+    ASSERT_FALSE(names.empty());
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<LayoutForm> form;
+        ASSERT_NO_THROW(form = LoadForm(name));
+        EXPECT_EQ(form->name, name) << "the file and its form line disagree";
+        auto it = kCatalogueExtent.find(name);
+        ASSERT_NE(it, kCatalogueExtent.end()) << "not in the catalogue table of this test";
+        EXPECT_EQ(form->ItemExtent().right, it->second.right);
+        EXPECT_EQ(form->ItemExtent().bottom, it->second.bottom);
+    }
+}
+
+TEST(EmbeddedForms, EveryUseIsAFreshInstance) {
+    auto first = LoadForm("InsOryuokuDokei");
+    ASSERT_TRUE(first->SetCaption("Lab1", "  12.5"));
+    EXPECT_FALSE(first->SetCaption("Lab99", "x"));
+    first.reset();
+    auto again = LoadForm("InsOryuokuDokei");
+    EXPECT_EQ(again->Label("Lab1")->caption, "Lab1");
+}
+
+TEST(EmbeddedForms, UnknownNameIsAnError) {
+    EXPECT_THROW(LoadForm("InsNothing"), FormError);
+    EXPECT_THROW(LoadForm(""), FormError);
+}
+
+}  // namespace
+}  // namespace talvo::report
