@@ -241,6 +241,22 @@ void MainFrame::SetPrintCommand(std::function<void(int)> printResult) {
         tools_->SetEnabled(QStr(id), static_cast<bool>(printResult_));
 }
 
+bool MainFrame::RunPrintCommand(int mode) {
+    if (!printResult_) return false;
+    Hourglass busy;
+    // The print menu belongs to the results window, which enables it only
+    // while its print rows are chosen: after the print it is given back as
+    // it was, never switched on for a design with nothing to print.
+    const QString menu = QStr(kToolPrint);
+    const bool wasEnabled = tools_->Enabled(menu);
+    tools_->SetEnabled(menu, false);
+    // A copy: the command may replace itself while it runs.
+    const std::function<void(int)> command = printResult_;
+    command(mode);
+    tools_->SetEnabled(menu, wasEnabled);
+    return true;
+}
+
 void MainFrame::SetEndProcess(std::function<void()> endProcess) {
     endProcess_ = std::move(endProcess);
 }
@@ -281,10 +297,7 @@ void MainFrame::ToolClick(const QString& qid) {
     } else if (id == kToolSaveAs) {
         SaveDesignAs();
     } else if (id == kToolPrintShort || id == kToolPrintFull) {
-        Hourglass busy;
-        tools_->SetEnabled(QStr(kToolPrint), false);
-        if (printResult_) printResult_(id == kToolPrintShort ? 0 : 1);
-        tools_->SetEnabled(QStr(kToolPrint), true);
+        RunPrintCommand(id == kToolPrintShort ? 0 : 1);
     } else if (id == kToolExit) {
         close();
     } else if (dialogs_.count(id) != 0 ||

@@ -100,6 +100,12 @@ public:
     void SetDialogCommand(const std::string& id, std::function<void()> showModal);
     // The print command (the report's), run by the two print tools.
     void SetPrintCommand(std::function<void(int)> printResult);
+    bool HasPrintCommand() const { return static_cast<bool>(printResult_); }
+    // Runs the print command with `mode` (0 short report, 1 all pages), as
+    // the print tools and the results window's print buttons do: the
+    // hourglass is shown and "ID_印刷" is disabled while it runs, then put
+    // back as it was. False when there is no print command.
+    bool RunPrintCommand(int mode);
 
     // What ends the process after the settings file is written; the
     // program's is QCoreApplication::exit.

@@ -120,11 +120,20 @@ TEST_F(MainWindowTest, PrintToolsRunThePrintCommand) {
     main->SetPrintCommand([&](int mode) { calls.push_back({mode, Enabled("ID_印刷")}); });
     EXPECT_TRUE(Enabled("ID_簡易印刷"));
     EXPECT_TRUE(Enabled("ID_全項印刷"));
+    // The print menu is the results window's: disabled during the print, then
+    // as it was, so a print without chosen rows does not switch it on.
     Click("ID_簡易印刷");
+    EXPECT_FALSE(Enabled("ID_印刷"));
+    main->SetToolEnabled("ID_印刷", true);
     Click("ID_全項印刷");
-    EXPECT_EQ(calls, (std::vector<std::pair<int, bool>>{{0, false}, {1, false}}));
+    EXPECT_TRUE(main->RunPrintCommand(0));
+    EXPECT_EQ(calls, (std::vector<std::pair<int, bool>>{{0, false}, {1, false}, {0, false}}));
     EXPECT_TRUE(Enabled("ID_印刷"));
     EXPECT_FALSE(main->Busy());
+    main->SetPrintCommand(nullptr);
+    EXPECT_FALSE(main->HasPrintCommand());
+    EXPECT_FALSE(main->RunPrintCommand(1));
+    EXPECT_EQ(calls.size(), 3u);
 }
 
 TEST_F(MainWindowTest, SettingsToolShowsItsDialogOnceGiven) {

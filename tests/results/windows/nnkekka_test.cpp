@@ -1,0 +1,529 @@
+// The results window in the chain of a real main window: what it shows of
+// the results record in both modes and on both tabs, its steppers, print
+// rows and print buttons, its navigation and its activation.
+#include "results/windows/NNkekka.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "calc/calc_fixture.h"
+#include "calc/windows/NGouryoku.h"
+#include "platform/grid.h"
+#include "platform/tabstrip.h"
+#include "platform/updown.h"
+#include "results/printrows.h"
+#include "results/rebuild.h"
+#include "results/resulttable.h"
+#include "results/stepping.h"
+#include "shell/windows/shell_fixture.h"
+#include "support/qt/shots.h"
+
+namespace talvo::test {
+namespace {
+
+const std::string kOutQuestion =
+    "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？";
+
+// Work type 0 with a section per frame: vertical 200 × 200 (d 150),
+// horizontal 250 × 250 (d 190); σca 9.0, τca 0.14. Once worked out, the
+// vertical rows are all OUT: row 0 short of area and over σs, rows 1 to 3
+// need stirrups (spacing "Err"), the bars of rows 4 and 5 do not fit across
+// the frame (count 0). The horizontal rows pass with one bar each.
+void MixedDesign(std::int16_t workType = 0) {
+    FillDesign(workType);
+    Design.SameSection = 0;
+    Design.SectionBx = " 250";
+    Design.SectionHx = " 250";
+    Design.SectionDx = " 190";
+    Design.SigmaCa = " 9.0";
+    Design.TauCa = "0.14";
+}
+
+void Settle() {
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+class NNkekkaTest : public ShellTest {
+protected:
+    StepManager* Steps() const { return main->Steps(); }
+    NNkekka* Results() const { return qobject_cast<NNkekka*>(Steps()->ResultsWindow()); }
+    int Last() const { return static_cast<int>(Steps()->StepForms()->Count()); }
+
+    // The main window with the chain of the design `prepare` leaves, built
+    // as the selection step builds it; every window is loaded, none shown.
+    void OpenChain(const std::function<void()>& prepare) {
+        Open();
+        prepare();
+        main->UnloadSelectStep();
+        StepMode = 1;
+        Steps()->SetStepNames();
+        Steps()->MakeStepForms();
+        Steps()->OpenSteps();
+        Settle();
+        ASSERT_NE(Results(), nullptr);
+    }
+    // The mixed design, first shown in the results window (whose activation
+    // works every result out).
+    void OpenMixed(std::int16_t workType = 0) {
+        OpenChain([workType] {
+            MixedDesign(workType);
+            SetAllRecalc(true);
+        });
+        ShowResults();
+    }
+    void ShowResults() { ShowStep(Last()); }
+    void ShowStep(int n) {
+        Steps()->ShowStep(n);
+        Settle();
+    }
+    void Tick(int box) {
+        Results()->Check1[static_cast<std::size_t>(box)]->setChecked(true);
+        Settle();
+    }
+    void SelectTab(int tab) {
+        Results()->SSTab1->SetTab(tab);
+        Settle();
+    }
+    bool ToolOn() const { return Enabled("ID_印刷"); }
+    bool PrintButtonsOn() const {
+        const bool short_ = Results()->cmdPrint[0]->isEnabled();
+        EXPECT_EQ(Results()->cmdPrint[1]->isEnabled(), short_);
+        return short_;
+    }
+};
+
+// One grid row shows table row `row` of `set` exactly as the record holds it.
+void ExpectRowShown(const Grid* grid, int gridRow, int set, int row) {
+    const ResultRowCells cells = row >= 0 ? KekkaRowCells(set, row) : ResultRowCells{};
+    for (int c = 1; c <= kResultColumns; ++c) {
+        const ResultCell& want = cells[static_cast<std::size_t>(c - 1)];
+        EXPECT_EQ(grid->TextAt(c, gridRow).toStdString(), want.text)
+            << "set " << set << " row " << row << " column " << c;
+        EXPECT_EQ(grid->ForeColorAt(c, gridRow), want.color)
+            << "set " << set << " row " << row << " column " << c;
+    }
+}
+
+// Everything the window shows of set `set`: its six rows, forces, area and
+// allowables, the ticks of its print row, and the other set's print row.
+void ExpectSetShown(const NNkekka* w, int set) {
+    for (int i = 0; i < kRowsPerSet; ++i)
+        ExpectRowShown(w->sprResult1[0], i + 1, set, kRowsPerSet * set + i);
+    const ResultDisplays shown = ResultDisplaysOf(set);
+    EXPECT_EQ(w->sprResult3->TextAt(1, 1).toStdString(), shown.mmax);
+    EXPECT_EQ(w->sprResult3->TextAt(1, 2).toStdString(), shown.smax);
+    EXPECT_EQ(w->sprResult2->TextAt(1, 1).toStdString(), shown.requiredAs);
+    for (int c = 0; c < 4; ++c)
+        EXPECT_EQ(w->sprResult2->TextAt(c + 2, 2).toStdString(),
+                  shown.allowables[static_cast<std::size_t>(c)]);
+    const int printRow = Design.KekkaPrintRow[static_cast<std::size_t>(set)];
+    for (int i = 0; i < kRowsPerSet; ++i)
+        EXPECT_EQ(w->Check1[static_cast<std::size_t>(i)]->isChecked(), printRow == i + 1) << i;
+    if (!SingleSetMode()) ExpectRowShown(w->sprResult1[1], 1, 1 - set, PrintTableRow(1 - set));
+}
+
+// Loading shows the set the record names, with that set's own colours, in
+// both modes. (Building a chain shows the vertical frame first; the window
+// is loaded here on its own, as the chain's rebuild loads it, so that the
+// record can name the horizontal one.)
+TEST_F(NNkekkaTest, LoadShowsTheStoredSetWithItsOwnColours) {
+    struct Case {
+        const char* name;
+        std::int16_t workType;
+        std::int16_t sameSection;
+        std::int16_t tab;
+        std::array<std::int16_t, 2> printRows;
+        const char* singleCaption;  // null: two sets
+    };
+    const Case cases[] = {
+        {"two sets, vertical frame shown", 0, 0, 0, {2, 3}, nullptr},
+        {"two sets, horizontal frame shown", 0, 0, 1, {2, 3}, nullptr},
+        {"two sets, nothing chosen", 0, 0, 1, {0, 0}, nullptr},
+        {"greening work", 2, 0, 1, {0, 4}, "横　枠"},
+        {"one section", 0, 1, 1, {0, 4}, "縦　横"},
+    };
+    Open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MixedDesign(c.workType);
+        Design.SameSection = c.sameSection;
+        SetAllRecalc(true);
+        RunResultsActivation();
+        Design.KekkaTab = c.tab;
+        Design.KekkaPrintRow = c.printRows;
+        // A blue mark in the horizontal set tells its colours from the
+        // vertical set's.
+        StepResultRow(1, 9, StepQuantity::BarCount, StepWay::Up);
+
+        auto* w = new NNkekka;
+        QMdiSubWindow* sub = main->MdiArea()->addSubWindow(w);
+        w->Load(sub);
+        const bool two = c.singleCaption == nullptr;
+        EXPECT_EQ(w->SSTab1->isVisibleTo(w), two);
+        EXPECT_EQ(w->SSTab2->isVisibleTo(w), !two);
+        EXPECT_EQ(w->sprResult1[1]->isVisibleTo(w), two);
+        EXPECT_EQ(w->UpDown5->isVisibleTo(w), two);
+        if (!two) {
+            EXPECT_EQ(w->SSTab2->Caption(0).toStdString(), c.singleCaption);
+        }
+        EXPECT_EQ(w->SSTab1->Tab(), c.tab);
+        EXPECT_EQ(Design.KekkaPrintRow, c.printRows);
+        EXPECT_EQ(w->sprResult1[0]->ForeColorAt(ColBarCount, 4), c.tab == 1 ? ColorStepped : 0);
+        ExpectSetShown(w, c.tab);
+        w->MarkUnloading();
+        delete sub;
+    }
+}
+
+// The tabs show each set from the record, its colours included; the boxes
+// follow the shown set's print row and the print-row grid the other's.
+TEST_F(NNkekkaTest, TabsShowEachSetFromTheRecord) {
+    OpenMixed();
+    NNkekka* w = Results();
+    EXPECT_EQ(w->SSTab1->Tab(), 0);
+    ExpectSetShown(w, 0);
+    EXPECT_EQ(w->sprResult1[0]->ForeColorAt(ColAs, 1), ColorOut);
+
+    Tick(1);
+    SelectTab(1);
+    EXPECT_EQ(Design.KekkaTab, 1);
+    ExpectSetShown(w, 1);
+    // The vertical frame's chosen row, red marks and all, under the grid.
+    EXPECT_EQ(w->sprResult1[1]->ForeColorAt(ColTauC, 1), ColorOut);
+    Tick(3);
+    EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{2, 4}));
+
+    SelectTab(0);
+    ExpectSetShown(w, 0);
+    EXPECT_EQ(w->sprResult1[1]->TextAt(ColBar, 1).toStdString(), "D19");
+
+    // The same row chosen in both sets: the box is ticked again, no row moves.
+    SelectTab(1);
+    Tick(1);
+    SelectTab(0);
+    EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{2, 2}));
+    EXPECT_TRUE(w->Check1[1]->isChecked());
+}
+
+// Each stepper steps its row at once: the record is re-checked, the row is
+// shown anew from it and the stepped cell is blue; a stepper with nothing to
+// step only takes the focus.
+TEST_F(NNkekkaTest, SteppersRecheckTheirRowAtOnce) {
+    OpenMixed();
+    NNkekka* w = Results();
+    Tick(1);  // vertical row 2 (table row 1, with stirrups D13 × 2) for the report
+    SelectTab(1);
+    Tick(1);
+    // The horizontal frame in the grid, the vertical print row under it.
+    struct Case {
+        const char* name;
+        UpDown* control;
+        bool up;
+        int set, row;  // the table row stepped
+        int column;
+        const char* text;  // the stepped cell afterwards; null: nothing steps
+    };
+    const Case cases[] = {
+        {"bar size of a row", w->UpDown1[0], true, 1, 6, ColBar, "D13"},
+        {"bar count of a row", w->UpDown2[2], true, 1, 8, ColBarCount, "  2"},
+        {"bar count at its bound", w->UpDown2[3], false, 1, 9, ColBarCount, nullptr},
+        {"stirrups of a row without them", w->UpDown3[4], true, 1, 10, ColStirrupBar, nullptr},
+        {"stirrup legs of a row without them", w->UpDown4[4], true, 1, 10, ColStirrupCount,
+         nullptr},
+        {"stirrup size of the print row", w->UpDown7, true, 0, 1, ColStirrupBar, "D16"},
+        {"stirrup legs of the print row", w->UpDown8, true, 0, 1, ColStirrupCount, "  3"},
+        {"bar size of the print row", w->UpDown5, false, 0, 1, ColBar, "D10"},
+        {"bar count of the print row", w->UpDown6, false, 0, 1, ColBarCount, "  2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool printRow = c.set == 0;
+        const Grid* grid = w->sprResult1[printRow ? 1 : 0];
+        const int gridRow = printRow ? 1 : c.row - 6 * c.set + 1;
+        const ResultRowCells before = KekkaRowCells(c.set, c.row);
+        const std::int16_t changed = DataChanged;
+
+        (c.up ? c.control->UpButton() : c.control->DownButton())->click();
+        Settle();
+        EXPECT_EQ(QApplication::focusWidget(), c.control);
+        EXPECT_EQ(DataChanged, changed);
+        ExpectRowShown(grid, gridRow, c.set, c.row);
+        const ResultRowCells after = KekkaRowCells(c.set, c.row);
+        if (!c.text) {
+            for (int col = 1; col <= kResultColumns; ++col)
+                EXPECT_EQ(after[col - 1].text, before[col - 1].text) << col;
+            continue;
+        }
+        EXPECT_EQ(after[c.column - 1].text, c.text);
+        EXPECT_EQ(grid->ForeColorAt(c.column, gridRow), ColorStepped);
+        // The re-check reached the area of the row.
+        EXPECT_NE(Design.KekkaP[static_cast<std::size_t>(c.set)][c.row], "");
+    }
+    // A thinner bar in the print row leaves it short of area: red at once.
+    EXPECT_EQ(w->sprResult1[1]->ForeColorAt(ColAs, 1), ColorOut);
+
+    // Shown in the grid again, the stepped print row reads as it did there.
+    std::vector<std::pair<QString, long>> printed;
+    for (int col = 1; col <= kResultColumns; ++col)
+        printed.push_back(
+            {w->sprResult1[1]->TextAt(col, 1), w->sprResult1[1]->ForeColorAt(col, 1)});
+    SelectTab(0);
+    for (int col = 1; col <= kResultColumns; ++col) {
+        EXPECT_EQ(w->sprResult1[0]->TextAt(col, 2), printed[col - 1].first) << col;
+        EXPECT_EQ(w->sprResult1[0]->ForeColorAt(col, 2), printed[col - 1].second) << col;
+    }
+    EXPECT_EQ(w->sprResult1[0]->ForeColorAt(ColBar, 2), ColorStepped);
+
+    // Without a print row of the other set the print-row steppers do nothing.
+    Results()->Check1[0]->setChecked(false);
+    Tick(2);
+    Results()->Check1[2]->setChecked(false);
+    SelectTab(1);
+    const ResultRowCells row8 = KekkaRowCells(0, 2);
+    w->UpDown6->UpButton()->click();
+    Settle();
+    EXPECT_EQ(KekkaRowCells(0, 2)[ColBarCount - 1].text, row8[ColBarCount - 1].text);
+    EXPECT_EQ(QApplication::focusWidget(), w->UpDown6);
+}
+
+// The boxes choose one row per set; printing is possible only with the rows
+// of every set in use chosen and a print command to run.
+TEST_F(NNkekkaTest, PrintRowsEnablePrintingOnlyWithAPrintCommand) {
+    for (bool command : {false, true}) {
+        SCOPED_TRACE(command ? "with a print command" : "without a print command");
+        OpenChain([] {
+            MixedDesign();
+            SetAllRecalc(true);
+        });
+        if (command) main->SetPrintCommand([](int) {});
+        ShowResults();
+        NNkekka* w = Results();
+        EXPECT_FALSE(PrintButtonsOn());
+        EXPECT_FALSE(ToolOn());
+
+        Tick(1);
+        EXPECT_FALSE(PrintButtonsOn());  // the horizontal frame has none yet
+        SelectTab(1);
+        Tick(4);
+        EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{2, 5}));
+        EXPECT_EQ(PrintButtonsOn(), command);
+        EXPECT_EQ(ToolOn(), command);
+
+        Tick(0);  // moves the choice
+        EXPECT_FALSE(w->Check1[4]->isChecked());
+        EXPECT_EQ(Design.KekkaPrintRow[1], 1);
+        EXPECT_EQ(PrintButtonsOn(), command);
+
+        // Minimised the buttons go, restored they come back.
+        w->SetState(WindowState::Minimized);
+        Settle();
+        EXPECT_FALSE(PrintButtonsOn());
+        EXPECT_FALSE(w->cmdBegin->isEnabled());
+        EXPECT_TRUE(w->cmdIndicate->isEnabled());
+        w->SetState(WindowState::Normal);
+        w->BringToFront();
+        Settle();
+        EXPECT_EQ(PrintButtonsOn(), command);
+        EXPECT_TRUE(w->cmdBegin->isEnabled());
+
+        w->Check1[0]->setChecked(false);
+        Settle();
+        EXPECT_EQ(Design.KekkaPrintRow[1], 0);
+        EXPECT_FALSE(PrintButtonsOn());
+        EXPECT_FALSE(ToolOn());
+        main.reset();
+        Settle();
+    }
+
+    // One set: one row is enough.
+    OpenChain([] {
+        MixedDesign(2);
+        SetAllRecalc(true);
+    });
+    main->SetPrintCommand([](int) {});
+    ShowResults();
+    Tick(5);
+    EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{0, 6}));
+    EXPECT_TRUE(PrintButtonsOn());
+    EXPECT_TRUE(ToolOn());
+}
+
+// The print buttons run the print command, whose question about OUT results
+// reads the record: it is asked for an OUT row whichever set the grid shows.
+TEST_F(NNkekkaTest, PrintButtonsAskBeforeOutResults) {
+    OpenMixed();
+    std::vector<std::pair<int, bool>> printed;  // mode, "ID_印刷" on while printing
+    main->SetPrintCommand([&](int mode) {
+        if (Ins_Aka_Check() == 0) printed.push_back({mode, ToolOn()});
+    });
+    NNkekka* w = Results();
+    Tick(0);  // the vertical row short of area
+    SelectTab(1);
+    Tick(2);
+    ASSERT_TRUE(PrintButtonsOn());
+
+    // The OUT row is the print row under the grid here.
+    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+    w->cmdPrint[1]->click();
+    EXPECT_TRUE(printed.empty());
+    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    w->cmdPrint[0]->click();
+    EXPECT_EQ(printed, (std::vector<std::pair<int, bool>>{{0, false}}));
+    EXPECT_TRUE(ToolOn());
+    EXPECT_FALSE(main->Busy());
+
+    // Shown in the grid it is asked about alike.
+    SelectTab(0);
+    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    w->cmdPrint[1]->click();
+    EXPECT_EQ(printed.back(), (std::pair<int, bool>{1, false}));
+    EXPECT_TRUE(messages.AllShown());
+}
+
+// Back disables the print menu and shows the step before; the start-screen
+// button closes the chain at once; leaving the window switches printing off.
+TEST_F(NNkekkaTest, NavigationButtons) {
+    OpenMixed();
+    main->SetPrintCommand([](int) {});
+    Tick(0);
+    SelectTab(1);
+    Tick(0);
+    ASSERT_TRUE(ToolOn());
+    NNkekka* w = Results();
+    w->cmdBack->click();
+    Settle();
+    EXPECT_FALSE(ToolOn());
+    EXPECT_EQ(CurStep, Last() - 1);
+    EXPECT_FALSE(PrintButtonsOn());
+    EXPECT_TRUE(w->cmdIndicate->isEnabled());
+
+    // Back again: the rows stand, printing comes back with the window.
+    ShowResults();
+    EXPECT_EQ(QApplication::focusWidget(), w->cmdIndicate);
+    EXPECT_TRUE(ToolOn());
+    EXPECT_TRUE(PrintButtonsOn());
+    EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{1, 1}));
+
+    // The redisplay button works the rows out again and keeps the choices.
+    w->cmdIndicate->click();
+    Settle();
+    EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{1, 1}));
+    EXPECT_TRUE(w->Check1[0]->isChecked());
+    ExpectSetShown(w, 1);
+
+    w->cmdBegin->click();
+    Settle();
+    EXPECT_FALSE(Steps()->ChainOpen());
+    EXPECT_NE(Select(), nullptr);
+}
+
+// An input changed in a step window reaches the results when the window is
+// shown again: everything is worked out anew and the choices go.
+TEST_F(NNkekkaTest, ActivationAfterAChangedInputRebuilds) {
+    OpenMixed();
+    main->SetPrintCommand([](int) {});
+    Tick(1);
+    SelectTab(1);
+    Tick(1);
+    ASSERT_TRUE(PrintButtonsOn());
+    const ResultRowCells vertical = KekkaRowCells(0, 0);
+
+    // σsa in the allowable-stress step.
+    auto* material = qobject_cast<NGouryoku*>(Steps()->Step(10));
+    ASSERT_NE(material, nullptr);
+    ShowStep(10);
+    material->txtPull->setFocus(Qt::MouseFocusReason);
+    material->txtPull->selectAll();
+    material->txtPull->insert(QStringLiteral("240"));
+    material->txtCompress->setFocus(Qt::MouseFocusReason);
+    Settle();
+    ASSERT_EQ(RecalcResult, 1);
+
+    ShowResults();
+    NNkekka* w = Results();
+    EXPECT_EQ(RecalcResult, 0);
+    EXPECT_EQ(Design.KekkaTab, 0);
+    EXPECT_EQ(w->SSTab1->Tab(), 0);
+    EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{0, 0}));
+    EXPECT_FALSE(PrintButtonsOn());
+    EXPECT_FALSE(ToolOn());
+    EXPECT_EQ(w->sprResult2->TextAt(2, 2).toStdString(), "   240");
+    // Row 0 no longer exceeds σs.
+    EXPECT_NE(KekkaRowCells(0, 0)[ColSigmaS - 1].color, vertical[ColSigmaS - 1].color);
+    ExpectSetShown(w, 0);
+}
+
+// Laid out as an icon with the new chain, or activated as one, the window
+// works nothing out; restored, it brings the results up to date.
+TEST_F(NNkekkaTest, AnIconWaitsTillItIsRestored) {
+    OpenChain([] {
+        MixedDesign();
+        SetAllRecalc(true);
+    });
+    NNkekka* w = Results();
+    EXPECT_EQ(RecalcResult, 1);
+    w->BringToFront();
+    Settle();
+    EXPECT_EQ(w->State(), WindowState::Minimized);
+    EXPECT_EQ(RecalcResult, 1);
+    EXPECT_EQ(Design.KekkaAs[6], "");
+
+    w->SetState(WindowState::Normal);
+    Settle();
+    EXPECT_EQ(RecalcResult, 0);
+    EXPECT_EQ(Design.KekkaAs[6], "71.3");
+    ExpectSetShown(w, 0);
+    EXPECT_EQ(QApplication::focusWidget(), w->cmdIndicate);
+}
+
+// The window as the engineer sees it, with OK, OUT and stepped values, in
+// both modes (pictures only when TALVO_SHOT_DIR asks for them).
+TEST_F(NNkekkaTest, ShowsOkOutAndSteppedValuesInBothModes) {
+    OpenMixed();
+    NNkekka* w = Results();
+    Tick(1);
+    SelectTab(1);
+    Tick(3);
+    w->UpDown2[0]->UpButton()->click();
+    SelectTab(0);
+    w->UpDown3[2]->UpButton()->click();
+    Settle();
+    const Grid* grid = w->sprResult1[0];
+    EXPECT_EQ(grid->ForeColorAt(ColSigmaS, 1), ColorOut);
+    EXPECT_EQ(grid->ForeColorAt(ColStirrupBar, 3), ColorStepped);
+    EXPECT_EQ(grid->ForeColorAt(ColBarCount, 5), ColorOut);
+    EXPECT_EQ(w->sprResult1[1]->ForeColorAt(ColBarCount, 1), 0);
+    EXPECT_EQ(w->sprResult1[1]->TextAt(ColBar, 1).toStdString(), "D19");
+    ExpectSetShown(w, 0);
+    SaveShotIfAsked(w->SubWindow(), QStringLiteral("nnkekka_two_sets"));
+    main.reset();
+    Settle();
+
+    OpenChain([] {
+        MixedDesign();
+        Design.SameSection = 1;
+        SetAllRecalc(true);
+    });
+    ShowResults();
+    w = Results();
+    Tick(2);
+    w->UpDown2[2]->DownButton()->click();
+    Settle();
+    EXPECT_EQ(w->SSTab2->Caption(0).toStdString(), "縦　横");
+    EXPECT_EQ(w->sprResult1[0]->ForeColorAt(ColBarCount, 3), ColorStepped);
+    ExpectSetShown(w, 1);
+    SaveShotIfAsked(w->SubWindow(), QStringLiteral("nnkekka_one_set"));
+}
+
+}  // namespace
+}  // namespace talvo::test
