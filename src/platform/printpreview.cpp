@@ -100,6 +100,20 @@ QSize PrintPreview::sizeHint() const {
                  static_cast<int>(doc.pageHeight * s) + 2 * kGap);
 }
 
+QSize PrintPreview::minimumSizeHint() const {
+    const auto& doc = control_.Document();
+    if (mode_ == ZoomMode::Percent) return sizeHint();
+    if (mode_ == ZoomMode::Thumbnails) {
+        const double s = PixelsPerTwip();
+        const int pw = static_cast<int>(std::lround(doc.pageWidth * s));
+        const int ph = static_cast<int>(std::lround(doc.pageHeight * s));
+        const int perRow = std::max(1, (width() - kGap) / (pw + kGap));
+        const int rows = std::max(1, (PageCount() + perRow - 1) / perRow);
+        return QSize(pw + 2 * kGap, kGap + rows * (ph + kGap));
+    }
+    return QSize(kGap * 3, kGap * 3);
+}
+
 void PrintPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(128, 128, 128));

@@ -44,6 +44,10 @@ public:
     void DocumentChanged();
 
     QSize sizeHint() const override;
+    // At a fixed percent the page keeps its size and a scroll area around
+    // the preview scrolls it; the thumbnails keep their rows. The fitted
+    // modes follow the window.
+    QSize minimumSizeHint() const override;
 
 signals:
     void pageChanged(int page);

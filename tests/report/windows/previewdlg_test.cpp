@@ -1,0 +1,417 @@
+#include "platform/previewdlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/printcontrol.h"
+#include "platform/printpreview.h"
+#include "shell/filedialog.h"
+#include "support/scripted_messages.h"
+
+namespace talvo {
+namespace {
+
+using test::ScriptedMessages;
+
+const char* const kPageTexts[] = {"設計条件一覧", "荷重の計算結果", "のり枠の断面検討",
+                                  "鉄筋量の計算", "スターラップの検討"};
+
+std::optional<QString> RunTool(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString PageText(const QString& pdf, int page) {
+    const QString n = QString::number(page);
+    return RunTool("pdftotext", {"-f", n, "-l", n, "-layout", pdf, "-"}).value_or("<unreadable>");
+}
+
+int PdfPageCount(const QString& pdf) {
+    const auto info = RunTool("pdfinfo", {pdf});
+    if (!info) return -1;
+    for (const QString& line : info->split('\n'))
+        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
+    return -1;
+}
+
+// True when a line of the page text holds only `footer`.
+bool HasFooterLine(const QString& text, const QString& footer) {
+    for (const QString& line : text.split('\n'))
+        if (line.trimmed() == footer) return true;
+    return false;
+}
+
+// The file dialog answers one path, or cancels with nothing.
+class OneFileDialog : public FileDialogSink {
+public:
+    explicit OneFileDialog(std::optional<std::string> answer) : answer_(std::move(answer)) {
+        previous_ = SetFileDialogSink(this);
+    }
+    ~OneFileDialog() override { SetFileDialogSink(previous_); }
+    std::optional<std::string> Show(const FileDialogRequest& request) override {
+        shown.push_back(request);
+        return answer_;
+    }
+    std::vector<FileDialogRequest> shown;
+
+private:
+    std::optional<std::string> answer_;
+    FileDialogSink* previous_ = nullptr;
+};
+
+// A report of `pages` pages, each with its own text; drawn whole for page 0,
+// else only the page asked for. Every call is noted; `failOn` makes the next
+// call for that page throw half-way (once).
+struct FakeReport {
+    int pages = 5;
+    std::optional<int> failOn;
+    std::vector<int> calls;
+
+    void operator()(PrintControl& control, int page) {
+        calls.push_back(page);
+        control.StartDoc();
+        bool first = true;
+        for (int i = 1; i <= pages; ++i) {
+            if (page != 0 && page != i) continue;
+            if (!first) control.NewPage();
+            first = false;
+            if (failOn == page) {
+                failOn.reset();
+                throw std::runtime_error("帳票を作成できませんでした。");
+            }
+            control.SetFontName("ＭＳ 明朝");
+            control.SetFontSize(12);
+            control.SetCurrentX(1440);
+            control.SetCurrentY(1440);
+            control.PrintText(kPageTexts[(i - 1) % 5]);
+        }
+        control.EndDoc();
+    }
+};
+
+class PreviewDlgTest : public ::testing::Test {
+protected:
+    // Builds the report into the preview as the report start does, then
+    // opens the window on it; the printer writes a PDF file.
+    PreviewDlg& Open(int pages = 5, PreviewProgram program = PreviewProgram::Main) {
+        report.pages = pages;
+        dlg = std::make_unique<PreviewDlg>(
+            control, [this](PrintControl& c, int page) { report(c, page); }, program);
+        report(control, 0);
+        report.calls.clear();
+        dlg->Refresh();
+        dlg->Printer().setOutputFormat(QPrinter::PdfFormat);
+        dlg->Printer().setOutputFileName(PrinterFile());
+        return *dlg;
+    }
+    QString PrinterFile() const { return dir.filePath("printer.pdf"); }
+    QStringList Files() const {
+        return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    }
+    void ExpectPreviewRestored(int page) {
+        EXPECT_EQ(control.PageCount(), report.pages);
+        EXPECT_EQ(control.Footer(), "%d");
+        EXPECT_EQ(dlg->Preview().PreviewPage(), page);
+        EXPECT_TRUE(dlg->ToolBar()->isEnabled());
+        EXPECT_TRUE(dlg->PrintingText().isEmpty());
+    }
+
+    QTemporaryDir dir;
+    PrintControl control;
+    FakeReport report;
+    std::unique_ptr<PreviewDlg> dlg;
+};
+
+TEST_F(PreviewDlgTest, OpensOnTheWholeFirstPageWithTheToolsOfTheToolBar) {
+    auto& d = Open();
+    EXPECT_EQ(d.windowTitle(), "印刷プレビュー");
+    EXPECT_TRUE(d.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(d.Preview().Mode(), ZoomMode::WholePage);
+    EXPECT_EQ(control.Footer(), "%d");
+    const std::pair<const char*, const char*> captions[] = {
+        {"ID_Back", "前ページ(&B)"}, {"ID_Next", "次ページ(&N)"},
+        {"ID_Set", "設定(&T)..."},   {"ID_PagePrint", "現在のページを印刷(&V)"},
+        {"ID_Print", "印刷(&P)"},    {"ID_PDF", "PDF..."},
+        {"ID_Up", "拡大"},           {"ID_Dawn", "縮小"},
+        {"ID_Close", "閉じる(&C)"},
+    };
+    for (const auto& [id, caption] : captions) {
+        ASSERT_NE(d.Tool(id), nullptr) << id;
+        EXPECT_EQ(d.Tool(id)->text(), caption) << id;
+        EXPECT_EQ(d.Tool(id)->iconText(), caption) << id;
+    }
+    EXPECT_EQ(d.Tool("ID_PDF")->toolTip(), "PDFファイルの作成");
+    EXPECT_EQ(d.ZoomList()->toolTip(), "拡大率");
+    EXPECT_NE(d.Tool("ID_PageText"), nullptr);
+    EXPECT_NE(d.Tool("ID_Combo"), nullptr);
+    EXPECT_EQ(d.Tool("ID_Other"), nullptr);
+    d.ToolClick("ID_Other");  // an unknown tool does nothing
+    EXPECT_EQ(d.PageText(), "1/5");
+
+    d.show();
+    EXPECT_TRUE(d.PreviewOpen());
+    d.ToolClick("ID_Close");
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_FALSE(d.PreviewOpen());
+}
+
+TEST_F(PreviewDlgTest, PageStateEnablesTheTurningToolsThatCanMove) {
+    struct Case {
+        int pages, page;
+        bool back, next;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1, 1, false, false, "1/1"},
+        {5, 1, false, true, "1/5"},
+        {5, 3, true, true, "3/5"},
+        {5, 5, true, false, "5/5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto& d = Open(c.pages);
+        d.Preview().SetPreviewPage(c.page);  // the page change reaches the tools
+        EXPECT_EQ(d.Tool("ID_Back")->isEnabled(), c.back);
+        EXPECT_EQ(d.Tool("ID_Next")->isEnabled(), c.next);
+        EXPECT_EQ(d.PageText(), c.text);
+    }
+
+    auto& d = Open(3);
+    const std::pair<const char*, int> clicks[] = {
+        {"ID_Back", 1}, {"ID_Next", 2}, {"ID_Next", 3}, {"ID_Next", 3}, {"ID_Back", 2}};
+    for (const auto& [id, page] : clicks) {
+        d.Tool(id)->trigger();
+        EXPECT_EQ(d.Preview().PreviewPage(), page) << id;
+        EXPECT_EQ(d.PageText(), QString("%1/3").arg(page));
+    }
+}
+
+TEST_F(PreviewDlgTest, ZoomListChoosesFittedModesOrPercentsAndTheToolsStepByTen) {
+    auto& d = Open();
+    struct Entry {
+        const char* text;
+        ZoomMode mode;
+        double percent;  // 0 for a fitted mode
+    };
+    const Entry entries[] = {
+        {"ページ全体", ZoomMode::WholePage, 0}, {"ページ幅", ZoomMode::PageWidth, 0},
+        {"2ページ", ZoomMode::TwoPages, 0},     {"サムネイル", ZoomMode::Thumbnails, 0},
+        {"150％", ZoomMode::Percent, 150},      {"100％", ZoomMode::Percent, 100},
+        {"75％", ZoomMode::Percent, 75},        {"50％", ZoomMode::Percent, 50},
+        {"25％", ZoomMode::Percent, 25},
+    };
+    ASSERT_EQ(d.ZoomList()->count(), 9);
+    d.Preview().SetPreviewPage(2);
+    for (int i = 0; i < 9; ++i) {
+        SCOPED_TRACE(entries[i].text);
+        EXPECT_EQ(d.ZoomList()->itemText(i), entries[i].text);
+        d.ComboChange(i);
+        EXPECT_EQ(d.Preview().Mode(), entries[i].mode);
+        if (entries[i].percent > 0) {
+            EXPECT_DOUBLE_EQ(d.Preview().Zoom(), entries[i].percent);
+        }
+        EXPECT_EQ(d.PageText(), "2/5");
+    }
+    d.ComboChange(9);  // outside the list: nothing changes
+    EXPECT_DOUBLE_EQ(d.Preview().Zoom(), 25);
+
+    struct Step {
+        double from;
+        const char* tool;
+        double to;
+    };
+    const Step steps[] = {{195, "ID_Up", 205},
+                          {200, "ID_Up", 200},
+                          {100, "ID_Dawn", 90},
+                          {15, "ID_Dawn", 5},
+                          {10, "ID_Dawn", 10}};
+    for (const auto& s : steps) {
+        d.Preview().SetZoom(s.from);
+        d.Tool(s.tool)->trigger();
+        EXPECT_DOUBLE_EQ(d.Preview().Zoom(), s.to) << s.tool << " from " << s.from;
+    }
+    d.Preview().SetZoom(100);
+    d.ToolClick("ID_Up");
+    EXPECT_EQ(d.ZoomList()->currentIndex(), -1);
+    EXPECT_EQ(d.ZoomList()->placeholderText(), "110％");
+}
+
+TEST_F(PreviewDlgTest, PagePrintPrintsThePageShownWithItsNumberThenRebuildsThePreview) {
+    auto& d = Open();
+    d.Preview().SetPreviewPage(3);
+    QStringList progress;
+    std::string footer;
+    bool toolsOff = false;
+    QObject::connect(&d, &PreviewDlg::printing, [&](const QString& text) {
+        EXPECT_EQ(text, d.PrintingText());
+        progress << text;
+        footer = control.Footer();
+        toolsOff = !d.ToolBar()->isEnabled();
+    });
+    d.Tool("ID_PagePrint")->trigger();
+
+    EXPECT_EQ(progress, QStringList{"3 ページ目を印刷中"});
+    EXPECT_EQ(footer, "3");
+    EXPECT_TRUE(toolsOff);
+    EXPECT_EQ(report.calls, (std::vector<int>{3, 0}));
+    ExpectPreviewRestored(3);
+    EXPECT_EQ(d.PageText(), "3/5");
+
+    ASSERT_EQ(PdfPageCount(PrinterFile()), 1);
+    const QString text = PageText(PrinterFile(), 1);
+    EXPECT_TRUE(text.contains("のり枠の断面検討")) << text.toStdString();
+    EXPECT_FALSE(text.contains("設計条件一覧")) << text.toStdString();
+    EXPECT_TRUE(HasFooterLine(text, "3")) << text.toStdString();
+}
+
+TEST_F(PreviewDlgTest, FullPrintPrintsEveryPageNumberedWithoutASecondBuild) {
+    auto& d = Open();
+    d.Preview().SetPreviewPage(2);
+    QStringList progress;
+    QObject::connect(&d, &PreviewDlg::printing, [&](const QString& text) { progress << text; });
+    d.Tool("ID_Print")->trigger();
+
+    EXPECT_EQ(progress, QStringList{"印刷中..."});
+    EXPECT_EQ(report.calls, std::vector<int>{0});
+    ExpectPreviewRestored(2);
+    ASSERT_EQ(PdfPageCount(PrinterFile()), 5);
+    for (int page = 1; page <= 5; ++page) {
+        const QString text = PageText(PrinterFile(), page);
+        EXPECT_TRUE(text.contains(kPageTexts[page - 1])) << text.toStdString();
+        EXPECT_TRUE(HasFooterLine(text, QString::number(page))) << text.toStdString();
+    }
+}
+
+TEST_F(PreviewDlgTest, CompanionHasNoFooterAndItsPagePrintDoesNothing) {
+    auto& d = Open(3, PreviewProgram::Companion);
+    EXPECT_EQ(control.Footer(), "");
+    EXPECT_EQ(d.Printer().docName(), "ミルダ-SI");
+    d.Preview().SetPreviewPage(2);
+    d.Tool("ID_PagePrint")->trigger();
+    EXPECT_TRUE(report.calls.empty());
+    EXPECT_FALSE(QFileInfo::exists(PrinterFile()));
+
+    d.Tool("ID_Print")->trigger();
+    EXPECT_EQ(report.calls, std::vector<int>{0});
+    ASSERT_EQ(PdfPageCount(PrinterFile()), 3);
+    const QString text = PageText(PrinterFile(), 2);
+    EXPECT_TRUE(text.contains("荷重の計算結果"));
+    EXPECT_FALSE(HasFooterLine(text, "2")) << text.toStdString();
+
+    EXPECT_EQ(Open(3).Printer().docName(), "タルヴォ-SI");
+}
+
+TEST_F(PreviewDlgTest, SettingsToolOpensThePrinterSettingsOfTheDialogsPrinter) {
+    auto& d = Open();
+    QPrinter* asked = nullptr;
+    d.SetPrinterSetup([&](QPrinter& printer, QWidget* parent) {
+        asked = &printer;
+        EXPECT_EQ(parent, dlg.get());
+        return true;
+    });
+    d.Tool("ID_Set")->trigger();
+    EXPECT_EQ(asked, &d.Printer());
+    EXPECT_TRUE(report.calls.empty());
+}
+
+TEST_F(PreviewDlgTest, FailedPrintIsReportedAndThePreviewComesBack) {
+    struct Case {
+        const char* name;
+        const char* tool;
+        std::optional<int> failOn;  // the report fails for this page
+        bool missingFolder;         // the printer's file cannot be opened
+        const char* message;
+    };
+    const Case cases[] = {
+        {"report fails on page print", "ID_PagePrint", 4, false, "帳票を作成できませんでした。"},
+        {"report fails on full print", "ID_Print", 0, false, "帳票を作成できませんでした。"},
+        {"printer cannot start", "ID_PagePrint", std::nullopt, true, "印刷を開始できません。"},
+        {"printer cannot start, full", "ID_Print", std::nullopt, true, "印刷を開始できません。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& d = Open();
+        d.Preview().SetPreviewPage(4);
+        if (c.missingFolder) d.Printer().setOutputFileName(dir.filePath("none/printer.pdf"));
+        // The report fails for the print only; the preview's rebuild works.
+        int failures = 0;
+        report.failOn = c.failOn;
+        ScriptedMessages messages;
+        messages.Expect(c.message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+        messages.OnShow([&] {
+            ++failures;
+            // The message stands over the restored preview.
+            ExpectPreviewRestored(4);
+        });
+        dlg->Tool(c.tool)->trigger();
+        EXPECT_EQ(failures, 1);
+        ExpectPreviewRestored(4);
+        EXPECT_EQ(dlg->PageText(), "4/5");
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
+    }
+}
+
+TEST_F(PreviewDlgTest, PdfIsSavedUnderTheChosenNameWithEveryPage) {
+    auto& d = Open();
+    const std::string path = dir.filePath("のり枠報告").toStdString();  // used as typed
+    OneFileDialog files(path);
+    ScriptedMessages messages;
+    d.Tool("ID_PDF")->trigger();
+
+    ASSERT_EQ(files.shown.size(), 1u);
+    const FileDialogRequest& r = files.shown[0];
+    EXPECT_EQ(r.action, 2);
+    EXPECT_EQ(r.fileName, "");
+    EXPECT_EQ(r.defaultExt, "");
+    EXPECT_EQ(r.filter, "PDFファイル(*.PDF)|*.PDF|");
+    EXPECT_EQ(r.flags, 6);
+
+    const QString pdf = QString::fromStdString(path);
+    ASSERT_EQ(PdfPageCount(pdf), 5);
+    const QString second = PageText(pdf, 2);
+    EXPECT_TRUE(second.contains("荷重の計算結果")) << second.toStdString();
+    EXPECT_FALSE(second.contains("設計条件一覧")) << second.toStdString();
+    EXPECT_TRUE(HasFooterLine(second, "2")) << second.toStdString();
+    EXPECT_EQ(Files(), QStringList{"のり枠報告"});
+    EXPECT_TRUE(report.calls.empty());  // the document shown is saved as it is
+}
+
+TEST_F(PreviewDlgTest, PdfDialogCancelledWritesNothingAndSaysNothing) {
+    auto& d = Open();
+    OneFileDialog files(std::nullopt);
+    ScriptedMessages messages;  // no message expected
+    d.Tool("ID_PDF")->trigger();
+    EXPECT_EQ(files.shown.size(), 1u);
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(PreviewDlgTest, PdfIntoAMissingFolderShowsTheReasonAndLeavesNothing) {
+    auto& d = Open();
+    const std::string path = dir.filePath("none/report.pdf").toStdString();
+    const std::string reason = control.SavePdf(path);
+    ASSERT_FALSE(reason.empty());
+    OneFileDialog files(path);
+    ScriptedMessages messages;
+    messages.Expect(reason, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+    d.Tool("ID_PDF")->trigger();
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+}  // namespace
+}  // namespace talvo
