@@ -1,11 +1,15 @@
-// The built-in page procedures. The pages of the short report place their
-// layout forms as they stand (the fillers set their texts once they exist);
-// the pages of the full report draw nothing yet and are empty, counted pages.
+// The built-in page procedures. The pages of the short report fill their
+// layout forms from the design and place them; the pages of the full report
+// draw nothing yet and are empty, counted pages.
 
 #include <memory>
 #include <string_view>
 
 #include "report/chapters/sequencer.h"
+#include "report/pages/anchors.h"
+#include "report/pages/conditions.h"
+#include "report/pages/failureshape.h"
+#include "report/pages/results.h"
 #include "shell/design.h"
 
 namespace talvo::report {
@@ -17,8 +21,11 @@ constexpr int kSummaryForcesTop = 9800;
 constexpr int kSummaryResultTop = 11500;
 constexpr int kAnchorBarTop = 8300;
 
-std::unique_ptr<LayoutForm> Form(std::string_view name) {
-    return LoadForm(name);
+// A fresh instance of the form, filled by `fill`.
+std::unique_ptr<LayoutForm> Form(std::string_view name, void (*fill)(LayoutForm&)) {
+    std::unique_ptr<LayoutForm> form = LoadForm(name);
+    fill(*form);
+    return form;
 }
 
 // The member-force summary and the result table under a summary page: one
@@ -26,50 +33,54 @@ std::unique_ptr<LayoutForm> Form(std::string_view name) {
 // the horizontal frame only; the two sets (Ikei) otherwise.
 void SummaryTables(PageContext& p) {
     const bool oneSet = p.Chapter() == ChapterKind::FrameSide || Design.SameSection != 0;
-    auto forces = Form(oneSet ? "InsOryuokuDokei" : "InsOryuokuIkei");
-    auto results = Form(oneSet ? "InsKekkaHyouDokei" : "InsKekkaHyouIkei");
+    auto forces = oneSet ? Form("InsOryuokuDokei", SetInsOryuokuDokei)
+                         : Form("InsOryuokuIkei", SetInsOryuokuIkei);
+    auto results = oneSet ? Form("InsKekkaHyouDokei", SetInsKekkaHyouDokei)
+                          : Form("InsKekkaHyouIkei", SetInsKekkaHyouIkei);
     p.DrawAt(std::move(forces), kSummaryForcesTop);
     p.DrawAt(std::move(results), kSummaryResultTop);
 }
 
 void PrnHoukaiHyou(PageContext& p) {
-    p.DrawFirst(Form("InsHoukaiHyou"));
+    p.DrawFirst(Form("InsHoukaiHyou", SetInsHoukaiHyou));
     SummaryTables(p);
 }
 
 void PrnHeiyouHyou(PageContext& p) {
-    p.DrawFirst(Form("InsHeiyouHyou"));
+    p.DrawFirst(Form("InsHeiyouHyou", SetInsHeiyouHyou));
     SummaryTables(p);
 }
 
-// The failure-shape page: the figure and, under it, the main anchor bar
-// table. The angle arcs belong over the figure, measured from the first
-// block's origin and drawn only when p.Shown(); they are not drawn yet.
-void FailureShape(PageContext& p, std::string_view shapeForm) {
-    auto shape = Form(shapeForm);
-    auto anchorBar = Form("InsAncBarKento");
+// The failure-shape page: the figure with its angle arcs over it (measured
+// from the first block's origin, drawn only on a page that is output) and,
+// under it, the main anchor bar table.
+void FailureShape(PageContext& p, std::unique_ptr<LayoutForm> shape) {
     p.DrawFirst(std::move(shape));
-    p.DrawAt(std::move(anchorBar), kAnchorBarTop);
+    if (p.Shown()) {
+        const ReportPrint& print = p.Print();
+        DrawAngleArcs(p.Out(), print.Left(), print.Top(), print.WidthRatio(), print.HeightRatio());
+    }
+    p.DrawAt(Form("InsAncBarKento", SetInsAncBarKento), kAnchorBarTop);
 }
 
 void PrnHoukaiKusabi(PageContext& p) {
-    FailureShape(p, "InsHoukaiKusabi");
+    FailureShape(p, Form("InsHoukaiKusabi", SetInsHoukaiKusabi));
 }
 
 void PrnHoukaiEnko(PageContext& p) {
-    FailureShape(p, "InsHoukaiEnko");
+    FailureShape(p, Form("InsHoukaiEnko", SetInsHoukaiEnko));
 }
 
 void PrnAncBarKento(PageContext& p) {
-    p.DrawFirst(Form("InsAncBarKento"));
+    p.DrawFirst(Form("InsAncBarKento", SetInsAncBarKento));
 }
 
 void PrnAnchorKento(PageContext& p) {
-    p.DrawFirst(Form("InsAnchorKento"));
+    p.DrawFirst(Form("InsAnchorKento", SetInsAnchorKento));
 }
 
 void PrnRockKento(PageContext& p) {
-    p.DrawFirst(Form("InsRockKento"));
+    p.DrawFirst(Form("InsRockKento", SetInsRockKento));
 }
 
 }  // namespace

@@ -1,0 +1,151 @@
+#include "report/pages/anchors.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "report/engine/headings.h"
+#include "shell/design.h"
+#include "shell/numtext.h"
+#include "shell/tables.h"
+
+namespace talvo::report {
+
+namespace {
+
+constexpr int kTableWidth = 6;
+constexpr int kCentredColumns = 28;
+constexpr std::uint32_t kBlack = 0;
+constexpr std::uint32_t kRed = 255;
+
+FormLabel& Need(LayoutForm& form, std::string_view name) {
+    FormLabel* label = form.Label(name);
+    if (!label) throw FormError(form.name + ": no label " + std::string(name));
+    return *label;
+}
+
+void Put(LayoutForm& form, std::string_view name, std::string caption) {
+    Need(form, name).caption = std::move(caption);
+}
+
+// The bar of the table at that index; an index outside the table names no
+// bar (an empty name, no numbers).
+const RebarSpec* Bar(int index) {
+    if (index < 0 || index >= static_cast<int>(RebarSpecTable.size())) return nullptr;
+    return &RebarSpecTable[static_cast<std::size_t>(index)];
+}
+
+// A number as "0.##": at most two decimals, trailing zeros dropped.
+std::string TwoDecimalsAtMost(double value) {
+    std::string text = FormatPattern(value, "0.00");
+    while (!text.empty() && text.back() == '0') text.pop_back();
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
+// The nominal area in mm² as "0.##", or empty without a bar.
+std::string AreaMm2(const RebarSpec* bar) {
+    return bar ? TwoDecimalsAtMost(bar->Area * 100) : std::string();
+}
+
+// A computed length, or "―" when it has not been computed.
+std::string LengthOrDash(const std::string& text) {
+    return text.empty() ? std::string("―") : PadDecimal(text, kTableWidth);
+}
+
+// The rows both study tables share: restraint conditions, layout, the
+// friction row and the design load.
+void CommonStudyRows(LayoutForm& form) {
+    const DesignData& d = Design;
+    Put(form, "Label6", PadDecimal(d.Pr, kTableWidth));
+    Put(form, "Label7", PadDecimal(d.SlipAngle, kTableWidth));
+    if (d.FrictionInputMode == 0) {
+        Put(form, "Label8", PadDecimal(d.FrictionAngle, kTableWidth));
+        Put(form, "Label32", " φ");
+        Put(form, "Label33", "°");
+    } else {
+        Put(form, "Label8", PadDecimal(d.TanPhi, kTableWidth));
+        Put(form, "Label32", "tanφ");
+        Put(form, "Label33", "―");
+    }
+    Put(form, "Label9", PadDecimal(d.PlanFs, kTableWidth));
+    Put(form, "Label12", PadDecimal(d.HorizSpacing, kTableWidth));
+    Put(form, "Label10", PadDecimal(d.RowCount, kTableWidth));
+    Put(form, "Label11", PadDecimal(d.InstallAngle, kTableWidth));
+    Put(form, "Label13", PadDecimal(d.Pt, kTableWidth));
+    Put(form, "Label29", PadDecimal(d.BondLa1Up, kTableWidth));
+    Put(form, "Label28", PadDecimal(d.BondLa2Up, kTableWidth));
+}
+
+}  // namespace
+
+void SetInsRockKento(LayoutForm& form) {
+    const DesignData& d = Design;
+    CommonStudyRows(form);
+    const RebarSpec* bar = Bar(d.RockBarIndex);
+    Put(form, "Label14", PadDecimal(bar ? bar->Name : std::string(), kTableWidth));
+    Put(form, "Label15", PadDecimal(bar ? NumStr(bar->Area * 100) : std::string(), kTableWidth));
+    Put(form, "Label22", PadDecimal(d.RockTauSa, kTableWidth));
+    Put(form, "Label25", PadDecimal(d.RockSigmaSa, kTableWidth));
+    Put(form, "Label16", PadDecimal(bar ? NumStr(bar->Diameter) : std::string(), kTableWidth));
+    Put(form, "Label17", PadDecimal(d.RockDa, kTableWidth));
+    Put(form, "Label18", PadDecimal(d.RockTauG, kTableWidth));
+    Put(form, "Label19", PadDecimal(d.RockTauB, kTableWidth));
+    Put(form, "Label20", PadDecimal(d.RockFs, kTableWidth));
+    Put(form, "Label27", PadDecimal(d.RockLa, kTableWidth));
+    Put(form, "Label30", LengthOrDash(d.RockLf));
+    Put(form, "Label31", LengthOrDash(d.RockLength));
+}
+
+void SetInsAnchorKento(LayoutForm& form) {
+    const DesignData& d = Design;
+    CommonStudyRows(form);
+    Put(form, "Label14", CenterStr(d.TendonName, kCentredColumns));
+    Put(form, "Label15", CenterStr(d.TendonStandard, kCentredColumns));
+    Put(form, "Label22", PadDecimal(d.Tus, kTableWidth));
+    Put(form, "Label25", PadDecimal(d.Tys, kTableWidth));
+    Put(form, "Label16", PadDecimal(d.AnchorDs, kTableWidth));
+    Put(form, "Label17", PadDecimal(d.AnchorDa, kTableWidth));
+    Put(form, "Label18", PadDecimal(d.AnchorTauG, kTableWidth));
+    Put(form, "Label19", PadDecimal(d.AnchorTauB, kTableWidth));
+    Put(form, "Label20", PadDecimal(d.AnchorFs, kTableWidth));
+    Put(form, "Label27", PadDecimal(d.AnchorLa, kTableWidth));
+    Put(form, "Label30", LengthOrDash(d.AnchorLf));
+    Put(form, "Label31", LengthOrDash(d.AnchorLength));
+}
+
+void SetInsAncBarKento(LayoutForm& form) {
+    const DesignData& d = Design;
+    const RebarSpec* bar = Bar(d.AncBarIndex);
+    Put(form, "Lab1", PadDecimal(bar ? bar->Name : std::string(), kTableWidth));
+    Put(form, "Lab2", PadDecimal(AreaMm2(bar), kTableWidth));
+    Put(form, "Lab3", PadDecimal(d.AncBarFs, kTableWidth));
+    Put(form, "Lab4", PadDecimal(d.AncBarTauSa, kTableWidth));
+    Put(form, "Lab5", PadDecimal(d.AncBarTauS, kTableWidth));
+}
+
+void SetInsSyuAncBar(LayoutForm& form) {
+    const DesignData& d = Design;
+    const RebarSpec* bar = Bar(d.AncBarIndex);
+    const std::string area = AreaMm2(bar);
+    Put(form, "Label2", ChapterTitle("主アンカーの検討"));
+    Put(form, "Label34", PadDecimal(d.YokoQ, 3));
+    Put(form, "Label30", PadDecimal(d.YokoQ, 3));
+    Put(form, "Label21", PadDecimal(bar ? bar->Name : std::string(), 3));
+    Put(form, "Label24", PadDecimal(area, 4));
+    Put(form, "Label13", PadDecimal(area, 4));
+    Put(form, "Label6", PadDecimal(d.AncBarFs, 3));
+    Put(form, "Label27", PadDecimal(d.AncBarFs, 1));
+    Put(form, "Label14", PadDecimal(d.AncBarTauSa, 3));
+    Put(form, "Label29", PadDecimal(d.AncBarTauSa, 3));
+    Put(form, "Label19", PadDecimal(d.AncBarTauS, 3));
+
+    const bool ok = NumVal(d.AncBarTauS) <= NumVal(d.AncBarTauSa);
+    Put(form, "Label16", ok ? "≦" : "＞");
+    Put(form, "Label11", ok ? "ＯＫ" : "ＯＵＴ");
+    const std::uint32_t colour = ok ? kBlack : kRed;
+    Need(form, "Label11").foreColor = colour;
+    Need(form, "Label19").foreColor = colour;
+}
+
+}  // namespace talvo::report

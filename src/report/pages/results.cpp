@@ -1,0 +1,163 @@
+#include "report/pages/results.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "shell/design.h"
+#include "shell/globals.h"
+#include "shell/numtext.h"
+#include "shell/tables.h"
+
+namespace talvo::report {
+
+namespace {
+
+constexpr int kForceWidth = 4;
+constexpr const char* kDash = "―";
+constexpr int kNoStirrup = 99;
+
+void SetForce(LayoutForm& form, std::string_view label, const std::string& text) {
+    form.SetCaption(label, PadDecimal(text, kForceWidth));
+}
+
+void SetArea(LayoutForm& form, std::string_view label, double area) {
+    form.SetCaption(label, PadDecimal(FormatPattern(area, "0.0"), kForceWidth));
+}
+
+void SetColor(LayoutForm& form, std::string_view label, bool red) {
+    if (FormLabel* l = form.Label(label)) {
+        l->foreColor = red ? kVerdictRed : kVerdictBlack;
+    }
+}
+
+// The text starts with a number after its blanks: a sign may lead, and a
+// digit must follow at once or after the point.
+bool HoldsNumber(std::string_view text) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos) {
+        return false;
+    }
+    if (text[i] == '+' || text[i] == '-') {
+        ++i;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+    }
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
+std::string BarName(int index) {
+    return index >= 0 && index < static_cast<int>(RebarSpecTable.size())
+               ? RebarSpecTable[index].Name
+               : std::string();
+}
+
+std::string Trim(std::string_view text) {
+    const std::size_t from = text.find_first_not_of(' ');
+    if (from == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t to = text.find_last_not_of(' ');
+    return std::string(text.substr(from, to - from + 1));
+}
+
+// Lab(first) to Lab(first + 9) of one result row: row r of the results,
+// checked against frame d (0 vertical, 1 horizontal).
+void SetResultRow(LayoutForm& form, int first, int r, int d) {
+    auto lab = [first](int column) { return "Lab" + std::to_string(first + column); };
+    const DesignData& x = Design;
+    if (r < 6 * d || r >= 6 * d + 6) {
+        // No chosen row: the cells stay empty rather than show a stale row.
+        for (int c = 0; c < 10; ++c) {
+            form.SetCaption(lab(c), "");
+        }
+        return;
+    }
+    const auto& fit = d == 0 ? x.TateBarFit : x.YokoBarFit;
+    const int bar = x.KekkaBar[r];
+    const int fits = bar >= 0 && bar < static_cast<int>(fit.size()) ? fit[bar] : 0;
+
+    form.SetCaption(lab(0), PadDecimal(BarName(bar), 5));
+
+    form.SetCaption(lab(1), PadDecimal(x.KekkaBarCount[r], 3));
+    SetColor(form, lab(1), NumVal(x.KekkaBarCount[r]) > fits);
+
+    form.SetCaption(lab(2), PadDecimal(x.KekkaAs[r], 4));
+    SetColor(form, lab(2), NumVal(x.KekkaAs[r]) < x.RequiredAs[d]);
+
+    // A stress fails over its allowable value and when it holds no number.
+    struct Stress {
+        const std::string& text;
+        const std::string& allowable;
+        int width;
+    };
+    const std::array<Stress, 4> stresses{{{x.KekkaSigmaS[r], x.SigmaSa, 4},
+                                          {x.KekkaSigmaC[r], x.SigmaCa, 3},
+                                          {x.KekkaTauC[r], x.TauCa, 2},
+                                          {x.KekkaTauO[r], x.TauOa, 3}}};
+    for (int i = 0; i < 4; ++i) {
+        const Stress& s = stresses[i];
+        form.SetCaption(lab(3 + i), PadDecimal(s.text, s.width));
+        SetColor(form, lab(3 + i), !HoldsNumber(s.text) || NumVal(s.text) > NumVal(s.allowable));
+    }
+
+    const int stirrup = x.KekkaStirrupBar[r];
+    if (stirrup == kNoStirrup) {
+        form.SetCaption(lab(7), PadDecimal(kDash, 3));
+        form.SetCaption(lab(8), PadDecimal(kDash, 2));
+        form.SetCaption(lab(9), PadDecimal(kDash, 2));
+        return;
+    }
+    const std::string& pitch = x.KekkaStirrupPitch[r];
+    form.SetCaption(lab(7), PadDecimal(BarName(stirrup), 5));
+    form.SetCaption(lab(8), PadDecimal(x.KekkaStirrupCount[r], 3));
+    form.SetCaption(lab(9), PadDecimal(pitch, 4));
+    SetColor(
+        form, lab(9),
+        (NumVal(pitch) < StirrupDefaults.MinSpacing && Present(pitch)) || Trim(pitch) == "Err");
+}
+
+// The entry of a work-type array, empty outside 0 to 4 (no work type chosen).
+const std::string& ByWorkType(const std::array<std::string, 5>& values) {
+    static const std::string none;
+    const int w = Design.WorkType;
+    return w >= 0 && w < static_cast<int>(values.size()) ? values[w] : none;
+}
+
+}  // namespace
+
+void SetInsOryuokuIkei(LayoutForm& form) {
+    const DesignData& d = Design;
+    SetForce(form, "Lab1", ByWorkType(d.TateMmax));
+    SetForce(form, "Lab2", ByWorkType(d.TateSmax));
+    SetArea(form, "Lab3", d.RequiredAs[0]);
+    SetForce(form, "Lab4", ByWorkType(d.YokoMmax));
+    SetForce(form, "Lab5", ByWorkType(d.YokoSmax));
+    SetArea(form, "Lab6", d.RequiredAs[1]);
+}
+
+void SetInsOryuokuDokei(LayoutForm& form) {
+    const DesignData& d = Design;
+    if (d.WorkType == 2) {
+        SetForce(form, "Lab1", d.YokoMmax[2]);
+        SetForce(form, "Lab2", d.YokoSmax[2]);
+        SetArea(form, "Lab3", d.RequiredAs[1]);
+    } else {
+        SetForce(form, "Lab1", d.DesignMmax);
+        SetForce(form, "Lab2", d.DesignSmax);
+        SetArea(form, "Lab3", d.DesignAsReq);
+    }
+}
+
+void SetInsKekkaHyouIkei(LayoutForm& form) {
+    SetResultRow(form, 1, PrintCaseTate, 0);
+    SetResultRow(form, 11, PrintCaseYoko, 1);
+}
+
+void SetInsKekkaHyouDokei(LayoutForm& form) {
+    form.SetCaption("Label3", Design.WorkType == 2 ? " 横" : "縦横");
+    SetResultRow(form, 1, PrintCaseYoko, 1);
+}
+
+}  // namespace talvo::report

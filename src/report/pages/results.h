@@ -1,0 +1,35 @@
+// The member-force summary ("計　算　結　果") and the result table under the
+// design-condition table of every summary page.
+//
+// Ikei: separate sections, a value of the vertical and one of the horizontal
+// frame. Dokei: one value, of the common section, or of the horizontal frame
+// alone in work type 2. The result tables print the rows chosen for printing
+// (`PrintCaseTate`, `PrintCaseYoko`) and colour every value that has a limit:
+// red (255) when it fails, black (0) when it passes, a value equal to its
+// limit passing. A stress that holds no number (the section check stopped
+// before it) prints red, as a missing rebar area does.
+#pragma once
+
+#include <cstdint>
+
+#include "report/engine/layoutform.h"
+
+namespace talvo::report {
+
+inline constexpr std::uint32_t kVerdictRed = 255;
+inline constexpr std::uint32_t kVerdictBlack = 0;
+
+// `InsOryuokuIkei`: Mmax, Smax and required As of both frames.
+void SetInsOryuokuIkei(LayoutForm& form);
+// `InsOryuokuDokei`: the same of the common section (work type 2: of the
+// horizontal frame).
+void SetInsOryuokuDokei(LayoutForm& form);
+
+// `InsKekkaHyouIkei`: the vertical print row in Lab1 to Lab10, the horizontal
+// one in Lab11 to Lab20.
+void SetInsKekkaHyouIkei(LayoutForm& form);
+// `InsKekkaHyouDokei`: the horizontal print row in Lab1 to Lab10 and its row
+// caption Label3 ("縦横", or " 横" in work type 2).
+void SetInsKekkaHyouDokei(LayoutForm& form);
+
+}  // namespace talvo::report
