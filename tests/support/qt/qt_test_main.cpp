@@ -1,13 +1,19 @@
 // main() of the window tests: one QApplication for the whole run, on the
 // offscreen platform unless the environment chooses another one (listing the
 // tests happens without a display too).
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QtGlobal>
-#include <gtest/gtest.h>
+
+#include "shell/windows/MainWindow.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Each test gives a main window the print command it needs: the report's
+    // own command, registered by the program, is not assumed.
+    talvo::RegisterPrintCommand(nullptr);
     return RUN_ALL_TESTS();
 }
