@@ -1,0 +1,110 @@
+// The reports of the worked designs. With TALVO_REPORT_DIR set, each design
+// file of examples/ (or of the folder TALVO_REPORT_DESIGNS names) has its
+// results brought up to date, the first row of each set chosen, and its short
+// and full report written there as NAME-short.pdf and NAME-full.pdf. Without
+// the variable, each example's short report is only built in memory.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "calc/calc_fixture.h"
+#include "platform/printcontrol.h"
+#include "report/chapters/sequencer.h"
+#include "report/printcommand.h"
+#include "results/rebuild.h"
+#include "shell/designfile.h"
+#include "shell/globals.h"
+#include "shell/message.h"
+
+namespace talvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers every question Yes (printing results marked OUT included).
+class YesToAll : public MessageSink {
+public:
+    YesToAll() : previous_(SetMessageSink(this)) {}
+    ~YesToAll() override { SetMessageSink(previous_); }
+    MsgResult Show(const MessageRequest& request) override {
+        texts.push_back(request.text);
+        switch (request.buttons) {
+            case MsgButtons::Ok:
+            case MsgButtons::OkCancel:
+                return MsgResult::Ok;
+            default:
+                return MsgResult::Yes;
+        }
+    }
+    std::vector<std::string> texts;
+
+private:
+    MessageSink* previous_;
+};
+
+std::string Env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? std::string(v) : std::string();
+}
+
+fs::path DesignFolder() {
+    const std::string named = Env("TALVO_REPORT_DESIGNS");
+    if (!named.empty()) return fs::path(named);
+    return (fs::path(__FILE__).parent_path() / "../../../examples").lexically_normal();
+}
+
+std::vector<fs::path> DesignFiles(const fs::path& folder) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.is_regular_file() && entry.path().extension() == ".kvd")
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Reads the design and brings its results up to date with the first row of
+// each set chosen for printing.
+void OpenForPrinting(const fs::path& file) {
+    test::ResetCalcState();
+    ASSERT_EQ(ReadDesignFile(file.string(), Design), DesignReadStatus::Ok);
+    SetAllRecalc(true);
+    RunResultsActivation();
+    Design.KekkaPrintRow = {1, 1};
+    YesToAll yes;
+    ASSERT_TRUE(PreparePrint());
+}
+
+TEST(ReportDir, EachDesignsShortAndFullReport) {
+    const std::string outDir = Env("TALVO_REPORT_DIR");
+    const fs::path folder = DesignFolder();
+    const auto files = DesignFiles(folder);
+    ASSERT_FALSE(files.empty()) << folder;
+    if (!outDir.empty()) QDir().mkpath(QString::fromStdString(outDir));
+
+    for (const fs::path& file : files) {
+        const std::string name = file.stem().string();
+        SCOPED_TRACE(name);
+        OpenForPrinting(file);
+        if (HasFatalFailure()) return;
+
+        for (int insFlg = 0; insFlg <= 1; ++insFlg) {
+            if (outDir.empty() && insFlg == 1) break;
+            PrintControl control;
+            control.SetFooter("- %d -");
+            report::MakeChapterReport(Design.WorkType)->DrawReport(control, insFlg);
+            EXPECT_GT(control.PageCount(), 0);
+            if (outDir.empty()) continue;
+            const std::string pdf =
+                (fs::path(outDir) / (name + (insFlg == 0 ? "-short.pdf" : "-full.pdf"))).string();
+            EXPECT_EQ(control.SavePdf(pdf), "") << pdf;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace talvo
