@@ -268,6 +268,7 @@ void PreviewDlg::PrintAllPage() {
 
 void PreviewDlg::SavePdf() {
     CommonDialog dialog;
+    dialog.DialogTitle = "PDFファイルに保存";
     dialog.FileName = "";
     dialog.Filter = "PDFファイル(*.PDF)|*.PDF|";
     dialog.CancelError = true;

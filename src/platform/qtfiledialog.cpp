@@ -29,7 +29,8 @@ QStringList QtNameFilters(const std::string& filter) {
 }
 
 QFileDialog* QtFileDialogSink::Build(const FileDialogRequest& request, QWidget* parent) {
-    auto* dialog = new QFileDialog(parent, QString(), QString::fromStdString(request.folder));
+    auto* dialog = new QFileDialog(parent, QString::fromStdString(request.title),
+                                   QString::fromStdString(request.folder));
     const bool save = request.action == 2;
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // Without the must-exist flag the open dialog takes any name typed in;

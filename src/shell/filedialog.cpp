@@ -29,6 +29,7 @@ void CommonDialog::SetAction(int action) {
     request.filter = Filter;
     request.filterIndex = FilterIndex;
     request.flags = Flags;
+    request.title = DialogTitle;
     std::error_code ec;
     request.folder = std::filesystem::current_path(ec).string();
 

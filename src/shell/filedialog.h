@@ -18,6 +18,7 @@ struct FileDialogRequest {
     int filterIndex = 1;     // 1-based filter shown first
     int flags = 0;           // see CommonDialog::Flags
     std::string folder;      // the folder the dialog opens in (the current folder)
+    std::string title;       // the dialog's caption ("" for the toolkit's own)
 };
 
 class FileDialogSink {
@@ -42,6 +43,7 @@ public:
     static constexpr int kPathMustExist = 0x800;   // the chosen folder must exist
     static constexpr int kFileMustExist = 0x1000;  // the open dialog takes existing files only
 
+    std::string DialogTitle;  // the caption; "" for the toolkit's own
     std::string FileName;    // in: proposed name; out: the chosen path
     std::string DefaultExt;  // without its dot
     std::string Filter;      // "Description|pattern|..." pairs

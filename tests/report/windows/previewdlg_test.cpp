@@ -377,6 +377,7 @@ TEST_F(PreviewDlgTest, PdfIsSavedUnderTheChosenNameWithEveryPage) {
     ASSERT_EQ(files.shown.size(), 1u);
     const FileDialogRequest& r = files.shown[0];
     EXPECT_EQ(r.action, 2);
+    EXPECT_EQ(r.title, "PDFファイルに保存");
     EXPECT_EQ(r.fileName, "");
     EXPECT_EQ(r.defaultExt, "");
     EXPECT_EQ(r.filter, "PDFファイル(*.PDF)|*.PDF|");

@@ -375,6 +375,10 @@ TEST(PlatformFileDialog, DialogTextsAreJapanese) {
     for (const char* english : {"Cancel", "Save", "Look in:", "File name:"})
         EXPECT_FALSE(texts.contains(QString::fromUtf8(english))) << english;
     test::SaveShotIfAsked(d.get(), QStringLiteral("file-dialog"));
+    // A caption given by the caller is the dialog's.
+    r.title = "PDFファイルに保存";
+    std::unique_ptr<QFileDialog> titled(QtFileDialogSink::Build(r, nullptr));
+    EXPECT_EQ(titled->windowTitle(), QStringLiteral("PDFファイルに保存"));
 }
 
 TEST(PlatformFileDialog, CommonDialogMembersAndTheCurrentFolder) {
