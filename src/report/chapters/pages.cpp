@@ -1,10 +1,10 @@
-// The built-in page procedures. The pages of the short report fill their
-// layout forms from the design and place them; the pages of the full report
-// draw nothing yet and are empty, counted pages.
+// The built-in page procedures: the pages of the short report here, the pages
+// of the full report from their chapter groups (pageprocs.h).
 
 #include <memory>
 #include <string_view>
 
+#include "report/chapters/pageprocs.h"
 #include "report/chapters/sequencer.h"
 #include "report/pages/anchors.h"
 #include "report/pages/conditions.h"
@@ -21,11 +21,8 @@ constexpr int kSummaryForcesTop = 9800;
 constexpr int kSummaryResultTop = 11500;
 constexpr int kAnchorBarTop = 8300;
 
-// A fresh instance of the form, filled by `fill`.
 std::unique_ptr<LayoutForm> Form(std::string_view name, void (*fill)(LayoutForm&)) {
-    std::unique_ptr<LayoutForm> form = LoadForm(name);
-    fill(*form);
-    return form;
+    return FilledForm(name, fill);
 }
 
 // The member-force summary and the result table under a summary page: one
@@ -102,8 +99,15 @@ PageProc BuiltInPageProc(PageId id) {
         case PageId::PrnRockKento:
             return PrnRockKento;
         default:
-            return {};
+            break;
     }
+    for (PageProc (*group)(PageId) :
+         {LoadPageProc, MomentPageProc, CheckPageProc, AnchorLoadPageProc, AnchorDesignPageProc}) {
+        if (PageProc proc = group(id)) {
+            return proc;
+        }
+    }
+    return {};
 }
 
 }  // namespace talvo::report
