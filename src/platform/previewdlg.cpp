@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -105,17 +108,31 @@ PreviewDlg::PreviewDlg(PrintControl& control, DrawReport draw, PreviewProgram pr
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setBackgroundRole(QPalette::Dark);
 
-    printingText_ = new QLabel(this);
+    // The strip shown while printing: where the print goes, the page being
+    // printed and a button that stops the print.
+    printingStrip_ = new QWidget(this);
+    auto* strip = new QHBoxLayout(printingStrip_);
+    strip->setContentsMargins(8, 4, 8, 4);
+    auto* heading = new QLabel("印刷中...", printingStrip_);
+    destination_ = new QLabel(printingStrip_);
+    destination_->setObjectName("PrintDestination");
+    printingText_ = new QLabel(printingStrip_);
     printingText_->setObjectName("PrintingText");
     printingText_->setAlignment(Qt::AlignCenter);
-    printingText_->setMargin(4);
-    printingText_->hide();
+    cancel_ = new QPushButton("キャンセル", printingStrip_);
+    cancel_->setObjectName("PrintCancel");
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancelRequested_ = true; });
+    strip->addWidget(heading);
+    strip->addWidget(destination_);
+    strip->addWidget(printingText_, 1);
+    strip->addWidget(cancel_);
+    printingStrip_->hide();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(toolBar_);
-    layout->addWidget(printingText_);
+    layout->addWidget(printingStrip_);
     layout->addWidget(scroll, 1);
 
     connect(preview_, &PrintPreview::pageChanged, this, [this](int page) { ShowPageState(page); });
@@ -151,8 +168,30 @@ QString PreviewDlg::PageText() const {
 }
 
 QString PreviewDlg::PrintingText() const {
-    return printingText_->isHidden() ? QString() : printingText_->text();
+    return printingStrip_->isHidden() ? QString() : printingText_->text();
 }
+
+QString PreviewDlg::DestinationText() const {
+    return printingStrip_->isHidden() ? QString() : destination_->text();
+}
+
+namespace {
+
+// "出力先 name(port)": a file print names the file as its port, a printer
+// its location (or its model when it has none).
+QString Destination(const QPrinter& printer) {
+    QString name = printer.printerName();
+    QString port = printer.outputFileName();
+    if (!port.isEmpty()) {
+        if (name.isEmpty()) name = "PDF";
+    } else {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+        port = info.location().isEmpty() ? info.makeAndModel() : info.location();
+    }
+    return QString("出力先 %1(%2)").arg(name, port);
+}
+
+}  // namespace
 
 void PreviewDlg::Refresh() {
     preview_->DocumentChanged();
@@ -232,16 +271,27 @@ std::string PreviewDlg::Draw(int page) {
 
 void PreviewDlg::SetPrinting(const QString& text) {
     printingText_->setText(text);
-    printingText_->setVisible(!text.isEmpty());
+    destination_->setText(text.isEmpty() ? QString() : Destination(*printer_));
+    printingStrip_->setVisible(!text.isEmpty());
     toolBar_->setEnabled(text.isEmpty());
     if (!text.isEmpty()) emit printing(text);
 }
 
 void PreviewDlg::PrintReport(int page, const QString& progress, bool rebuild) {
+    cancelRequested_ = false;
     SetPrinting(progress);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::string failure = Draw(page);
-    if (failure.empty()) failure = control_.Print(*printer_, 0);
+    // Each page puts up its number (the page print keeps its own text, the
+    // document's page number) and lets the cancel button be pressed.
+    const auto beforePage = [&](int printed) {
+        const int docPage = page == 0 ? printed : page;
+        if (page == 0) printingText_->setText(QString("%1 ページ目を印刷中").arg(docPage));
+        emit pagePrinting(docPage);
+        QCoreApplication::processEvents();
+        return !cancelRequested_;
+    };
+    if (failure.empty()) failure = control_.Print(*printer_, 0, beforePage);
     // Back to the preview: its footer, and its whole document when the
     // control holds a single page or a report that ended half-way.
     control_.SetFooter(program_ == PreviewProgram::Main ? kPageFooter : "");

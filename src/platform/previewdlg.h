@@ -19,6 +19,8 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QPrinter;
+class QPushButton;
+class QWidget;
 class QToolBar;
 
 namespace talvo {
@@ -59,6 +61,10 @@ public:
     QString PageText() const;
     // The progress text shown while printing; empty when not printing.
     QString PrintingText() const;
+    // Where the print goes, shown while printing: "出力先 name(port)".
+    QString DestinationText() const;
+    // The cancel button of the printing strip (visible while printing).
+    QPushButton* CancelButton() const { return cancel_; }
     // The printer that prints the report; 設定 changes it.
     QPrinter& Printer() const { return *printer_; }
     // Replaces the printer settings dialog (tests answer it themselves).
@@ -82,6 +88,9 @@ public:
 signals:
     // The progress text has just been put up; the print follows.
     void printing(const QString& text);
+    // Page `page` of the document is about to be printed; its progress text
+    // is up. Cancelling now stops the print before that page.
+    void pagePrinting(int page);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -107,7 +116,11 @@ private:
     QToolBar* toolBar_ = nullptr;
     QComboBox* zoomList_ = nullptr;
     QLabel* pageText_ = nullptr;
+    QWidget* printingStrip_ = nullptr;
     QLabel* printingText_ = nullptr;
+    QLabel* destination_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    bool cancelRequested_ = false;
     std::map<std::string, QAction*> tools_;
     bool previewOpen_ = false;
 };

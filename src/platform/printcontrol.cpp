@@ -116,6 +116,9 @@ void DrawText(QPainter& painter, const QFont& font, const QColor& color, double 
 }  // namespace
 
 QString ReportFontFamily(std::string_view face) {
+    // The vertical-writing variant of a face ("@" in front) prints with the
+    // face itself: the report sets no vertical text.
+    if (face.starts_with('@')) face.remove_prefix(1);
     if (face == "ＭＳ 明朝") return QStringLiteral("IPAMincho");
     if (face == "ＭＳ Ｐ明朝") return QStringLiteral("IPAPMincho");
     if (face == "ＭＳ ゴシック") return QStringLiteral("IPAGothic");
@@ -250,12 +253,15 @@ void DrawBuiltInScriptL(QPainter& painter, const QRectF& rect) {
     painter.restore();
 }
 
-void PrintControl::PaintPages(QPainter& painter, int first, int last,
-                              const std::function<bool()>& newPage) const {
+bool PrintControl::PaintPages(QPainter& painter, int first, int last,
+                              const std::function<bool()>& newPage,
+                              const PageHook& beforePage) const {
     for (int page = first; page <= last; ++page) {
-        if (page > first && !newPage()) return;
+        if (beforePage && !beforePage(page - first + 1)) return false;
+        if (page > first && !newPage()) return false;
         RenderPage(painter, page);
     }
+    return true;
 }
 
 QByteArray PrintControl::PdfBytes() const {
@@ -286,7 +292,9 @@ std::string PrintControl::SavePdf(const std::string& path) const {
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-std::string PrintControl::Print(QPrinter& printer, int page) const {
+std::string PrintControl::Print(QPrinter& printer, int page, const PageHook& beforePage,
+                                bool* cancelled) const {
+    if (cancelled) *cancelled = false;
     const auto& doc = Document();
     const int count = static_cast<int>(doc.pages.size());
     if (count == 0) return "印刷するページがありません。";
@@ -300,11 +308,26 @@ std::string PrintControl::Print(QPrinter& printer, int page) const {
     const int first = page == 0 ? 1 : page;
     const int last = page == 0 ? count : page;
     bool broken = false;
-    PaintPages(painter, first, last, [&] {
-        if (printer.newPage()) return true;
-        broken = true;
-        return false;
-    });
+    bool stopped = false;
+    PaintPages(
+        painter, first, last,
+        [&] {
+            if (printer.newPage()) return true;
+            broken = true;
+            return false;
+        },
+        [&](int printed) {
+            if (!beforePage || beforePage(printed)) return true;
+            stopped = true;
+            return false;
+        });
+    if (stopped) {
+        // The job goes nowhere: the printer drops what it was given.
+        printer.abort();
+        painter.end();
+        if (cancelled) *cancelled = true;
+        return "";
+    }
     if (!painter.end() || broken) return "印刷できませんでした。";
     return "";
 }

@@ -28,8 +28,9 @@ class QPrinter;
 namespace talvo {
 
 // The installed face that prints a report face: the four faces the forms use
-// map to the IPA fonts; any other name passes through unchanged (Qt's own
-// substitution takes over when the system lacks it).
+// (and their vertical-writing "@" variants) map to the IPA fonts; any other
+// name passes through unchanged (Qt's own substitution takes over when the
+// system lacks it).
 QString ReportFontFamily(std::string_view face);
 
 // The font a recorded text prints in, sized in twips (a point is 20 twips)
@@ -73,14 +74,23 @@ public:
     // untouched. Returns "" on success, else the Japanese error text.
     std::string SavePdf(const std::string& path) const;
 
+    // Called before each printed page with its place in the print (1, 2, …);
+    // false stops the print there.
+    using PageHook = std::function<bool(int printed)>;
+
     // Prints the recorded pages on `printer` on A4 portrait paper, full page
     // without margins: every page when `page` is 0, else only that page
-    // (1-based). Returns "" on success, else the Japanese error text.
-    std::string Print(QPrinter& printer, int page = 0) const;
+    // (1-based). Returns "" on success, else the Japanese error text. When
+    // `beforePage` stops the print the printer's job is aborted, nothing is
+    // reported and `*cancelled` (when given) becomes true.
+    std::string Print(QPrinter& printer, int page = 0, const PageHook& beforePage = {},
+                      bool* cancelled = nullptr) const;
 
 private:
-    void PaintPages(QPainter& painter, int first, int last,
-                    const std::function<bool()>& newPage) const;
+    // Paints pages first to last; false when `newPage` failed or
+    // `beforePage` stopped it.
+    bool PaintPages(QPainter& painter, int first, int last, const std::function<bool()>& newPage,
+                    const PageHook& beforePage = {}) const;
     void PaintPicture(QPainter& painter, const report::PictureOp& op) const;
     void DrawFooter(QPainter& painter, int page) const;
     const QImage& Picture(const std::string& name) const;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <optional>
@@ -296,6 +297,59 @@ TEST_F(PreviewDlgTest, FullPrintPrintsEveryPageNumberedWithoutASecondBuild) {
         EXPECT_TRUE(text.contains(kPageTexts[page - 1])) << text.toStdString();
         EXPECT_TRUE(HasFooterLine(text, QString::number(page))) << text.toStdString();
     }
+}
+
+TEST_F(PreviewDlgTest, PrintShowsItsDestinationAndEachPageAsItGoes) {
+    auto& d = Open(3);
+    QStringList pages;
+    std::vector<int> numbers;
+    QString destination;
+    QObject::connect(&d, &PreviewDlg::pagePrinting, [&](int page) {
+        pages << d.PrintingText();
+        destination = d.DestinationText();
+        EXPECT_FALSE(d.CancelButton()->isHidden());
+        EXPECT_FALSE(d.DestinationText().isEmpty());
+        numbers.push_back(page);
+    });
+    d.Tool("ID_Print")->trigger();
+    EXPECT_EQ(pages,
+              (QStringList{"1 ページ目を印刷中", "2 ページ目を印刷中", "3 ページ目を印刷中"}));
+    EXPECT_EQ(destination, QString("出力先 PDF(%1)").arg(PrinterFile()));
+    EXPECT_TRUE(d.PrintingText().isEmpty());
+    EXPECT_TRUE(d.DestinationText().isEmpty());
+    EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
+
+    // The page print keeps the number of the page shown, not its place in
+    // the print.
+    pages.clear();
+    d.Preview().SetPreviewPage(2);
+    d.Tool("ID_PagePrint")->trigger();
+    EXPECT_EQ(pages, QStringList{"2 ページ目を印刷中"});
+    EXPECT_EQ(numbers.back(), 2);
+}
+
+TEST_F(PreviewDlgTest, CancelStopsThePrintQuietlyAndGivesThePreviewBack) {
+    ScriptedMessages messages;  // no message expected
+    auto& d = Open(5);
+    d.Preview().SetPreviewPage(4);
+    std::vector<int> started;
+    bool cancel = true;
+    QObject::connect(&d, &PreviewDlg::pagePrinting, [&](int page) {
+        started.push_back(page);
+        if (page == 2 && cancel) d.CancelButton()->click();
+    });
+    d.Tool("ID_Print")->trigger();
+    EXPECT_EQ(started, (std::vector<int>{1, 2}));
+    ExpectPreviewRestored(4);
+    EXPECT_TRUE(d.ToolBar()->isEnabled());
+    EXPECT_TRUE(d.PrintingText().isEmpty());
+
+    // The next print starts afresh and goes through.
+    started.clear();
+    cancel = false;
+    d.Tool("ID_Print")->trigger();
+    EXPECT_EQ(started, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(PdfPageCount(PrinterFile()), 5);
 }
 
 TEST_F(PreviewDlgTest, CompanionHasNoFooterAndItsPagePrintDoesNothing) {

@@ -91,7 +91,8 @@ TEST(PrintControl, ReportFacesMapToTheInstalledIpaFonts) {
     } cases[] = {{"ＭＳ 明朝", "IPAMincho"},
                  {"ＭＳ Ｐ明朝", "IPAPMincho"},
                  {"ＭＳ ゴシック", "IPAGothic"},
-                 {"ＭＳ Ｐゴシック", "IPAPGothic"}};
+                 {"ＭＳ Ｐゴシック", "IPAPGothic"},
+                 {"@ＭＳ 明朝", "IPAMincho"}};
     PrintControl control;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.face);
