@@ -81,6 +81,37 @@ protected:
     }
 };
 
+// ---- helpers of the page tests
+
+struct PageRun {
+    std::string blocks;  // "form left,top; …"
+    RecordedDocument doc;
+};
+
+// Runs one page procedure on a paper whose WidthRatio (1.2) differs from its
+// HeightRatio (1.5): a lower block stands at CInt(1.2 × y), the first block
+// at the page origin (Left 620 × 1.2, Top 420 × 1.5).
+PageRun RunPage(PageId id, ChapterKind chapter) {
+    RecordingOutput out(kDesignPageWidth * 1.2, kDesignPageHeight * 1.5);
+    ReportPrint print;
+    print.DrawCorrect(out);
+    print.SetPrintPage(0);
+    print.SetCurPage(1);
+    out.StartDoc();
+    std::vector<PlacedBlock> placed;
+    PageContext context(out, print, chapter, id, placed);
+    PageProc proc = MomentPageProc(id);
+    EXPECT_TRUE(proc) << PageName(id);
+    if (proc) proc(context);
+    out.EndDoc();
+    PageRun run;
+    for (const PlacedBlock& b : placed)
+        run.blocks += (run.blocks.empty() ? "" : "; ") + b.form + " " + std::to_string(b.left) +
+                      "," + std::to_string(b.top);
+    run.doc = out.TakeDocument();
+    return run;
+}
+
 // ---- the forms
 
 TEST(MomentForms, ExtentsAndItemsOfTheCatalogue) {
@@ -617,6 +648,17 @@ TEST_F(MomentPages, ShearDistanceTermFollowsItsOwnFrame) {
     }
 }
 
+// A design without a work type (5) prints through the anchored report: the
+// work-type arrays have no entry for it, so no distance and no results.
+TEST_F(MomentPages, NoWorkTypeReadsNoWorkTypeEntry) {
+    Calculated(4);
+    Design.WorkType = 5;
+    auto form = Filled("InsMmtSdrSupan", Anchored(SetInsMmtSdrSupan, 0));
+    ExpectCaptions(*form, {{"Labx(0)", ""}, {"Label22", ""}, {"Label23", ""}});
+    const PageRun run = RunPage(PageId::PrnMmtSdrTate, ChapterOf(5));
+    EXPECT_EQ(run.blocks, "InsMmtSdrSupan 744,630; InsMmtSdrNasi 744,6720");
+}
+
 // ---- which overhang is named or shown
 
 TEST_F(MomentPages, WhichOverhangIsNamed) {
@@ -701,35 +743,6 @@ TEST_F(MomentPages, WhichOverhangIsNamed) {
 }
 
 // ---- the page procedures
-
-struct PageRun {
-    std::string blocks;  // "form left,top; …"
-    RecordedDocument doc;
-};
-
-// Runs one page procedure on a paper whose WidthRatio (1.2) differs from its
-// HeightRatio (1.5): a lower block stands at CInt(1.2 × y), the first block
-// at the page origin (Left 620 × 1.2, Top 420 × 1.5).
-PageRun RunPage(PageId id, ChapterKind chapter) {
-    RecordingOutput out(kDesignPageWidth * 1.2, kDesignPageHeight * 1.5);
-    ReportPrint print;
-    print.DrawCorrect(out);
-    print.SetPrintPage(0);
-    print.SetCurPage(1);
-    out.StartDoc();
-    std::vector<PlacedBlock> placed;
-    PageContext context(out, print, chapter, id, placed);
-    PageProc proc = MomentPageProc(id);
-    EXPECT_TRUE(proc) << PageName(id);
-    if (proc) proc(context);
-    out.EndDoc();
-    PageRun run;
-    for (const PlacedBlock& b : placed)
-        run.blocks += (run.blocks.empty() ? "" : "; ") + b.form + " " + std::to_string(b.left) +
-                      "," + std::to_string(b.top);
-    run.doc = out.TakeDocument();
-    return run;
-}
 
 std::vector<std::string> Texts(const RecordedDocument& doc) {
     std::vector<std::string> texts;
