@@ -1,0 +1,42 @@
+// The design pages of the anchored chapters: the tendon of a ground anchor
+// with its anchorage and total length, the rock-bolt steel with its lengths,
+// and the bearing pressure and plate thickness under the anchor head.
+//
+// A check line whose value or allowable text holds no number (never
+// computed) is an OUT line in red: a report never passes what it did not
+// compute.
+#pragma once
+
+#include "report/engine/layoutform.h"
+
+namespace talvo::report {
+
+// InsAnchorKouzai: the tendon, its tensile and yield checks against Pt and
+// the closing sentence; opens the chapter "アンカーの検討" with its section
+// "テンドンの選定". The sentence calls the tendon safe only when both checks
+// pass; otherwise it says, in red, that it is not.
+void SetInsAnchorKouzai(LayoutForm& form);
+// InsAnchorTyou: the two bond lengths and the anchorage length taken from
+// them; numbers the section "アンカー長".
+void SetInsAnchorTyou(LayoutForm& form);
+// InsAnchorTeityaku: the same bond lengths, the anchorage length by the rule
+// of at least 3 m; numbers the section "アンカー長".
+void SetInsAnchorTeityaku(LayoutForm& form);
+// InsAnchorNagasa: free length plus anchorage length; no heading.
+void SetInsAnchorNagasa(LayoutForm& form);
+
+// InsRockTyou: the bolt bar, its shear and tensile checks, the bond lengths
+// and the anchorage length; opens the chapter "ロックボルトの検討" with its
+// sections "ロックボルト鋼材の選定" and "ロックボルト長".
+void SetInsRockTyou(LayoutForm& form);
+// InsRockNagasa: slip-surface depth plus anchorage length; no heading.
+void SetInsRockNagasa(LayoutForm& form);
+
+// InsSiatu: the allowable bearing stress and the bearing stress under the
+// plate with its verdict; opens the chapter "支圧応力度の検討".
+void SetInsSiatu(LayoutForm& form);
+// InsPrate: the plate's bending moment and its required and adopted
+// thickness; opens the chapter "アンカープレートの検討".
+void SetInsPrate(LayoutForm& form);
+
+}  // namespace talvo::report
