@@ -58,9 +58,9 @@ std::unique_ptr<LayoutForm> Filled(const char* name, Fill fill) {
     return form;
 }
 
-void ExpectCaptions(const LayoutForm& form, const Captions& expected) {
+void ExpectCaptions(LayoutForm& form, const Captions& expected) {
     for (const auto& [name, text] : expected) {
-        const FormLabel* label = const_cast<LayoutForm&>(form).Label(name);
+        const FormLabel* label = form.Label(name);
         ASSERT_NE(label, nullptr) << form.name << " " << name;
         EXPECT_EQ(label->caption, text) << form.name << " " << name;
     }

@@ -259,6 +259,16 @@ TEST_F(Checks, RequiredRebarOfEachDirectionCase) {
           {"Label9", "  5.85"},
           {"Label16", " 278.6"}},
          {{"Lab1(0)", ""}, {"Lab1(1)", ""}}},
+        // rock bolts on one section: 179.0 required, 71.33 × 2 = 142.7 provided
+        {3,
+         1,
+         1,
+         {{"Label2", "１ 応力の検討（縦横）"},
+          {"Label9", "  3.76"},
+          {"Label16", " 179.0"},
+          {"Label30", " 142.7"},
+          {"Label31", "≦"}},
+         {{"Lab1(0)", ""}}},
         // work type 2 keeps the horizontal frame and its subscript
         {2,
          1,
@@ -487,6 +497,28 @@ TEST_F(Checks, StressChecksOfCalculatedDesigns) {
          {{"Lab1", "x"}, {"Label15", "  3.69"}},
          "Label22",
          true},
+        // ground anchors on one section: σs = 3.75·10⁶ / (71.3 × 0.922 × 150) = 380.3 > 160
+        {4,
+         1,
+         1,
+         "InsOrkHippari",
+         SetInsOrkHippari,
+         {{"Lab1", ""},
+          {"Label42", "  3.75"},
+          {"Label39", "  71.3"},
+          {"Label40", "0.922"},
+          {"Label44", "380.3"}},
+         "Label49",
+         false},
+        // the stored τo of a row with stirrups is already halved: printed as stored
+        {4,
+         1,
+         1,
+         "InsOrkFutyakuStar",
+         SetInsOrkFutyakuStar,
+         {{"Label15", "  9.39"}, {"Label11", " 30"}, {"Label12", " 1"}, {"Label19", "1.14"}},
+         "Label22",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.form) + " " + std::to_string(c.workType));

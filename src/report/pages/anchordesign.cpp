@@ -51,25 +51,27 @@ bool WithinAllowable(const std::string& value, const std::string& allowable) {
     return HoldsNumber(value) && HoldsNumber(allowable) && NumVal(value) <= NumVal(allowable);
 }
 
-// Check line "value ≦ allowable ・・・ ＯＫ": the sign, the verdict, and the
-// verdict's colour on the verdict and on `coloured`.
-bool CheckLine(LayoutForm& form, bool ok, std::string_view sign, std::string_view verdict,
-               std::string_view coloured) {
-    Put(form, sign, ok ? "≦" : "＞");
+// The sign and verdict of one line, the verdict's colour on the verdict and
+// on `coloured`.
+bool Judge(LayoutForm& form, bool ok, const char* okSign, const char* outSign,
+           std::string_view sign, std::string_view verdict, std::string_view coloured) {
+    Put(form, sign, ok ? okSign : outSign);
     Put(form, verdict, ok ? "ＯＫ" : "ＯＵＴ");
     Colour(form, verdict, ok);
     Colour(form, coloured, ok);
     return ok;
 }
 
+// Check line "value ≦ allowable ・・・ ＯＫ".
+bool CheckLine(LayoutForm& form, bool ok, std::string_view sign, std::string_view verdict,
+               std::string_view coloured) {
+    return Judge(form, ok, "≦", "＞", sign, verdict, coloured);
+}
+
 // Capacity line "capacity ≧ load ・・・ ＯＫ".
 bool CapacityLine(LayoutForm& form, bool ok, std::string_view sign, std::string_view verdict,
                   std::string_view coloured) {
-    Put(form, sign, ok ? "≧" : "＜");
-    Put(form, verdict, ok ? "ＯＫ" : "ＯＵＴ");
-    Colour(form, verdict, ok);
-    Colour(form, coloured, ok);
-    return ok;
+    return Judge(form, ok, "≧", "＜", sign, verdict, coloured);
 }
 
 // A length in m as millimetres: its value × 1000 in plain number text,
