@@ -109,42 +109,44 @@ void SetInsSimeRP(LayoutForm& f) {
 }
 
 TensionBlock ChooseTensionBlock(bool rockBolt) {
+    // Each choice names the anchor's form and the rock bolt's.
+    struct Choice {
+        TensionBlock anchor, rockBolt;
+    };
+    static const Choice kHikiF{{"InsHikiAF", SetInsHikiAF}, {"InsHikiRF", SetInsHikiRF}};
+    static const Choice kHikiT{{"InsHikiAT", SetInsHikiAT}, {"InsHikiRT", SetInsHikiRT}};
+    static const Choice kSime{{"InsSimeA", SetInsSimeA}, {"InsSimeR", SetInsSimeR}};
+    static const Choice kSimeP{{"InsSimeAP", SetInsSimeAP}, {"InsSimeRP", SetInsSimeRP}};
+    static const Choice kBothF{{"InsHikiSimeAF", SetInsHikiSimeAF},
+                               {"InsHikiSimeRF", SetInsHikiSimeRF}};
+    static const Choice kBothT{{"InsHikiSimeAT", SetInsHikiSimeAT},
+                               {"InsHikiSimeRT", SetInsHikiSimeRT}};
+    static const Choice kBothFP{{"InsHikiSimeAFP", SetInsHikiSimeAFP},
+                                {"InsHikiSimeRFP", SetInsHikiSimeRFP}};
+    static const Choice kBothTP{{"InsHikiSimeATP", SetInsHikiSimeATP},
+                                {"InsHikiSimeRTP", SetInsHikiSimeRTP}};
+
     const DesignData& d = Design;
     const bool planFs = d.UsePlanFs != 0;
     const bool angle = d.FrictionInputMode == 0;
     const bool tan = d.FrictionInputMode == 1;
+    const Choice* choice = nullptr;
     switch (d.RestraintMode) {
-        case 0:  // tightening: no ＰＦs, it multiplies the cosβ term only
-            if (angle)
-                return rockBolt ? TensionBlock{"InsHikiRF", SetInsHikiRF}
-                                : TensionBlock{"InsHikiAF", SetInsHikiAF};
-            if (tan)
-                return rockBolt ? TensionBlock{"InsHikiRT", SetInsHikiRT}
-                                : TensionBlock{"InsHikiAT", SetInsHikiAT};
-            return {};
-        case 1:  // holding: no friction term, so no φ or tan φ forms
-            if (planFs)
-                return rockBolt ? TensionBlock{"InsSimeRP", SetInsSimeRP}
-                                : TensionBlock{"InsSimeAP", SetInsSimeAP};
-            return rockBolt ? TensionBlock{"InsSimeR", SetInsSimeR}
-                            : TensionBlock{"InsSimeA", SetInsSimeA};
+        case 0:  // tightening: no ＰＦs, which multiplies the cosβ term only
+            choice = angle ? &kHikiF : tan ? &kHikiT : nullptr;
+            break;
+        case 1:  // holding: no friction term, so no φ or tan φ variant
+            choice = planFs ? &kSimeP : &kSime;
+            break;
         case 2:
-            if (angle && planFs)
-                return rockBolt ? TensionBlock{"InsHikiSimeRFP", SetInsHikiSimeRFP}
-                                : TensionBlock{"InsHikiSimeAFP", SetInsHikiSimeAFP};
-            if (angle)
-                return rockBolt ? TensionBlock{"InsHikiSimeRF", SetInsHikiSimeRF}
-                                : TensionBlock{"InsHikiSimeAF", SetInsHikiSimeAF};
-            if (tan && planFs)
-                return rockBolt ? TensionBlock{"InsHikiSimeRTP", SetInsHikiSimeRTP}
-                                : TensionBlock{"InsHikiSimeATP", SetInsHikiSimeATP};
-            if (tan)
-                return rockBolt ? TensionBlock{"InsHikiSimeRT", SetInsHikiSimeRT}
-                                : TensionBlock{"InsHikiSimeAT", SetInsHikiSimeAT};
-            return {};
+            if (angle) choice = planFs ? &kBothFP : &kBothF;
+            if (tan) choice = planFs ? &kBothTP : &kBothT;
+            break;
         default:
-            return {};
+            break;
     }
+    if (!choice) return {};
+    return rockBolt ? choice->rockBolt : choice->anchor;
 }
 
 }  // namespace talvo::report
