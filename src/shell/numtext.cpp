@@ -457,6 +457,14 @@ double NumValGeneral(std::string_view text) {
 
 }  // namespace
 
+bool HoldsNumber(std::string_view text) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string_view::npos) return false;
+    if (text[i] == '+' || text[i] == '-') ++i;
+    if (i < text.size() && text[i] == '.') ++i;
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
 double NumVal(std::string_view text) {
     // Most texts are short decimals: read their digits into a whole number
     // and scale by an exact power of ten. With both exact, the one division

@@ -24,6 +24,12 @@ inline bool Present(const std::string& text) {
 // sign), one too small as 0.
 double NumVal(std::string_view text);
 
+// The text starts with a number after its blanks: a sign may lead, and a
+// digit must follow at once or after the point. A value that was never
+// computed (empty, blanks, "Err") holds none, and a check that reads it as
+// NumVal's 0 must not pass.
+bool HoldsNumber(std::string_view text);
+
 // Plain number text: the shortest decimal form with at most 15 significant
 // digits, no trailing zeros, no point for a whole value, "0." before a value
 // below 1, a leading minus when negative ("0.56", "3", "-2.5"). From 1E+15

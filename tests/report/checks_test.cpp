@@ -719,6 +719,9 @@ TEST_F(Checks, MainAnchorBarCheck) {
         {"140.0", "140", "140.0", "≦", "ＯＫ", kBlack},
         {"42.6", "140", " 42.6", "≦", "ＯＫ", kBlack},
         {"140.1", "140", "140.1", "＞", "ＯＵＴ", kRed},
+        // never computed: no pass
+        {"", "140", "   ", "＞", "ＯＵＴ", kRed},
+        {"42.6", "", " 42.6", "＞", "ＯＵＴ", kRed},
     };
     for (const Case& c : cases) {
         test::FillDesign(0);

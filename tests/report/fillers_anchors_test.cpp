@@ -298,7 +298,8 @@ TEST(MainAnchorBar, WorkedCheckAndVerdict) {
         {"38.8", "80", "≦", "ＯＫ", 0},
         {"80.0", "80", "≦", "ＯＫ", 0},
         {"80.1", "80", "＞", "ＯＵＴ", 255},
-        {"", "80", "≦", "ＯＫ", 0},
+        // A stress that was never computed is no pass.
+        {"", "80", "＞", "ＯＵＴ", 255},
     };
     for (const Case& c : cases) {
         test::FillDesign(0);

@@ -35,16 +35,6 @@ void Colour(LayoutForm& form, std::string_view name, bool ok) {
     Need(form, name).foreColor = ok ? kVerdictBlack : kVerdictRed;
 }
 
-// The text starts with a number after its blanks: a sign may lead, and a
-// digit must follow at once or after the point.
-bool HoldsNumber(std::string_view text) {
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos) return false;
-    if (text[i] == '+' || text[i] == '-') ++i;
-    if (i < text.size() && text[i] == '.') ++i;
-    return i < text.size() && text[i] >= '0' && text[i] <= '9';
-}
-
 // A value that may not exceed its allowable one: equality passes, and a
 // value or allowable that was never computed fails.
 bool WithinAllowable(const std::string& value, const std::string& allowable) {

@@ -140,7 +140,9 @@ void SetInsSyuAncBar(LayoutForm& form) {
     Put(form, "Label29", PadDecimal(d.AncBarTauSa, 3));
     Put(form, "Label19", PadDecimal(d.AncBarTauS, 3));
 
-    const bool ok = NumVal(d.AncBarTauS) <= NumVal(d.AncBarTauSa);
+    // A stress or an allowable that was never computed is no pass.
+    const bool ok = HoldsNumber(d.AncBarTauS) && HoldsNumber(d.AncBarTauSa) &&
+                    NumVal(d.AncBarTauS) <= NumVal(d.AncBarTauSa);
     Put(form, "Label16", ok ? "≦" : "＞");
     Put(form, "Label11", ok ? "ＯＫ" : "ＯＵＴ");
     const std::uint32_t colour = ok ? kBlack : kRed;

@@ -36,16 +36,6 @@ const std::string& Caption(LayoutForm& form, std::string_view name) {
     return Need(form, name).caption;
 }
 
-// The text starts with a number after its blanks: a sign may lead, and a
-// digit must follow at once or after the point.
-bool HoldsNumber(std::string_view text) {
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos) return false;
-    if (text[i] == '+' || text[i] == '-') ++i;
-    if (i < text.size() && text[i] == '.') ++i;
-    return i < text.size() && text[i] >= '0' && text[i] <= '9';
-}
-
 // An entry of a per-work-type array; a work type outside the arrays (none
 // chosen yet) has no value.
 std::string ByWorkType(const std::array<std::string, 5>& values) {

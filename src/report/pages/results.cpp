@@ -31,22 +31,6 @@ void SetColor(LayoutForm& form, std::string_view label, bool red) {
     }
 }
 
-// The text starts with a number after its blanks: a sign may lead, and a
-// digit must follow at once or after the point.
-bool HoldsNumber(std::string_view text) {
-    std::size_t i = text.find_first_not_of(' ');
-    if (i == std::string_view::npos) {
-        return false;
-    }
-    if (text[i] == '+' || text[i] == '-') {
-        ++i;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-    }
-    return i < text.size() && text[i] >= '0' && text[i] <= '9';
-}
-
 std::string BarName(int index) {
     return index >= 0 && index < static_cast<int>(RebarSpecTable.size())
                ? RebarSpecTable[index].Name
