@@ -11,7 +11,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -78,6 +80,29 @@ QPushButton* Button(const QString& text, QWidget* parent) {
     return b;
 }
 
+QLabel* Buddy(const QString& text, QWidget* box) {
+    auto* label = new QLabel(text);
+    label->setBuddy(box);
+    return label;
+}
+
+// The gradient picture: a right triangle with the rise a, the base b and the
+// foot angle θ.
+QPixmap SlopeTriangle() {
+    QPixmap pm(90, 60);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5));
+    const QPointF foot(10, 50), corner(70, 50), top(70, 10);
+    p.drawPolygon(QPolygonF({foot, corner, top}));
+    p.drawArc(QRectF(foot.x() - 16, foot.y() - 16, 32, 32), 0, 34 * 16);
+    p.drawText(QPointF(75, 34), QStringLiteral("a"));
+    p.drawText(QPointF(38, 60 - 1), QStringLiteral("b"));
+    p.drawText(QPointF(28, 46), QStringLiteral("θ"));
+    return pm;
+}
+
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -122,14 +147,16 @@ FrmCondition::FrmCondition(QWidget* parent) : QDialog(parent) {
     g1->addWidget(new QLabel(QStringLiteral("θ")), 1, 2);
     g1->addWidget(box[Angle], 1, 4);
     g1->addWidget(new QLabel(QStringLiteral("°")), 1, 5);
-    auto* picSlope = new QLabel(QStringLiteral("a／b：θ"), frame1);
+    auto* picSlope = new QLabel(frame1);
+    picSlope->setPixmap(SlopeTriangle());
     picSlope->setObjectName(QStringLiteral("picSlope"));
     g1->addWidget(picSlope, 0, 6, 2, 1);
-    g1->addWidget(new QLabel(QStringLiteral("増加させる安全率(&F)")), 2, 0, 1, 2);
+    g1->addWidget(Buddy(QStringLiteral("増加させる安全率(&F)"), box[Safety]), 2, 0, 1, 2);
     g1->addWidget(new QLabel(QStringLiteral("ΔFs")), 2, 2);
     g1->addWidget(box[Safety], 2, 4);
     g1->addWidget(cmdGrapthReference, 2, 6);
-    g1->addWidget(new QLabel(QStringLiteral("のり肩から崩壊円弧上端の距離(&L)")), 3, 0, 1, 2);
+    g1->addWidget(Buddy(QStringLiteral("のり肩から崩壊円弧上端の距離(&L)"), box[Distance]), 3, 0, 1,
+                  2);
     g1->addWidget(new QLabel(QStringLiteral("L<sub>3</sub>")), 3, 2);
     g1->addWidget(box[Distance], 3, 4);
     g1->addWidget(new QLabel(QStringLiteral("m")), 3, 5);
@@ -137,18 +164,18 @@ FrmCondition::FrmCondition(QWidget* parent) : QDialog(parent) {
     auto* frame2 = new QGroupBox(QStringLiteral("単位体積重量"), this);
     auto* g2 = new QGridLayout(frame2);
     const QString unitW = QStringLiteral("kN/m<sup>3</sup>");
-    g2->addWidget(new QLabel(QStringLiteral("のり枠(&W)")), 0, 0);
+    g2->addWidget(Buddy(QStringLiteral("のり枠(&W)"), box[Frame]), 0, 0);
     g2->addWidget(new QLabel(QStringLiteral("γ<sub>c</sub>")), 0, 2);
     g2->addWidget(box[Frame], 0, 3);
     g2->addWidget(new QLabel(unitW), 0, 4);
     g2->addWidget(cmdWeightReference[0], 0, 5);
-    g2->addWidget(new QLabel(QStringLiteral("中詰め材(&Z)")), 1, 0);
+    g2->addWidget(Buddy(QStringLiteral("中詰め材(&Z)"), box[Pack]), 1, 0);
     g2->addWidget(chkConsider, 1, 1);
     g2->addWidget(new QLabel(QStringLiteral("γ<sub>e</sub>")), 1, 2);
     g2->addWidget(box[Pack], 1, 3);
     g2->addWidget(new QLabel(unitW), 1, 4);
     g2->addWidget(cmdWeightReference[1], 1, 5);
-    g2->addWidget(new QLabel(QStringLiteral("移動土塊(&I)")), 2, 0);
+    g2->addWidget(Buddy(QStringLiteral("移動土塊(&I)"), box[Mass]), 2, 0);
     g2->addWidget(new QLabel(QStringLiteral("γ<sub>t</sub>")), 2, 2);
     g2->addWidget(box[Mass], 2, 3);
     g2->addWidget(new QLabel(unitW), 2, 4);
@@ -157,12 +184,12 @@ FrmCondition::FrmCondition(QWidget* parent) : QDialog(parent) {
     auto* frame3 = new QGroupBox(QStringLiteral("許容応力度"), this);
     auto* g3 = new QGridLayout(frame3);
     const QString unitS = QStringLiteral("N/mm<sup>2</sup>");
-    g3->addWidget(new QLabel(QStringLiteral("コンクリートの許容圧縮応力度(&A)")), 0, 0);
+    g3->addWidget(Buddy(QStringLiteral("コンクリートの許容圧縮応力度(&A)"), box[Concrete]), 0, 0);
     g3->addWidget(new QLabel(QStringLiteral("σ<sub>ca</sub>")), 0, 1);
     g3->addWidget(box[Concrete], 0, 2);
     g3->addWidget(new QLabel(unitS), 0, 3);
     g3->addWidget(cmdStressReference, 0, 4, 2, 1);
-    g3->addWidget(new QLabel(QStringLiteral("鉄筋の許容引張応力度(&T)")), 1, 0);
+    g3->addWidget(Buddy(QStringLiteral("鉄筋の許容引張応力度(&T)"), box[Iron]), 1, 0);
     g3->addWidget(new QLabel(QStringLiteral("σ<sub>sa</sub>")), 1, 1);
     g3->addWidget(box[Iron], 1, 2);
     g3->addWidget(new QLabel(unitS), 1, 3);
@@ -341,7 +368,7 @@ void FrmCondition::OkClick() {
     SigmaSa = EditSigmaSa;
     ArcTopDistance = EditArcTopDistance;
     accept();
-    if (FrmResult* w = ResultWindow()) w->ShowInfillRow();
+    if (FrmResult* w = ResultWindow()) w->ShowInfillRow(true);
 }
 
 // ---------------------------------------------------------------- FrmDeltaFs
@@ -583,7 +610,7 @@ FrmStandardSpan::FrmStandardSpan(QWidget* parent) : QDialog(parent) {
          QStringLiteral("スパン長(m)\n縦枠"), QStringLiteral("鉄  筋"),
          QStringLiteral("備     考")});
     sprFrameSpan->verticalHeader()->setVisible(false);
-    const int widths[] = {70, 70, 70, 80, 80, 90, 150};
+    const int widths[] = {84, 84, 84, 90, 90, 90, 150};
     int total = 0;
     for (int c = 0; c < 7; ++c) {
         sprFrameSpan->setColumnWidth(c, widths[c]);

@@ -80,7 +80,10 @@ const FrameRow kRows[9] = {
     {"本数　（本）", &PatBarCount, 12, 0, 1, 10, "有効範囲（1～10）"},
 };
 
+// Row 7 while the infill is not considered: as the window loads, and as the
+// conditions dialog leaves it.
 constexpr const char* kInfillDash = "   -  ";
+constexpr const char* kInfillDashAfterConditions = "          -   ";
 
 // Entering a cell's editor shows its text without blanks.
 class TrimDelegate : public QStyledItemDelegate {
@@ -374,13 +377,13 @@ void FrmResult::FormLoad() {
         WriteCell(sprFrame, col, 8, Q(RebarSpecTable[PatBarIndex[p]].Name));
         PatBarArea[p] = RebarSpecTable[PatBarIndex[p]].Area;
     }
-    ShowInfillRow();
+    ShowInfillRow(false);
     for (int j = 1; j <= 4; ++j) WriteCell(sprDeep, 1, j, Q(FormatKeta(FailDepth[j - 1], 12, 1)));
     optShape[ShapeMode != 0 ? 1 : 0]->setChecked(true);
     optShapeClick(ShapeMode != 0 ? 1 : 0);
 }
 
-void FrmResult::ShowInfillRow() {
+void FrmResult::ShowInfillRow(bool afterConditions) {
     Writing guard(writing_);
     for (int p = 0; p < 2; ++p) {
         QTableWidgetItem* it = sprFrame->item(6, p);
@@ -389,7 +392,9 @@ void FrmResult::ShowInfillRow() {
             WriteCell(sprFrame, p + 1, 7, Q(FormatKeta(PatInfillThick[p], 12, 0)));
         } else {
             it->setFlags(it->flags() & ~Qt::ItemIsEditable);
-            WriteCell(sprFrame, p + 1, 7, QString::fromUtf8(kInfillDash));
+            WriteCell(
+                sprFrame, p + 1, 7,
+                QString::fromUtf8(afterConditions ? kInfillDashAfterConditions : kInfillDash));
         }
     }
 }
@@ -442,10 +447,7 @@ void FrmResult::FrameCellCheck(int col, int row) {
     Writing guard(writing_);
     const int p = col - 1;
     const FrameRow& def = kRows[row - 1];
-    if (row == 7 && InfillMode != 1) {
-        WriteCell(sprFrame, col, row, QString::fromUtf8(kInfillDash));
-        return;
-    }
+    if (row == 7 && InfillMode != 1) return;  // locked: the dash is no entry
     sprFrame->Col = col;
     sprFrame->Row = row;
     const std::string text = S(sprFrame->Text());

@@ -50,7 +50,7 @@ public:
     // The stored results of a shape into sprLength.
     void KekkaShow(int shape);
     // Row 7 of both patterns after the infill switch changed.
-    void ShowInfillRow();
+    void ShowInfillRow(bool afterConditions);
     // The cells of pattern p after a standard row was assigned to it; with
     // `sameInfill` the infill thickness took the frame height.
     void ShowAssignedPattern(int p, bool sameInfill);
