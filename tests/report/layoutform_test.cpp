@@ -119,6 +119,8 @@ const std::map<std::string, LayoutForm::Extent> kCatalogueExtent = {
     {"InsAncBarKento", {8100, 2175}},   {"InsAnchorKento", {8100, 8160}},
     {"InsRockKento", {8100, 8160}},     {"InsMmaxSmax", {5775, 1215}},
     {"InsMmaxSmax2", {5775, 3075}},     {"InsToubunpuPt", {2535, 735}},
+    {"InsatuJouken", {8100, 3780}},     {"InsatuKekka", {8150, 5070}},
+    {"InsatuKusabi", {4728, 3060}},     {"InsatuEnko", {4752, 3096}},
 };
 
 TEST(EmbeddedForms, EveryFormLoadsWithItsCatalogueExtent) {
