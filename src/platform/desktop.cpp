@@ -1,14 +1,13 @@
 #include "platform/desktop.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
-
-#include <QDesktopServices>
+#include <QTranslator>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -27,9 +26,9 @@ std::string Lower(std::string s) {
 }
 
 // The help file in `folder`, its name matched without regard to case.
-std::optional<std::string> HelpFileIn(const std::string& folder) {
+std::optional<std::string> HelpFileIn(const std::string& folder, const std::string& fileName) {
     namespace fs = std::filesystem;
-    const std::string wanted = Lower(kHelpFileName);
+    const std::string wanted = Lower(fileName);
     std::error_code ec;
     fs::directory_iterator it(folder.empty() ? fs::path("/") : fs::path(folder), ec);
     if (ec) return std::nullopt;
@@ -49,9 +48,10 @@ bool Open(const QUrl& url) {
 }  // namespace
 
 std::optional<std::string> FindHelpFileIn(const std::string& programFolder,
-                                          const std::string& pathVariable) {
+                                          const std::string& pathVariable,
+                                          const std::string& fileName) {
     if (!programFolder.empty())
-        if (auto found = HelpFileIn(programFolder)) return found;
+        if (auto found = HelpFileIn(programFolder, fileName)) return found;
     if (pathVariable.empty()) return std::nullopt;
     // A separator at the end closes the last entry; it adds no empty one.
     std::size_t start = 0;
@@ -60,7 +60,7 @@ std::optional<std::string> FindHelpFileIn(const std::string& programFolder,
         if (end == std::string::npos) end = pathVariable.size();
         std::string entry = pathVariable.substr(start, end - start);
         // An empty entry stands for the root folder.
-        if (auto found = HelpFileIn(entry.empty() ? "/" : entry)) return found;
+        if (auto found = HelpFileIn(entry.empty() ? "/" : entry, fileName)) return found;
         start = end + 1;
     }
     return std::nullopt;
@@ -112,8 +112,9 @@ QIcon ProgramIcon() {
             QPointF a = face(t);
             p.drawLine(a, a + QPointF(2.6 * u, 3.2 * u));
         }
-        for (double d : {0.0, 1.6, 3.2}) p.drawLine(face(0.1) + QPointF(0.8 * d * u, d * u),
-                                                     face(0.9) + QPointF(0.8 * d * u, d * u));
+        for (double d : {0.0, 1.6, 3.2})
+            p.drawLine(face(0.1) + QPointF(0.8 * d * u, d * u),
+                       face(0.9) + QPointF(0.8 * d * u, d * u));
         p.end();
         icon.addPixmap(pm);
     }

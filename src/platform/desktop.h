@@ -16,8 +16,10 @@ inline constexpr const char* kHelpFileName = "Talvo-SI.HLP";
 // `pathVariable` (split at ":", left to right; an empty entry stands for "/").
 // The file name is matched without regard to case. Returns the full path of
 // the first match, or nothing. Folders that cannot be read are passed over.
+// The companion passes its own file name.
 std::optional<std::string> FindHelpFileIn(const std::string& programFolder,
-                                          const std::string& pathVariable);
+                                          const std::string& pathVariable,
+                                          const std::string& fileName = kHelpFileName);
 
 // The help commands: the contents and the keyword search both open the help
 // file with the desktop's handler (the file holds its own contents and

@@ -111,7 +111,7 @@ TEST(FormFormat, FaultsNameTheirLine) {
 }
 
 // Extents of the catalogue (right-most and lowest item edge in twips), every
-// form of the design program.
+// form of the design program and of the companion.
 // clang-format off
 const std::map<std::string, LayoutForm::Extent> kCatalogueExtent = {
     {"InsHoukaiHyou", {8100, 8895}},
@@ -193,6 +193,11 @@ const std::map<std::string, LayoutForm::Extent> kCatalogueExtent = {
     {"InsSiatu", {7530, 9675}},
     {"InsPrate", {7575, 9855}},
     {"InsSyuAncBar", {7275, 4395}},
+    // the companion program's four forms
+    {"InsatuJouken", {8100, 3780}},
+    {"InsatuKekka", {8150, 5070}},
+    {"InsatuKusabi", {4728, 3060}},
+    {"InsatuEnko", {4752, 3096}},
 };
 // clang-format on
 

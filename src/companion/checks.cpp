@@ -1,0 +1,237 @@
+#include "companion/checks.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/rebar.h"
+#include "companion/study.h"
+#include "shell/message.h"
+#include "shell/numtext.h"
+#include "shell/tables.h"
+
+namespace talvo::companion {
+
+void ClearResultCell(int col, int row);  // study.cpp
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::string FormatKeta(const std::string& text, int places, int decimals) {
+    if (text.empty()) return {};
+    const double value = NumVal(text);
+    const std::string s = NumStr(value);
+    const auto dot = s.rfind('.');
+    const int w = static_cast<int>(dot == std::string::npos ? s.size() : dot);
+    std::string pattern;
+    for (int i = 1; i <= places - 1; ++i) pattern += (i <= places - w) ? ' ' : '#';
+    pattern += '0';
+    if (decimals > 0) pattern += '.' + std::string(static_cast<std::size_t>(decimals), '0');
+    return FormatPattern(value, pattern);
+}
+
+void ClearKekka(int which) {
+    for (int s = 0; s < 2; ++s) {
+        for (int i = 0; i < 4; ++i) {
+            for (int p = 0; p < 2; ++p) {
+                if (which != 2 && which != p) continue;
+                KekkaL[p + 2 * s][i].clear();
+                KekkaH[p + 2 * s][i].clear();
+                ClearResultCell(2 * p + 1, i + 1);
+                ClearResultCell(2 * p + 2, i + 1);
+            }
+        }
+    }
+}
+
+namespace {
+
+// Plain decimal text: an optional sign, digits with at most one point, at
+// least one digit.
+bool IsPlainNumber(const std::string& t) {
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+    bool digit = false;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+}  // namespace
+
+std::int16_t CellCheck(const std::string& input, double minimum, double maximum, int places,
+                       int decimals) {
+    std::string text = Trim(input);
+    if (text.empty()) return 0;
+    if (text[0] == '-') text = "-" + Trim(text.substr(1));
+    if (!IsPlainNumber(text)) return 1;
+    const double x = NumVal(text);
+    if (x < minimum || x > maximum) return 2;
+    const auto dot = text.find('.');
+    const int pos = dot == std::string::npos ? 0 : static_cast<int>(dot) + 1;
+    if (pos > 0)
+        while (!text.empty() && text.back() == '0') text.pop_back();
+    const int d = static_cast<int>(text.size()) - pos;
+    const int intDigits = x >= 0 ? pos - 1 : pos - 2;
+    return (intDigits <= places && (d <= decimals || pos == 0)) ? 0 : 3;
+}
+
+bool ValueCheck(int mode, std::string& text, double minimum, double maximum, int decimals) {
+    if (text.empty()) return mode != 1;
+    static const std::string kWideDigits[] = {"０", "１", "２", "３", "４",
+                                              "５", "６", "７", "８", "９"};
+    static const std::string kWidePoint = "．";
+    std::string out;
+    bool bad = false;
+    int points = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            out += c;
+            ++i;
+            continue;
+        }
+        if (c == '.') {
+            if (++points > 1) {
+                bad = true;
+                break;
+            }
+            out += c;
+            ++i;
+            continue;
+        }
+        bool wide = false;
+        for (int d = 0; d < 10 && !wide; ++d) {
+            if (text.compare(i, kWideDigits[d].size(), kWideDigits[d]) == 0) {
+                out += static_cast<char>('0' + d);
+                i += kWideDigits[d].size();
+                wide = true;
+            }
+        }
+        if (wide) continue;
+        if (text.compare(i, kWidePoint.size(), kWidePoint) == 0) {
+            if (++points > 1) {
+                bad = true;
+                break;
+            }
+            out += '.';
+            i += kWidePoint.size();
+            continue;
+        }
+        bad = true;
+        break;
+    }
+    // The scanned part is rewritten; an unscanned rest stays as it was.
+    if (bad) {
+        const std::size_t scannedBytes = [&] {
+            // Length of the original prefix that produced `out`.
+            std::size_t i = 0, n = 0;
+            while (n < out.size() && i < text.size()) {
+                const unsigned char c = static_cast<unsigned char>(text[i]);
+                i += (c < 0x80) ? 1 : (c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2);
+                ++n;
+            }
+            return i;
+        }();
+        text = out + text.substr(scannedBytes);
+    } else {
+        text = out;
+    }
+    if (mode == 1) {
+        if (bad) return false;
+        const double v = NumVal(text);
+        return minimum <= v && v <= maximum;
+    }
+    if (bad) {
+        MsgBox("値が正しくありません。", MsgButtons::Ok, MsgIcon::Exclamation, 0, kTitle);
+        return false;
+    }
+    const double v = NumVal(text);
+    if (v < minimum || v > maximum) {
+        MsgBox("値が有効範囲にありません。\r有効範囲（" + NumStr(minimum) + "～" + NumStr(maximum) +
+                   "）",
+               MsgButtons::Ok, MsgIcon::Exclamation, 0, kTitle);
+        return false;
+    }
+    std::string pattern = "0";
+    if (decimals > 0 && text.find('.') != std::string::npos)
+        pattern = "0." + std::string(static_cast<std::size_t>(decimals), '0');
+    text = FormatPattern(v, pattern);
+    return true;
+}
+
+namespace {
+
+bool Passes(const std::string& stored, double minimum, double maximum) {
+    std::string copy = Trim(stored);
+    return ValueCheck(1, copy, minimum, maximum, 0);
+}
+
+}  // namespace
+
+bool DataCheck() {
+    PatUsable[0] = PatUsable[1] = 1;
+    struct Item {
+        const std::string* text;
+        double min, max;
+    };
+    const Item conditions[] = {
+        {&SoilWeight, 0.1, 99.9}, {&FrameWeight, 0.1, 99.9}, {&InfillWeight, 0.1, 99.9},
+        {&DeltaFs, 0.01, 1.0},    {&SlopeRatio, 0.01, 9.99}, {&SlopeAngle, 0.01, 89.99},
+        {&SigmaSa, 1.0, 999.0},   {&SigmaCa, 0.1, 99.9},     {&ArcTopDistance, 0, 99.999},
+    };
+    for (const Item& item : conditions) {
+        if (item.text == &InfillWeight && InfillMode == 0) continue;
+        if (!Passes(*item.text, item.min, item.max)) return false;
+    }
+    int validDepths = 0;
+    for (int i = 0; i < 4; ++i)
+        if (Passes(FailDepth[i], 0.1, 9.9)) ++validDepths;
+    for (int p = 0; p < 2; ++p) {
+        const Item items[] = {
+            {&PatSpanYoko[p], 1.0, 10.0}, {&PatSpanTate[p], 0, 10.0},
+            {&PatOverhang[p], 0, 10.0},   {&PatWidth[p], 100, 1000},
+            {&PatHeight[p], 100, 1000},   {&PatEffHeight[p], 50, 1000},
+            {&PatBarCount[p], 1, 10},     {&PatInfillThick[p], 0, 1000},
+        };
+        for (const Item& item : items) {
+            if (!Passes(*item.text, item.min, item.max)) {
+                PatUsable[p] = 0;
+                break;
+            }
+        }
+    }
+    return !(PatUsable[0] == 0 && PatUsable[1] == 0) && validDepths > 0;
+}
+
+bool TekkinCheck(int p) {
+    const double b = std::nearbyint(NumVal(PatWidth[p]));
+    const double h = std::nearbyint(NumVal(PatHeight[p]));
+    const double d = std::nearbyint(NumVal(PatEffHeight[p]));
+    const int c = SizeClassOf(b);
+    const double s = NumVal(RebarCountRule.ClearSpacing[c]);
+    const double sR = std::nearbyint(s);
+    const double cv = NumVal(RebarCountRule.Cover[c]);
+    const int bar = std::clamp<int>(PatBarIndex[p], 0, 11);
+    const double phi = RebarSpecTable[bar].Diameter;
+    const double denominator = phi + s;
+    if (denominator <= 0) return false;
+    const double n = std::floor(2 * (((b - sR) / 2 - cv - phi) / denominator + 1));
+    if (NumVal(PatBarCount[p]) > n) return false;
+    if (d + cv + phi / 2 > h) return false;
+    return n >= 1;
+}
+
+}  // namespace talvo::companion

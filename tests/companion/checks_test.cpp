@@ -1,0 +1,229 @@
+#include "companion/checks.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "companion/study.h"
+#include "fixture.h"
+#include "shell/tables.h"
+#include "support/scripted_messages.h"
+
+namespace talvo::companion {
+namespace {
+
+using talvo::test::ScriptedMessages;
+
+TEST(CompanionRecord, StartValues) {
+    InitAllTables();
+    InitCompanion();
+    EXPECT_EQ(ShapeMode, 0);
+    EXPECT_EQ(FailDepth[0], "0.5");
+    EXPECT_EQ(FailDepth[3], "2.0");
+    EXPECT_EQ(PatSpanYoko[0], " 1.200");
+    EXPECT_EQ(PatSpanTate[1], " 2.000");
+    EXPECT_EQ(PatWidth[0], "  200");
+    EXPECT_EQ(PatHeight[1], "  300");
+    EXPECT_EQ(PatEffHeight[0], "  155");
+    EXPECT_EQ(PatEffHeight[1], "  235");
+    EXPECT_EQ(PatOverhang[1], "0.000");
+    EXPECT_EQ(PatInfillThick[0], "100");
+    EXPECT_EQ(PatBarIndex[0], 0);
+    EXPECT_EQ(PatBarIndex[1], 1);
+    EXPECT_DOUBLE_EQ(PatBarArea[1], 1.267);
+    EXPECT_EQ(PatBarCount[1], "2");
+    EXPECT_EQ(SlopeAngle, "");
+    EXPECT_EQ(SigmaSa, "");
+    EXPECT_EQ(InfillMode, 1);
+    EXPECT_EQ(StdRemark[5], "D22×4本～D29×4本");
+    EXPECT_EQ(StdSection[6], "");
+    for (const auto& row : KekkaL)
+        for (const auto& cell : row) EXPECT_EQ(cell, "");
+    EXPECT_DOUBLE_EQ(Pi, 3.14159265);
+}
+
+TEST(CompanionText, FormatKeta) {
+    struct Case {
+        const char* text;
+        int places, decimals;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"1.2", 6, 3, "     1.200"},      {"200", 10, 0, "       200"}, {"2.5", 2, 2, " 2.50"},
+        {"12.5", 2, 2, "12.50"},          {"123.4", 2, 2, "123.40"},    {"", 6, 3, ""},
+        {"9.996", 2, 2, " 10.00"},        {"007.50", 3, 1, "  7.5"},    {"abc", 3, 2, "  0.00"},
+        {" 1.200", 8, 3, "       1.200"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatKeta(c.text, c.places, c.decimals), c.expected) << c.text;
+}
+
+TEST(CompanionChecks, CellCheckCodes) {
+    struct Case {
+        const char* text;
+        double min, max;
+        int expected;
+    };
+    const Case cases[] = {
+        {"   ", 1, 10, 0},         {"abc", 1, 10, 1},       {"0.05", 0.1, 9.9, 2},
+        {"12.3456", 1, 100, 3},    {"150.0", 100, 1000, 3}, {"150.5", 100, 1000, 3},
+        {"1000", 100, 1000, 0},    {"150", 100, 1000, 0},   {"10.500", 1, 100, 0},
+        {"1.2.3", 1, 10, 1},       {"- 5", -10, 10, 0},     {"-12.5", -100, 100, 0},
+        {"-123.5", -1000, 100, 3}, {"2.5", 1, 10, 0},       {"11", 1, 10, 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CellCheck(c.text, c.min, c.max, 2, 3), c.expected) << c.text;
+}
+
+TEST(CompanionChecks, ValueCheckInteractive) {
+    struct Case {
+        const char* text;
+        int decimals;
+        bool ok;
+        const char* after;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"１８．５", 1, true, "18.5", nullptr},
+        {"18.26", 1, true, "18.3", nullptr},
+        {"18", 1, true, "18", nullptr},
+        {"", 1, true, "", nullptr},
+        {"1.2.3", 1, false, nullptr, "値が正しくありません。"},
+        {"12a", 1, false, nullptr, "値が正しくありません。"},
+        {"100", 1, false, "100", "値が有効範囲にありません。\r有効範囲（0.1～99.9）"},
+    };
+    for (const Case& c : cases) {
+        ScriptedMessages messages;
+        if (c.message) messages.Expect(c.message);
+        std::string text = c.text;
+        EXPECT_EQ(ValueCheck(0, text, 0.1, 99.9, c.decimals), c.ok) << c.text;
+        if (c.after) {
+            EXPECT_EQ(text, c.after) << c.text;
+        }
+    }
+}
+
+TEST(CompanionChecks, ValueCheckSilentRefusesEmptyAndBlanks) {
+    ScriptedMessages none;
+    std::string empty, padded = " 1.200", wide = "２．０", letters = "x";
+    EXPECT_FALSE(ValueCheck(1, empty, 0, 10, 0));
+    EXPECT_FALSE(ValueCheck(1, padded, 0, 10, 0));  // callers trim first
+    EXPECT_TRUE(ValueCheck(1, wide, 0, 10, 0));
+    EXPECT_EQ(wide, "2.0");
+    EXPECT_FALSE(ValueCheck(1, letters, 0, 10, 0));
+}
+
+class DataCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::SetUpStudy(); }
+};
+
+TEST_F(DataCheckTest, DefaultPatternsWithTheirBlanksAreUsable) {
+    EXPECT_TRUE(DataCheck());
+    EXPECT_EQ(PatUsable[0], 1);
+    EXPECT_EQ(PatUsable[1], 1);
+}
+
+TEST_F(DataCheckTest, ConditionsDepthsAndPatterns) {
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        bool ok;
+        int usable0, usable1;
+    };
+    const std::vector<Case> cases = {
+        {"no conditions at start", [] { InitCompanion(); }, false, 1, 1},
+        {"empty infill weight, infill considered", [] { InfillWeight.clear(); }, false, 1, 1},
+        {"empty infill weight, infill ignored",
+         [] {
+             InfillWeight.clear();
+             InfillMode = 0;
+         },
+         true, 1, 1},
+        {"angle out of range though ratio input", [] { SlopeAngle = "90"; }, false, 1, 1},
+        {"all depths bad",
+         [] {
+             FailDepth = {"", "0.05", "x", "10.0", ""};
+         },
+         false, 1, 1},
+        {"one depth good",
+         [] {
+             FailDepth = {"", "0.05", " 1.5", "10.0", ""};
+         },
+         true, 1, 1},
+        {"pattern 2 width out of range", [] { PatWidth[1] = "1200"; }, true, 1, 0},
+        {"both patterns unusable",
+         [] {
+             PatBarCount[0] = "";
+             PatInfillThick[1] = "-5";
+         },
+         false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        test::SetUpStudy();
+        c.change();
+        EXPECT_EQ(DataCheck(), c.ok) << c.what;
+        if (c.ok) {
+            EXPECT_EQ(PatUsable[0], c.usable0) << c.what;
+            EXPECT_EQ(PatUsable[1], c.usable1) << c.what;
+        }
+    }
+}
+
+TEST_F(DataCheckTest, BarFit) {
+    struct Case {
+        int p;
+        const char* width;
+        const char* height;
+        const char* eff;
+        int bar;
+        const char* count;
+        bool fits;
+    };
+    const Case cases[] = {
+        {0, "200", "200", "155", 0, "3", true},   {0, "200", "200", "155", 0, "4", false},
+        {0, "200", "200", "155", 0, "1", true},   {1, "300", "300", "235", 1, "4", true},
+        {1, "300", "300", "235", 1, "5", false},  {0, "200", "200", "156", 0, "2", false},
+        {0, "100", "200", "100", 11, "1", false},  // not one bar fits
+    };
+    for (const Case& c : cases) {
+        PatWidth[c.p] = c.width;
+        PatHeight[c.p] = c.height;
+        PatEffHeight[c.p] = c.eff;
+        PatBarIndex[c.p] = static_cast<std::int16_t>(c.bar);
+        PatBarCount[c.p] = c.count;
+        EXPECT_EQ(TekkinCheck(c.p), c.fits) << c.width << " " << c.count << " " << c.eff;
+    }
+}
+
+TEST(CompanionResults, ClearKekkaOnePatternOrBoth) {
+    InitCompanion();
+    for (int c = 0; c < 4; ++c)
+        for (int i = 0; i < 4; ++i) {
+            KekkaL[c][i] = "1.00";
+            KekkaH[c][i] = "0.71";
+        }
+    std::vector<std::pair<int, int>> cleared;
+    SetResultCellClear([&](int col, int row) { cleared.emplace_back(col, row); });
+    ClearKekka(1);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(KekkaL[0][i], "1.00");
+        EXPECT_EQ(KekkaL[2][i], "1.00");
+        EXPECT_EQ(KekkaL[1][i], "");
+        EXPECT_EQ(KekkaH[3][i], "");
+    }
+    for (auto [col, row] : cleared) {
+        EXPECT_TRUE(col == 3 || col == 4);
+        EXPECT_TRUE(row >= 1 && row <= 4);
+    }
+    EXPECT_FALSE(cleared.empty());
+    cleared.clear();
+    ClearKekka(2);
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(KekkaL[c][2], "");
+    EXPECT_EQ(cleared.size(), 32u);  // four columns of four rows, for both shapes
+    SetResultCellClear({});
+}
+
+}  // namespace
+}  // namespace talvo::companion

@@ -1,0 +1,247 @@
+#include "companion/ui/dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "companion/checks.h"
+#include "companion/study.h"
+#include "companion/ui/frmResult.h"
+#include "platform/grid.h"
+#include "shell/tables.h"
+#include "support/qt/shots.h"
+#include "support/scripted_messages.h"
+
+namespace talvo::companion {
+namespace {
+
+using talvo::test::ScriptedMessages;
+
+// The results window with a calculated study behind the dialogs.
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitAllTables();
+        InitCompanion();
+        SoilWeight = "18.0";
+        FrameWeight = "24.0";
+        InfillWeight = "20.0";
+        SlopeRatio = "1.00";
+        SlopeAngle = "45.00";
+        DeltaFs = "0.20";
+        ArcTopDistance = "0.000";
+        SigmaCa = "8.0";
+        SigmaSa = "180";
+        window_ = std::make_unique<FrmResult>();
+        window_->show();
+        window_->cmdCalculate->click();
+        ASSERT_FALSE(KekkaL[0][0].empty());
+    }
+    void TearDown() override { window_.reset(); }
+
+    bool ResultsKept() const { return !window_->sprLength->TextAt(1, 1).isEmpty(); }
+
+    // Types into a box of the dialog and leaves it.
+    static bool Enter(FrmCondition& dlg, int box, const char* text) {
+        dlg.box[static_cast<std::size_t>(box)]->setText(QString::fromUtf8(text));
+        return dlg.LeaveBox(box);
+    }
+
+    std::unique_ptr<FrmResult> window_;
+};
+
+TEST_F(DialogTest, SlopeConversionAndEntryChecks) {
+    FrmCondition dlg(window_.get());
+    EXPECT_TRUE(dlg.optSlope[0]->isChecked());
+    EXPECT_TRUE(dlg.box[FrmCondition::Ratio]->isEnabled());
+    EXPECT_FALSE(dlg.box[FrmCondition::Angle]->isEnabled());
+    EXPECT_EQ(dlg.box[FrmCondition::Frame]->text(), QStringLiteral("    24.0"));
+
+    struct Case {
+        int box;
+        const char* typed;
+        const char* other;  // the converted slope value, or nullptr
+        const char* shown;
+    };
+    const Case cases[] = {
+        {FrmCondition::Ratio, "1.5", "33.69", "  1.50"},
+        {FrmCondition::Ratio, "9.99", "5.72", "  9.99"},
+        {FrmCondition::Angle, "45", "1.00", "    45.00"},
+        {FrmCondition::Angle, "89.75", "0.00", "    89.75"},
+        {FrmCondition::Frame, "24.56", nullptr, "    24.6"},
+        {FrmCondition::Iron, "１８０", nullptr, "   180"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(Enter(dlg, c.box, c.typed)) << c.typed;
+        EXPECT_EQ(dlg.box[static_cast<std::size_t>(c.box)]->text(), QString::fromUtf8(c.shown));
+        if (c.other) {
+            EXPECT_EQ(c.box == FrmCondition::Ratio ? EditSlopeAngle : EditSlopeRatio, c.other)
+                << c.typed;
+        }
+    }
+    {
+        ScriptedMessages messages;
+        messages.Expect("値が有効範囲にありません。\r有効範囲（0.1～99.9）");
+        EXPECT_FALSE(Enter(dlg, FrmCondition::Frame, "100"));
+        EXPECT_EQ(dlg.box[FrmCondition::Frame]->text(), QStringLiteral("    24.6"));
+        messages.Expect("値が正しくありません。");
+        EXPECT_FALSE(Enter(dlg, FrmCondition::Safety, "0.2.1"));
+        EXPECT_EQ(EditDeltaFs, "0.20");
+    }
+    // A cleared slope box is accepted and leaves the other value alone.
+    EXPECT_TRUE(Enter(dlg, FrmCondition::Ratio, ""));
+    EXPECT_EQ(EditSlopeRatio, "");
+    EXPECT_EQ(EditSlopeAngle, "89.75");  // the last angle entry
+    talvo::test::SaveShotIfAsked(&dlg, "companion_conditions");
+    // Cancel commits nothing and keeps the results.
+    dlg.Command2->click();
+    EXPECT_EQ(FrameWeight, "24.0");
+    EXPECT_TRUE(ResultsKept());
+}
+
+TEST_F(DialogTest, OkClearsResultsOnlyWhenSomethingChanged) {
+    SlopeInputMode = 1;
+    {
+        FrmCondition dlg(window_.get());
+        EXPECT_TRUE(dlg.optSlope[1]->isChecked());
+        EXPECT_FALSE(dlg.box[FrmCondition::Ratio]->isEnabled());
+        dlg.OkClick();
+    }
+    EXPECT_TRUE(ResultsKept());
+    {
+        FrmCondition dlg(window_.get());
+        dlg.optSlope[0]->click();  // mode change alone counts
+        dlg.OkClick();
+    }
+    EXPECT_EQ(SlopeInputMode, 0);
+    EXPECT_FALSE(ResultsKept());
+    EXPECT_EQ(KekkaL[2][0], "");
+}
+
+TEST_F(DialogTest, InfillSwitchLocksTheThicknessRow) {
+    {
+        FrmCondition dlg(window_.get());
+        dlg.chkConsider->click();
+        EXPECT_FALSE(dlg.box[FrmCondition::Pack]->isEnabled());
+        EXPECT_FALSE(dlg.cmdWeightReference[1]->isEnabled());
+        dlg.OkClick();
+    }
+    EXPECT_EQ(InfillMode, 0);
+    EXPECT_FALSE(ResultsKept());
+    for (int c = 1; c <= 2; ++c) {
+        EXPECT_EQ(window_->sprFrame->TextAt(c, 7), QStringLiteral("          -   "));
+        EXPECT_FALSE(window_->sprFrame->item(6, c - 1)->flags() & Qt::ItemIsEditable);
+    }
+    {
+        FrmCondition dlg(window_.get());
+        dlg.chkConsider->click();
+        dlg.OkClick();
+    }
+    EXPECT_EQ(window_->sprFrame->TextAt(2, 7), QStringLiteral("         100"));
+    EXPECT_TRUE(window_->sprFrame->item(6, 1)->flags() & Qt::ItemIsEditable);
+}
+
+TEST_F(DialogTest, ReferencePicksAreWrittenIntoTheBoxes) {
+    FrmCondition dlg(window_.get());
+    DeltaFs = "0.50";
+    // ΔFs: opens on 1.0 whatever is stored; a double-click on 0.2 picks it.
+    dlg.SetDialogRunner([](QDialog& d) {
+        auto& fs = static_cast<FrmDeltaFs&>(d);
+        EXPECT_TRUE(fs.optFs[0]->isChecked());
+        QTest::mouseDClick(fs.optFs[1], Qt::LeftButton);
+        return d.result();
+    });
+    dlg.cmdGrapthReference->click();
+    EXPECT_EQ(EditDeltaFs, "     0.20");
+    EXPECT_EQ(dlg.box[FrmCondition::Safety]->text(), QStringLiteral("     0.20"));
+
+    // Allowable stresses: third standard, fourth row.
+    dlg.SetDialogRunner([](QDialog& d) {
+        auto& ps = static_cast<FrmPermission&>(d);
+        ps.cmbAssociation->setCurrentIndex(2);
+        ps.sprStress->setCurrentCell(3, 0);
+        ps.cmdOK->click();
+        return d.result();
+    });
+    dlg.cmdStressReference->click();
+    EXPECT_EQ(StandardChoice, 2);
+    EXPECT_EQ(EditSigmaCa, AllowableStressTable[2][3].SigmaCa);
+    EXPECT_EQ(EditSigmaSa, AllowableStressTable[2][3].SigmaSa);
+    EXPECT_EQ(dlg.box[FrmCondition::Iron]->text().toStdString(),
+              FormatKeta(AllowableStressTable[2][3].SigmaSa, 6, 0));
+
+    // Unit weights of the infill: the caption, and Enter on row 2.
+    dlg.SetDialogRunner([](QDialog& d) {
+        auto& vol = static_cast<FrmVolume&>(d);
+        EXPECT_EQ(vol.windowTitle(), QStringLiteral("中詰め材の単位体積重量"));
+        EXPECT_EQ(vol.sprVolume->TextAt(2, 2).toStdString(),
+                  FormatKeta(UnitWeightTable[1][1].Value, 13, 1));
+        vol.sprVolume->setCurrentCell(1, 0);
+        QTest::keyClick(vol.sprVolume, Qt::Key_Return);
+        return d.result();
+    });
+    dlg.cmdWeightReference[1]->click();
+    EXPECT_EQ(EditInfillWeight, FormatKeta(UnitWeightTable[1][1].Value, 6, 1));
+    EXPECT_EQ(dlg.box[FrmCondition::Pack]->text().toStdString(), EditInfillWeight);
+
+    // Cancel of the conditions after all these picks commits nothing.
+    dlg.Command2->click();
+    EXPECT_EQ(DeltaFs, "0.50");
+    EXPECT_EQ(SigmaSa, "180");
+    EXPECT_TRUE(ResultsKept());
+}
+
+TEST_F(DialogTest, StandardSpans) {
+    // Rows 2 and 3 are the start patterns: assigning them keeps the results.
+    {
+        FrmStandardSpan dlg(window_.get());
+        EXPECT_EQ(dlg.sprFrameSpan->TextAt(7, 6), QStringLiteral("D22×4本～D29×4本"));
+        dlg.sprFrameSpan->setCurrentCell(1, 0);
+        dlg.cmdPattern[0]->click();
+    }
+    EXPECT_TRUE(ResultsKept());
+    // Row 6 to pattern 2.
+    {
+        FrmStandardSpan dlg(window_.get());
+        talvo::test::SaveShotIfAsked(&dlg, "companion_standard_span");
+        dlg.sprFrameSpan->setCurrentCell(5, 3);
+        dlg.cmdPattern[1]->click();
+    }
+    EXPECT_EQ(PatWidth[1], "600");
+    EXPECT_EQ(PatHeight[1], "600");
+    EXPECT_EQ(PatEffHeight[1], "510");
+    EXPECT_EQ(PatSpanYoko[1], "3.000");
+    EXPECT_EQ(PatBarIndex[1], 4);
+    EXPECT_EQ(PatBarCount[1], "4");
+    EXPECT_EQ(window_->sprFrame->TextAt(2, 8), QStringLiteral("D22"));
+    EXPECT_EQ(window_->sprFrame->TextAt(2, 4), QStringLiteral("         600"));
+    EXPECT_TRUE(window_->sprLength->TextAt(3, 1).isEmpty());
+    EXPECT_TRUE(ResultsKept());
+    EXPECT_EQ(PatOverhang[1], "0.000");
+    // An infill of 250 mm is red under the 200 section, normal under the 300 one.
+    PatInfillThick[0] = "250";
+    for (auto [row, red] : {std::pair{1, true}, std::pair{2, false}}) {
+        FrmStandardSpan dlg(window_.get());
+        dlg.sprFrameSpan->setCurrentCell(row, 0);
+        dlg.cmdPattern[0]->click();
+        EXPECT_EQ(window_->sprFrame->ForeColorAt(1, 7), red ? 255 : 0) << row;
+    }
+    // With the same-thickness option the infill takes the frame height.
+    {
+        FrmStandardSpan dlg(window_.get());
+        dlg.chkSame->setChecked(true);
+        dlg.sprFrameSpan->setCurrentCell(3, 0);
+        dlg.cmdPattern[0]->click();
+    }
+    EXPECT_EQ(PatInfillThick[0], "400");
+    EXPECT_EQ(window_->sprFrame->TextAt(1, 7), QStringLiteral("         400"));
+}
+
+}  // namespace
+}  // namespace talvo::companion

@@ -1,0 +1,292 @@
+#include "companion/ui/frmResult.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <filesystem>
+#include <memory>
+
+#include "companion/checks.h"
+#include "companion/intake.h"
+#include "companion/study.h"
+#include "companion/ui/dialogs.h"
+#include "companion/ui/report_preview.h"
+#include "platform/grid.h"
+#include "platform/previewdlg.h"
+#include "platform/printcontrol.h"
+#include "platform/updown.h"
+#include "shell/tables.h"
+#include "support/qt/shots.h"
+#include "support/scripted_messages.h"
+
+namespace talvo::companion {
+namespace {
+
+using talvo::test::ScriptedMessages;
+
+const char* kRange = "値が有効範囲にありません。\r\n";
+
+void EnterConditions() {
+    SoilWeight = "18.0";
+    FrameWeight = "24.0";
+    InfillWeight = "20.0";
+    SlopeRatio = "1.00";
+    SlopeAngle = "45.00";
+    DeltaFs = "0.20";
+    ArcTopDistance = "0.000";
+    SigmaCa = "8.0";
+    SigmaSa = "180";
+}
+
+// A results window over a fresh study, as the start-up leaves it.
+class ResultWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitAllTables();
+        InitCompanion();
+        window_ = std::make_unique<FrmResult>();
+        window_->show();
+    }
+    void TearDown() override {
+        window_->hide();
+        window_.reset();
+    }
+    // Types a text into a cell and leaves it.
+    void Type(Grid* grid, int col, int row, const char* text) {
+        grid->item(row - 1, col - 1)->setText(QString::fromUtf8(text));
+    }
+    QString Cell(Grid* grid, int col, int row) { return grid->TextAt(col, row); }
+    void Calculate() {
+        EnterConditions();
+        window_->cmdCalculate->click();
+    }
+
+    std::unique_ptr<FrmResult> window_;
+};
+
+TEST(CompanionStart, SettingsHelpAndDefaults) {
+    QTemporaryDir folder;
+    ScriptedMessages messages;
+    messages.Expect(kHelpMissingText, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+    FrmResult* w = CompanionMain(folder.path().toStdString(), folder.path().toStdString());
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(messages.Shown().at(0).title, kHelpMissingTitle);
+    EXPECT_EQ(HelpPath, "");
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("ミルダ－ＳＩ  ［抑止可能な崩壊の規模］"));
+    EXPECT_EQ(w->sprFrame->TextAt(1, 1), QStringLiteral("       1.200"));
+    EXPECT_EQ(w->sprFrame->TextAt(2, 4), QStringLiteral("         300"));
+    EXPECT_EQ(w->sprFrame->TextAt(1, 8), QStringLiteral("D10"));
+    EXPECT_EQ(w->sprFrame->TextAt(2, 8), QStringLiteral("D13"));
+    EXPECT_EQ(w->sprDeep->TextAt(1, 4), QStringLiteral("           2.0"));
+    EXPECT_TRUE(w->optShape[0]->isChecked());
+    EXPECT_FALSE(w->picShape->pixmap().isNull());
+    // The help file in a folder of PATH is found by its own name.
+    QTemporaryDir helpDir;
+    QFile(helpDir.filePath("talvo1si.hlp")).open(QIODevice::WriteOnly);
+    messages.Expect("終了してもよろしいですか？", MsgResult::Ok);
+    w->close();  // deletes itself
+    FrmResult* again =
+        CompanionMain(folder.path().toStdString(), "/nonexistent:" + helpDir.path().toStdString());
+    EXPECT_EQ(HelpPath, helpDir.filePath("talvo1si.hlp").toStdString());
+    messages.Expect("終了してもよろしいですか？", MsgResult::Ok);
+    again->close();
+}
+
+TEST_F(ResultWindowTest, EndQuestionBothWays) {
+    Calculate();
+    {
+        ScriptedMessages messages;
+        messages.Expect("終了してもよろしいですか？", MsgButtons::OkCancel, MsgIcon::Information,
+                        MsgResult::Cancel);
+        window_->cmdAppEnd->click();
+        EXPECT_EQ(messages.Shown().at(0).title, kTitle);
+    }
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_FALSE(Cell(window_->sprLength, 1, 1).isEmpty());
+    EXPECT_EQ(PatWidth[0], "  200");
+    ScriptedMessages messages;
+    messages.Expect("終了してもよろしいですか？", MsgResult::Ok);
+    window_->cmdAppEnd->click();
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(ResultWindowTest, CalculateAndSwitchShape) {
+    {
+        ScriptedMessages messages;
+        messages.Expect("条件が不足しています", MsgButtons::Ok, MsgIcon::None, MsgResult::Ok);
+        window_->cmdCalculate->click();
+    }
+    EXPECT_TRUE(Cell(window_->sprLength, 1, 1).isEmpty());
+    Calculate();
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 4; ++c) {
+            EXPECT_FALSE(Cell(window_->sprLength, c, r).isEmpty()) << c << "," << r;
+            EXPECT_EQ(Cell(window_->sprLength, c, r).toStdString(),
+                      (c % 2 ? KekkaL : KekkaH)[(c - 1) / 2][r - 1]);
+        }
+    talvo::test::SaveShotIfAsked(window_.get(), "companion_results_wedge");
+    window_->optShape[1]->click();
+    EXPECT_EQ(ShapeMode, 1);
+    EXPECT_EQ(Cell(window_->sprLength, 2, 1), QStringLiteral(" -  "));
+    EXPECT_EQ(Cell(window_->sprLength, 3, 2).toStdString(), KekkaL[3][1]);
+    talvo::test::SaveShotIfAsked(window_.get(), "companion_results_arc");
+    // The shape is kept across a calculation.
+    window_->cmdCalculate->click();
+    EXPECT_TRUE(window_->optShape[1]->isChecked());
+}
+
+TEST_F(ResultWindowTest, StaleResultsAreCleared) {
+    Calculate();
+    // A pattern's edit clears that pattern's results only, both shapes.
+    Type(window_->sprFrame, 2, 1, "1.5");
+    EXPECT_EQ(PatSpanYoko[1], "1.5");
+    EXPECT_EQ(Cell(window_->sprFrame, 2, 1), QStringLiteral("       1.500"));
+    EXPECT_TRUE(Cell(window_->sprLength, 3, 1).isEmpty());
+    EXPECT_EQ(KekkaL[3][0], "");
+    EXPECT_FALSE(Cell(window_->sprLength, 1, 1).isEmpty());
+    // The same value again keeps them.
+    window_->cmdCalculate->click();
+    Type(window_->sprFrame, 1, 2, "1.2000");
+    EXPECT_FALSE(Cell(window_->sprLength, 1, 1).isEmpty());
+    // A depth's edit clears everything.
+    Type(window_->sprDeep, 1, 3, "2.5");
+    for (int c = 1; c <= 4; ++c) EXPECT_TRUE(Cell(window_->sprLength, c, 3).isEmpty());
+    EXPECT_EQ(KekkaL[2][0], "");
+    // A calculation with a depth emptied keeps nothing for that depth.
+    window_->cmdCalculate->click();
+    Type(window_->sprDeep, 1, 2, "");
+    window_->cmdCalculate->click();
+    EXPECT_TRUE(Cell(window_->sprLength, 1, 2).isEmpty());
+    EXPECT_FALSE(Cell(window_->sprLength, 1, 1).isEmpty());
+}
+
+TEST_F(ResultWindowTest, CellChecksAndMarks) {
+    struct Case {
+        int col, row;
+        const char* text;
+        const char* message;  // nullptr: accepted
+        const char* shown;
+    };
+    const Case cases[] = {
+        {1, 4, "150.5", "有効範囲（100～1000)", "         200"},
+        {1, 4, "150.0", "有効範囲（100～1000)", "         200"},
+        {1, 1, "abc", "有効範囲（1～10）", "       1.200"},
+        {1, 9, "2.5", nullptr, "           3"},
+    };
+    for (const Case& c : cases) {
+        ScriptedMessages messages;
+        if (c.message) messages.Expect(std::string(kRange) + c.message);
+        Type(window_->sprFrame, c.col, c.row, c.text);
+        EXPECT_EQ(Cell(window_->sprFrame, c.col, c.row), QString::fromUtf8(c.shown)) << c.text;
+    }
+    EXPECT_EQ(PatBarCount[0], "           3");  // stored as shown
+
+    // A frame height equal to the effective height marks both rows and keeps
+    // the pattern out of the next calculation.
+    {
+        ScriptedMessages messages;
+        messages.Expect("有効高が枠高と同じか、超えています");
+        Type(window_->sprFrame, 2, 5, "235");
+        EXPECT_EQ(window_->sprFrame->ForeColorAt(2, 5), 255);
+        EXPECT_EQ(window_->sprFrame->ForeColorAt(2, 6), 255);
+    }
+    Calculate();
+    EXPECT_FALSE(Cell(window_->sprLength, 1, 1).isEmpty());
+    EXPECT_TRUE(Cell(window_->sprLength, 3, 1).isEmpty());
+    Type(window_->sprFrame, 2, 5, "300");
+    EXPECT_EQ(window_->sprFrame->ForeColorAt(2, 5), 0);
+    EXPECT_EQ(window_->sprFrame->ForeColorAt(2, 6), 0);
+
+    // Too many bars for the width: a message with a help button and a red count.
+    ScriptedMessages messages;
+    messages.Expect("鉄筋本数が最大主鉄筋本数を超えています。");
+    Type(window_->sprFrame, 1, 9, "4");
+    EXPECT_TRUE(messages.Shown().at(0).helpButton);
+    EXPECT_EQ(window_->sprFrame->ForeColorAt(1, 9), 255);
+    messages.Expect("中詰め材の厚さが枠高を超えています");
+    Type(window_->sprFrame, 1, 7, "250");
+    EXPECT_EQ(window_->sprFrame->ForeColorAt(1, 7), 255);
+}
+
+TEST_F(ResultWindowTest, BarSizeButtons) {
+    Calculate();
+    window_->UpDownClick(0, false);  // D10 is the smallest: nothing happens
+    EXPECT_EQ(PatBarIndex[0], 0);
+    EXPECT_FALSE(Cell(window_->sprLength, 1, 1).isEmpty());
+    window_->UpDown1[0]->DownButton()->click();
+    window_->UpDown1[0]->UpButton()->click();
+    EXPECT_EQ(PatBarIndex[0], 1);
+    EXPECT_EQ(Cell(window_->sprFrame, 1, 8), QStringLiteral("D13"));
+    EXPECT_DOUBLE_EQ(PatBarArea[0], 1.267);
+    EXPECT_TRUE(Cell(window_->sprLength, 1, 1).isEmpty());
+    EXPECT_FALSE(Cell(window_->sprLength, 3, 1).isEmpty());
+    for (int i = 0; i < 12; ++i) window_->UpDownClick(1, true);
+    EXPECT_EQ(PatBarIndex[1], 11);
+}
+
+std::string PdfText(const QByteArray& pdf) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("report.pdf");
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(pdf);
+    f.close();
+    QProcess p;
+    p.start("pdftotext", {"-layout", path, "-"});
+    p.waitForFinished(20000);
+    if (const char* shots = std::getenv("TALVO_SHOT_DIR"); shots && *shots) {
+        QProcess png;
+        png.start("pdftoppm", {"-png", "-r", "80", "-singlefile", path,
+                               QString::fromLocal8Bit(shots) + "/companion_report"});
+        png.waitForFinished(20000);
+    }
+    return p.readAllStandardOutput().toStdString();
+}
+
+TEST_F(ResultWindowTest, ReportThroughTheCompanionPreview) {
+    Calculate();
+    KekkaL[0][3] = "****";
+    KekkaH[0][3] = "****";
+    InfillMode = 0;
+    static QString pageText;
+    pageText.clear();
+    InsatuPreview(window_.get(), [](PreviewDlg& dlg) {
+        QMetaObject::invokeMethod(
+            &dlg,
+            [&dlg] {
+                pageText = dlg.PageText();
+                dlg.reject();
+            },
+            Qt::QueuedConnection);
+    });
+    EXPECT_EQ(pageText, QStringLiteral("1/1"));
+    // The same page drawn onto a control of our own, read back from PDF.
+    PrintControl control;
+    DrawReportOn(control);
+    EXPECT_EQ(control.PageCount(), 1);
+    const std::string text = PdfText(control.PdfBytes());
+    EXPECT_NE(text.find("抑止可能な崩壊の規模 -くさび形-"), std::string::npos) << text;
+    EXPECT_NE(text.find("長さ L(m)"), std::string::npos);
+    EXPECT_NE(text.find("*****"), std::string::npos);
+    EXPECT_NE(text.find("崩壊形状図"), std::string::npos);
+    EXPECT_NE(text.find("－"), std::string::npos);
+    EXPECT_NE(text.find(KekkaL[1][0].substr(1)), std::string::npos);
+    EXPECT_NE(text.find("45.00"), std::string::npos);
+
+    ShapeMode = 1;
+    PrintControl arc;
+    DrawReportOn(arc);
+    const std::string arcText = PdfText(arc.PdfBytes());
+    EXPECT_NE(arcText.find("抑止可能な崩壊の規模 -円弧形-"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace talvo::companion
