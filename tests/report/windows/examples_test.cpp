@@ -14,6 +14,9 @@
 #include "results/rebuild.h"
 #include "shell/designfile.h"
 #include "shell/globals.h"
+#include "steps/anchorbar.h"
+#include "steps/groundanchor.h"
+#include "steps/plate.h"
 #include "support/scripted_messages.h"
 
 namespace talvo {
@@ -60,6 +63,25 @@ TEST(Examples, WrittenFromTheFilledDesignsWhenAsked) {
         if (e.ptDirect) {
             Design.PtDirect = 1;
             Design.PtInput = " 60.0";
+        }
+        // What the engineer enters in the last steps and what those steps
+        // derive on the way through them: the main anchor bar's safety
+        // factor and allowable shear stress (frames without anchors), the
+        // tendon's allowable loads and a plate wider than its box-out
+        // (ground anchors).
+        SetAllRecalc(true);
+        if (e.workType <= 2) {
+            Design.AncBarFs = "1.5";
+            Design.AncBarTauSa = " 80";
+            RunAnchorBarOnActivation();
+        }
+        if (e.workType == 4) {
+            const auto kind = static_cast<std::size_t>(AnchorKindInUse(Design.AnchorKind));
+            Design.TusAllow = TendonAllowable(Design.TusCoef[kind], Design.Tus);
+            Design.TysAllow = TendonAllowable(Design.TysCoef[kind], Design.Tys);
+            Design.PlateU = " 200";
+            RunBearingOnActivation();
+            RunPlateOnActivation();
         }
         const fs::path path = ExamplesFolder() / (std::string(e.name) + ".kvd");
         const DesignWriteResult r = WriteDesignFile(path.string(), Design);
