@@ -5,9 +5,11 @@
 
 #include <QTableWidget>
 #include <QTest>
+#include <cstdio>
 
 #include "dialog_fixture.h"
 #include "shell/codec.h"
+#include "shell/settings.h"
 
 namespace talvo::test {
 namespace {
@@ -328,6 +330,33 @@ TEST_F(CatalogueTest, AUnitWeightPickWritesItsGroupAndTheWeightFlags) {
     // DataChanged, then load, force, anchor bar, result, wedge.
     EXPECT_EQ(AllFlags(), "111100");
     EXPECT_EQ(d->PickedRow(), 1);
+}
+
+TEST_F(CatalogueTest, AnEditedCatalogueSurvivesARestart) {
+    UnitWeightGroup = 1;
+    auto* d = Show(new FJyuuryo);
+    d->cmdEdit->click();
+    EditCell(d->sprWeight, 1, 5, "植生基材ＡＢＣＤＥＦ");
+    EditCell(d->sprWeight, 2, 5, "１３．５");
+    messages.Expect(kTwenty);
+    EditCell(d->sprWeight, 1, 4, "コンクリート（無筋）ＡＢ");
+    PressOk();
+    const V row4 = Row(4);
+    const V row5 = Row(5);
+    EXPECT_EQ(row4, (V{"コンクリート（無筋）", "       23.0"}));
+    EXPECT_EQ(row5, (V{"植生基材ＡＢＣＤＥＦ", "       13.5"}));
+    PressCancel();
+
+    // The program's exit writes the settings file; the next start reads it.
+    const std::string path = ::testing::TempDir() + "catalogue_restart.ini";
+    ASSERT_TRUE(SaveSettings(path));
+    InitAllTables();
+    EXPECT_EQ(UnitWeightTable[1][4].Name, "");
+    ASSERT_EQ(LoadSettings(path, 19200, 14400), SettingsStatus::Loaded);
+    Show(new FJyuuryo);
+    EXPECT_EQ(Row(4), row4);
+    EXPECT_EQ(Row(5), row5);
+    std::remove(path.c_str());
 }
 
 // ---- Design strengths and allowable stresses ----
