@@ -1,5 +1,6 @@
 #include "standards/windows/BondTables.h"
 
+#include <QFrame>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTimer>
@@ -111,7 +112,10 @@ void CohesionTable::AddCohesionPanel(int left, int top, int stickLeft, int stick
     PlaceTwips(cmdStick, stickLeft, stickTop, 1500, 420);
     connect(cmdStick, &QPushButton::clicked, this, [this] { StickClick(); });
 
-    Picture1 = new QWidget(this);
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    Picture1 = panel;
     Picture1->setObjectName("Picture1");
     Picture1->setAutoFillBackground(true);
     PlaceTwips(Picture1, left, top, 4600, 1000);
@@ -171,7 +175,8 @@ void CohesionTable::AdhesionCancelClick() {
 // ---- FMasatuAnchor ----
 
 FMasatuAnchor::FMasatuAnchor(QWidget* parent)
-    : CohesionTable("FMasatuAnchor", QStr("グラウンドアンカーの周面摩擦抵抗"), 8400, 6900, parent) {
+    : CohesionTable("FMasatuAnchor", QStr("グラウンドアンカーの周面摩擦抵抗"), 12000, 6900,
+                    parent) {
     AddLabel(this, QStr("地盤の種類"), 240, 240, 3300, kHeader, Qt::AlignCenter);
     AddLabel(this, QStr("摩擦抵抗(N/mm^2)"), 3600, 240, 3300, kHeader, Qt::AlignCenter);
     sprAnchor = ChoiceGrid(this, "sprAnchor", 14, 3, 3600, 570, {1200, 900, 1200}, {});
@@ -196,8 +201,8 @@ FMasatuAnchor::FMasatuAnchor(QWidget* parent)
           {"グラウンドアンカー設計・施工基準，同解説", "平成8年6月  P.92、(社)地盤工学会",
            "周面摩擦抵抗の値は上記文献を参考とし、1 kgf/cm² = 0.098 N/mm² で換算し、",
            "四捨五入して小数第２位にしたものです。"});
-    AddOkCancel(4800, 6500, 6250, 1300, 420);
-    AddCohesionPanel(3600, 4000, 240, 6250, QStr("0.0000"));
+    AddOkCancel(8400, 10200, 6250, 1300, 420);
+    AddCohesionPanel(7200, 4500, 240, 6250, QStr("0.0000"));
 
     for (int r = 1; r <= 14; ++r)
         for (int c = 1; c <= 3; ++c) sprAnchor->SetText(c, r, QStr(AnchorFrictionCell(c, r)));
@@ -260,7 +265,7 @@ void FMasatuAnchor::CohesionEntered() {
 // ---- FMasatuRock ----
 
 FMasatuRock::FMasatuRock(QWidget* parent)
-    : CohesionTable("FMasatuRock", QStr("極限周面摩擦抵抗の推定値"), 7200, 6700, parent) {
+    : CohesionTable("FMasatuRock", QStr("極限周面摩擦抵抗の推定値"), 11000, 6700, parent) {
     AddLabel(this, QStr("地盤の種類"), 240, 240, 3300, kHeader, Qt::AlignCenter);
     sprRock = ChoiceGrid(this, "sprRock", 15, 1, 3540, 240, {2400}, {QStr("摩擦抵抗(N/mm^2)")});
     Grid* heads = Headings(this, 15, 240, 240 + kHeader, {1000, 1400, 900});
@@ -280,8 +285,8 @@ FMasatuRock::FMasatuRock(QWidget* parent)
     heads->SetText(1, 15, QStr("粘性土"));
     heads->setSpan(14, 0, 1, 3);
     Notes(this, 5250, {"切土補強土工法設計・施工要領", "平成10年10月版  P.37、ＪＨ日本道路公団"});
-    AddOkCancel(3700, 5500, 6050, 1300, 420);
-    AddCohesionPanel(240, 4000, 240, 6050, QString());
+    AddOkCancel(7400, 9300, 6050, 1300, 420);
+    AddCohesionPanel(6200, 4300, 240, 6050, QString());
 
     for (int r = 1; r <= 15; ++r) sprRock->SetText(1, r, QStr(RockFrictionCell(r)));
     GridSelectAll(sprRock);

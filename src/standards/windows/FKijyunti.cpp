@@ -1,6 +1,7 @@
 // 設計基準強度および許容応力度: the design strengths and allowable stresses of
 // four standards, one standard to a tab.
 #include <QFocusEvent>
+#include <QFrame>
 #include <QTimer>
 
 #include "platform/entryboxes.h"
@@ -24,41 +25,48 @@ int ShownTab() {
 }  // namespace
 
 FKijyunti::FKijyunti(QWidget* parent)
-    : Catalogue("FKijyunti", QStr("設計基準強度および許容応力度"), 8000, 5600, parent) {
+    : Catalogue("FKijyunti", QStr("設計基準強度および許容応力度"), 9200, 6100, parent) {
     QStringList captions;
     for (const std::string& name : StandardName) captions << QStr(name);
     SSTab1 = new TabStrip(captions, this);
     SSTab1->setObjectName("SSTab1");
-    PlaceTwips(SSTab1, 240, 120, 7500, 360);
+    PlaceTwips(SSTab1, 240, 120, 8700, 360);
+    SSTab1->setExpanding(false);
     SSTab1->setFocusPolicy(Qt::NoFocus);
 
     // The standard's name, above the grid, in edit mode only.
-    AddLabel(this, QStr("単位 (N/mm²)"), 5900, 560, 1800, 300);
+    AddLabel(this, QStr("単位 (N/mm²)"), 7000, 560, 1800, 300);
     for (int i = 0; i < kStandards; ++i) {
         Text7[static_cast<std::size_t>(i)] =
             AddEntryBox(this, QStringLiteral("Text7(%1)").arg(i), 240, 540, 4200, 330);
         Text7[static_cast<std::size_t>(i)]->hide();
         Text7[static_cast<std::size_t>(i)]->installEventFilter(this);
     }
-    AddLabel(this, QStr("コンクリート"), 640, 930, 5200, 300, Qt::AlignCenter);
-    AddLabel(this, QStr("鉄筋"), 5940, 930, 1300, 300, Qt::AlignCenter);
-    sprStandard = AddDialogGrid(this, "sprStandard", kCatalogueRows, 5, 240, 1230,
-                                {1300, 1300, 1300, 1300, 1300}, 330, true, 640, 400);
-    sprStandard->setHorizontalHeaderLabels(
-        {QStr("設計基準強度\nσck"), QStr("許容応力度 圧縮\nσca"), QStr("許容応力度 せん断\nτca"),
-         QStr("許容応力度 付着\nτoa"), QStr("許容応力度 引張\nσsa")});
+    // Headings over the columns: the material, then the kind of stress.
+    AddLabel(this, QStr("コンクリート"), 660, 960, 6360, 280, Qt::AlignCenter)
+        ->setFrameShape(QFrame::Box);
+    AddLabel(this, QStr("鉄筋"), 7060, 960, 1580, 280, Qt::AlignCenter)->setFrameShape(QFrame::Box);
+    AddLabel(this, QStr("許容応力度"), 2260, 1260, 4760, 280, Qt::AlignCenter)
+        ->setFrameShape(QFrame::Box);
+    AddLabel(this, QStr("許容応力度"), 7060, 1260, 1580, 280, Qt::AlignCenter)
+        ->setFrameShape(QFrame::Box);
+    sprStandard = AddDialogGrid(this, "sprStandard", kCatalogueRows, 5, 240, 1560,
+                                {1600, 1600, 1600, 1600, 1600}, 330, true, 600, 400);
+    sprStandard->setHorizontalHeaderLabels({QStr("設計基準強度\nσck"), QStr("圧縮\nσca"),
+                                            QStr("せん断\nτca"), QStr("付着\nτoa"),
+                                            QStr("引張\nσsa")});
     SetGrid(sprStandard);
 
     const char* const notes[] = {
         "全国特定法面保護協会およびフリーフレーム協会はSI単位に対応した値を明確に示して",
         "いないため、1 kgf/cm² = 0.1 N/mm² で換算した値を参考として登録しました。",
         "(1999年6月段階)"};
-    int top = 3650;
+    int top = 3950;
     for (const char* line : notes) {
         AddLabel(this, QStr(line), 240, top, 7500, 280);
         top += 280;
     }
-    AddButtons(1500, 3400, 5300, 4750, 1300, 420);
+    AddButtons(2000, 4000, 6000, 5150, 1300, 420);
     SetHelpContextID(4005);
 
     work_ = StressWorkFromTable();

@@ -125,6 +125,7 @@ TEST_F(CatalogueTest, EditModeChangesTheCaptionsAndOkStoresTheGridWithoutFlags) 
     EditCell(d->sprSteel, 3, 3, "1");
     EditCell(d->sprSteel, 1, 3, "SD 345");
     EXPECT_EQ(Row(3), (V{"SD 345", "        999", "          1"}));
+    SaveShotIfAsked(d, "fkouzai_edit");
     // Nothing reaches the catalogue before 編集 OK.
     EXPECT_EQ(SteelStressTable[2].Name, "");
     PressOk();
@@ -431,6 +432,7 @@ TEST_F(StandardsTest, EditsOfEveryStandardSurviveTabSwitchesUntilOk) {
     // Neither the value nor the typed name is lost by the switches.
     EXPECT_EQ(Cell(d->sprStandard, 2, 4), "    10.5");
     EXPECT_EQ(Str(d->Text7[3]->text()), "道路協会（改）");
+    SaveShotIfAsked(d, "fkijyunti_edit");
     // Nothing reached the catalogue yet.
     EXPECT_EQ(AllowableStressTable[2][0].SigmaCk, "18");
     PressOk();
