@@ -38,7 +38,9 @@ void Catalogue::AddButtons(int okLeft, int cancelLeft, int editLeft, int top, in
 void Catalogue::SetGrid(Grid* grid) {
     grid_ = grid;
     for (int col = 1; col <= grid->columnCount(); ++col)
-        SetCellRoutine(grid, col, [this, col](int row) { CheckCell(col, row); });
+        SetCellRoutine(grid, col, [this, col](int row) {
+            if (!discarding_) CheckCell(col, row);
+        });
     connect(grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         // A double-click on a data row picks it; in edit mode it edits.
         if (!InEditMode() && row >= 0) OkClick();
@@ -92,6 +94,11 @@ void Catalogue::CancelClick() {
         reject();
         return;
     }
+    // A cell still being edited is closed unchecked, so that its text cannot
+    // reach the grid after the catalogue has been shown again.
+    discarding_ = true;
+    FinishEditing();
+    discarding_ = false;
     LeaveEdit();
 }
 

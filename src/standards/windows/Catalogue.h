@@ -78,6 +78,7 @@ private:
     void LeaveEdit();
 
     Grid* grid_ = nullptr;
+    bool discarding_ = false;  // edits are being dropped: no cell is checked
     int pickedRow_ = 0;
     std::vector<std::string> pickedCells_;
     int helpContextId_ = 0;

@@ -252,6 +252,26 @@ TEST_F(CatalogueTest, EditCancelShowsTheCatalogueAsBefore) {
     EXPECT_EQ(Row(3), before);
 }
 
+TEST_F(CatalogueTest, EditCancelDropsACellStillBeingEdited) {
+    auto* d = Show(new Fmage);
+    d->cmdEdit->click();
+    d->sprBend->setFocus(Qt::MouseFocusReason);
+    d->sprBend->setCurrentCell(0, 1);
+    d->sprBend->edit(d->sprBend->model()->index(0, 1));
+    PumpEvents();
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    editor->insert("5000");  // out of range, and never left
+    PressCancel();
+    ExpectPickMode();
+    EXPECT_EQ(Cell(d->sprBend, 2, 1), "           140");
+    // The pick takes the catalogue's value.
+    d->sprBend->setCurrentCell(0, 0);
+    PressOk();
+    EXPECT_EQ(d->PickedCell(2), "           140");
+}
+
 TEST_F(CatalogueTest, CancelAndTheCloseBoxLeaveTheCatalogueUntouched) {
     const auto before = PlateStressTable;
     for (int how = 0; how < 3; ++how) {
