@@ -112,6 +112,43 @@ TEST_F(CatalogueCoreTest, ValuesAreCheckedAndARefusalShowsTheCommittedValue) {
     }
 }
 
+// Every value column at both limits and just outside them.
+TEST_F(CatalogueCoreTest, EveryValueColumnHoldsItsLimitsAndRefusesJustBeyond) {
+    struct Limits {
+        const char* column;
+        FieldSpec spec;
+        const char* min;
+        const char* max;
+        const char* below;
+        const char* above;
+        const char* range;
+    };
+    const Limits cases[] = {
+        {"steel τsa", LayoutOf(CatalogueKind::Steel).values[0], "1", "999", "0", "1000", "1～999"},
+        {"steel σsa", LayoutOf(CatalogueKind::Steel).values[1], "1", "999", "0", "1000", "1～999"},
+        {"pull-out Fs", LayoutOf(CatalogueKind::PullOut).values[0], "0.1", "9.9", "0.0", "10.0",
+         "0.1～9.9"},
+        {"plate σoa", LayoutOf(CatalogueKind::Plate).values[0], "1", "999", "0", "1000", "1～999"},
+        {"unit weight", LayoutOf(CatalogueKind::UnitWeight).values[0], "0.1", "99.9", "0.0",
+         "100.0", "0.1～99.9"},
+        {"σck", StressColumnSpec(1), "1", "99", "0", "100", "1～99"},
+        {"σca", StressColumnSpec(2), "0.1", "99.9", "0.0", "100.0", "0.1～99.9"},
+        {"τca", StressColumnSpec(3), "0.01", "0.99", "0.00", "1.00", "0.01～0.99"},
+        {"τoa", StressColumnSpec(4), "0.1", "9.9", "0.0", "10.0", "0.1～9.9"},
+        {"σsa", StressColumnSpec(5), "1", "999", "0", "1000", "1～999"},
+    };
+    for (const Limits& c : cases) {
+        SCOPED_TRACE(c.column);
+        EXPECT_EQ(TrimBlanks(CheckCatalogueValue(c.min, c.spec, "")), c.min);
+        EXPECT_EQ(TrimBlanks(CheckCatalogueValue(c.max, c.spec, "")), c.max);
+        for (const char* out : {c.below, c.above}) {
+            messages.Expect(std::string("値が有効範囲にありません。\r有効範囲（") + c.range + "）");
+            EXPECT_EQ(CheckCatalogueValue(out, c.spec, c.min), DisplayText(c.min, c.spec));
+            EXPECT_TRUE(messages.AllShown());
+        }
+    }
+}
+
 TEST_F(CatalogueCoreTest, OnlyANameEmptiedBesideAValueIsRefused) {
     const CatalogueRows before = ReadCatalogue(CatalogueKind::Plate, 0);
     CatalogueRows after = before;
@@ -133,6 +170,9 @@ TEST_F(CatalogueCoreTest, OnlyANameEmptiedBesideAValueIsRefused) {
 TEST_F(CatalogueCoreTest, EachGroupIsReadAndStoredAlone) {
     EXPECT_EQ(PullOutGroup(3), 0);
     EXPECT_EQ(PullOutGroup(4), 1);
+    // Any other work type still names a group of the table.
+    EXPECT_EQ(PullOutGroup(0), 1);
+    EXPECT_EQ(PullOutGroup(5), 1);
     EXPECT_EQ(WeightGroup(7), 3);
     EXPECT_EQ(WeightGroup(-1), 0);
     CatalogueRows anchor = ReadCatalogue(CatalogueKind::PullOut, 1);

@@ -3,6 +3,7 @@
 // the close box, double-click picks, and the tabs of the design strengths.
 #include "standards/windows/Catalogues.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTest>
 #include <cstdio>
@@ -311,6 +312,15 @@ TEST_F(CatalogueTest, OkPicksTheActiveRowAndADoubleClickPicksToo) {
     EXPECT_FALSE(Open());
     EXPECT_EQ(d->PickedRow(), 1);
     EXPECT_EQ(d->PickedCell(1), "長期許容応力度");
+
+    // A double-click on the heading picks nothing.
+    d = Show(new Fmage);
+    QHeaderView* head = d->sprBend->horizontalHeader();
+    QTest::mouseDClick(head->viewport(), Qt::LeftButton, {},
+                       QPoint(head->sectionPosition(0) + 5, head->height() / 2));
+    PumpEvents();
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(d->PickedRow(), 0);
 
     // In edit mode a double-click edits; it picks nothing.
     d = Show(new Fmage);
