@@ -8,6 +8,7 @@
 #include "shell/globals.h"
 #include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
+#include "standards/windows/Catalogues.h"
 
 namespace talvo {
 
@@ -70,9 +71,8 @@ NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
     cmdRefer->setAutoDefault(false);
     PlaceTwips(cmdRefer, 6900, 1020, 1500, 375);
     cmdRefer->setEnabled(false);
-    connect(cmdRefer, &QPushButton::clicked, this, [] {
-        // Opens the catalogue once it exists; the button is disabled until then.
-    });
+    connect(cmdRefer, &QPushButton::clicked, this,
+            [this] { Entries()->RunDeferred([this] { ReferClick(); }, cmdRefer); });
 
     AddTitleBar(this, "鉄筋", 240, 2100, 8835, 300);
     AddStressRow(this, "許容引張応力度", "σ", "sa", 2490);
@@ -163,6 +163,14 @@ void NGouryoku::OnDeactivate() {
 
 void NGouryoku::OnResized(bool minimised) {
     SetReferEnabled(!minimised);
+}
+
+void NGouryoku::ReferClick() {
+    // A pick writes the design's five stresses and raises its flags; the
+    // boxes then show what was stored.
+    FKijyunti dialog(this);
+    if (dialog.exec() == QDialog::Accepted) Entries()->ShowAllStored();
+    cmdRefer->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace talvo

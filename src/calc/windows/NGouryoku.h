@@ -39,6 +39,7 @@ protected:
     void OnResized(bool minimised) override;
 
 private:
+    void ReferClick();
     void ModeClick(std::int16_t mode);
     void SetReferEnabled(bool on);
 

@@ -13,6 +13,7 @@
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
+#include "standards/windows/Catalogues.h"
 #include "steps/weights.h"
 
 namespace talvo {
@@ -270,8 +271,14 @@ void N4omosa::SnowClick(bool checked) {
 }
 
 void N4omosa::ReferClick(int i) {
-    // The unit-weight dialog reads the group; it writes its pick itself.
+    // The unit-weight dialog reads the group and writes its pick into the
+    // design itself; the panel's boxes then show what was stored, so that
+    // leaving them later finds no change.
     UnitWeightGroup = static_cast<std::int16_t>(i);
+    FJyuuryo dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    Entries()->ShowStored(txtWeight[i]);
+    txtName[i]->setText(QStr(NameField(i)));
 }
 
 }  // namespace talvo

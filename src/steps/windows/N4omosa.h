@@ -34,9 +34,9 @@ public:
     QCheckBox* chkMaterial = nullptr;        // infill "考慮する"
     QCheckBox* chkSnow = nullptr;            // snow "考慮する"
 
-    // The unit-weight dialog the reference buttons open. It is not part of
-    // the program yet, so the buttons stay disabled whatever the state.
-    static constexpr bool kUnitWeightDialog = false;
+    // The unit-weight dialog the reference buttons open; each button follows
+    // its panel's state.
+    static constexpr bool kUnitWeightDialog = true;
 
 protected:
     void OnLoad() override;

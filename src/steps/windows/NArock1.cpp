@@ -16,8 +16,10 @@
 #include "platform/updown.h"
 #include "shell/design.h"
 #include "shell/globals.h"
+#include "shell/numtext.h"
 #include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
+#include "standards/windows/Catalogues.h"
 #include "steps/rockbolt.h"
 #include "steps/windows/SlopeFigure.h"
 
@@ -257,10 +259,17 @@ bool NArock1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NArock1::ReferClick() {
-    // The steel catalogue (the button stays disabled until the reference
-    // dialogs exist) writes the picked row into both boxes; each box's own
-    // check then stores it as a typed value would be, and a refused value
-    // keeps its box.
+    // The picked row of the steel catalogue goes into both boxes; each box's
+    // own check then stores it as a typed value would be, and a refused
+    // value keeps its box. A pick marks the design changed even when the
+    // values are the same.
+    FKouzai dialog(this);
+    if (dialog.exec() == QDialog::Accepted) {
+        Text1->setText(QStr(FormatNum(dialog.PickedCell(2), 6, 0)));
+        Text2->setText(QStr(FormatNum(dialog.PickedCell(3), 6, 0)));
+        RecalcResult = 1;
+        DataChanged = 1;
+    }
     if (!Entries()->CheckBox(Text1) || !Entries()->CheckBox(Text2)) return;
     cmdRefer->setFocus(Qt::OtherFocusReason);
 }

@@ -11,8 +11,11 @@
 #include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/message.h"
+#include "shell/numtext.h"
 #include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
+#include "standards/windows/BondTables.h"
+#include "standards/windows/Catalogues.h"
 #include "steps/groundanchor.h"
 #include "steps/windows/SlopeFigure.h"
 
@@ -248,11 +251,27 @@ void NBgrand2::ReferClick(int i) {
     // A press that took the focus from a refused entry opens nothing.
     if (!Entries()->CommitPending(cmdRefer[static_cast<std::size_t>(i)])) return;
     if (!ReferenceDialogsAvailable()) return;
-    // The dialog (skin friction, bond stress, pull-out safety) writes its
-    // pick into the box; the focus then passes through the box and back, so
-    // that the box's own check validates and stores the pick as if typed.
+    // The dialog (skin friction, bond stress, pull-out safety) gives its
+    // pick, which goes into the box; the box's own check then validates and
+    // stores it as if typed (after a cancel it finds nothing changed).
     QLineEdit* target = i == 0 ? txtTau : i == 1 ? txtTaub : txtFs;
-    target->setFocus(Qt::OtherFocusReason);
+    std::string picked;
+    bool accepted = false;
+    if (i == 0) {
+        FMasatuAnchor dialog(this);
+        accepted = dialog.exec() == QDialog::Accepted;
+        picked = FormatNum(dialog.Value(), 5, 2);
+    } else if (i == 1) {
+        FFutyakuAnchor dialog(this);
+        accepted = dialog.exec() == QDialog::Accepted;
+        picked = FormatNum(dialog.Value(), 5, 2);
+    } else {
+        FHikiAnzen dialog(this);
+        accepted = dialog.exec() == QDialog::Accepted;
+        picked = FormatNum(dialog.PickedCell(2), 5, 1);
+    }
+    if (accepted) target->setText(QStr(picked));
+    if (!Entries()->CheckBox(target)) return;
     cmdRefer[static_cast<std::size_t>(i)]->setFocus(Qt::OtherFocusReason);
 }
 

@@ -12,8 +12,11 @@
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/message.h"
+#include "shell/numtext.h"
 #include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
+#include "standards/windows/BondTables.h"
+#include "standards/windows/Catalogues.h"
 #include "steps/rockbolt.h"
 #include "steps/windows/SlopeFigure.h"
 
@@ -187,11 +190,26 @@ void NBrock2::LengthCheck() {
 
 void NBrock2::ReferClick(int index) {
     // The reference dialog of the button (skin friction, bond stress,
-    // pull-out safety; the buttons stay disabled until the reference dialogs
-    // exist) writes its pick into the box; the box's own check
-    // then stores it as a typed value would be. A refused value keeps its
-    // box.
+    // pull-out safety) gives its pick, which goes into the box; the box's own
+    // check then stores it as a typed value would be. A refused value keeps
+    // its box; after a cancel the check finds nothing changed.
     QLineEdit* target = index == 0 ? Text2 : index == 1 ? Text3 : Text4;
+    std::string picked;
+    bool accepted = false;
+    if (index == 0) {
+        FMasatuRock dialog(this);
+        accepted = dialog.exec() == QDialog::Accepted;
+        picked = FormatNum(dialog.Value(), 5, 2);
+    } else if (index == 1) {
+        FFutyakuRock dialog(this);
+        accepted = dialog.exec() == QDialog::Accepted;
+        picked = FormatNum(dialog.Value(), 0, 2);
+    } else {
+        FHikiAnzen dialog(this);
+        accepted = dialog.exec() == QDialog::Accepted;
+        picked = FormatNum(dialog.PickedCell(2), 5, 1);
+    }
+    if (accepted) target->setText(QStr(picked));
     if (!Entries()->CheckBox(target)) return;
     cmdRefer[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
 }

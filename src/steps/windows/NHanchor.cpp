@@ -12,8 +12,10 @@
 #include "platform/formkit.h"
 #include "platform/updown.h"
 #include "shell/design.h"
+#include "shell/numtext.h"
 #include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
+#include "standards/windows/Catalogues.h"
 #include "steps/anchorbar.h"
 #include "steps/windows/SlopeFigure.h"
 
@@ -234,9 +236,12 @@ void NHanchor::ShowVerdict() {
 }
 
 void NHanchor::ReferClicked() {
-    // The catalogue writes a picked stress into Text1; passing through the
-    // box then runs its own check, which stores the value like a typed one.
-    Text1->setFocus(Qt::OtherFocusReason);
+    // A picked shear stress goes into Text1; the box's own check then stores
+    // it like a typed one (after a cancel it finds nothing changed).
+    FKouzai dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        Text1->setText(QStr(FormatNum(dialog.PickedCell(2), 5, 0)));
+    if (!Entries()->CheckBox(Text1)) return;
     cmdRefer->setFocus(Qt::OtherFocusReason);
 }
 

@@ -11,8 +11,10 @@
 #include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/message.h"
+#include "shell/numtext.h"
 #include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
+#include "standards/windows/Catalogues.h"
 #include "steps/plate.h"
 #include "steps/windows/SlopeFigure.h"
 
@@ -237,10 +239,13 @@ void NMprate::OnResized(bool minimised) {
 }
 
 void NMprate::ReferClicked() {
-    // The catalogue writes a picked stress into txtStress; passing through
-    // the box then runs its own check, which stores the value like a typed
-    // one. After a cancel the same pass finds nothing changed.
-    txtStress->setFocus(Qt::OtherFocusReason);
+    // A picked stress goes into txtStress; the box's own check then stores
+    // it like a typed one. After a cancel the same check finds nothing
+    // changed.
+    Fmage dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        txtStress->setText(QStr(FormatNum(dialog.PickedCell(2), 7, 0)));
+    if (!Entries()->CheckBox(txtStress)) return;
     cmdRefer->setFocus(Qt::OtherFocusReason);
 }
 

@@ -290,7 +290,7 @@ TEST_F(GouryokuTest, EqualValueInAnotherFormRaisesNothing) {
     EXPECT_EQ(RecalcResult, 0);
 }
 
-TEST_F(GouryokuTest, ActivationComputesNothingAndTheReferenceButtonStaysOff) {
+TEST_F(GouryokuTest, ActivationComputesNothingAndTheReferenceButtonFollowsTheStep) {
     type = 3;
     Open(type);
     RecalcLoad = 1;
@@ -303,9 +303,9 @@ TEST_F(GouryokuTest, ActivationComputesNothingAndTheReferenceButtonStaysOff) {
     EXPECT_EQ(RecalcResult, 0);
     EXPECT_EQ(Design.Mmax[0][0], "stale");
     EXPECT_TRUE(w->cmdNext->isEnabled());
-    // The catalogue of design strengths cannot be opened yet.
-    EXPECT_FALSE(NGouryoku::CatalogueAvailable());
-    EXPECT_FALSE(w->cmdRefer->isEnabled());
+    // The catalogue of design strengths opens from the active step only.
+    EXPECT_TRUE(NGouryoku::CatalogueAvailable());
+    EXPECT_TRUE(w->cmdRefer->isEnabled());
     Show(GouryokuStep(type) - 1);
     EXPECT_FALSE(w->cmdRefer->isEnabled());
     EXPECT_FALSE(w->cmdNext->isEnabled());

@@ -87,7 +87,7 @@ TEST_F(AnchorBarStepTest, TextsFocusAndLayout) {
     EXPECT_EQ(Focused(), "Text3");
     EXPECT_EQ(S(w->Text3), "1.5");
     EXPECT_TRUE(w->Text7->isReadOnly());
-    EXPECT_FALSE(w->cmdRefer->isEnabled());
+    EXPECT_TRUE(w->cmdRefer->isEnabled());
     EXPECT_EQ(w->cmdRefer->text(), "参考値...");
     EXPECT_EQ(w->FocusSink, w->Text2);
     EXPECT_EQ(w->Text2->objectName(), "Text2");

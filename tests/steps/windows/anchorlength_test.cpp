@@ -60,10 +60,10 @@ TEST_F(AnchorLengthTest, ANewDesignShowsNothing) {
     EXPECT_EQ(Flags(), "00000");
     EXPECT_EQ(w->FocusSink->objectName(), "Text10");
     EXPECT_EQ(Focused(), "txtds");
-    // No reference dialog exists yet: the buttons stay off while active.
+    // The reference buttons are on while the step is active.
     for (QPushButton* b : w->cmdRefer) {
         EXPECT_EQ(b->text(), "参考値...");
-        EXPECT_FALSE(b->isEnabled());
+        EXPECT_TRUE(b->isEnabled());
     }
 
     QStringList texts;
@@ -410,17 +410,17 @@ TEST_F(AnchorLengthTest, ClearingALengthEmptiesTheAnchorLength) {
 
 TEST_F(AnchorLengthTest, KeyboardOrderAndTheSink) {
     OpenNew();
-    // The reference buttons are passed over while they are off.
+    // Each reference button follows its box.
     std::vector<std::string> order{Focused()};
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 16; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         PumpEvents();
         order.push_back(Focused());
     }
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"txtds", "txtda", "txtTau", "txtTaub", "txtFs", "txtLa",
-                                        "txtLf", "cmdBegin", "cmdBack", "cmdIndicate", "cmdNext",
-                                        "cmdResult", "txtds", "txtda"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"txtds", "txtda", "txtTau", "cmdRefer(0)", "txtTaub",
+                                               "cmdRefer(1)", "txtFs", "cmdRefer(2)", "txtLa",
+                                               "txtLf", "cmdBegin", "cmdBack", "cmdIndicate",
+                                               "cmdNext", "cmdResult", "txtds", "txtda"}));
     EXPECT_EQ(host->selectShown, 0);
     EXPECT_EQ(Flags(), "00000");
 }

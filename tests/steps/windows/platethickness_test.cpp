@@ -50,8 +50,8 @@ TEST_F(PlateThicknessTest, AFilledDesign) {
     EXPECT_EQ(Fore(w->txtPlateThick), kRed);
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_EQ(Flags(), "00000");
-    // The catalogue does not exist yet: its button stays off.
-    EXPECT_FALSE(w->cmdRefer->isEnabled());
+    // The catalogue's button is on while the step is active.
+    EXPECT_TRUE(w->cmdRefer->isEnabled());
     EXPECT_EQ(w->cmdRefer->text(), "参考値...");
 
     QStringList texts;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QtGlobal>
 
+#include "shell/toolids.h"
 #include "shell/windows/MainWindow.h"
 
 int main(int argc, char** argv) {
@@ -15,5 +16,9 @@ int main(int argc, char** argv) {
     // Each test gives a main window the print command it needs: the report's
     // own command, registered by the program, is not assumed.
     talvo::RegisterPrintCommand(nullptr);
+    // Nor are the settings dialogs: a test that wants them registers them.
+    for (const char* id : {talvo::kToolRebarStandard, talvo::kToolSnowDepth,
+                           talvo::kToolForceFormulas, talvo::kToolStirrups, talvo::kToolRebarCount})
+        talvo::RegisterDialogCommand(id, nullptr);
     return RUN_ALL_TESTS();
 }
