@@ -13,6 +13,7 @@
 #include "platform/grid.h"
 #include "shell/design.h"
 #include "shell/globals.h"
+#include "shell/settings.h"
 #include "shell/tables.h"
 #include "standards/windows/GridDialog.h"
 #include "support/qt/shots.h"
@@ -110,6 +111,9 @@ protected:
         PumpEvents();
     }
     bool Open() const { return dialog && dialog->isVisible(); }
+    // Every standard table as the settings file would hold it: equal texts
+    // mean no table changed.
+    static std::string Tables() { return SerializeSettings(); }
     // The five recalculation flags, as a text "load force anchor result kusabi".
     static std::string Flags() {
         return std::to_string(RecalcLoad) + std::to_string(RecalcForce) +
