@@ -41,6 +41,7 @@ protected:
         PumpEvents();
     }
 
+public:
     // Shows the dialog (not modally: the test drives it) and activates it.
     template <class D>
     D* Show(D* d) {
@@ -98,6 +99,7 @@ protected:
     }
     static std::string Cell(Grid* grid, int col, int row) { return Str(grid->TextAt(col, row)); }
 
+protected:
     void PressOk() {
         dialog->cmdOK->click();
         PumpEvents();
