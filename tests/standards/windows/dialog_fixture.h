@@ -71,9 +71,10 @@ public:
     static void EditCell(Grid* grid, int col, int row, const QString& text) {
         grid->setFocus(Qt::MouseFocusReason);
         grid->setCurrentCell(row - 1, col - 1);
-        grid->edit(grid->model()->index(row - 1, col - 1));
+        const QModelIndex index = grid->model()->index(row - 1, col - 1);
+        grid->edit(index);
         PumpEvents();
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(index));
         ASSERT_NE(editor, nullptr) << "no cell editor";
         editor->selectAll();
         editor->del();
@@ -88,9 +89,10 @@ public:
     static std::string EditorStart(Grid* grid, int col, int row) {
         grid->setFocus(Qt::MouseFocusReason);
         grid->setCurrentCell(row - 1, col - 1);
-        grid->edit(grid->model()->index(row - 1, col - 1));
+        const QModelIndex index = grid->model()->index(row - 1, col - 1);
+        grid->edit(index);
         PumpEvents();
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(index));
         if (!editor) return "<no editor>";
         std::string text = Str(editor->text());
         QTest::keyClick(editor, Qt::Key_Escape);

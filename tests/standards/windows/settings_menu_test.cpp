@@ -84,6 +84,9 @@ class SettingsMenuTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
+        // The tables as the start-up leaves them without a settings file.
+        InitAllTables();
+        StirrupDefaults.ScFormula = 0;
         RegisterSettingsDialogs();
     }
     void TearDown() override {
@@ -105,8 +108,14 @@ TEST_F(SettingsMenuTest, ToolsOpenTheirDialogsAndTheEditsSurviveARestart) {
             EXPECT_EQ(d->objectName().toStdString(), k.name);
             EXPECT_EQ(d->windowTitle().toStdString(), k.caption);
             EXPECT_EQ(d->parentWidget(), main.get());
+            d->activateWindow();
+            Pump();
             k.edit(d);
             d->cmdOK->click();
+            if (d->isVisible()) {
+                ADD_FAILURE() << "OK left the dialog open";
+                d->reject();
+            }
         });
         Click(k.tool);
         Pump();
