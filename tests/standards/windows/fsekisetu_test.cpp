@@ -64,7 +64,9 @@ TEST_F(FSekisetuTest, LimitsStayStrictlyIncreasing) {
         EXPECT_EQ(Str(w->Label3[0]->text()), w->Working(0));
         EXPECT_EQ(Str(w->Label3[1]->text()), w->Working(1));
         // A refused limit keeps the focus (its text selected without the blank).
-        if (*c.message) EXPECT_EQ(QApplication::focusWidget(), box);
+        if (*c.message) {
+            EXPECT_EQ(QApplication::focusWidget(), box);
+        }
     }
 }
 

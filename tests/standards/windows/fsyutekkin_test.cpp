@@ -94,7 +94,9 @@ TEST_F(FSyutekkinTest, BoundsOfClassesZeroToFourStayIncreasing) {
             Enter(w->Text4[static_cast<std::size_t>(s.c)], s.typed, w->sprCondition);
         }
         EXPECT_EQ(Bounds(), c.bounds);
-        if (c.widths) EXPECT_EQ(WidthRows(), c.widths);
+        if (c.widths) {
+            EXPECT_EQ(WidthRows(), c.widths);
+        }
         // Each box shows its bound as the working copy holds it.
         for (int k = 0; k < 6; ++k)
             EXPECT_EQ(Str(w->Text4[static_cast<std::size_t>(k)]->text()), w->Working(k * 5));
