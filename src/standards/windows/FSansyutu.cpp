@@ -55,7 +55,7 @@ FSansyutu::FSansyutu(QWidget* parent)
         Text2[k] = AddEntryBox(this, QString("Text2(%1)").arg(i), 1900, y + 340, 450, 280);
         auto* l4 = AddLabel(this, QStr(length), 2420, y + 170, 1700, 300);
         l4->setObjectName(QString("Label4(%1)").arg(i));
-        auto* l5 = AddSmallLabel(this, QStr("2"), 4120, y + 110, 200, 200);
+        auto* l5 = AddSmallLabel(this, QStr("2"), 3760, y + 110, 200, 200);
         l5->setObjectName(QString("Label5(%1)").arg(i));
         Text3[k] = AddEntryBox(this, QString("Text3(%1)").arg(i), 4900, y, 450, 280);
         AddFractionLine(this, 4880, y + 295, 490);

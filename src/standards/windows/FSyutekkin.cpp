@@ -69,8 +69,8 @@ FSyutekkin::FSyutekkin(QWidget* parent)
     // The bound boxes over the right part of their class's row.
     for (int c = 0; c < 6; ++c) {
         Text4[static_cast<std::size_t>(c)] =
-            AddEntryBox(this, QString("Text4(%1)").arg(c), 1320, kTop + 2 * kHead + c * kRow + 20,
-                        800, kRow - 20);
+            AddEntryBox(this, QString("Text4(%1)").arg(c), 900, kTop + 2 * kHead + c * kRow + 20,
+                        1280, kRow - 20);
         Text4[static_cast<std::size_t>(c)]->setAlignment(Qt::AlignRight);
     }
     AddOkCancel(2600, 4400, 4850, 1300, 420);

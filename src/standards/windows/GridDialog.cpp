@@ -305,7 +305,7 @@ bool GridDialog::Ok() {
     }
     // A refused OK leaves nothing waiting: only the next OK commits.
     ClickPending = 0;
-    if (written) accept();
+    if (written && CloseOnCommit()) accept();
     return written;
 }
 

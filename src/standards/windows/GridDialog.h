@@ -116,8 +116,14 @@ protected:
     void AddOkCancel(int okLeft, int cancelLeft, int top, int width, int height);
     // Completeness: the default refuses when any working-copy element is empty.
     virtual bool Complete();
-    // Writes the working copy into the table and raises the flags.
+    // Writes the working copy into the table and raises the flags (or, in a
+    // catalogue's pick mode, keeps the chosen row for the opener).
     virtual void Commit() = 0;
+    // Whether a successful OK closes the dialog (Accepted). A catalogue in
+    // its edit mode answers false: the edit is saved and the dialog stays.
+    // Cancel, Escape and the close box end in reject(), which a dialog with
+    // an edit mode may override to leave that mode instead.
+    virtual bool CloseOnCommit() const { return true; }
 
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

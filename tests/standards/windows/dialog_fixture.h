@@ -13,6 +13,7 @@
 #include "platform/grid.h"
 #include "shell/design.h"
 #include "shell/globals.h"
+#include "shell/settings.h"
 #include "shell/tables.h"
 #include "standards/windows/GridDialog.h"
 #include "support/qt/shots.h"
@@ -40,6 +41,7 @@ protected:
         PumpEvents();
     }
 
+public:
     // Shows the dialog (not modally: the test drives it) and activates it.
     template <class D>
     D* Show(D* d) {
@@ -69,9 +71,10 @@ protected:
     static void EditCell(Grid* grid, int col, int row, const QString& text) {
         grid->setFocus(Qt::MouseFocusReason);
         grid->setCurrentCell(row - 1, col - 1);
-        grid->edit(grid->model()->index(row - 1, col - 1));
+        const QModelIndex index = grid->model()->index(row - 1, col - 1);
+        grid->edit(index);
         PumpEvents();
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(index));
         ASSERT_NE(editor, nullptr) << "no cell editor";
         editor->selectAll();
         editor->del();
@@ -86,9 +89,10 @@ protected:
     static std::string EditorStart(Grid* grid, int col, int row) {
         grid->setFocus(Qt::MouseFocusReason);
         grid->setCurrentCell(row - 1, col - 1);
-        grid->edit(grid->model()->index(row - 1, col - 1));
+        const QModelIndex index = grid->model()->index(row - 1, col - 1);
+        grid->edit(index);
         PumpEvents();
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(index));
         if (!editor) return "<no editor>";
         std::string text = Str(editor->text());
         QTest::keyClick(editor, Qt::Key_Escape);
@@ -97,6 +101,7 @@ protected:
     }
     static std::string Cell(Grid* grid, int col, int row) { return Str(grid->TextAt(col, row)); }
 
+protected:
     void PressOk() {
         dialog->cmdOK->click();
         PumpEvents();
@@ -110,6 +115,9 @@ protected:
         PumpEvents();
     }
     bool Open() const { return dialog && dialog->isVisible(); }
+    // Every standard table as the settings file would hold it: equal texts
+    // mean no table changed.
+    static std::string Tables() { return SerializeSettings(); }
     // The five recalculation flags, as a text "load force anchor result kusabi".
     static std::string Flags() {
         return std::to_string(RecalcLoad) + std::to_string(RecalcForce) +

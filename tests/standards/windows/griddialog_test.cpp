@@ -64,6 +64,8 @@ public:
         for (int i = 0; i < 4; ++i) gTable[static_cast<std::size_t>(i)] = TrimBlanksOf(Working(i));
         RecalcResult = 1;
     }
+    bool CloseOnCommit() const override { return closes; }
+    bool closes = true;
     static std::string TrimBlanksOf(const std::string& s) { return standards::TrimBlanks(s); }
 
     QLineEdit* txtLow;
@@ -156,6 +158,15 @@ TEST_F(GridDialogTest, OkFinishesTheEditedEntryThenCommits) {
     EXPECT_EQ(gTable, (std::array<std::string, 4>{"40", "40", "5", "7"}));
     EXPECT_EQ(Flags(), "00010");
     EXPECT_EQ(DataChanged, 0);
+    EXPECT_EQ(ClickPending, 0);
+}
+
+TEST_F(GridDialogTest, ADialogCanStayOpenAfterItsCommit) {
+    w->closes = false;
+    Enter(w->txtLow, "12", w->txtHigh);
+    PressOk();
+    EXPECT_TRUE(Open());
+    EXPECT_EQ(gTable[0], "12");
     EXPECT_EQ(ClickPending, 0);
 }
 
