@@ -26,10 +26,10 @@ void SetArea(LayoutForm& form, std::string_view label, double area) {
     form.SetCaption(label, PadDecimal(FormatPattern(area, "0.0"), kForceWidth));
 }
 
+// The bar's name, empty for an index outside the table.
 std::string BarName(int index) {
-    return index >= 0 && index < static_cast<int>(RebarSpecTable.size())
-               ? RebarSpecTable[index].Name
-               : std::string();
+    const RebarSpec* bar = Bar(index);
+    return bar ? bar->Name : std::string();
 }
 
 std::string Trim(std::string_view text) {
