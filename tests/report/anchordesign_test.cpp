@@ -23,6 +23,7 @@
 #include "report/engine/layoutform.h"
 #include "report/engine/recorder.h"
 #include "report/pages/results.h"
+#include "report/report_fixture.h"
 #include "results/rebuild.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -31,7 +32,9 @@
 namespace talvo::report {
 namespace {
 
-using Captions = std::vector<std::pair<std::string, std::string>>;
+using fixture::Captions;
+using fixture::ExpectCaptions;
+using fixture::Filled;
 using Fill = void (*)(LayoutForm&);
 
 constexpr std::uint32_t kUnset = kWindowTextColor;
@@ -50,20 +53,6 @@ void Calculated(std::int16_t workType) {
         Design.TysAllow = TendonAllowable(Design.TysCoef[1], Design.Tys);
     }
     ResetHeadingNumbers();
-}
-
-std::unique_ptr<LayoutForm> Filled(const char* name, Fill fill) {
-    auto form = LoadForm(name);
-    fill(*form);
-    return form;
-}
-
-void ExpectCaptions(LayoutForm& form, const Captions& expected) {
-    for (const auto& [name, text] : expected) {
-        const FormLabel* label = form.Label(name);
-        ASSERT_NE(label, nullptr) << form.name << " " << name;
-        EXPECT_EQ(label->caption, text) << form.name << " " << name;
-    }
 }
 
 std::uint32_t ColourOf(LayoutForm& form, const char* name) {

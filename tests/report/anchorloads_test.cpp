@@ -22,13 +22,16 @@
 #include "report/engine/layoutform.h"
 #include "report/engine/recorder.h"
 #include "report/pages/restraint.h"
+#include "report/report_fixture.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 
 namespace talvo::report {
 namespace {
 
-using Captions = std::vector<std::pair<std::string, std::string>>;
+using fixture::Captions;
+using fixture::ExpectCaptions;
+using fixture::Filled;
 using Filler = void (*)(LayoutForm&);
 
 constexpr const char* kTighteningNote =
@@ -45,20 +48,6 @@ void Prepare(std::int16_t workType, const std::function<void(DesignData&)>& chan
     if (change) change(Design);
     RecalcRock();
     ResetHeadingNumbers();
-}
-
-std::unique_ptr<LayoutForm> Filled(const char* name, Filler fill) {
-    std::unique_ptr<LayoutForm> form = LoadForm(name);
-    fill(*form);
-    return form;
-}
-
-void ExpectCaptions(LayoutForm& form, const Captions& expected) {
-    for (const auto& [name, text] : expected) {
-        const FormLabel* label = form.Label(name);
-        ASSERT_NE(label, nullptr) << form.name << " " << name;
-        EXPECT_EQ(label->caption, text) << form.name << " " << name;
-    }
 }
 
 // None of these fillers colours anything, and every ℓ is the installation's.

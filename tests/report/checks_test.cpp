@@ -25,6 +25,7 @@
 #include "report/engine/renderer.h"
 #include "report/pages/anchors.h"
 #include "report/pages/results.h"
+#include "report/report_fixture.h"
 #include "results/rebuild.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -33,29 +34,17 @@
 namespace talvo::report {
 namespace {
 
-using Captions = std::vector<std::pair<std::string, std::string>>;
+using fixture::Captions;
+using fixture::ExpectCaptions;
+using fixture::Filled;
 
 constexpr std::uint32_t kRed = kVerdictRed;
 constexpr std::uint32_t kBlack = kVerdictBlack;
-
-void ExpectCaptions(const LayoutForm& form, const Captions& expected) {
-    for (const auto& [name, text] : expected) {
-        const FormLabel* label = const_cast<LayoutForm&>(form).Label(name);
-        ASSERT_NE(label, nullptr) << form.name << " " << name;
-        EXPECT_EQ(label->caption, text) << form.name << " " << name;
-    }
-}
 
 std::uint32_t ColorOf(LayoutForm& form, const std::string& name) {
     const FormLabel* label = form.Label(name);
     EXPECT_NE(label, nullptr) << form.name << " " << name;
     return label ? label->foreColor : 0xFFFFFFFF;
-}
-
-std::unique_ptr<LayoutForm> Filled(const char* name, void (*fill)(LayoutForm&)) {
-    auto form = LoadForm(name);
-    fill(*form);
-    return form;
 }
 
 std::unique_ptr<LayoutForm> Filled(const char* name, void (*fill)(LayoutForm&, int), int dir) {

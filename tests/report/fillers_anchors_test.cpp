@@ -14,20 +14,14 @@
 #include "report/engine/recorder.h"
 #include "report/pages/anchors.h"
 #include "report/pages/failureshape.h"
+#include "report/report_fixture.h"
 #include "shell/design.h"
 
 namespace talvo::report {
 namespace {
 
-using Captions = std::vector<std::pair<std::string, std::string>>;
-
-void ExpectCaptions(LayoutForm& form, const Captions& expected) {
-    for (const auto& [name, text] : expected) {
-        const FormLabel* label = form.Label(name);
-        ASSERT_NE(label, nullptr) << form.name << " " << name;
-        EXPECT_EQ(label->caption, text) << form.name << " " << name;
-    }
-}
+using fixture::Captions;
+using fixture::ExpectCaptions;
 
 TEST(FailureShapeFillers, CaptionsOfBothShapes) {
     struct Case {

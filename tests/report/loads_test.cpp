@@ -22,6 +22,7 @@
 #include "report/engine/recorder.h"
 #include "report/engine/renderer.h"
 #include "report/pages/designloads.h"
+#include "report/report_fixture.h"
 #include "results/rebuild.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -31,24 +32,10 @@
 namespace talvo::report {
 namespace {
 
-using Captions = std::vector<std::pair<std::string, std::string>>;
+using fixture::Captions;
+using fixture::ExpectCaptions;
+using fixture::Filled;
 using Fill = void (*)(LayoutForm&);
-
-void ExpectCaptions(const LayoutForm& form, const Captions& expected) {
-    for (const auto& [name, text] : expected) {
-        const FormLabel* label = nullptr;
-        for (const FormItem& item : form.items)
-            if (const auto* l = std::get_if<FormLabel>(&item); l && l->name == name) label = l;
-        ASSERT_NE(label, nullptr) << form.name << " " << name;
-        EXPECT_EQ(label->caption, text) << form.name << " " << name;
-    }
-}
-
-std::unique_ptr<LayoutForm> Filled(const char* name, Fill fill) {
-    auto form = LoadForm(name);
-    fill(*form);
-    return form;
-}
 
 // ---- the forms
 

@@ -22,6 +22,7 @@
 #include "report/engine/layoutform.h"
 #include "report/engine/recorder.h"
 #include "report/engine/renderer.h"
+#include "report/report_fixture.h"
 #include "results/rebuild.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -31,26 +32,14 @@
 namespace talvo::report {
 namespace {
 
-using Captions = std::vector<std::pair<std::string, std::string>>;
+using fixture::Captions;
+using fixture::ExpectCaptions;
+using fixture::Filled;
 using Fill = std::function<void(LayoutForm&)>;
 using Change = std::function<void(DesignData&)>;
 
 constexpr const char* kTate = "曲げモーメント・せん断力の算出（縦枠）";
 constexpr const char* kYoko = "曲げモーメント・せん断力の算出（横枠）";
-
-void ExpectCaptions(LayoutForm& form, const Captions& expected) {
-    for (const auto& [name, text] : expected) {
-        const FormLabel* label = form.Label(name);
-        ASSERT_NE(label, nullptr) << form.name << " " << name;
-        EXPECT_EQ(label->caption, text) << form.name << " " << name;
-    }
-}
-
-std::unique_ptr<LayoutForm> Filled(const char* name, const Fill& fill) {
-    auto form = LoadForm(name);
-    fill(*form);
-    return form;
-}
 
 Fill Anchored(void (*fill)(LayoutForm&, int), int direction) {
     return [fill, direction](LayoutForm& f) { fill(f, direction); };

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "report/engine/headings.h"
+#include "report/pages/fill.h"
 #include "report/pages/results.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
@@ -16,24 +17,6 @@
 namespace talvo::report {
 
 namespace {
-
-FormLabel& Need(LayoutForm& form, std::string_view name) {
-    FormLabel* label = form.Label(name);
-    if (!label) throw FormError(form.name + ": no label " + std::string(name));
-    return *label;
-}
-
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    Need(form, name).caption = std::move(caption);
-}
-
-void Pad(LayoutForm& form, std::string_view name, const std::string& value, int width) {
-    Put(form, name, PadDecimal(value, width));
-}
-
-void Colour(LayoutForm& form, std::string_view name, bool ok) {
-    Need(form, name).foreColor = ok ? kVerdictBlack : kVerdictRed;
-}
 
 // A value that may not exceed its allowable one: equality passes, and a
 // value or allowable that was never computed fails.
@@ -47,8 +30,8 @@ bool Judge(LayoutForm& form, bool ok, const char* okSign, const char* outSign,
            std::string_view sign, std::string_view verdict, std::string_view coloured) {
     Put(form, sign, ok ? okSign : outSign);
     Put(form, verdict, ok ? "ＯＫ" : "ＯＵＴ");
-    Colour(form, verdict, ok);
-    Colour(form, coloured, ok);
+    SetColor(form, verdict, !ok);
+    SetColor(form, coloured, !ok);
     return ok;
 }
 
@@ -72,13 +55,6 @@ std::string Millimetres(const std::string& metres, bool emptyAsZero) {
     return PadDecimal(NumStr(NumVal(metres) * 1000), 4);
 }
 
-// The bar of the table at that index; an index outside the table names no
-// bar.
-const RebarSpec* Bar(int index) {
-    if (index < 0 || index >= static_cast<int>(RebarSpecTable.size())) return nullptr;
-    return &RebarSpecTable[static_cast<std::size_t>(index)];
-}
-
 // The factor of the anchor kind; a kind outside the list has none.
 std::string KindFactor(const std::array<std::string, 3>& factors, int kind) {
     if (kind < 0 || kind >= static_cast<int>(factors.size())) return std::string();
@@ -91,18 +67,18 @@ std::string KindFactor(const std::array<std::string, 3>& factors, int kind) {
 void AnchorBondLengths(LayoutForm& form, int secondPtWidth, bool emptyLa2AsZero) {
     const DesignData& d = Design;
     Put(form, "Label13", SectionTitle("アンカー長"));
-    Pad(form, "Label1", d.Pt, 4);
-    Pad(form, "Label5", d.AnchorDa, 3);
-    Pad(form, "Label6", d.AnchorTauG, 1);
-    Pad(form, "Label9", d.AnchorFs, 1);
+    PutNum(form, "Label1", d.Pt, 4);
+    PutNum(form, "Label5", d.AnchorDa, 3);
+    PutNum(form, "Label6", d.AnchorTauG, 1);
+    PutNum(form, "Label9", d.AnchorFs, 1);
     Put(form, "Label10", Millimetres(d.BondLa1, true));
-    Pad(form, "Label11", d.BondLa1Up, 1);
-    Pad(form, "Label12", d.Pt, secondPtWidth);
-    Pad(form, "Label14", d.AnchorDs, 3);
-    Pad(form, "Label16", d.AnchorTauB, 1);
+    PutNum(form, "Label11", d.BondLa1Up, 1);
+    PutNum(form, "Label12", d.Pt, secondPtWidth);
+    PutNum(form, "Label14", d.AnchorDs, 3);
+    PutNum(form, "Label16", d.AnchorTauB, 1);
     Put(form, "Label17", Millimetres(d.BondLa2, emptyLa2AsZero));
-    Pad(form, "Label18", d.BondLa2Up, 1);
-    Pad(form, "Label19", d.AnchorLa, 1);
+    PutNum(form, "Label18", d.BondLa2Up, 1);
+    PutNum(form, "Label19", d.AnchorLa, 1);
 }
 
 }  // namespace
@@ -115,31 +91,31 @@ void SetInsAnchorKouzai(LayoutForm& form) {
     Put(form, "Label9", d.TendonStandard);
     const std::string tusCoef = KindFactor(d.TusCoef, d.AnchorKind);
     const std::string tysCoef = KindFactor(d.TysCoef, d.AnchorKind);
-    Pad(form, "Label11", tusCoef, 1);
-    Pad(form, "Label14", tusCoef, 1);
-    Pad(form, "Label12", tysCoef, 1);
-    Pad(form, "Label15", tysCoef, 1);
-    Pad(form, "Label16", d.Tus, 4);
-    Pad(form, "Label17", d.Tys, 4);
-    Pad(form, "Label18", d.TusAllow, 4);
-    Pad(form, "Label20", d.TysAllow, 4);
-    Pad(form, "Label23", d.Pt, 4);
-    Pad(form, "Label24", d.Pt, 4);
+    PutNum(form, "Label11", tusCoef, 1);
+    PutNum(form, "Label14", tusCoef, 1);
+    PutNum(form, "Label12", tysCoef, 1);
+    PutNum(form, "Label15", tysCoef, 1);
+    PutNum(form, "Label16", d.Tus, 4);
+    PutNum(form, "Label17", d.Tys, 4);
+    PutNum(form, "Label18", d.TusAllow, 4);
+    PutNum(form, "Label20", d.TysAllow, 4);
+    PutNum(form, "Label23", d.Pt, 4);
+    PutNum(form, "Label24", d.Pt, 4);
 
     const bool tensile =
         CapacityLine(form, WithinAllowable(d.Pt, d.TusAllow), "Label21", "Label33", "Label18");
     const bool yield =
         CapacityLine(form, WithinAllowable(d.Pt, d.TysAllow), "Label22", "Label34", "Label20");
 
-    Pad(form, "Label3", d.Tus, 4);
-    Pad(form, "Label7", d.Tys, 4);
+    PutNum(form, "Label3", d.Tus, 4);
+    PutNum(form, "Label7", d.Tys, 4);
 
     // The closing sentence states what both checks found.
     const bool safe = tensile && yield;
     Put(form, "Label10(2)",
         safe ? "以上より、このテンドンは、設計アンカー力に対して安全である。"
              : "以上より、このテンドンは、設計アンカー力に対して安全ではない。");
-    Colour(form, "Label10(2)", safe);
+    SetColor(form, "Label10(2)", !safe);
 }
 
 void SetInsAnchorTyou(LayoutForm& form) {
@@ -152,10 +128,10 @@ void SetInsAnchorTeityaku(LayoutForm& form) {
 
 void SetInsAnchorNagasa(LayoutForm& form) {
     const DesignData& d = Design;
-    Pad(form, "Label22", d.AnchorLf, 2);
-    Pad(form, "Label23", d.AnchorLa, 2);
-    Pad(form, "Label25", d.AnchorLength, 2);
-    Pad(form, "Label26", d.AnchorLf, 2);
+    PutNum(form, "Label22", d.AnchorLf, 2);
+    PutNum(form, "Label23", d.AnchorLa, 2);
+    PutNum(form, "Label25", d.AnchorLength, 2);
+    PutNum(form, "Label26", d.AnchorLf, 2);
 }
 
 void SetInsRockTyou(LayoutForm& form) {
@@ -167,40 +143,40 @@ void SetInsRockTyou(LayoutForm& form) {
     const RebarSpec* bar = Bar(d.RockBarIndex);
     const std::string area = bar ? NumStr(bar->Area * 100) : std::string();
     const std::string diameter = bar ? NumStr(bar->Diameter) : std::string();
-    Pad(form, "Lab17", bar ? bar->Name : std::string(), 3);
-    Pad(form, "Lab38", area, 4);
-    Pad(form, "Lab22", area, 4);
-    Pad(form, "Lab23", d.RockS, 4);
-    Pad(form, "Lab59", d.RockTau, 3);
-    Pad(form, "Lab29", d.RockTauSa, 3);
+    PutNum(form, "Lab17", bar ? bar->Name : std::string(), 3);
+    PutNum(form, "Lab38", area, 4);
+    PutNum(form, "Lab22", area, 4);
+    PutNum(form, "Lab23", d.RockS, 4);
+    PutNum(form, "Lab59", d.RockTau, 3);
+    PutNum(form, "Lab29", d.RockTauSa, 3);
     CheckLine(form, WithinAllowable(d.RockTau, d.RockTauSa), "Lab28", "Lab31", "Lab59");
 
-    Pad(form, "Lab24", area, 4);
-    Pad(form, "Lab25", d.Pt, 4);
-    Pad(form, "Lab60", d.RockSigma, 3);
-    Pad(form, "Lab56", d.RockSigmaSa, 3);
+    PutNum(form, "Lab24", area, 4);
+    PutNum(form, "Lab25", d.Pt, 4);
+    PutNum(form, "Lab60", d.RockSigma, 3);
+    PutNum(form, "Lab56", d.RockSigmaSa, 3);
     CheckLine(form, WithinAllowable(d.RockSigma, d.RockSigmaSa), "Lab55", "Lab58", "Lab60");
 
-    Pad(form, "Label1", d.Pt, 4);
-    Pad(form, "Label5", d.RockDa, 3);
-    Pad(form, "Label6", d.RockTauG, 1);
-    Pad(form, "Label9", d.RockFs, 1);
+    PutNum(form, "Label1", d.Pt, 4);
+    PutNum(form, "Label5", d.RockDa, 3);
+    PutNum(form, "Label6", d.RockTauG, 1);
+    PutNum(form, "Label9", d.RockFs, 1);
     Put(form, "Label10", Millimetres(d.BondLa1, false));
-    Pad(form, "Label11", d.BondLa1Up, 1);
-    Pad(form, "Label12", d.Pt, 4);
-    Pad(form, "Label14", diameter, 3);
-    Pad(form, "Label16", d.RockTauB, 1);
+    PutNum(form, "Label11", d.BondLa1Up, 1);
+    PutNum(form, "Label12", d.Pt, 4);
+    PutNum(form, "Label14", diameter, 3);
+    PutNum(form, "Label16", d.RockTauB, 1);
     Put(form, "Label17", Millimetres(d.BondLa2, false));
-    Pad(form, "Label18", d.BondLa2Up, 1);
-    Pad(form, "Label19", d.RockLa, 1);
+    PutNum(form, "Label18", d.BondLa2Up, 1);
+    PutNum(form, "Label19", d.RockLa, 1);
 }
 
 void SetInsRockNagasa(LayoutForm& form) {
     const DesignData& d = Design;
-    Pad(form, "Label22", d.RockLf, 2);
-    Pad(form, "Label23", d.RockLa, 2);
-    Pad(form, "Label25", d.RockLength, 2);
-    Pad(form, "Label26", d.RockLf, 2);
+    PutNum(form, "Label22", d.RockLf, 2);
+    PutNum(form, "Label23", d.RockLa, 2);
+    PutNum(form, "Label25", d.RockLength, 2);
+    PutNum(form, "Label26", d.RockLf, 2);
 }
 
 void SetInsSiatu(LayoutForm& form) {
@@ -209,26 +185,26 @@ void SetInsSiatu(LayoutForm& form) {
     Put(form, "Label13", SectionTitle("許容支圧応力度"));
     Put(form, "Label23", SectionTitle("支圧応力度"));
 
-    Pad(form, "Label2", d.SigmaCk, 4);
-    Pad(form, "Label3", d.PlateU, 4);
-    Pad(form, "Label5", d.BoxOutD, 4);
-    Pad(form, "Label6", d.SiatuFrameB, 4);
-    Pad(form, "Label10", d.SiatuFrameB, 4);
-    Pad(form, "Label8", d.SiatuA, 6);
-    Pad(form, "Label12", d.PlateU, 4);
-    Pad(form, "Label14", d.BoxOutD, 4);
-    Pad(form, "Label9", d.Ap, 6);
-    Pad(form, "Label16", d.SiatuA, 6);
-    Pad(form, "Label17", d.Ap, 6);
-    Pad(form, "Label18", d.SigmaCk, 3);
-    Pad(form, "Label19", d.SigmaBa1, 2);
-    Pad(form, "Label21", d.SigmaCk, 3);
-    Pad(form, "Label20", d.SigmaBa2, 2);
-    Pad(form, "Label22", d.SigmaBa, 2);
-    Pad(form, "Label28", d.Pt, 3);
-    Pad(form, "Label25", d.Ap, 6);
-    Pad(form, "Label29", d.SigmaBa, 2);
-    Pad(form, "Label30", d.SigmaB, 2);
+    PutNum(form, "Label2", d.SigmaCk, 4);
+    PutNum(form, "Label3", d.PlateU, 4);
+    PutNum(form, "Label5", d.BoxOutD, 4);
+    PutNum(form, "Label6", d.SiatuFrameB, 4);
+    PutNum(form, "Label10", d.SiatuFrameB, 4);
+    PutNum(form, "Label8", d.SiatuA, 6);
+    PutNum(form, "Label12", d.PlateU, 4);
+    PutNum(form, "Label14", d.BoxOutD, 4);
+    PutNum(form, "Label9", d.Ap, 6);
+    PutNum(form, "Label16", d.SiatuA, 6);
+    PutNum(form, "Label17", d.Ap, 6);
+    PutNum(form, "Label18", d.SigmaCk, 3);
+    PutNum(form, "Label19", d.SigmaBa1, 2);
+    PutNum(form, "Label21", d.SigmaCk, 3);
+    PutNum(form, "Label20", d.SigmaBa2, 2);
+    PutNum(form, "Label22", d.SigmaBa, 2);
+    PutNum(form, "Label28", d.Pt, 3);
+    PutNum(form, "Label25", d.Ap, 6);
+    PutNum(form, "Label29", d.SigmaBa, 2);
+    PutNum(form, "Label30", d.SigmaB, 2);
 
     CheckLine(form, WithinAllowable(d.SigmaB, d.SigmaBa), "Label32", "Label31", "Label30");
 }
@@ -239,19 +215,19 @@ void SetInsPrate(LayoutForm& form) {
     Put(form, "Label13", SectionTitle("曲げモーメント"));
     Put(form, "Label11", SectionTitle("プレートの厚さ"));
 
-    Pad(form, "Label2", d.PlateSigma, 4);
-    Pad(form, "Label3", d.PlateU, 4);
-    Pad(form, "Label5", d.BoxOutD, 4);
-    Pad(form, "Label28", d.Pt, 3);
-    Pad(form, "Label30", d.PlateHalfPt, 6);
-    Pad(form, "Label8", d.PlateHalfPt, 6);
-    Pad(form, "Label9", d.BoxOutD, 4);
-    Pad(form, "Label10", d.PlateM, 7);
-    Pad(form, "Label12", d.PlateM, 7);
-    Pad(form, "Label16", d.PlateU, 4);
-    Pad(form, "Label14", d.PlateSigma, 3);
-    Pad(form, "Label17", d.PlateTReq, 3);
-    Pad(form, "Label18", d.PlateT, 3);
+    PutNum(form, "Label2", d.PlateSigma, 4);
+    PutNum(form, "Label3", d.PlateU, 4);
+    PutNum(form, "Label5", d.BoxOutD, 4);
+    PutNum(form, "Label28", d.Pt, 3);
+    PutNum(form, "Label30", d.PlateHalfPt, 6);
+    PutNum(form, "Label8", d.PlateHalfPt, 6);
+    PutNum(form, "Label9", d.BoxOutD, 4);
+    PutNum(form, "Label10", d.PlateM, 7);
+    PutNum(form, "Label12", d.PlateM, 7);
+    PutNum(form, "Label16", d.PlateU, 4);
+    PutNum(form, "Label14", d.PlateSigma, 3);
+    PutNum(form, "Label17", d.PlateTReq, 3);
+    PutNum(form, "Label18", d.PlateT, 3);
 }
 
 }  // namespace talvo::report

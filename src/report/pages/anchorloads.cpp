@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "report/engine/headings.h"
+#include "report/pages/fill.h"
 #include "report/pages/restraint.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
@@ -14,22 +15,6 @@ namespace {
 
 constexpr std::int16_t kRockBolts = 3;
 constexpr std::int16_t kGroundAnchors = 4;
-
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    if (!form.SetCaption(name, std::move(caption))) {
-        throw FormError(form.name + ": no label " + std::string(name));
-    }
-}
-
-// Loads the script ℓ into Pic_l(0) … Pic_l(count - 1) again.
-void LoadScriptL(LayoutForm& form, int count) {
-    for (int i = 0; i < count; ++i) {
-        const std::string name = "Pic_l(" + std::to_string(i) + ")";
-        FormPicture* pic = form.Picture(name);
-        if (!pic) throw FormError(form.name + ": no picture " + name);
-        pic->picture = kScriptLPicture;
-    }
-}
 
 // The design-load block of all four forms; `tan` prints tan φ in place of
 // the angle φ, `rockBolt` adds the shear force per bolt.

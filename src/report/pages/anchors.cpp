@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "report/engine/headings.h"
+#include "report/pages/fill.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
@@ -15,37 +16,10 @@ namespace {
 
 constexpr int kTableWidth = 6;
 constexpr int kCentredColumns = 28;
-constexpr std::uint32_t kBlack = 0;
-constexpr std::uint32_t kRed = 255;
-
-FormLabel& Need(LayoutForm& form, std::string_view name) {
-    FormLabel* label = form.Label(name);
-    if (!label) throw FormError(form.name + ": no label " + std::string(name));
-    return *label;
-}
-
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    Need(form, name).caption = std::move(caption);
-}
-
-// The bar of the table at that index; an index outside the table names no
-// bar (an empty name, no numbers).
-const RebarSpec* Bar(int index) {
-    if (index < 0 || index >= static_cast<int>(RebarSpecTable.size())) return nullptr;
-    return &RebarSpecTable[static_cast<std::size_t>(index)];
-}
-
-// A number as "0.##": at most two decimals, trailing zeros dropped.
-std::string TwoDecimalsAtMost(double value) {
-    std::string text = FormatPattern(value, "0.00");
-    while (!text.empty() && text.back() == '0') text.pop_back();
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    return text;
-}
 
 // The nominal area in mm² as "0.##", or empty without a bar.
 std::string AreaMm2(const RebarSpec* bar) {
-    return bar ? TwoDecimalsAtMost(bar->Area * 100) : std::string();
+    return bar ? UpToTwoDecimals(bar->Area * 100) : std::string();
 }
 
 // A computed length, or "―" when it has not been computed.
@@ -145,9 +119,8 @@ void SetInsSyuAncBar(LayoutForm& form) {
                     NumVal(d.AncBarTauS) <= NumVal(d.AncBarTauSa);
     Put(form, "Label16", ok ? "≦" : "＞");
     Put(form, "Label11", ok ? "ＯＫ" : "ＯＵＴ");
-    const std::uint32_t colour = ok ? kBlack : kRed;
-    Need(form, "Label11").foreColor = colour;
-    Need(form, "Label19").foreColor = colour;
+    SetColor(form, "Label11", !ok);
+    SetColor(form, "Label19", !ok);
 }
 
 }  // namespace talvo::report

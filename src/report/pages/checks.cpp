@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "report/engine/headings.h"
+#include "report/pages/fill.h"
 #include "report/pages/results.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -21,44 +22,6 @@ namespace {
 constexpr int kForceWidth = 3;
 constexpr const char* kNoValue = "　―　";
 constexpr const char* kModularRatio = "15";
-
-FormLabel& Need(LayoutForm& form, std::string_view name) {
-    FormLabel* label = form.Label(name);
-    if (!label) throw FormError(form.name + ": no label " + std::string(name));
-    return *label;
-}
-
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    Need(form, name).caption = std::move(caption);
-}
-
-const std::string& Caption(LayoutForm& form, std::string_view name) {
-    return Need(form, name).caption;
-}
-
-// An entry of a per-work-type array; a work type outside the arrays (none
-// chosen yet) has no value.
-std::string ByWorkType(const std::array<std::string, 5>& values) {
-    const int t = Design.WorkType;
-    return t >= 0 && t < static_cast<int>(values.size()) ? values[static_cast<std::size_t>(t)]
-                                                         : std::string();
-}
-
-// The bar of the table at that index, or null (99: no stirrup; any index
-// outside the table names no bar).
-const RebarSpec* Bar(int index) {
-    if (index < 0 || index >= static_cast<int>(RebarSpecTable.size())) return nullptr;
-    return &RebarSpecTable[static_cast<std::size_t>(index)];
-}
-
-// A number as "0.##": at most two decimals, trailing zeros and a bare point
-// dropped.
-std::string UpToTwoDecimals(double value) {
-    std::string text = FormatPattern(value, "0.00");
-    while (!text.empty() && text.back() == '0') text.pop_back();
-    if (!text.empty() && text.back() == '.') text.pop_back();
-    return text;
-}
 
 // A number as "0.0#": one decimal always, the second only when not zero.
 std::string OneOrTwoDecimals(double value) {
@@ -124,10 +87,6 @@ CheckCase CaseOf(int direction) {
         c.title = "応力の検討（横枠）";
     }
     return c;
-}
-
-void SetColor(LayoutForm& form, std::string_view name, bool red) {
-    Need(form, name).foreColor = red ? kVerdictRed : kVerdictBlack;
 }
 
 // A stress check line, decided on the printed texts: a stress at most its

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "report/pages/fill.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 
@@ -44,14 +45,6 @@ void SetName(LayoutForm& form, std::string_view label, const std::string& name, 
         caption.append(open).append(name).append(close);
     }
     form.SetCaption(label, std::move(caption));
-}
-
-void LoadScriptL(LayoutForm& form, int count) {
-    for (int i = 0; i < count; ++i) {
-        if (FormPicture* pic = form.Picture("Pic_l(" + std::to_string(i) + ")")) {
-            pic->picture = kScriptLPicture;
-        }
-    }
 }
 
 // What both tables share: the site texts, the frame outline, the sections,
@@ -99,7 +92,7 @@ void SetCommonRows(LayoutForm& form, std::string_view open, std::string_view clo
 
 void SetInsHoukaiHyou(LayoutForm& form) {
     const DesignData& d = Design;
-    LoadScriptL(form, 6);
+    LoadScriptLIfPresent(form, 6);
     SetCommonRows(form, "（", "）");
     // Greening foundation work (2) has no failing soil mass.
     const bool soil = d.WorkType != 2;
@@ -109,7 +102,7 @@ void SetInsHoukaiHyou(LayoutForm& form) {
 
 void SetInsHeiyouHyou(LayoutForm& form) {
     const DesignData& d = Design;
-    LoadScriptL(form, 12);
+    LoadScriptLIfPresent(form, 12);
     SetCommonRows(form, "(", ")");
     SetDash(form, "Lab20");
     form.SetCaption("Lab29", "");

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "report/engine/headings.h"
+#include "report/pages/fill.h"
 #include "report/pages/loads.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
@@ -12,29 +13,13 @@ namespace talvo::report {
 
 namespace {
 
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    if (!form.SetCaption(name, std::move(caption)))
-        throw FormError(form.name + ": no label " + std::string(name));
-}
-
-void PutNum(LayoutForm& form, std::string_view name, std::string_view text, int width) {
-    Put(form, name, PadDecimal(text, width));
-}
-
-void LoadScriptL(LayoutForm& form, int count) {
-    for (int i = 0; i < count; ++i) {
-        if (FormPicture* pic = form.Picture("Pic_l(" + std::to_string(i) + ")"))
-            pic->picture = kScriptLPicture;
-    }
-}
-
 constexpr int kWeightWidth = 4;     // design weights on the weight block
 constexpr int kSnowBlockWidth = 3;  // the same weights on the snow block
 
 void Headings(LayoutForm& form) {
     Put(form, "Label74", ChapterTitle("設計荷重の算出"));
     Put(form, "Label1", SectionTitle("枠にかかる重量"));
-    LoadScriptL(form, 2);
+    LoadScriptLIfPresent(form, 2);
 }
 
 // From the horizontal frame's weight to the infill weight: the lines both
@@ -100,7 +85,7 @@ void SetInsSekkeiJyuuryoY(LayoutForm& form) {
 
 void SetInsSekkeiYukiKouryo(LayoutForm& form) {
     const DesignData& d = Design;
-    LoadScriptL(form, 1);
+    LoadScriptLIfPresent(form, 1);
     const std::string share = SnowShareText();
     PutNum(form, "Label39", d.SlopeN, 1);
     PutNum(form, "Label41", SnowPercentText(), 3);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "report/pages/fill.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -15,11 +16,6 @@ namespace talvo::report {
 namespace {
 
 constexpr int kShapeWidth = 6;
-
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    if (!form.SetCaption(name, std::move(caption)))
-        throw FormError(form.name + ": no label " + std::string(name));
-}
 
 struct ArcDef {
     double cx, cy, radius, startDeg, endDeg;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "report/engine/headings.h"
+#include "report/pages/fill.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
@@ -12,23 +13,6 @@
 namespace talvo::report {
 
 namespace {
-
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    if (!form.SetCaption(name, std::move(caption)))
-        throw FormError(form.name + ": no label " + std::string(name));
-}
-
-// A value through PadDecimal with the place's integer width.
-void PutNum(LayoutForm& form, std::string_view name, std::string_view text, int width) {
-    Put(form, name, PadDecimal(text, width));
-}
-
-void LoadScriptL(LayoutForm& form, int count) {
-    for (int i = 0; i < count; ++i) {
-        if (FormPicture* pic = form.Picture("Pic_l(" + std::to_string(i) + ")"))
-            pic->picture = kScriptLPicture;
-    }
-}
 
 struct Infill {
     std::string thick;  // h_e in metres
@@ -83,7 +67,7 @@ void WeightHeadings(LayoutForm& form, std::string_view chapter, std::string_view
                     std::string_view sectionLabel, int pictures) {
     Put(form, chapterLabel, ChapterTitle(chapter));
     Put(form, sectionLabel, SectionTitle("枠にかかる重量"));
-    LoadScriptL(form, pictures);
+    LoadScriptLIfPresent(form, pictures);
 }
 
 // The three weights of a snow-free total: Wc, We and W.
@@ -296,7 +280,7 @@ void SetInsYokoYukiNasi(LayoutForm& form) {
 
 void SetInsYokoYukiKouryo(LayoutForm& form) {
     const DesignData& d = Design;
-    LoadScriptL(form, 2);
+    LoadScriptLIfPresent(form, 2);
     const std::string share = SnowShareText();
     const VerticalLength v = VerticalSpan();
     PutNum(form, "Label39", d.SlopeN, 1);
@@ -318,7 +302,7 @@ void SetInsYokoYukiKouryo(LayoutForm& form) {
 void SetInsYokoKajyuu(LayoutForm& form) {
     const DesignData& d = Design;
     Put(form, "Label1", SectionTitle("作用荷重"));
-    LoadScriptL(form, 1);
+    LoadScriptLIfPresent(form, 1);
     PutNum(form, "Label8", d.YokoW, 4);
     PutNum(form, "Label10", d.SlopeAngle, 2);
     PutNum(form, "Label12", d.YokoQ, 4);

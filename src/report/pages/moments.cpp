@@ -7,6 +7,7 @@
 
 #include "report/engine/headings.h"
 #include "report/engine/renderer.h"
+#include "report/pages/fill.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
@@ -31,35 +32,8 @@ constexpr int kOverhangRow = 0;
 constexpr int kOneSpanRow = 1;
 constexpr int kLastRow = 4;
 
-FormLabel& Need(LayoutForm& form, std::string_view name) {
-    FormLabel* label = form.Label(name);
-    if (!label) throw FormError(form.name + ": no label " + std::string(name));
-    return *label;
-}
-
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    Need(form, name).caption = std::move(caption);
-}
-
 std::string Indexed(std::string_view name, int index) {
     return std::string(name) + "(" + std::to_string(index) + ")";
-}
-
-void LoadScriptL(LayoutForm& form, int count) {
-    for (int i = 0; i < count; ++i) {
-        FormPicture* pic = form.Picture(Indexed("Pic_l", i));
-        if (!pic) throw FormError(form.name + ": no picture " + Indexed("Pic_l", i));
-        pic->picture = kScriptLPicture;
-    }
-}
-
-// The entry of a work-type array, empty outside 0 to 4 (no work type chosen
-// yet), so a design without a work type never reads past the array.
-const std::string& ByWorkType(const std::array<std::string, 5>& values) {
-    static const std::string none;
-    const int w = Design.WorkType;
-    return w >= 0 && w < static_cast<int>(values.size()) ? values[static_cast<std::size_t>(w)]
-                                                         : none;
 }
 
 std::string Coef(std::int16_t value) {

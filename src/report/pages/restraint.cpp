@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "report/pages/fill.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 
@@ -24,12 +25,6 @@ struct Member {
     bool tanPhi;  // φ printed as the value of tan φ
     bool planFs;  // ＰＦs on the cosβ term
 };
-
-void Put(LayoutForm& form, std::string_view name, std::string caption) {
-    if (!form.SetCaption(name, std::move(caption))) {
-        throw FormError(form.name + ": no label " + std::string(name));
-    }
-}
 
 void Fill(LayoutForm& form, const Member& m) {
     const DesignData& d = Design;

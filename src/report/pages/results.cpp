@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "report/pages/fill.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -25,16 +26,10 @@ void SetArea(LayoutForm& form, std::string_view label, double area) {
     form.SetCaption(label, PadDecimal(FormatPattern(area, "0.0"), kForceWidth));
 }
 
-void SetColor(LayoutForm& form, std::string_view label, bool red) {
-    if (FormLabel* l = form.Label(label)) {
-        l->foreColor = red ? kVerdictRed : kVerdictBlack;
-    }
-}
-
+// The bar's name, empty for an index outside the table.
 std::string BarName(int index) {
-    return index >= 0 && index < static_cast<int>(RebarSpecTable.size())
-               ? RebarSpecTable[index].Name
-               : std::string();
+    const RebarSpec* bar = Bar(index);
+    return bar ? bar->Name : std::string();
 }
 
 std::string Trim(std::string_view text) {
@@ -65,10 +60,10 @@ void SetResultRow(LayoutForm& form, int first, int r, int d) {
     form.SetCaption(lab(0), PadDecimal(BarName(bar), 5));
 
     form.SetCaption(lab(1), PadDecimal(x.KekkaBarCount[r], 3));
-    SetColor(form, lab(1), NumVal(x.KekkaBarCount[r]) > fits);
+    SetColorIfPresent(form, lab(1), NumVal(x.KekkaBarCount[r]) > fits);
 
     form.SetCaption(lab(2), PadDecimal(x.KekkaAs[r], 4));
-    SetColor(form, lab(2), NumVal(x.KekkaAs[r]) < x.RequiredAs[d]);
+    SetColorIfPresent(form, lab(2), NumVal(x.KekkaAs[r]) < x.RequiredAs[d]);
 
     // A stress fails over its allowable value and when it holds no number.
     struct Stress {
@@ -83,7 +78,8 @@ void SetResultRow(LayoutForm& form, int first, int r, int d) {
     for (int i = 0; i < 4; ++i) {
         const Stress& s = stresses[i];
         form.SetCaption(lab(3 + i), PadDecimal(s.text, s.width));
-        SetColor(form, lab(3 + i), !HoldsNumber(s.text) || NumVal(s.text) > NumVal(s.allowable));
+        SetColorIfPresent(form, lab(3 + i),
+                          !HoldsNumber(s.text) || NumVal(s.text) > NumVal(s.allowable));
     }
 
     const int stirrup = x.KekkaStirrupBar[r];
@@ -97,16 +93,9 @@ void SetResultRow(LayoutForm& form, int first, int r, int d) {
     form.SetCaption(lab(7), PadDecimal(BarName(stirrup), 5));
     form.SetCaption(lab(8), PadDecimal(x.KekkaStirrupCount[r], 3));
     form.SetCaption(lab(9), PadDecimal(pitch, 4));
-    SetColor(
+    SetColorIfPresent(
         form, lab(9),
         (NumVal(pitch) < StirrupDefaults.MinSpacing && Present(pitch)) || Trim(pitch) == "Err");
-}
-
-// The entry of a work-type array, empty outside 0 to 4 (no work type chosen).
-const std::string& ByWorkType(const std::array<std::string, 5>& values) {
-    static const std::string none;
-    const int w = Design.WorkType;
-    return w >= 0 && w < static_cast<int>(values.size()) ? values[w] : none;
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+// What every page filler uses: setting captions and colours by label name,
+// the script ℓ pictures, bar lookup, per-work-type values and short number
+// texts.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "report/engine/layoutform.h"
+#include "shell/tables.h"
+
+namespace talvo::report {
+
+// The label of that name; a missing label throws FormError.
+FormLabel& Need(LayoutForm& form, std::string_view name);
+
+// The caption of the label of that name; a missing label throws FormError.
+const std::string& Caption(LayoutForm& form, std::string_view name);
+
+// Sets the caption of the label of that name; a missing label throws
+// FormError.
+void Put(LayoutForm& form, std::string_view name, std::string caption);
+
+// Sets the caption to `text` through PadDecimal with `width` integer places;
+// a missing label throws FormError.
+void PutNum(LayoutForm& form, std::string_view name, std::string_view text, int width);
+
+// Colours the label as a verdict: red when it failed, black otherwise. A
+// missing label throws FormError.
+void SetColor(LayoutForm& form, std::string_view name, bool red);
+
+// As SetColor, but a missing label is left alone.
+void SetColorIfPresent(LayoutForm& form, std::string_view name, bool red);
+
+// Loads the script ℓ into Pic_l(0) … Pic_l(count - 1); a missing picture
+// throws FormError.
+void LoadScriptL(LayoutForm& form, int count);
+
+// As LoadScriptL, but a missing picture is skipped.
+void LoadScriptLIfPresent(LayoutForm& form, int count);
+
+// The bar of RebarSpecTable at that index; an index outside the table (99:
+// no stirrup) names no bar and gives null.
+const RebarSpec* Bar(int index);
+
+// The entry of a per-work-type array for the design's work type; a work type
+// outside 0 to 4 (none chosen yet) gives the empty text, so a design without
+// a work type never reads past the array.
+const std::string& ByWorkType(const std::array<std::string, 5>& values);
+
+// A number as "0.##": at most two decimals, trailing zeros and a bare point
+// dropped.
+std::string UpToTwoDecimals(double value);
+
+}  // namespace talvo::report
