@@ -11,16 +11,6 @@ namespace talvo::standards {
 
 namespace {
 
-FieldSpec ValueSpec(double min, double max, int decimals, int places) {
-    FieldSpec spec;
-    spec.check = FieldCheck::Value;
-    spec.min = min;
-    spec.max = max;
-    spec.decimals = decimals;
-    spec.places = places;
-    return spec;
-}
-
 const char* const kTwentyBytes = "文字数は半角で２０文字までです。";
 
 std::vector<std::string> Texts(const RefValue& v) {

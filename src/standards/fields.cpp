@@ -5,6 +5,16 @@
 
 namespace talvo::standards {
 
+FieldSpec ValueSpec(double min, double max, int decimals, int places) {
+    FieldSpec spec;
+    spec.check = FieldCheck::Value;
+    spec.min = min;
+    spec.max = max;
+    spec.decimals = decimals;
+    spec.places = places;
+    return spec;
+}
+
 std::string TrimBlanks(std::string_view text) {
     const std::size_t a = text.find_first_not_of(' ');
     if (a == std::string_view::npos) return "";

@@ -55,6 +55,9 @@ struct FieldSpec {
     bool refocusOnRefusal = false;
 };
 
+// A field of the common numeric check with its range, decimals and places.
+FieldSpec ValueSpec(double min, double max, int decimals, int places);
+
 enum class EntryOutcome {
     Accepted,  // `shown` holds the formatted text; it becomes the element
     Emptied,   // the entry was empty: see FieldSpec::empty

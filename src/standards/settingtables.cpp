@@ -16,16 +16,6 @@ namespace talvo::standards {
 
 namespace {
 
-FieldSpec ValueSpec(double min, double max, int decimals, int places) {
-    FieldSpec s;
-    s.check = FieldCheck::Value;
-    s.min = min;
-    s.max = max;
-    s.decimals = decimals;
-    s.places = places;
-    return s;
-}
-
 // A 16-bit table value from a working text: its number to the nearest integer.
 std::int16_t ToInt16(const std::string& text) {
     const double v = std::round(NumVal(text));

@@ -13,6 +13,7 @@
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/windows/StepManager.h"
+#include "standards/catalogues.h"
 #include "standards/windows/Catalogues.h"
 #include "steps/weights.h"
 
@@ -27,19 +28,6 @@ const bool kRegistered = [] {
 
 const char* const kNameMessage = "文字数は半角で２０文字までです。";
 const char* const kThickMessage = "中詰め材の厚さがのり枠高（厚さ）を超えています。";
-
-std::string& NameField(int i) {
-    switch (i) {
-        case 0:
-            return Design.FrameMaterial;
-        case 1:
-            return Design.InfillName;
-        case 2:
-            return Design.SnowRemarks;
-        default:
-            return Design.SoilName;
-    }
-}
 
 // Geometry, twips: four panels one below the other; in each, the first row
 // holds the name and the unit weight, the second the thickness or the
@@ -175,7 +163,7 @@ N4omosa::N4omosa(QWidget* parent) : StepForm(QStringLiteral("N4omosa"), kNavAll,
         NameBox name;
         name.maxBytes = kNameBytes;
         name.message = kNameMessage;
-        name.field = &NameField(i);
+        name.field = &standards::WeightNameField(i);
         name.refocusOnCut = true;
         name.anyChangeRaisesDataChanged = false;
         name.unchangedLeftAlone = true;
@@ -200,7 +188,7 @@ N4omosa::N4omosa(QWidget* parent) : StepForm(QStringLiteral("N4omosa"), kNavAll,
 
 void N4omosa::OnLoad() {
     Entries()->ShowAllStored();
-    for (int i = 0; i < 4; ++i) txtName[i]->setText(QStr(NameField(i)));
+    for (int i = 0; i < 4; ++i) txtName[i]->setText(QStr(standards::WeightNameField(i)));
     // Equal to the record, so the click handling raises no flag.
     chkMaterial->setChecked(Design.UseInfill != 0);
     chkSnow->setChecked(Design.UseSnow != 0);
@@ -278,7 +266,7 @@ void N4omosa::ReferClick(int i) {
     FJyuuryo dialog(this);
     if (dialog.exec() != QDialog::Accepted) return;
     Entries()->ShowStored(txtWeight[i]);
-    txtName[i]->setText(QStr(NameField(i)));
+    txtName[i]->setText(QStr(standards::WeightNameField(i)));
 }
 
 }  // namespace talvo
