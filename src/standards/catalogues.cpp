@@ -176,7 +176,7 @@ FieldSpec StressColumnSpec(int col) {
 }
 
 StressWork StressWorkFromTable() {
-    StressWork work{};
+    StressWork work;
     for (std::size_t s = 0; s < kStandards; ++s) {
         for (std::size_t r = 0; r < kCatalogueRows; ++r) {
             const StressSet& set = AllowableStressTable[s][r];
