@@ -1,11 +1,18 @@
 #include "companion/intake.h"
 
+#include "companion/checks.h"
+#include "shell/tables.h"
+
 namespace talvo::companion {
 
 SettingsStatus ReadCompanionSettings(const std::string& programFolder) {
     // The window rectangle of the file belongs to the design program; the
     // screen size only matters to it.
-    return LoadSettings(FindSettingsFile(programFolder), 0, 0);
+    const SettingsStatus status = LoadSettings(FindSettingsFile(programFolder), 0, 0);
+    // The bar names are shown in the pattern grid and the report without
+    // the blanks the design program may keep around them.
+    for (auto& bar : RebarSpecTable) bar.Name = Trim(bar.Name);
+    return status;
 }
 
 }  // namespace talvo::companion

@@ -9,9 +9,10 @@
 namespace talvo::companion {
 
 inline constexpr const char* kHelpFileName = "Talvo1SI.HLP";
-// The warning shown when the help file is found nowhere.
+// The warning shown when the help file is found nowhere. It names the file
+// with a hyphen although the file sought has none.
 inline constexpr const char* kHelpMissingText =
-    "PATH 環境変数で指定されたディレクトリには Talvo1SI.HLP が見つかりません。\r\n"
+    "PATH 環境変数で指定されたディレクトリには Talvo1-SI.HLP が見つかりません。\r\n"
     "ヘルプ機能は利用できません。";
 inline constexpr const char* kHelpMissingTitle = "ミルダ－ＳＩ ヘルプが見つかりません。";
 
@@ -19,7 +20,8 @@ inline constexpr const char* kHelpMissingTitle = "ミルダ－ＳＩ ヘルプ�
 // regard to case), read-only. A missing or foreign file gives the built-in
 // tables; in a file of the design program every value is validated and a
 // table with a missing or bad value gets its defaults, so no bar has a zero
-// area and no width class an empty bound.
+// area and no width class an empty bound. Bar names lose their surrounding
+// blanks.
 SettingsStatus ReadCompanionSettings(const std::string& programFolder);
 
 }  // namespace talvo::companion

@@ -92,11 +92,13 @@ TEST_F(IntakeTest, ForeignFirstLineGivesTheBuiltInTables) {
 TEST_F(IntakeTest, EditedNamesFromAFileInAnyCase) {
     RebarSpecTable[2].Name = "K16";
     RebarSpecTable[2].Area = 2.5;
+    RebarSpecTable[3].Name = "  K19 ";  // blanks kept in the file, dropped on reading
     StandardName[1] = "自前の基準";
     Write("tALVO-si.INI", [](auto&) {});
     InitAllTables();
     EXPECT_EQ(ReadCompanionSettings(folder_.string()), SettingsStatus::Loaded);
     EXPECT_EQ(RebarSpecTable[2].Name, "K16");
+    EXPECT_EQ(RebarSpecTable[3].Name, "K19");
     EXPECT_DOUBLE_EQ(RebarSpecTable[2].Area, 2.5);
     EXPECT_EQ(StandardName[1], "自前の基準");
 }

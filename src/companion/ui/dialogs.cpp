@@ -346,7 +346,11 @@ void FrmCondition::OkClick() {
     // The box being left runs its check first; a refused entry stops OK.
     for (int i = 0; i < kBoxes; ++i)
         if (box[static_cast<std::size_t>(i)]->hasFocus() && !LeaveBox(i)) return;
-    auto differ = [](const std::string& a, const std::string& b) { return NumVal(a) != NumVal(b); };
+    // Compared as numbers; a value cleared or filled in changes too (an empty
+    // text reads as 0 but leaves nothing to calculate with).
+    auto differ = [](const std::string& a, const std::string& b) {
+        return NumVal(a) != NumVal(b) || Present(a) != Present(b);
+    };
     const bool changed = differ(EditSoilWeight, SoilWeight) || EditInfillMode != InfillMode ||
                          differ(EditInfillWeight, InfillWeight) ||
                          differ(EditFrameWeight, FrameWeight) ||

@@ -122,6 +122,16 @@ TEST_F(DialogTest, OkClearsResultsOnlyWhenSomethingChanged) {
     EXPECT_EQ(SlopeInputMode, 0);
     EXPECT_FALSE(ResultsKept());
     EXPECT_EQ(KekkaL[2][0], "");
+    // Clearing a value that reads as 0 (the distance 0.000) is a change too.
+    window_->cmdCalculate->click();
+    ASSERT_TRUE(ResultsKept());
+    {
+        FrmCondition dlg(window_.get());
+        ASSERT_TRUE(Enter(dlg, FrmCondition::Distance, ""));
+        dlg.OkClick();
+    }
+    EXPECT_EQ(ArcTopDistance, "");
+    EXPECT_FALSE(ResultsKept());
 }
 
 TEST_F(DialogTest, InfillSwitchLocksTheThicknessRow) {

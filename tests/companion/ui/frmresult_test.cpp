@@ -75,10 +75,14 @@ protected:
 TEST(CompanionStart, SettingsHelpAndDefaults) {
     QTemporaryDir folder;
     ScriptedMessages messages;
-    messages.Expect(kHelpMissingText, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+    // The warning names the help file with a hyphen.
+    messages.Expect(
+        "PATH 環境変数で指定されたディレクトリには Talvo1-SI.HLP が見つかりません。\r\n"
+        "ヘルプ機能は利用できません。",
+        MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
     FrmResult* w = CompanionMain(folder.path().toStdString(), folder.path().toStdString());
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(messages.Shown().at(0).title, kHelpMissingTitle);
+    EXPECT_EQ(messages.Shown().at(0).title, "ミルダ－ＳＩ ヘルプが見つかりません。");
     EXPECT_EQ(HelpPath, "");
     EXPECT_EQ(w->windowTitle(), QStringLiteral("ミルダ－ＳＩ  ［抑止可能な崩壊の規模］"));
     EXPECT_EQ(w->sprFrame->TextAt(1, 1), QStringLiteral("       1.200"));
