@@ -429,7 +429,30 @@ bool IsEnter(QEvent* event) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// The dialogs have no cancel button bound to Escape: the key is dropped.
+bool DropEscape(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) return false;
+    event->accept();
+    return true;
+}
+
 }  // namespace
+
+void FrmCondition::keyPressEvent(QKeyEvent* event) {
+    if (!DropEscape(event)) QDialog::keyPressEvent(event);
+}
+
+void FrmDeltaFs::keyPressEvent(QKeyEvent* event) {
+    if (!DropEscape(event)) QDialog::keyPressEvent(event);
+}
+
+void FrmPermission::keyPressEvent(QKeyEvent* event) {
+    if (!DropEscape(event)) QDialog::keyPressEvent(event);
+}
+
+void FrmVolume::keyPressEvent(QKeyEvent* event) {
+    if (!DropEscape(event)) QDialog::keyPressEvent(event);
+}
 
 bool FrmPermission::eventFilter(QObject* watched, QEvent* event) {
     if (watched == sprStress && IsEnter(event)) {

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -55,6 +56,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape is bound to no button: it leaves the dialog open.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int Run(QDialog& dlg);
@@ -74,6 +77,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape is bound to no button: it leaves the dialog open.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     FrmCondition* condition_;
@@ -93,6 +98,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape is bound to no button: it leaves the dialog open.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     FrmCondition* condition_;
@@ -110,6 +117,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape is bound to no button: it leaves the dialog open.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     FrmCondition* condition_;

@@ -207,6 +207,21 @@ TEST_F(DialogTest, ReferencePicksAreWrittenIntoTheBoxes) {
     EXPECT_TRUE(ResultsKept());
 }
 
+// Escape is bound to no button of these dialogs: they stay open.
+TEST_F(DialogTest, EscapeLeavesTheDialogsOpen) {
+    FrmCondition dlg(window_.get());
+    FrmDeltaFs fs(&dlg, &dlg);
+    FrmPermission ps(&dlg, &dlg);
+    UnitWeightGroup = 0;
+    FrmVolume vol(&dlg, &dlg);
+    for (QDialog* d : std::initializer_list<QDialog*>{&dlg, &fs, &ps, &vol}) {
+        d->show();
+        QTest::keyClick(d, Qt::Key_Escape);
+        EXPECT_TRUE(d->isVisible()) << d->objectName().toStdString();
+        d->hide();
+    }
+}
+
 TEST_F(DialogTest, StandardSpans) {
     // Rows 2 and 3 are the start patterns: assigning them keeps the results.
     {
