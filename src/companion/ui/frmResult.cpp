@@ -457,7 +457,8 @@ void FrmResult::FrameCellCheck(int col, int row) {
         MsgBox(std::string("値が有効範囲にありません。\r\n") + def.rangeLine, MsgButtons::Ok,
                MsgIcon::Exclamation, 0, kTitle);
     } else {
-        stored = text;
+        // A cell of blanks only is an emptied cell.
+        stored = Trim(text).empty() ? std::string() : text;
     }
     const std::string shown = FormatKeta(stored, def.places, def.decimals);
     WriteCell(sprFrame, col, row, Q(shown));
@@ -528,7 +529,7 @@ void FrmResult::DeepCellCheck(int row) {
         MsgBox("値が有効範囲にありません。\r\n有効範囲（0.1～9.9）", MsgButtons::Ok,
                MsgIcon::Exclamation, 0, kTitle);
     } else {
-        stored = text;
+        stored = Trim(text).empty() ? std::string() : text;
     }
     WriteCell(sprDeep, 1, row, Q(FormatKeta(stored, 12, 1)));
     if (Present(stored) != Present(before) || NumVal(stored) != NumVal(before)) ClearKekka(2);

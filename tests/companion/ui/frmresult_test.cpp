@@ -184,6 +184,7 @@ TEST_F(ResultWindowTest, CellChecksAndMarks) {
         {1, 4, "150.0", "有効範囲（100～1000)", "         200"},
         {1, 1, "abc", "有効範囲（1～10）", "       1.200"},
         {1, 9, "2.5", nullptr, "           3"},
+        {2, 5, "   ", nullptr, ""},  // blanks only: an emptied cell, no cross check
     };
     for (const Case& c : cases) {
         ScriptedMessages messages;
@@ -192,6 +193,7 @@ TEST_F(ResultWindowTest, CellChecksAndMarks) {
         EXPECT_EQ(Cell(window_->sprFrame, c.col, c.row), QString::fromUtf8(c.shown)) << c.text;
     }
     EXPECT_EQ(PatBarCount[0], "           3");  // stored as shown
+    EXPECT_EQ(PatHeight[1], "");
 
     // A frame height equal to the effective height marks both rows and keeps
     // the pattern out of the next calculation.
