@@ -9,10 +9,10 @@
 namespace talvo::companion {
 
 inline constexpr const char* kHelpFileName = "Talvo1SI.HLP";
-// The warning shown when the help file is found nowhere. It names the file
-// with a hyphen although the file sought has none.
+// The warning shown when the help file is found nowhere; it names the file
+// that was sought.
 inline constexpr const char* kHelpMissingText =
-    "PATH 環境変数で指定されたディレクトリには Talvo1-SI.HLP が見つかりません。\r\n"
+    "PATH 環境変数で指定されたディレクトリには Talvo1SI.HLP が見つかりません。\r\n"
     "ヘルプ機能は利用できません。";
 inline constexpr const char* kHelpMissingTitle = "ミルダ－ＳＩ ヘルプが見つかりません。";
 

@@ -75,9 +75,9 @@ protected:
 TEST(CompanionStart, SettingsHelpAndDefaults) {
     QTemporaryDir folder;
     ScriptedMessages messages;
-    // The warning names the help file with a hyphen.
+    // The warning names the help file that was sought.
     messages.Expect(
-        "PATH 環境変数で指定されたディレクトリには Talvo1-SI.HLP が見つかりません。\r\n"
+        "PATH 環境変数で指定されたディレクトリには Talvo1SI.HLP が見つかりません。\r\n"
         "ヘルプ機能は利用できません。",
         MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
     FrmResult* w = CompanionMain(folder.path().toStdString(), folder.path().toStdString());
