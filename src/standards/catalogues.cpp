@@ -330,4 +330,10 @@ std::string LastFourChars(std::string_view cell) {
     return std::string(cell.substr(i));
 }
 
+std::string PickedFriction(std::string_view cell) {
+    const std::size_t sign = cell.rfind('=');
+    if (sign == std::string_view::npos) return LastFourChars(cell);
+    return TrimBlanks(cell.substr(sign + 1));
+}
+
 }  // namespace talvo::standards

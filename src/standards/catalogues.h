@@ -131,5 +131,9 @@ std::string CohesionCell(std::string_view factor, std::string_view cohesion);
 bool CheckCohesion(std::string_view typed, std::string* shown);
 // The last four characters of a cell: the value a range or cohesion cell picks.
 std::string LastFourChars(std::string_view cell);
+// The value a pick takes from a cell: the friction after the "=" of a
+// cohesion cell, whole (a friction of 10.00 or more is five characters long,
+// and its last four would read 0.00), otherwise the last four characters.
+std::string PickedFriction(std::string_view cell);
 
 }  // namespace talvo::standards

@@ -242,6 +242,26 @@ TEST_F(CatalogueCoreTest, FixedTablesHoldTheirCellsExactly) {
     EXPECT_EQ(LastFourChars("× c"), "× c");
 }
 
+TEST_F(CatalogueCoreTest, APickTakesTheWholeFrictionOfACohesionCell) {
+    struct Case {
+        const char* cell;
+        const char* picked;
+    };
+    const Case cases[] = {
+        {"   2.45", "2.45"},
+        {"              1.18", "1.18"},
+        {"     1.0× c =  0.05", "0.05"},
+        {"     0.8× c =  7.99", "7.99"},
+        // 1.0 × 9.9999 rounds to 10.00: the pick is 10.00, not its last four 0.00.
+        {"     1.0× c = 10.00", "10.00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cell);
+        EXPECT_EQ(PickedFriction(c.cell), c.picked);
+    }
+    EXPECT_EQ(CohesionCell("1.0", "9.9999"), "     1.0× c = 10.00");
+}
+
 TEST_F(CatalogueCoreTest, ACohesionIsCheckedWithItsOwnRange) {
     std::string shown = "x";
     EXPECT_TRUE(CheckCohesion("0.05", &shown));

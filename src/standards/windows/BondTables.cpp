@@ -254,7 +254,7 @@ void FMasatuAnchor::Commit() {
     Grid* grid = source_ == 1 ? sprAnchor : sprAdhesion;
     grid->Col = source_ == 1 ? selCol_ : 1;
     grid->Row = source_ == 1 ? selRow_ : 1;
-    value_ = LastFourChars(StdStr(grid->Text()));
+    value_ = PickedFriction(StdStr(grid->Text()));
     grid->SetText(QStr(value_));
 }
 
@@ -306,7 +306,7 @@ bool FMasatuRock::Complete() {
 void FMasatuRock::Commit() {
     std::string text = StdStr(sprRock->Text());
     if (sprRock->Row == 15) {
-        text = LastFourChars(text);
+        text = PickedFriction(text);
         sprRock->SetText(QStr(text));
     }
     value_ = text;

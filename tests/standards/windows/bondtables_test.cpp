@@ -128,6 +128,15 @@ TEST_F(BondTableTest, AnchorFrictionTakesTheCohesiveSoilFromTheCohesion) {
     EXPECT_FALSE(Open());
     EXPECT_EQ(d->Value(), "0.05");
     EXPECT_EQ(FormatNum(d->Value(), 5, 2), "    0.05");
+
+    // The largest cohesion gives a friction of 10.00, picked whole.
+    d = Show(new FMasatuAnchor);
+    EnterCohesion(d, "9.9999");
+    EXPECT_EQ(Cell(d->sprAdhesion, 1, 1), "     1.0× c = 10.00");
+    ClickCell(d->sprAdhesion, 1, 1);
+    PressOk();
+    EXPECT_FALSE(Open());
+    EXPECT_EQ(d->Value(), "10.00");
 }
 
 TEST_F(BondTableTest, RockFrictionPicksTheActiveRow) {
