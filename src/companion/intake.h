@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "shell/settings.h"
 
@@ -23,5 +24,7 @@ inline constexpr const char* kHelpMissingTitle = "ミルダ－ＳＩ ヘルプ�
 // area and no width class an empty bound. Bar names lose their surrounding
 // blanks.
 SettingsStatus ReadCompanionSettings(const std::string& programFolder);
+// The same on the bytes of a settings file in memory (never Missing).
+SettingsStatus TakeCompanionSettings(std::string_view bytes);
 
 }  // namespace talvo::companion
