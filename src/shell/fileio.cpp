@@ -97,13 +97,12 @@ bool SaveMayBeRunning(std::int64_t pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
-// Removes the temporary files (named `prefix`, digits, "_", digits) that
-// earlier saves of a file in `folder` left
-// when they were killed or lost power between making the temporary file and
-// the rename. Only ordinary files of exactly that name form go, and only those
-// of processes no longer running: another instance of the program may be
-// saving the same file at this moment. Failures are ignored; a leftover that
-// stays costs room, not data.
+// Removes the temporary files (`prefix`, digits, "_", digits) that earlier
+// saves of a file in `folder` left when they were killed or lost power
+// between making the temporary file and the rename. Only ordinary files of
+// exactly that name form go, and only those of processes no longer running:
+// another instance of the program may be saving the same file at this
+// moment. Failures are ignored; a leftover that stays costs room, not data.
 void RemoveLeftoverTemps(const std::string& folder, const std::string& prefix) {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
