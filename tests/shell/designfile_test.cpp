@@ -435,65 +435,6 @@ bool NothingLost(const std::string& bytes, const DesignData& read) {
     return true;
 }
 
-// One byte of a design file damaged in each way at every position: the file
-// is either read with nothing lost, or reported as damaged (as foreign when
-// the damage is in the signature). Either way the values before the damage
-// are read.
-TEST(DesignFile, DamageAtEveryByteEitherReadsWholeOrIsReported) {
-    const std::string good = SerializeDesign(FullDesign());
-    const std::vector<std::string> goodItems = SplitItems(good);
-    using Damage = std::function<std::string(std::size_t)>;
-    const std::pair<const char*, Damage> kinds[] = {
-        {"cut", [&](std::size_t at) { return good.substr(0, at); }},
-        {"set to 40",
-         [&](std::size_t at) {
-             std::string s = good;
-             s[at] = '\x40';
-             return s;
-         }},
-        {"set to FF",
-         [&](std::size_t at) {
-             std::string s = good;
-             s[at] = '\xFF';
-             return s;
-         }},
-        {"set to 00",
-         [&](std::size_t at) {
-             std::string s = good;
-             s[at] = '\0';
-             return s;
-         }},
-        {"dropped", [&](std::size_t at) { return good.substr(0, at) + good.substr(at + 1); }},
-        {"lead byte put in",
-         [&](std::size_t at) { return good.substr(0, at) + '\x81' + good.substr(at); }},
-    };
-    for (const auto& [kind, damage] : kinds) {
-        for (std::size_t at = 0; at < good.size(); ++at) {
-            // Items 0 to `before` (the header and whole values) lie before the damage.
-            std::size_t before = 0;
-            for (std::size_t i = 0, end = 0; i < goodItems.size(); ++i) {
-                end += goodItems[i].size();
-                if (end > at) break;
-                before = i;
-            }
-            const std::string bytes = damage(at);
-            DesignData d = DirtyDesign();
-            const DesignReadStatus status = ParseDesignBytes(bytes, d);
-            SCOPED_TRACE(std::string(kind) + " at " + std::to_string(at));
-            if (at < 76) {
-                ASSERT_EQ(status, bytes.size() >= 76 && bytes.compare(0, 76, Header()) == 0
-                                      ? DesignReadStatus::Ok
-                                      : DesignReadStatus::Foreign);
-                continue;
-            }
-            ASSERT_NE(status, DesignReadStatus::Foreign);
-            EXPECT_EQ(status == DesignReadStatus::Ok, NothingLost(bytes, d));
-            EXPECT_EQ(Join(SplitItems(SerializeDesign(d)), 0, before + 1),
-                      Join(goodItems, 0, before + 1));
-        }
-    }
-}
-
 // The same damage in a real file, as the open command meets it: the count
 // of the second site name made far too long keeps the work type and the
 // district and says the file is damaged.
@@ -682,6 +623,66 @@ TEST_F(DesignFileOnDisk, ReadOnlyFileIsNotSavedOver) {
     EXPECT_EQ(w.error, path + " に書き込めません。\nアクセスが拒否されました。");
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(Names(dir_), std::vector<std::string>{"read-only.kvd"});
+}
+
+// One byte of a design file the program wrote, damaged in each way at every
+// position: the file is either read with nothing lost, or reported as
+// damaged (as foreign when the damage is in the signature). Either way the
+// values before the damage are read.
+TEST_F(DesignFileOnDisk, DamageAtEveryByteEitherReadsWholeOrIsReported) {
+    ASSERT_TRUE(WriteDesignFile(Path("fixture.kvd"), FullDesign()).ok);
+    const std::string good = Contents(Path("fixture.kvd"));
+    const std::vector<std::string> goodItems = SplitItems(good);
+    using Damage = std::function<std::string(std::size_t)>;
+    const std::pair<const char*, Damage> kinds[] = {
+        {"cut", [&](std::size_t at) { return good.substr(0, at); }},
+        {"set to 40",
+         [&](std::size_t at) {
+             std::string s = good;
+             s[at] = '\x40';
+             return s;
+         }},
+        {"set to FF",
+         [&](std::size_t at) {
+             std::string s = good;
+             s[at] = '\xFF';
+             return s;
+         }},
+        {"set to 00",
+         [&](std::size_t at) {
+             std::string s = good;
+             s[at] = '\0';
+             return s;
+         }},
+        {"dropped", [&](std::size_t at) { return good.substr(0, at) + good.substr(at + 1); }},
+        {"lead byte put in",
+         [&](std::size_t at) { return good.substr(0, at) + '\x81' + good.substr(at); }},
+    };
+    for (const auto& [kind, damage] : kinds) {
+        for (std::size_t at = 0; at < good.size(); ++at) {
+            // Items 0 to `before` (the header and whole values) lie before the damage.
+            std::size_t before = 0;
+            for (std::size_t i = 0, end = 0; i < goodItems.size(); ++i) {
+                end += goodItems[i].size();
+                if (end > at) break;
+                before = i;
+            }
+            const std::string bytes = damage(at);
+            DesignData d = DirtyDesign();
+            const DesignReadStatus status = ParseDesignBytes(bytes, d);
+            SCOPED_TRACE(std::string(kind) + " at " + std::to_string(at));
+            if (at < 76) {
+                ASSERT_EQ(status, bytes.size() >= 76 && bytes.compare(0, 76, Header()) == 0
+                                      ? DesignReadStatus::Ok
+                                      : DesignReadStatus::Foreign);
+                continue;
+            }
+            ASSERT_NE(status, DesignReadStatus::Foreign);
+            EXPECT_EQ(status == DesignReadStatus::Ok, NothingLost(bytes, d));
+            EXPECT_EQ(Join(SplitItems(SerializeDesign(d)), 0, before + 1),
+                      Join(goodItems, 0, before + 1));
+        }
+    }
 }
 
 // A file the program wrote is never damaged: the examples, and records of
