@@ -52,10 +52,16 @@ std::string Env(const char* name) {
     return v ? std::string(v) : std::string();
 }
 
+// Made absolute as the tests start: a test before this one may leave the
+// current folder elsewhere (a file dialog moves into the folder it chose),
+// and the source path may be relative.
+const fs::path kExamplesFolder =
+    fs::absolute(fs::path(__FILE__).parent_path() / "../../../examples").lexically_normal();
+
 fs::path DesignFolder() {
     const std::string named = Env("TALVO_REPORT_DESIGNS");
     if (!named.empty()) return fs::path(named);
-    return (fs::path(__FILE__).parent_path() / "../../../examples").lexically_normal();
+    return kExamplesFolder;
 }
 
 std::vector<fs::path> DesignFiles(const fs::path& folder) {
