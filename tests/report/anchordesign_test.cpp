@@ -703,6 +703,8 @@ TEST(AnchorDesignForms, FixedTextsOfTheForms) {
                      "3ｍ以上"},
                     {"Label2(4)", "とする。」と規定されていることから、定着長を"}});
     EXPECT_NO_THROW(Filled("InsAnchorNagasa", SetInsAnchorNagasa));
+    ExpectCaptions(*Filled("InsSiatu", SetInsSiatu),
+                   {{"Label153", "局部載荷の場合、許容支圧応力度"}});
     Calculated(3);
     EXPECT_NO_THROW(Filled("InsRockNagasa", SetInsRockNagasa));
 }

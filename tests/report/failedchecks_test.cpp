@@ -275,8 +275,8 @@ TEST_F(FailedChecks, StirrupSpacingBelowTheMinimumOrNotPlaceable) {
         Texts red;
     };
     const Case cases[] = {
-        // 49 × 14053 / (160 × 150 × 0.878) = 32.68 → 32.69 under 253.40: the
-        // areas pass, the spacing does not.
+        // 49 × 14053 / (160 × 150 × 0.878) = 32.678 → 32.68 under 253.40:
+        // the areas pass, the spacing does not.
         {"below the minimum",
          "49",
          {"Ｓp", "＝", " 49", "(mm)", "＜", "100", "(mm)", "・・・", "ＯＵＴ"}},

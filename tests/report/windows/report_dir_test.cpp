@@ -124,10 +124,13 @@ TEST(ReportDir, FailingAnchorDesignsFullReports) {
         SCOPED_TRACE(d.name);
         d.design();
         Design.KekkaPrintRow = {1, 1};
+        // Nothing red in the grid: the question comes from the failed check.
+        ResultColor = {};
         YesToAll yes;
         ASSERT_TRUE(PreparePrint());
-        // The question was asked: a check of the design failed.
-        EXPECT_FALSE(yes.texts.empty());
+        EXPECT_EQ(yes.texts, std::vector<std::string>{
+                                 "印刷対象となっている結果にはｏｕｔとなる項目があります。\r"
+                                 "印刷しますか？"});
         PrintControl control;
         control.SetFooter("- %d -");
         report::MakeChapterReport(Design.WorkType)->DrawReport(control, 1);
