@@ -160,9 +160,13 @@ void CalcAncBarTauS() {
     if (bar < 0 || bar >= static_cast<int>(RebarSpecTable.size())) return;
     const double area = RebarSpecTable[bar].Area;  // cm²
     if (!(area > 0)) return;
+    // Without a load or a safety factor there is no stress to check: an
+    // empty τs, never a 0 that would pass against any allowable stress.
+    if (!HoldsNumber(Design.YokoQ) || !HoldsNumber(Design.AncBarFs)) return;
     const double tau = NumVal(Design.YokoQ) * 1000.0 / area / 100.0 * NumVal(Design.AncBarFs);
     if (!std::isfinite(tau)) return;
-    Design.AncBarTauS = RoundValue(tau, 1, 1);
+    // One decimal always, so a stress of a real zero load reads "0.0".
+    Design.AncBarTauS = FormatPattern(RoundValue(tau, 1, 1), "0.0");
 }
 
 }  // namespace talvo

@@ -23,8 +23,9 @@ void CalcPrate();
 
 // Shear stress τs of the main anchor bar of the frame-only types, N/mm²:
 // the horizontal beam's Q (kN) over the bar's nominal area times the safety
-// factor Fs, rounded up to one decimal, into AncBarTauS. Without a bar of
-// known area there is none: the field is left empty.
+// factor Fs, rounded up to one decimal, into AncBarTauS as "0.0" text.
+// Without a load Q, a safety factor Fs or a bar of known area there is none:
+// the field is left empty.
 void CalcAncBarTauS();
 
 // The beam under the anchor head: the narrower beam width (the vertical beam

@@ -67,14 +67,18 @@ bool PaintStresses(int set, int row, const Allowables& a) {
 void PaintSpacings(int set, int row) {
     const auto k = static_cast<std::size_t>(row);
     const std::string& pitch = Design.KekkaStirrupPitch[k];
-    CellColor(set, ColPitch, row) =
-        Verdict(!pitch.empty() && NumVal(pitch) < StirrupDefaults.MinSpacing);
+    CellColor(set, ColPitch, row) = Verdict(AdoptedSpacingOut(pitch));
     const double required = NumVal(Design.KekkaStirrupPitchReq[k]);
     CellColor(set, ColPitchReq, row) =
         Verdict(required < StirrupDefaults.MinSpacing || required > StirrupSpacingCap);
 }
 
 }  // namespace
+
+bool AdoptedSpacingOut(const std::string& pitch) {
+    if (!Present(pitch)) return false;
+    return !HoldsNumber(pitch) || NumVal(pitch) < StirrupDefaults.MinSpacing;
+}
 
 void ColourCheckedCells(int set, int row) {
     if (!ValidResultRow(set, row)) return;
