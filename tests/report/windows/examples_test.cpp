@@ -23,6 +23,7 @@
 #include "report/chapters/sequencer.h"
 #include "report/engine/recorder.h"
 #include "report/printcommand.h"
+#include "results/designchecks.h"
 #include "results/rebuild.h"
 #include "results/resulttable.h"
 #include "results/windows/NNkekka.h"
@@ -353,6 +354,9 @@ TEST(Examples, EveryDesignFileReadsBackAndItsResultsComeUpToDate) {
 
 // Every check of the anchorage that the work type has: computed, and holding.
 void ExpectAnchorageHolds() {
+    // The checks the report and the question before printing go by, then each
+    // one as its step judges it, so a failure names the value.
+    EXPECT_FALSE(DesignChecksFail());
     const DesignData& d = Design;
     switch (d.WorkType) {
         case 0:
