@@ -299,9 +299,9 @@ TEST_F(Sequencer, ShortReportBlocks) {
     EXPECT_EQ(Texts(out.Document().pages[0]), Texts(whole.pages[1]));
 }
 
-// The full report's pages that have no blocks yet are empty pages, counted.
 // A page that draws nothing (one anchor along the vertical frame, no
-// overhang: no moment page for that frame) is still a page of the report.
+// overhang: no moment page for that frame) is still a page of the report,
+// counted and started.
 TEST_F(Sequencer, FullReportKeepsEmptyPages) {
     Apply({.workType = 4});
     Design.AnchorCountY = "1";
