@@ -271,6 +271,7 @@ TEST_F(ResultWindowTest, EnterCommitsAndMovesDown) {
         EXPECT_EQ(grid->currentRow(), c.row);  // the next row, counted from 0
         EXPECT_EQ(grid->currentColumn(), c.col - 1);
     }
+    talvo::test::SaveShotIfAsked(window_.get(), "companion_entered_with_enter");
     // Enter on a cell without typing moves down too; the last row stays.
     window_->sprDeep->setCurrentCell(3, 0);
     QTest::keyClick(window_->sprDeep, Qt::Key_Return);
@@ -331,6 +332,7 @@ TEST_F(ResultWindowTest, PdfAndPrintFromThePreviewsTools) {
         preview->setWindowState(Qt::WindowNoState);
         preview->resize(1024, 700);
         pagePrintOffered = preview->Tool("ID_PagePrint") != nullptr;
+        talvo::test::SaveShotIfAsked(preview, "companion_preview");
         WhenModal<QFileDialog>([&](QFileDialog* files) {
             auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             ASSERT_NE(name, nullptr);
