@@ -124,9 +124,11 @@ std::string CheckName(std::string_view typed, const NameRule& rule) {
 }
 
 std::string CheckCatalogueValue(std::string_view typed, const FieldSpec& spec,
-                                std::string_view restore) {
+                                std::string_view restore, bool* refused) {
     std::string shown;
-    switch (CheckEntry(typed, spec, &shown)) {
+    const EntryOutcome outcome = CheckEntry(typed, spec, &shown);
+    if (refused) *refused = outcome == EntryOutcome::Refused;
+    switch (outcome) {
         case EntryOutcome::Accepted:
             return shown;
         case EntryOutcome::Emptied:

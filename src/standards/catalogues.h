@@ -65,9 +65,9 @@ std::string CheckName(std::string_view typed, const NameRule& rule);
 // A value leaving its cell: the trimmed text through CheckValue. Returns the
 // cell's new text: the formatted value when it passed, empty when it was
 // emptied, and `restore` (a stored text, put into the column's layout) after
-// a refusal, whose message has been shown.
+// a refusal, whose message has been shown (`refused`, when given, tells).
 std::string CheckCatalogueValue(std::string_view typed, const FieldSpec& spec,
-                                std::string_view restore);
+                                std::string_view restore, bool* refused = nullptr);
 
 // The edit commit's one refusal: a row whose name was emptied while it still
 // holds a value. `before` are the committed names, `after` the grid's rows.

@@ -58,8 +58,8 @@ protected:
 
     // Writes rows 1 to 5 from the catalogue (as shown in pick mode).
     virtual void ShowCatalogue() = 0;
-    // Check of cell (col, row) leaving editing.
-    virtual void CheckCell(int col, int row) = 0;
+    // Check of cell (col, row) leaving editing; false when it refused the entry.
+    virtual bool CheckCell(int col, int row) = 0;
     // The edit commit; false refuses it (message shown, nothing written).
     virtual bool StoreEdits() = 0;
     // What a pick does beyond returning the row (writing the design).
@@ -98,7 +98,7 @@ public:
 
 protected:
     void ShowCatalogue() override;
-    void CheckCell(int col, int row) override;
+    bool CheckCell(int col, int row) override;
     bool StoreEdits() override;
     standards::CatalogueRows GridRows() const;
 

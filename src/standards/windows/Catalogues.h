@@ -31,7 +31,7 @@ public:
 
 protected:
     void ShowCatalogue() override;
-    void CheckCell(int col, int row) override;
+    bool CheckCell(int col, int row) override;
     bool StoreEdits() override;
     void Picked(int row) override;
     void EnteringEdit() override;
