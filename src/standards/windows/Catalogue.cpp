@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 
 #include "platform/formkit.h"
+#include "shell/design.h"
 #include "shell/globals.h"
+#include "shell/message.h"
 
 namespace talvo {
 
@@ -47,9 +49,10 @@ void Catalogue::SetGrid(Grid* grid) {
 }
 
 void Catalogue::Open() {
+    inUse_ = InUse();
     ShowCatalogue();
     GridLock(grid_, false);
-    grid_->setCurrentCell(0, 0);
+    grid_->setCurrentCell(RowOfValuesInUse(PickRows(), inUse_) - 1, 0);
 }
 
 int Catalogue::ActiveRow() const {
@@ -103,14 +106,22 @@ void Catalogue::CancelClick() {
 }
 
 bool Catalogue::Complete() {
-    return !InEditMode();
+    if (InEditMode()) return false;
+    if (!RowHoldsAValue(PickRows()[static_cast<std::size_t>(ActiveRow() - 1)], inUse_)) {
+        MsgBox(kNoValueInRow, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void Catalogue::Commit() {
     pickedRow_ = ActiveRow();
+    std::vector<std::string> shown;
+    for (int col = 1; col <= grid_->columnCount(); ++col)
+        shown.push_back(StdStr(grid_->TextAt(col, pickedRow_)));
     pickedCells_.clear();
     for (int col = 1; col <= grid_->columnCount(); ++col)
-        pickedCells_.push_back(StdStr(grid_->TextAt(col, pickedRow_)));
+        pickedCells_.push_back(PickedText(shown, inUse_, col));
     Picked(pickedRow_);
 }
 
@@ -161,6 +172,10 @@ bool RowCatalogue::CheckCell(int col, int row) {
                   QStr(CheckCatalogueValue(typed, layout_.values[static_cast<std::size_t>(col - 2)],
                                            restore, &refused)));
     return !refused;
+}
+
+ValuesInUse RowCatalogue::InUse() const {
+    return ValuesInUseOf(kind_, group_, Design.WorkType);
 }
 
 CatalogueRows RowCatalogue::GridRows() const {

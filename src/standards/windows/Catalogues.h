@@ -34,6 +34,8 @@ protected:
     bool CheckCell(int col, int row) override;
     bool StoreEdits() override;
     void Picked(int row) override;
+    standards::ValuesInUse InUse() const override;
+    standards::CatalogueRows PickRows() const override;
     void EnteringEdit() override;
     void LeavingEdit() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

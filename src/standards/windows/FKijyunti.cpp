@@ -176,6 +176,14 @@ void FKijyunti::Picked(int row) {
     PickStressSet(ShownTab(), row - 1);
 }
 
+ValuesInUse FKijyunti::InUse() const {
+    return StressValuesInUse();
+}
+
+CatalogueRows FKijyunti::PickRows() const {
+    return StressRows(ShownTab());
+}
+
 bool FKijyunti::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < kStandards; ++i) {
         if (watched != Text7[static_cast<std::size_t>(i)]) continue;
