@@ -136,6 +136,8 @@ TEST_F(CellEntryTest, EveryWayOutOfACellRunsItsCheckOrDropsTheEntry) {
             grid = c.grid(dialog.get());
             TypeIntoCell(grid, c.col, c.row, c.typed);
             Leave(c, grid, way);
+            if (way == CellWay::Tab)
+                SaveShotIfAsked(dialog.get(), QStringLiteral("cellentry_tab_") + c.name);
             if (way != CellWay::Ok) {
                 EXPECT_EQ(Cell(grid, c.col, c.row), c.shown);
                 QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
