@@ -7,6 +7,7 @@
 
 #include "platform/entryboxes.h"
 #include "platform/formkit.h"
+#include "shell/design.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "standards/catalogues.h"
@@ -53,6 +54,28 @@ void Notes(QWidget* parent, int top, std::initializer_list<const char*> lines) {
     }
 }
 
+// The first cell, row by row, of rows 1 to `rows` whose value is `inUse`;
+// false when none is (or nothing is in use).
+bool FindValue(const Grid* grid, int rows, const std::string& inUse, int* col, int* row) {
+    const double value = NumVal(inUse);
+    if (TrimBlanks(inUse).empty() || value <= 0) return false;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= grid->columnCount(); ++c)
+            if (NumVal(StdStr(grid->TextAt(c, r))) == value) {
+                *col = c;
+                *row = r;
+                return true;
+            }
+    return false;
+}
+
+// Opens the table on the cell of the value in use, else on its first cell.
+void OpenOnValue(Grid* grid, int rows, const std::string& inUse) {
+    int col = 1, row = 1;
+    FindValue(grid, rows, inUse, &col, &row);
+    grid->setCurrentCell(row - 1, col - 1);
+}
+
 int ActiveCol(const Grid* grid) {
     return grid->currentColumn() < 0 ? 1 : grid->currentColumn() + 1;
 }
@@ -85,7 +108,7 @@ FFutyakuAnchor::FFutyakuAnchor(QWidget* parent)
     for (int c = 1; c <= 5; ++c)
         for (int r = 1; r <= 10; ++r) sprAnchor->SetText(c, r, QStr(AnchorBondCell(c, r)));
     GridSelectAll(sprAnchor);
-    sprAnchor->setCurrentCell(0, 0);
+    OpenOnValue(sprAnchor, 10, Design.AnchorTauB);
 }
 
 bool FFutyakuAnchor::Complete() {
@@ -219,6 +242,11 @@ FMasatuAnchor::FMasatuAnchor(QWidget* parent)
         selCol_ = col + 1;
         selRow_ = row + 1;
     });
+    // The friction in use is chosen at opening, as if clicked.
+    if (FindValue(sprAnchor, 14, Design.AnchorTauG, &selCol_, &selRow_)) {
+        source_ = 1;
+        sprAnchor->setCurrentCell(selRow_ - 1, selCol_ - 1);
+    }
     // The choice is forgotten by a press on Cancel or 粘着力 c 入力, and after
     // OK clicked with the mouse, whatever OK did.
     for (QPushButton* b : {cmdOK, cmdCancel, cmdStick}) b->installEventFilter(this);
@@ -290,7 +318,8 @@ FMasatuRock::FMasatuRock(QWidget* parent)
 
     for (int r = 1; r <= 15; ++r) sprRock->SetText(1, r, QStr(RockFrictionCell(r)));
     GridSelectAll(sprRock);
-    sprRock->setCurrentCell(0, 0);
+    // Row 15 leads with the factor of c, not with a friction.
+    OpenOnValue(sprRock, 14, Design.RockTauG);
 }
 
 bool FMasatuRock::Complete() {
@@ -334,7 +363,7 @@ FFutyakuRock::FFutyakuRock(QWidget* parent)
     AddOkCancel(3000, 4800, 2250, 1300, 420);
     for (int c = 1; c <= 4; ++c) sprRock->SetText(c, 1, QStr(RockBondCell(c)));
     GridSelectAll(sprRock);
-    sprRock->setCurrentCell(0, 0);
+    OpenOnValue(sprRock, 1, Design.RockTauB);
 }
 
 void FFutyakuRock::Commit() {
