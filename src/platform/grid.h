@@ -1,4 +1,4 @@
-// The spreadsheet grid of the results window and the catalogue dialogs, over
+// The spreadsheet grid of both programs' windows and dialogs, over
 // QTableWidget, with the members the windows use: a current cell or block
 // addressed by Col and Row (Col2 and Row2 with BlockMode), its Text and
 // ForeColor, SetText of one cell, and the two modes of the catalogues (edit:

@@ -1,7 +1,6 @@
 // The design pages of the anchored chapters: the ground anchor's tendon and
 // lengths, the rock bolt's steel and lengths, and the ground anchor's
-// bearing-pressure and plate pages. Other pages of this group are empty,
-// counted pages.
+// bearing-pressure and plate pages.
 
 #include "report/chapters/pageprocs.h"
 #include "report/pages/anchordesign.h"
