@@ -110,10 +110,12 @@ void CalcSiatu() {
     const double b = NumVal(Design.SiatuFrameB);
     if (!Store(Design.SiatuA, b * b, "0")) return;
 
-    // N and mm. A box-out as wide as the plate leaves no plate to bear on.
+    // N and mm. Only a box-out wider than the plate leaves nothing to bear
+    // on: a square plate as wide as its round box-out still bears on its
+    // corners (u² − πD²/4 > 0).
     const double d = NumVal(Design.BoxOutD);
     const double u = NumVal(Design.PlateU);
-    if (Whole(d) >= Whole(u)) return;
+    if (Whole(d) > Whole(u)) return;
     const std::string ap = Fixed(u * u - Pi * d * d / 4.0, "0");
     const double apVal = NumVal(ap);
     if (apVal == 0) return;

@@ -15,7 +15,9 @@ void CalcTeityaku();
 void CalcZentyou();
 
 // Bearing pressure of the concrete under the anchor plate and its allowable
-// value (ground anchors).
+// value (ground anchors). The plate bears on what it covers beyond the
+// box-out, so the check is computed for a box-out D up to the plate width u
+// and left empty for D > u (and for a plate of no area).
 void CalcSiatu();
 
 // Required thickness of the anchor plate (ground anchors).

@@ -218,6 +218,20 @@ TEST_F(NNkekkaTest, TabsShowEachSetFromTheRecord) {
     EXPECT_TRUE(w->Check1[1]->isChecked());
 }
 
+// A row that needs no stirrups requires no spacing: its last cell shows "―"
+// in black, so the horizontal frame, which passes on every row, shows no red.
+TEST_F(NNkekkaTest, RowsWithoutStirrupsShowNoRequiredSpacing) {
+    OpenMixed();
+    SelectTab(1);
+    const Grid* grid = Results()->sprResult1[0];
+    for (int r = 1; r <= kRowsPerSet; ++r) {
+        SCOPED_TRACE(r);
+        ASSERT_EQ(Design.KekkaStirrupBar[static_cast<std::size_t>(5 + r)], 99);
+        EXPECT_EQ(grid->TextAt(ColPitchReq, r).toStdString(), "―");
+        for (int c = 1; c <= kResultColumns; ++c) EXPECT_EQ(grid->ForeColorAt(c, r), 0) << c;
+    }
+}
+
 // Each stepper steps its row at once: the record is re-checked, the row is
 // shown anew from it and the stepped cell is blue; a stepper with nothing to
 // step only takes the focus.
