@@ -100,6 +100,7 @@ struct PageConditions {
     bool stirrupsTate = false;      // the vertical frame's print row needs stirrups
     bool stirrupsYoko = false;      // the horizontal frame's print row needs stirrups
     bool ptDirect = false;          // DesignData.PtDirect <> 0
+    bool ptGiven = false;           // DesignData.Pt holds a number
     bool overhang = false;          // a horizontal-frame overhang is not 0
 };
 
