@@ -47,6 +47,27 @@ Grid* Headings(QWidget* parent, int rows, int left, int top, std::initializer_li
     return grid;
 }
 
+// The fifteen kinds of ground of both skin-friction tables: four rocks, gravel
+// and sand by their N values, and the cohesive soil.
+void GroundHeadings(QWidget* parent, int top) {
+    Grid* heads = Headings(parent, 15, 240, top, {1000, 1400, 900});
+    const char* const rock[4] = {"硬   岩", "軟   岩", "風化岩", "土   丹"};
+    heads->SetText(1, 1, QStr("岩盤"));
+    heads->setSpan(0, 0, 4, 2);
+    for (int r = 0; r < 4; ++r) heads->SetText(3, r + 1, QStr(rock[r]));
+    const char* const nValues[5] = {"10", "20", "30", "40", "50"};
+    for (int g = 0; g < 2; ++g) {
+        const int first = 5 + g * 5;
+        heads->SetText(1, first, QStr(g == 0 ? "砂礫" : "砂"));
+        heads->setSpan(first - 1, 0, 5, 1);
+        heads->SetText(2, first, QStr("　N　　　　値"));
+        heads->setSpan(first - 1, 1, 5, 1);
+        for (int k = 0; k < 5; ++k) heads->SetText(3, first + k, nValues[k]);
+    }
+    heads->SetText(1, 15, QStr("粘性土"));
+    heads->setSpan(14, 0, 1, 3);
+}
+
 void Notes(QWidget* parent, int top, std::initializer_list<const char*> lines) {
     for (const char* line : lines) {
         AddLabel(parent, QStr(line), 240, top, 8600, 260);
@@ -203,22 +224,7 @@ FMasatuAnchor::FMasatuAnchor(QWidget* parent)
     AddLabel(this, QStr("地盤の種類"), 240, 240, 3300, kHeader, Qt::AlignCenter);
     AddLabel(this, QStr("摩擦抵抗(N/mm^2)"), 3600, 240, 3300, kHeader, Qt::AlignCenter);
     sprAnchor = ChoiceGrid(this, "sprAnchor", 14, 3, 3600, 570, {1200, 900, 1200}, {});
-    Grid* heads = Headings(this, 15, 240, 570, {1000, 1400, 900});
-    const char* const rock[4] = {"硬   岩", "軟   岩", "風化岩", "土   丹"};
-    heads->SetText(1, 1, QStr("岩盤"));
-    heads->setSpan(0, 0, 4, 2);
-    for (int r = 0; r < 4; ++r) heads->SetText(3, r + 1, QStr(rock[r]));
-    const char* const nValues[5] = {"10", "20", "30", "40", "50"};
-    for (int g = 0; g < 2; ++g) {
-        const int first = 5 + g * 5;
-        heads->SetText(1, first, QStr(g == 0 ? "砂礫" : "砂"));
-        heads->setSpan(first - 1, 0, 5, 1);
-        heads->SetText(2, first, QStr("　N　　　　値"));
-        heads->setSpan(first - 1, 1, 5, 1);
-        for (int k = 0; k < 5; ++k) heads->SetText(3, first + k, nValues[k]);
-    }
-    heads->SetText(1, 15, QStr("粘性土"));
-    heads->setSpan(14, 0, 1, 3);
+    GroundHeadings(this, 570);
     sprAdhesion = ChoiceGrid(this, "sprAdhesion", 1, 1, 3600, 570 + 14 * kRow, {3300}, {});
     Notes(this, 5200,
           {"グラウンドアンカー設計・施工基準，同解説", "平成8年6月  P.92、(社)地盤工学会",
@@ -296,22 +302,7 @@ FMasatuRock::FMasatuRock(QWidget* parent)
     : CohesionTable("FMasatuRock", QStr("極限周面摩擦抵抗の推定値"), 11000, 6700, parent) {
     AddLabel(this, QStr("地盤の種類"), 240, 240, 3300, kHeader, Qt::AlignCenter);
     sprRock = ChoiceGrid(this, "sprRock", 15, 1, 3540, 240, {2400}, {QStr("摩擦抵抗(N/mm^2)")});
-    Grid* heads = Headings(this, 15, 240, 240 + kHeader, {1000, 1400, 900});
-    const char* const rock[4] = {"硬   岩", "軟   岩", "風化岩", "土   丹"};
-    heads->SetText(1, 1, QStr("岩盤"));
-    heads->setSpan(0, 0, 4, 2);
-    for (int r = 0; r < 4; ++r) heads->SetText(3, r + 1, QStr(rock[r]));
-    const char* const nValues[5] = {"10", "20", "30", "40", "50"};
-    for (int g = 0; g < 2; ++g) {
-        const int first = 5 + g * 5;
-        heads->SetText(1, first, QStr(g == 0 ? "砂礫" : "砂"));
-        heads->setSpan(first - 1, 0, 5, 1);
-        heads->SetText(2, first, QStr("　N　　　　値"));
-        heads->setSpan(first - 1, 1, 5, 1);
-        for (int k = 0; k < 5; ++k) heads->SetText(3, first + k, nValues[k]);
-    }
-    heads->SetText(1, 15, QStr("粘性土"));
-    heads->setSpan(14, 0, 1, 3);
+    GroundHeadings(this, 240 + kHeader);
     Notes(this, 5250, {"切土補強土工法設計・施工要領", "平成10年10月版  P.37、ＪＨ日本道路公団"});
     AddOkCancel(7400, 9300, 6050, 1300, 420);
     AddCohesionPanel(6200, 4300, 240, 6050, QString());

@@ -5,13 +5,12 @@
 
 #include "platform/entryboxes.h"
 #include "platform/formkit.h"
-#include "shell/windows/ReferenceDialogs.h"
 
 namespace talvo {
 
 void ReferClick(EntryGroup& entries, const ReferenceButton& ref, QWidget* parent) {
     if (!entries.CommitPending(ref.button)) return;
-    if (!ReferenceDialogsAvailable() || !ref.pick) return;
+    if (!ref.pick) return;
     if (const std::optional<std::string> picked = ref.pick(parent))
         ref.target->setText(QStr(*picked));
     if (!entries.CheckBox(ref.target)) return;

@@ -12,7 +12,6 @@
 #include "shell/design.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/BondTables.h"
 #include "standards/windows/Catalogues.h"
@@ -254,7 +253,7 @@ void NBgrand2::JudgeLf(bool warn) {
 }
 
 void NBgrand2::EnableRefer(bool on) {
-    for (QPushButton* b : cmdRefer) b->setEnabled(on && ReferenceDialogsAvailable());
+    for (QPushButton* b : cmdRefer) b->setEnabled(on);
 }
 
 }  // namespace talvo

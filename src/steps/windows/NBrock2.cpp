@@ -13,7 +13,6 @@
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/BondTables.h"
 #include "standards/windows/Catalogues.h"
@@ -156,7 +155,7 @@ void NBrock2::OnLoad() {
 
 void NBrock2::SetNavEnabled(bool on) {
     StepForm::SetNavEnabled(on);
-    for (QPushButton* b : cmdRefer) b->setEnabled(on && ReferenceDialogsAvailable());
+    for (QPushButton* b : cmdRefer) b->setEnabled(on);
 }
 
 void NBrock2::OnActivate() {

@@ -15,7 +15,6 @@
 #include "platform/updown.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/Catalogues.h"
 #include "steps/anchorbar.h"
@@ -53,10 +52,6 @@ constexpr int kUnitWidth = 960;
 const char* const kStressUnit = "(N/mm<sup>2</sup>)";
 
 }  // namespace
-
-bool NHanchor::CatalogueAvailable() {
-    return ReferenceDialogsAvailable();
-}
 
 NHanchor::NHanchor(QWidget* parent) : StepForm(QStringLiteral("NHanchor"), kNavAll, parent) {
     (void)kRegistered;
@@ -205,7 +200,7 @@ void NHanchor::OnLoad() {
 }
 
 void NHanchor::SetReferEnabled(bool on) {
-    cmdRefer->setEnabled(on && CatalogueAvailable());
+    cmdRefer->setEnabled(on);
 }
 
 void NHanchor::OnActivate() {
