@@ -19,11 +19,11 @@
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
 #include "shell/designfile.h"
-#include "shell/windows/FileCommands.h"
 #include "shell/filedialog.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
 #include "shell/tables.h"
+#include "shell/windows/FileCommands.h"
 #include "shell/windows/MainWindow.h"
 #include "steps/windows/N0select.h"
 #include "support/scripted_messages.h"
@@ -76,8 +76,13 @@ inline void WriteAll(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
+// Lets pending events run and deletes the windows that were unloaded, as
+// the return to the event loop does after a command.
 inline void Pump() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 class ShellTest : public ::testing::Test {
