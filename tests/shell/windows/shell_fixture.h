@@ -43,8 +43,13 @@ inline void WriteAll(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
+// Lets pending events run and deletes the windows that were unloaded, as
+// the return to the event loop does after a command.
 inline void Pump() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 class ShellTest : public ::testing::Test {
