@@ -21,8 +21,9 @@ std::map<std::string, StepFactory>& Registry() {
     return registry;
 }
 
-// The results window until its own code registers: it has no next and no
-// results button, and its back button first disables the print tool.
+// The results window of a run that has none registered (the manager's tests
+// walk chains of plain windows): it has no next and no results button, and
+// its back button first disables the print tool.
 class PlainResultsForm : public StepForm {
 public:
     PlainResultsForm() : StepForm(QString::fromUtf8(kResultsWindow), kNavResults) {}
