@@ -7,14 +7,14 @@
 
 #include "companion/ui/frmResult.h"
 #include "platform/desktop.h"
-#include "platform/qtmessagebox.h"
-#include "shell/message.h"
+#include "platform/qtfiledialog.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     talvo::InstallJapaneseTranslations();
-    talvo::QtMessageSink sink;
-    talvo::SetMessageSink(&sink);
+    // The boxes and file dialogs stand over the active window: the preview
+    // for its PDF dialog, the results window otherwise.
+    talvo::ProgramDialogs dialogs;
     const char* path = std::getenv("PATH");
     talvo::companion::CompanionMain(QApplication::applicationDirPath().toStdString(),
                                     path ? path : "");

@@ -4,9 +4,6 @@
 
 #include "platform/desktop.h"
 #include "platform/qtfiledialog.h"
-#include "platform/qtmessagebox.h"
-#include "shell/filedialog.h"
-#include "shell/message.h"
 #include "shell/windows/MainWindow.h"
 #include "shell/windows/Startup.h"
 
@@ -14,10 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setWindowIcon(talvo::ProgramIcon());
     talvo::InstallJapaneseTranslations();
-    talvo::QtMessageSink messages;
-    talvo::QtFileDialogSink dialogs;
-    talvo::SetMessageSink(&messages);
-    talvo::SetFileDialogSink(&dialogs);
+    talvo::ProgramDialogs dialogs;
 
     talvo::StartupEnvironment env;
     env.programFolder = QCoreApplication::applicationDirPath().toStdString();
@@ -29,7 +23,6 @@ int main(int argc, char** argv) {
     // The main window lives until the process ends: its unload writes the
     // settings file and ends the event loop, and no window is closed after it.
     talvo::MainFrame* main = talvo::StartTalvo(env);
-    messages.SetParent(main);
     dialogs.SetParent(main);
     return app.exec();
 }

@@ -110,10 +110,12 @@ void CalcSiatu() {
     const double b = NumVal(Design.SiatuFrameB);
     if (!Store(Design.SiatuA, b * b, "0")) return;
 
-    // N and mm. A box-out as wide as the plate leaves no plate to bear on.
+    // N and mm. Only a box-out wider than the plate leaves nothing to bear
+    // on: a square plate as wide as its round box-out still bears on its
+    // corners (u² − πD²/4 > 0).
     const double d = NumVal(Design.BoxOutD);
     const double u = NumVal(Design.PlateU);
-    if (Whole(d) >= Whole(u)) return;
+    if (Whole(d) > Whole(u)) return;
     const std::string ap = Fixed(u * u - Pi * d * d / 4.0, "0");
     const double apVal = NumVal(ap);
     if (apVal == 0) return;
@@ -160,9 +162,13 @@ void CalcAncBarTauS() {
     if (bar < 0 || bar >= static_cast<int>(RebarSpecTable.size())) return;
     const double area = RebarSpecTable[bar].Area;  // cm²
     if (!(area > 0)) return;
+    // Without a load or a safety factor there is no stress to check: an
+    // empty τs, never a 0 that would pass against any allowable stress.
+    if (!HoldsNumber(Design.YokoQ) || !HoldsNumber(Design.AncBarFs)) return;
     const double tau = NumVal(Design.YokoQ) * 1000.0 / area / 100.0 * NumVal(Design.AncBarFs);
     if (!std::isfinite(tau)) return;
-    Design.AncBarTauS = RoundValue(tau, 1, 1);
+    // One decimal always, so a stress of a real zero load reads "0.0".
+    Design.AncBarTauS = FormatPattern(RoundValue(tau, 1, 1), "0.0");
 }
 
 }  // namespace talvo

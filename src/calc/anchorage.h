@@ -15,7 +15,9 @@ void CalcTeityaku();
 void CalcZentyou();
 
 // Bearing pressure of the concrete under the anchor plate and its allowable
-// value (ground anchors).
+// value (ground anchors). The plate bears on what it covers beyond the
+// box-out, so the check is computed for a box-out D up to the plate width u
+// and left empty for D > u (and for a plate of no area).
 void CalcSiatu();
 
 // Required thickness of the anchor plate (ground anchors).
@@ -23,8 +25,9 @@ void CalcPrate();
 
 // Shear stress τs of the main anchor bar of the frame-only types, N/mm²:
 // the horizontal beam's Q (kN) over the bar's nominal area times the safety
-// factor Fs, rounded up to one decimal, into AncBarTauS. Without a bar of
-// known area there is none: the field is left empty.
+// factor Fs, rounded up to one decimal, into AncBarTauS as "0.0" text.
+// Without a load Q, a safety factor Fs or a bar of known area there is none:
+// the field is left empty.
 void CalcAncBarTauS();
 
 // The beam under the anchor head: the narrower beam width (the vertical beam

@@ -1,6 +1,8 @@
 #include "calc/rebar.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "calc/calcfield.h"
 #include "shell/design.h"
@@ -33,6 +35,81 @@ std::int16_t SizeClassOf(double width) {
 }
 
 namespace {
+
+using Wide = __int128;
+
+// A value as a whole number of units of 10^−places, read from its decimal
+// text (the 15 significant digits a stored number holds): 9.53 is 953
+// hundredths, 40 is 40 ones. A value written in exponent form (below 1E-15
+// or from 1E+15 on, far from any section size) has none.
+struct DecimalValue {
+    Wide units = 0;
+    int places = 0;
+};
+
+std::optional<DecimalValue> DecimalOf(double value) {
+    const std::string text = NumStr(value);
+    if (text.find('E') != std::string::npos) return std::nullopt;
+    DecimalValue out;
+    bool point = false;
+    bool negative = false;
+    for (char c : text) {
+        if (c == '-') {
+            negative = true;
+        } else if (c == '.') {
+            point = true;
+        } else {
+            out.units = out.units * 10 + (c - '0');
+            if (point) ++out.places;
+        }
+    }
+    if (negative) out.units = -out.units;
+    return out;
+}
+
+Wide Pow10(int n) {
+    Wide p = 1;
+    for (int i = 0; i < n; ++i) p *= 10;
+    return p;
+}
+
+// ⌊n / d⌋ for d > 0, also for a negative n.
+Wide FloorDiv(Wide n, Wide d) {
+    const Wide q = n / d;
+    return (n % d != 0 && n < 0) ? q - 1 : q;
+}
+
+// The count of bars of diameter φ that fit across the width b with the centre
+// gap, the cover c and the clear spacing s: ⌊2·(((b − gap)/2 − c − φ)/(φ + s)
+// + 1)⌋, which is ⌊(b − gap − 2c − 2φ)/(φ + s)⌋ + 2; 0 when not even one
+// fits, when the pitch φ + s is not positive, or when the bar's centre lies
+// below the section (d + c + φ/2 > h). Worked in whole units of the finest
+// decimal of the values, so that a count that is a whole number in decimals
+// is that number: a binary quotient a hair below it would lose a bar.
+// Returns nullopt when a value has no plain decimal text.
+std::optional<double> ExactBarCount(double b, double gap, double h, double d, double cover,
+                                    double spacing, double phi) {
+    const double values[] = {b, gap, h, d, cover, spacing, phi};
+    DecimalValue dec[7];
+    int places = 0;
+    for (int i = 0; i < 7; ++i) {
+        const std::optional<DecimalValue> v = DecimalOf(values[i]);
+        if (!v) return std::nullopt;
+        dec[i] = *v;
+        places = std::max(places, v->places);
+    }
+    Wide u[7];
+    for (int i = 0; i < 7; ++i) u[i] = dec[i].units * Pow10(places - dec[i].places);
+    const Wide B = u[0], G = u[1], H = u[2], D = u[3], C = u[4], S = u[5], Phi = u[6];
+    const Wide pitch = Phi + S;
+    if (pitch <= 0) return 0;
+    const Wide free = B - G - 2 * C - 2 * Phi;
+    // At least one bar: the doubled quotient plus 2 is 1 or more.
+    if (free < -pitch) return 0;
+    if (2 * D + 2 * C + Phi > 2 * H) return 0;
+    const Wide count = FloorDiv(free, pitch) + 2;
+    return static_cast<double>(count > 32767 ? Wide(32767) : count);
+}
 
 // Main bars are laid in two halves either side of the centre gap: one clear
 // spacing for the frame-only types, the box-out of the bolt or anchor head for
@@ -75,13 +152,19 @@ void FitBars(const std::string& widthText, const std::string& heightText,
 
     for (std::size_t i = 0; i < fit.size(); ++i) {
         const double phi = RebarSpecTable[i].Diameter;
+        const std::optional<double> count = ExactBarCount(b, gap, h, d, cover, spacing, phi);
+        if (count) {
+            fit[i] = static_cast<std::int16_t>(*count);
+            continue;
+        }
+        // A value beyond any decimal text (a diameter below 1E-15 mm): the
+        // count in binary arithmetic.
         const double pitch = phi + spacing;
         if (!(pitch > 0)) continue;
-        // Doubled before the floor, so an odd count is possible.
         const double rows = 2.0 * (((b - gap) / 2.0 - cover - phi) / pitch + 1.0);
         if (!std::isfinite(rows) || rows < 1.0 || d + cover + phi / 2.0 > h) continue;
-        const double count = std::floor(rows);
-        fit[i] = count > 32767.0 ? 32767 : static_cast<std::int16_t>(count);
+        const double floored = std::floor(rows);
+        fit[i] = floored > 32767.0 ? 32767 : static_cast<std::int16_t>(floored);
     }
 }
 

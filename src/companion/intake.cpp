@@ -15,6 +15,10 @@ void TrimBarNames() {
 }  // namespace
 
 SettingsStatus ReadCompanionSettings(const std::string& programFolder) {
+    // Set before the read: a missing or foreign file, and a damaged standards
+    // table in a good one, are built from these.
+    DefaultStandardName = {"全国特定法面保護協会", "フリーフレーム協会", "土木学会",
+                           "日本道路協会"};
     // The window rectangle of the file belongs to the design program; the
     // screen size only matters to it.
     const SettingsStatus status = LoadSettings(FindSettingsFile(programFolder), 0, 0);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "companion/checks.h"
+#include "companion/search.h"
 #include "companion/study.h"
 #include "report/engine/renderer.h"
 #include "report/pages/failureshape.h"
@@ -84,11 +85,11 @@ void SetInsatuKekka(LayoutForm& kekka) {
         for (int j = 0; j < 4; ++j) {
             const std::string& l = KekkaL[c][j];
             const std::string& h = KekkaH[c][j];
-            Set(kekka, Indexed(lName, j), l == "****" ? l + "*" : l);
+            Set(kekka, Indexed(lName, j), l == kFailsAtOnceText ? l + "*" : l);
             if (ShapeMode != 0) {
                 Set(kekka, Indexed(hName, j), "  " + h + "  ");
             } else {
-                Set(kekka, Indexed(hName, j), h == "****" ? h + "*" : h);
+                Set(kekka, Indexed(hName, j), h == kFailsAtOnceText ? h + "*" : h);
             }
         }
     }
@@ -105,11 +106,14 @@ void DrawKakudo(report::PageOutput& out, int left, int top, double wr, double hr
         report::DrawArc(out, {left / wr + a.x, top / hr + a.y}, a.r, a.from * deg, a.to * deg, wr,
                         hr);
     };
+    // Centres in twips of the figure block: the angle mark about the toe of
+    // the slope, where face and base meet; the failure arc with its ends on
+    // the face, at the leaders of the L dimension.
     if (ShapeMode == 1) {
-        draw({1212, 10428, 990, -29, 92});
-        draw({936, 11784, 264, -62, 0});
+        draw({1188, 1434, 990, -29, 92});
+        draw({912, 2790, 264, -62, 0});
     } else {
-        draw({972, 11784, 264, -62, 0});
+        draw({948, 2790, 264, -62, 0});
     }
 }
 
@@ -130,8 +134,11 @@ void DrawCompanionReport(report::PageOutput& out) {
     SetInsatuKekka(*kekka);
     print.DrawFrm(out, kekka, print.Left(), print.BlockTop(4500));
     auto figure = report::LoadForm(arc ? "InsatuEnko" : "InsatuKusabi");
-    print.DrawFrm(out, figure, print.Left(), print.BlockTop(9800));
-    DrawKakudo(out, print.Left(), print.Top(), print.WidthRatio(), print.HeightRatio());
+    const int figureTop = print.BlockTop(9800);
+    print.DrawFrm(out, figure, print.Left(), figureTop);
+    // The marks go over the figure where it was drawn, whatever the page's
+    // margins put above it.
+    DrawKakudo(out, print.Left(), figureTop, print.WidthRatio(), print.HeightRatio());
     out.EndDoc();
 }
 

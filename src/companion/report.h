@@ -13,7 +13,8 @@ void SetInsatuTitleEnko(report::LayoutForm& jouken);
 void SetInsatuJouken(report::LayoutForm& jouken);
 void SetInsatuKekka(report::LayoutForm& kekka);
 
-// The angle marks (and for the arc the failure arc) over the figure.
+// The angle mark (and for the arc the failure arc) over the figure block
+// whose top-left corner lies at (left, top) page twips.
 void DrawKakudo(report::PageOutput& out, int left, int top, double widthRatio, double heightRatio);
 
 // Draws the whole page of the current shape onto `out`, from StartDoc to

@@ -233,8 +233,12 @@ SearchOutcome SearchLength(const std::function<TrialResult(int k)>& trial) {
                 continue;
             }
             if (t == TrialResult::Fails) {
-                if (k == 1 || afterInvalid) {
-                    out.mark = true;
+                // A coarse failure right after invalid arcs says nothing of
+                // the valid lengths between them: narrow to that range like
+                // after any other failure. Only at the finest step is the
+                // failing trial the smallest valid length.
+                if (k == 1 || (afterInvalid && step == 1)) {
+                    out.end = SearchEnd::FailsAtOnce;
                     return out;
                 }
                 stop = k;
@@ -246,9 +250,9 @@ SearchOutcome SearchLength(const std::function<TrialResult(int k)>& trial) {
             }
             afterInvalid = false;
             if (k == 10000) {
-                // Still holding at 100.00 m, with Mr above or equal to M: no
-                // failure length inside the range.
-                out.mark = true;
+                // Still holding at 100.00 m, with Mr above or equal to M: the
+                // frame restrains every length of the range.
+                out.end = SearchEnd::HoldsThroughout;
                 return out;
             }
             if (k == stop - step && step != 100) {
@@ -264,9 +268,9 @@ SearchOutcome SearchLength(const std::function<TrialResult(int k)>& trial) {
             }
         }
         if (!nextPass) {
-            // A pass that ran out without an outcome (an invalid arc at its
-            // end): end rather than repeat it.
-            out.mark = true;
+            // A pass that ran out on invalid arcs without any valid trial
+            // after them: no valid length holds. End rather than repeat it.
+            out.end = SearchEnd::FailsAtOnce;
             return out;
         }
     }
@@ -302,13 +306,22 @@ void YokusiKeisan(int pattern) {
         }
         TrialD = NumVal(depth);
         const SearchOutcome out = SearchLength([p](int k) { return RunTrial(p, k); });
-        if (out.mark) {
-            KekkaL[c][i] = "****";
-            KekkaH[c][i] = "****";
-        } else {
-            TrialL = NumVal(F2(out.k / 100.0));
-            KekkaL[c][i] = FormatKeta(F2(TrialL - 0.01), 2, 2);
-            KekkaH[c][i] = FormatKeta(F2(NumVal(KekkaL[c][i]) * sinTheta), 2, 2);
+        switch (out.end) {
+            case SearchEnd::FailsAtOnce:
+                KekkaL[c][i] = kFailsAtOnceText;
+                KekkaH[c][i] = kFailsAtOnceText;
+                break;
+            case SearchEnd::HoldsThroughout:
+                // The failure is at least 100 m long, so at least as high as a
+                // 100 m failure.
+                KekkaL[c][i] = kHoldsThroughoutText;
+                KekkaH[c][i] = "≧" + Trim(FormatKeta(F2(100 * sinTheta), 2, 2));
+                break;
+            case SearchEnd::Found:
+                TrialL = NumVal(F2(out.k / 100.0));
+                KekkaL[c][i] = FormatKeta(F2(TrialL - 0.01), 2, 2);
+                KekkaH[c][i] = FormatKeta(F2(NumVal(KekkaL[c][i]) * sinTheta), 2, 2);
+                break;
         }
         if (ShapeMode == 1) KekkaH[c][i] = " -  ";
     }

@@ -40,16 +40,32 @@ enum class TrialResult {
     HoldsAbove,  // Mr > M
 };
 
+// How the search of one depth ended.
+enum class SearchEnd {
+    Found,            // the frame holds at k/100 - 0.01 m and fails at k/100 m
+    FailsAtOnce,      // no valid length holds, not even the smallest
+    HoldsThroughout,  // the frame still holds at 100.00 m
+};
+
 // Outcome of the search of one depth.
 struct SearchOutcome {
-    bool mark = false;  // no length within 0.01 m to 100.00 m
-    int k = 0;          // L·100 when the search ended (the found length is k/100 - 0.01)
-    int trials = 0;     // trials evaluated
+    SearchEnd end = SearchEnd::Found;
+    int k = 0;       // L·100 when the search ended (the found length is k/100 - 0.01)
+    int trials = 0;  // trials evaluated
 };
 
 // The coarse-to-fine search over k = 1 … 10000 (steps of 10 m, 1 m, 0.1 m,
-// 0.01 m). Bounded: at most five passes of at most eleven trials.
+// 0.01 m). A failure narrows the next pass to the range between the trial
+// before it and the failing one, also when that trial was an invalid arc, so
+// only a failure right after an invalid trial at the 0.01 m step (or at
+// 0.01 m itself) means that no valid length holds. Bounded: at most five
+// passes of at most eleven trials.
 SearchOutcome SearchLength(const std::function<TrialResult(int k)>& trial);
+
+// The texts of KekkaL for the two ends of the search without a found length:
+// "****" when no length holds, "≧100" when the frame holds at 100.00 m.
+inline constexpr const char* kFailsAtOnceText = "****";
+inline constexpr const char* kHoldsThroughoutText = "≧100";
 
 // One trial of pattern p at k (TrialD set), through the record's texts.
 TrialResult RunTrial(int p, int k);

@@ -1,7 +1,9 @@
 #include "platform/formkit.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QPalette>
+#include <cmath>
 #include <vector>
 
 #include "shell/numtext.h"
@@ -43,6 +45,34 @@ void SetLabelForeColor(QLabel* label, const QColor& c) {
     label->setPalette(p);
 }
 
+namespace {
+
+// The length units written in small letters only. At the size of the
+// windows' text their letters stand no taller than an x, and beside the
+// digits of their boxes they read as a grey smudge.
+bool IsSmallLetterUnit(const QString& text) {
+    return text == QLatin1String("m") || text == QLatin1String("mm");
+}
+
+// Sets a small-letter unit large enough for its letters to stand as tall as
+// the capitals and digits of the text around it, and lets the label grow to
+// the right to hold the larger text whole.
+void EnlargeUnit(QLabel* label) {
+    const QFontMetricsF normal(label->font());
+    if (normal.xHeight() <= 0) return;
+    const double scale = normal.capHeight() / normal.xHeight();
+    QFont f = label->font();
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * scale);
+    else
+        f.setPixelSize(static_cast<int>(std::ceil(f.pixelSize() * scale)));
+    label->setFont(f);
+    const int needed = label->sizeHint().width();
+    if (label->width() < needed) label->resize(needed, label->height());
+}
+
+}  // namespace
+
 QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int width, int height,
                  Qt::Alignment align) {
     auto* l = new QLabel(parent);
@@ -50,6 +80,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int wi
     l->setText(text);
     l->setAlignment(align);
     PlaceTwips(l, left, top, width, height);
+    if (IsSmallLetterUnit(text)) EnlargeUnit(l);
     return l;
 }
 

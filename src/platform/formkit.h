@@ -52,7 +52,9 @@ void SetLabelForeColor(QLabel* label, const QColor& c);
 // ---- Controls placed in twips ----
 
 // A static text. A text holding "<" is rich text, so that an index can be
-// written as "b<sub>y</sub>"; any other text is shown as it stands.
+// written as "b<sub>y</sub>"; any other text is shown as it stands. The
+// length units "m" and "mm", small letters only, are set larger, so that
+// they stand as tall as the capitals and digits beside them.
 QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int width, int height,
                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 // A smaller static text, top-aligned: an index or an exponent set beside a

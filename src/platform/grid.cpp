@@ -1,7 +1,10 @@
 #include "platform/grid.h"
 
 #include <QAbstractItemView>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <algorithm>
 
 namespace talvo {
@@ -102,6 +105,138 @@ void Grid::SetEditMode(bool edit) {
         setSelectionBehavior(QAbstractItemView::SelectRows);
         setSelectionMode(QAbstractItemView::SingleSelection);
     }
+}
+
+// ---- Cell entry ----
+
+bool Grid::TakesEntries(int col, int row) const {
+    if (editTriggers() == QAbstractItemView::NoEditTriggers) return false;
+    const QModelIndex index = model()->index(row - 1, col - 1);
+    if (!index.isValid()) return false;
+    const Qt::ItemFlags flags = model()->flags(index);
+    return (flags & Qt::ItemIsEditable) && (flags & Qt::ItemIsEnabled);
+}
+
+bool Grid::OpensEditor(const QModelIndex& index, EditTrigger trigger) const {
+    if (!index.isValid() || state() == EditingState || indexWidget(index)) return false;
+    const Qt::ItemFlags flags = model()->flags(index);
+    if (!(flags & Qt::ItemIsEditable) || !(flags & Qt::ItemIsEnabled)) return false;
+    if (trigger == AllEditTriggers) return true;
+    // A click on the selected cell opens its editor later, if at all.
+    if (trigger == SelectedClicked) return false;
+    return (editTriggers() & trigger) != 0;
+}
+
+bool Grid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool opens = OpensEditor(index, trigger);
+    const int col = index.column() + 1;
+    const int row = index.row() + 1;
+    // Before the editor reads the cell (and before a typed key reaches it).
+    if (opens) emit CellEditMode(col, row, 1, false);
+    const QString start = opens ? TextAt(col, row) : QString();
+    const bool result = QTableWidget::edit(index, trigger, event);
+    if (!opens) return result;
+    if (QWidget* editor = indexWidget(index)) {
+        editor_ = editor;
+        editIndex_ = QPersistentModelIndex(index);
+        startText_ = start;
+        // Runs before the delegate's own filter, which ends the entry on
+        // every focus-out.
+        editor->installEventFilter(this);
+    } else {
+        // No editor after all: the cell leaves editing at once.
+        emit CellEditMode(col, row, 0, TextAt(col, row) != start);
+    }
+    return result;
+}
+
+void Grid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (!editor || editor != editor_) {
+        QTableWidget::closeEditor(editor, hint);
+        return;
+    }
+    const QPersistentModelIndex index = editIndex_;
+    editor_ = nullptr;
+    editIndex_ = QPersistentModelIndex();
+    editor->removeEventFilter(this);
+    // The editor goes first, so that a message of the cell's check cannot
+    // end the same entry a second time; the move that Tab or Shift+Tab asks
+    // for comes after the check.
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (index.isValid()) {
+        const int col = index.column() + 1;
+        const int row = index.row() + 1;
+        QPointer<Grid> self(this);
+        emit CellEditMode(col, row, 0, TextAt(col, row) != startText_);
+        if (!self) return;
+    }
+    if (hint != QAbstractItemDelegate::NoHint) QTableWidget::closeEditor(nullptr, hint);
+}
+
+bool Grid::FinishEdit() {
+    QWidget* editor = editor_;
+    if (!editor) return false;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
+}
+
+void Grid::LeaveByArrow(int key) {
+    FinishEdit();
+    CursorAction action = MoveDown;
+    if (key == Qt::Key_Up) action = MoveUp;
+    if (key == Qt::Key_Left) action = MoveLeft;
+    if (key == Qt::Key_Right) action = MoveRight;
+    const QModelIndex to = moveCursor(action, Qt::NoModifier);
+    if (to.isValid()) setCurrentIndex(to);
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* event) {
+    if (editor_ && watched == editor_) {
+        if (event->type() == QEvent::FocusOut) {
+            // Another application or a popup took the focus: the entry goes on.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                return true;
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            const auto* line = qobject_cast<QLineEdit*>(editor_.data());
+            bool leave = false;
+            if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) leave = true;
+            // Left and Right move the caret within the text and leave the
+            // cell only from its ends.
+            if (plain && line && !line->hasSelectedText()) {
+                if (key->key() == Qt::Key_Left && line->cursorPosition() == 0) leave = true;
+                if (key->key() == Qt::Key_Right && line->cursorPosition() == line->text().size())
+                    leave = true;
+            }
+            if (leave) {
+                LeaveByArrow(key->key());
+                return true;
+            }
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+    // Delete empties the chosen cell as typing it empty would.
+    if (event->key() == Qt::Key_Delete &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !Editing()) {
+        const QModelIndex index = currentIndex();
+        if (index.isValid() && TakesEntries(index.column() + 1, index.row() + 1)) {
+            const int col = index.column() + 1;
+            const int row = index.row() + 1;
+            emit CellEditMode(col, row, 1, false);
+            const QString start = TextAt(col, row);
+            SetText(col, row, QString());
+            emit CellEditMode(col, row, 0, !start.isEmpty());
+            event->accept();
+            return;
+        }
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void GridCellTrim(Grid* grid, int col, int row) {

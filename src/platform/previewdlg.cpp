@@ -93,7 +93,9 @@ PreviewDlg::PreviewDlg(PrintControl& control, DrawReport draw, PreviewProgram pr
     tools_["ID_Combo"] = toolBar_->addWidget(zoomList_);
     toolBar_->addSeparator();
     AddTool("ID_Set", "設定(&T)...");
-    AddTool("ID_PagePrint", "現在のページを印刷(&V)");
+    // The companion's report is one page and has no page print: the tool is
+    // not offered there rather than shown doing nothing.
+    if (program_ == PreviewProgram::Main) AddTool("ID_PagePrint", "現在のページを印刷(&V)");
     AddTool("ID_Print", "印刷(&P)");
     AddTool("ID_PDF", "PDF...")->setToolTip("PDFファイルの作成");
     toolBar_->addSeparator();
@@ -306,7 +308,7 @@ void PreviewDlg::PrintReport(int page, const QString& progress, bool rebuild) {
 }
 
 void PreviewDlg::PrintCurPage() {
-    if (program_ == PreviewProgram::Companion) return;
+    if (program_ != PreviewProgram::Main) return;
     const int page = preview_->PreviewPage();
     control_.SetFooter(std::to_string(page));
     PrintReport(page, QString("%1 ページ目を印刷中").arg(page), true);
@@ -323,9 +325,11 @@ void PreviewDlg::SavePdf() {
     dialog.Filter = "PDFファイル(*.PDF)|*.PDF|";
     dialog.CancelError = true;
     dialog.Flags = CommonDialog::kOverwritePrompt | CommonDialog::kHideReadOnly;
+    // A name typed without an extension gets ".pdf", as a design file gets
+    // ".kvd"; a name with an extension of its own is kept as typed.
+    dialog.DefaultExt = "pdf";
     dialog.ShowSave();
     if (dialog.Cancelled() || dialog.FileName.empty()) return;
-    // The name is used as typed: no extension is added.
     const std::string failure = control_.SavePdf(dialog.FileName);
     if (!failure.empty()) MsgBox(failure, MsgButtons::Ok, MsgIcon::Exclamation);
 }

@@ -30,7 +30,7 @@ class PrintPreview;
 
 enum class PreviewProgram {
     Main,       // footer "%d" on every page, the page print prints the page shown
-    Companion,  // no footer, the page print does nothing
+    Companion,  // no footer, no page print tool (the report is one page)
 };
 
 class PreviewDlg : public QDialog {
@@ -50,8 +50,8 @@ public:
     ~PreviewDlg() override;
 
     // The tools by their ID strings: "ID_Back", "ID_Next", "ID_PageText",
-    // "ID_Set", "ID_PagePrint", "ID_Print", "ID_PDF", "ID_Up", "ID_Dawn",
-    // "ID_Combo", "ID_Close". Null for any other ID.
+    // "ID_Set", "ID_PagePrint" (the design program's only), "ID_Print",
+    // "ID_PDF", "ID_Up", "ID_Dawn", "ID_Combo", "ID_Close". Null for any other ID.
     QAction* Tool(const std::string& id) const;
     QComboBox* ZoomList() const { return zoomList_; }
     PrintPreview& Preview() const { return *preview_; }

@@ -54,6 +54,19 @@ QFileDialog* QtFileDialogSink::Build(const FileDialogRequest& request, QWidget* 
     return dialog;
 }
 
+ProgramDialogs::ProgramDialogs()
+    : previousMessages_(SetMessageSink(&messages_)), previousFiles_(SetFileDialogSink(&files_)) {}
+
+ProgramDialogs::~ProgramDialogs() {
+    SetFileDialogSink(previousFiles_);
+    SetMessageSink(previousMessages_);
+}
+
+void ProgramDialogs::SetParent(QWidget* parent) {
+    messages_.SetParent(parent);
+    files_.SetParent(parent);
+}
+
 std::optional<std::string> QtFileDialogSink::Show(const FileDialogRequest& request) {
     QWidget* parent = parent_ ? parent_.data() : QApplication::activeWindow();
     QFileDialog* dialog = Build(request, parent);

@@ -1,5 +1,6 @@
 // The file dialog of the program, over QFileDialog: the sink that the common
-// file dialog (shell/filedialog.h) shows every dialog through.
+// file dialog (shell/filedialog.h) shows every dialog through; and the one
+// place where a program installs its message box and file dialogs.
 #pragma once
 
 #include <QFileDialog>
@@ -7,6 +8,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "platform/qtmessagebox.h"
 #include "shell/filedialog.h"
 
 namespace talvo {
@@ -23,6 +25,27 @@ public:
 
 private:
     QPointer<QWidget> parent_;
+};
+
+// The message box and the file dialog of a program, shown over Qt for as long
+// as it lives. Both programs' main() hold one, so that neither of them can run
+// with a file dialog that counts every choice as cancelled. The previous sinks
+// come back when it ends.
+class ProgramDialogs {
+public:
+    ProgramDialogs();
+    ~ProgramDialogs();
+    ProgramDialogs(const ProgramDialogs&) = delete;
+    ProgramDialogs& operator=(const ProgramDialogs&) = delete;
+
+    // The window the boxes and dialogs stand over (the active window when none).
+    void SetParent(QWidget* parent);
+
+private:
+    QtMessageSink messages_;
+    QtFileDialogSink files_;
+    MessageSink* previousMessages_ = nullptr;
+    FileDialogSink* previousFiles_ = nullptr;
 };
 
 // The "Description|pattern|..." filter as Qt name filters:

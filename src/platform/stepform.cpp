@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -222,11 +223,11 @@ void StepForm::HandleResize() {
         SetNavEnabled(false);
         OnResized(true);
     } else {
-        if (StepsReady == 1) QCoreApplication::processEvents();
-        if (!unloading_) {
-            SetNavEnabled(true);
-            OnResized(false);
-        }
+        // No pending event is let run here: this runs inside the toolkit's
+        // own resizing of the child window, and a repaint handled now would
+        // leave the window beneath showing this one's picture.
+        SetNavEnabled(true);
+        OnResized(false);
     }
     inResize_ = false;
 }
@@ -280,6 +281,18 @@ void StepForm::SinkGotFocus() {
     if (target && target->isEnabled() && target->isVisible()) target->setFocus(Qt::TabFocusReason);
 }
 
+void StepForm::PointAtPress(const QMouseEvent* press) {
+    // The child window learns which caption button lies under the pointer
+    // from mouse moves only. The icons of the workspace close up when one is
+    // restored, so the next icon slides under a pointer that has not moved:
+    // without a move first, a click there would only make that icon active
+    // instead of pressing the button it lands on.
+    QMouseEvent move(QEvent::MouseMove, press->position(), press->scenePosition(),
+                     press->globalPosition(), Qt::NoButton, Qt::NoButton, press->modifiers(),
+                     press->pointingDevice());
+    QCoreApplication::sendEvent(sub_, &move);
+}
+
 bool StepForm::eventFilter(QObject* watched, QEvent* event) {
     // Only the event type is looked at first: the watched objects also send
     // events while they are being destroyed.
@@ -290,6 +303,8 @@ bool StepForm::eventFilter(QObject* watched, QEvent* event) {
             SinkGotFocus();
     } else if (event->type() == QEvent::Resize && watched == subObject_ && !unloading_) {
         HandleResize();
+    } else if (event->type() == QEvent::MouseButtonPress && watched == subObject_ && !unloading_) {
+        PointAtPress(static_cast<QMouseEvent*>(event));
     }
     return QWidget::eventFilter(watched, event);
 }

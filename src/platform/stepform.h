@@ -19,8 +19,8 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "platform/mdichild.h"
 #include "platform/entryboxes.h"
+#include "platform/mdichild.h"
 
 namespace talvo {
 
@@ -173,6 +173,7 @@ private:
     void SinkGotFocus();
     void KeepSinkOutOfView();
     void OnSubWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
+    void PointAtPress(const QMouseEvent* press);
 
     QString className_;
     EntryGroup* entries_;

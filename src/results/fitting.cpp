@@ -62,19 +62,25 @@ bool PaintStresses(int set, int row, const Allowables& a) {
 }
 
 // Columns 10 and 11. An adopted spacing below the minimum is red, "Err"
-// included; the required one is red outside the minimum and the cap, so an
-// empty one (no stirrups), "***" and "Err" are red too.
+// included; the required one is red outside the minimum and the cap, so
+// "***", "Err" and a required spacing the check left empty are red too. A
+// row without stirrups has no spacing to judge: it passes.
 void PaintSpacings(int set, int row) {
     const auto k = static_cast<std::size_t>(row);
     const std::string& pitch = Design.KekkaStirrupPitch[k];
-    CellColor(set, ColPitch, row) =
-        Verdict(!pitch.empty() && NumVal(pitch) < StirrupDefaults.MinSpacing);
+    CellColor(set, ColPitch, row) = Verdict(AdoptedSpacingOut(pitch));
     const double required = NumVal(Design.KekkaStirrupPitchReq[k]);
     CellColor(set, ColPitchReq, row) =
-        Verdict(required < StirrupDefaults.MinSpacing || required > StirrupSpacingCap);
+        Verdict(Design.KekkaStirrupBar[k] != kNoStirrup &&
+                (required < StirrupDefaults.MinSpacing || required > StirrupSpacingCap));
 }
 
 }  // namespace
+
+bool AdoptedSpacingOut(const std::string& pitch) {
+    if (!Present(pitch)) return false;
+    return !HoldsNumber(pitch) || NumVal(pitch) < StirrupDefaults.MinSpacing;
+}
 
 void ColourCheckedCells(int set, int row) {
     if (!ValidResultRow(set, row)) return;
@@ -112,8 +118,8 @@ void Sikikekkacolor(int set, int row) {
         SikiKekka(set, row);
         again = PaintStresses(set, row, allowed) || again;
     }
-    PaintSpacings(set, row);
     EmptyRowResults(set, row);
+    PaintSpacings(set, row);
 }
 
 void chgkekkacolor(int set, int row) {
@@ -123,8 +129,8 @@ void chgkekkacolor(int set, int row) {
     d.KekkaAs[k] =
         FormatPattern(Spec(d.KekkaBar[k]).Area * 100 * NumVal(d.KekkaBarCount[k]), "0.0");
     SikiKekka(set, row);
-    ColourCheckedCells(set, row);
     EmptyRowResults(set, row);
+    ColourCheckedCells(set, row);
 }
 
 }  // namespace talvo

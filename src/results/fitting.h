@@ -7,7 +7,15 @@
 // σca and τoa with one decimal, τca with two).
 #pragma once
 
+#include <string>
+
 namespace talvo {
+
+// The adopted stirrup spacing of a row fails: "Err" (the bars and stirrups
+// do not fit the section) or a spacing below the minimum of the stirrup
+// settings. A row without stirrups (no spacing) has none to fail. The grid's
+// red and the stirrup page's red line both follow it.
+bool AdoptedSpacingOut(const std::string& pitch);
 
 // Fits the row anew: from 0 bars of the row's bar size it adds one bar at a
 // time and checks the section (SikiKekka) until As, σs, σc and τo all pass

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "results/designchecks.h"
 #include "results/resulttable.h"
 #include "shell/design.h"
 #include "shell/message.h"
@@ -43,7 +44,7 @@ bool PrintRowsHoldOut() {
 }
 
 std::int16_t Ins_Aka_Check() {
-    if (!PrintRowsHoldOut()) return 0;
+    if (!PrintRowsHoldOut() && !DesignChecksFail()) return 0;
     const MsgResult answer =
         MsgBox("印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？",
                MsgButtons::YesNo, MsgIcon::Exclamation, 1);

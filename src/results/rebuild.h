@@ -9,8 +9,8 @@ namespace talvo {
 // and the anchorage calculations of work types 3 and 4 on every call), then,
 // when RecalcResult is raised, the rebuild below. Returns true when the
 // results were rebuilt: a window then shows them anew with no print row
-// chosen. The results window calls it on activation; the report calls it
-// before it reads the results.
+// chosen. The results window calls it on activation; the report reads the
+// results as they stand and reruns nothing.
 bool RunResultsActivation();
 
 // Rebuilds the results table from scratch: clears the print rows, every

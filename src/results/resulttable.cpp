@@ -68,7 +68,7 @@ ResultRowCells KekkaRowCells(int set, int row) {
     if (!ValidResultRow(set, row)) return cells;
     const auto k = static_cast<std::size_t>(row);
     const DesignData& d = Design;
-    const bool stirrups = d.KekkaStirrupBar[k] != 99;
+    const bool stirrups = d.KekkaStirrupBar[k] != kNoStirrup;
     cells[ColBar - 1].text = BarName(d.KekkaBar[k]);
     cells[ColBarCount - 1].text = FormatNum(d.KekkaBarCount[k], 3, 0);
     cells[ColAs - 1].text = FormatNum(d.KekkaAs[k], 6, 1);
@@ -81,7 +81,8 @@ ResultRowCells KekkaRowCells(int set, int row) {
         cells[ColStirrupCount - 1].text = FormatNum(d.KekkaStirrupCount[k], 3, 0);
     }
     cells[ColPitch - 1].text = d.KekkaStirrupPitch[k];
-    cells[ColPitchReq - 1].text = "[" + d.KekkaStirrupPitchReq[k] + "]";
+    cells[ColPitchReq - 1].text =
+        stirrups ? "[" + d.KekkaStirrupPitchReq[k] + "]" : std::string(kNoSpacingRequired);
     for (int c = 1; c <= kResultColumns; ++c) cells[c - 1].color = CellColor(set, c, row);
     return cells;
 }
@@ -106,7 +107,7 @@ void EmptyRowResults(int set, int row) {
     d.KekkaSigmaC[k].clear();
     d.KekkaTauC[k].clear();
     d.KekkaTauO[k].clear();
-    d.KekkaStirrupBar[k] = 99;
+    d.KekkaStirrupBar[k] = kNoStirrup;
     d.KekkaStirrupCount[k].clear();
     d.KekkaStirrupPitch[k].clear();
     d.KekkaStirrupPitchReq[k].clear();

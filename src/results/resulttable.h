@@ -33,8 +33,15 @@ enum ResultColumn : int {
     ColStirrupBar,    // stirrup size
     ColStirrupCount,  // stirrup legs
     ColPitch,         // adopted stirrup spacing
-    ColPitchReq,      // required stirrup spacing, between brackets
+    ColPitchReq,      // required stirrup spacing, between brackets; "―" without stirrups
 };
+
+// The stirrup bar of a row without stirrups.
+inline constexpr int kNoStirrup = 99;
+
+// What the required-spacing cell shows for a row without stirrups, in black:
+// no spacing is required, as the report's stirrup columns say.
+inline constexpr const char* kNoSpacingRequired = "―";
 
 // Blue marks a value the engineer stepped by hand; red (ColorOut) a value
 // over its limit; 0 is plain black.

@@ -1,7 +1,8 @@
-// The file dialog, as the design-file commands see it: the members of the
-// common file dialog they set up, and one sink that shows it. The program
-// installs a Qt sink (platform/qtfiledialog.h); tests install a scripted one
-// that returns a path or cancels.
+// The file dialog, as its callers see it (the design-file commands and the
+// preview's PDF save): the members of the common file dialog they set up,
+// and one sink that shows it. The program installs a Qt sink
+// (platform/qtfiledialog.h); tests install a scripted one that returns a
+// path or cancels.
 #pragma once
 
 #include <optional>
@@ -34,7 +35,7 @@ public:
 FileDialogSink* SetFileDialogSink(FileDialogSink* sink);
 FileDialogSink* CurrentFileDialogSink();
 
-// The common file dialog with the members the file commands use.
+// The common file dialog with the members its callers use.
 class CommonDialog {
 public:
     // Flag bits of Flags, as the common dialog defines them.

@@ -42,7 +42,10 @@ extern std::int16_t SaveAnswer;
 extern std::int16_t StepMode;
 // 0 while the step windows are being shown, 1 afterwards.
 extern std::int16_t StepsReady;
-// A button action waiting for its window's focus sink.
+// 1 from the press of a button whose action waits for the check of the box
+// being edited (the selection step's start buttons, a dialog's OK) until that
+// action has run or been dropped. A focus sink that gets the focus lowers it,
+// so that a flag left raised starts nothing there.
 extern std::int16_t ClickPending;
 // Depth of the entry checks running now (a check's message box moves the
 // focus, which must not start another check).

@@ -16,6 +16,8 @@ RebarCountRuleTable RebarCountRule;
 SpanCoefficientTable SpanCoefficients;
 StirrupDefaultTable StirrupDefaults;
 std::int16_t StirrupSpacingCap = 0;
+std::array<std::string, 4> DefaultStandardName = {
+    "(参考)全国特定法面保護協会", "(参考)フリーフレーム協会", "土木学会", "日本道路協会"};
 
 void InitRebarSpecTable() {
     // Nominal values of the deformed bars D10 to D51; D51 follows D41.
@@ -61,8 +63,7 @@ void InitUnitWeightTable() {
 }
 
 void InitAllowableStressTable() {
-    StandardName = {"(参考)全国特定法面保護協会", "(参考)フリーフレーム協会", "土木学会",
-                    "日本道路協会"};
+    StandardName = DefaultStandardName;
     const StressSet none{};
     AllowableStressTable = {{
         {{{"15", "5.0", "0.33", "1.3", "160"}, none, none, none, none}},

@@ -41,7 +41,7 @@ struct SnowRuleTable {
     std::array<std::string, 3> DepthPercent;   // percent of the snow depth taken
 };
 
-struct RebarCountRuleTable {  // by frame-width class 0 to 5
+struct RebarCountRuleTable {                              // by frame-width class 0 to 5
     std::array<std::array<std::string, 6>, 2> BoxOutDia;  // [0] rock bolt, [1] ground anchor, mm
     std::array<std::string, 6> ClearSpacing;              // mm
     std::array<std::string, 6> Cover;                     // mm
@@ -66,7 +66,7 @@ struct StirrupDefaultTable {
 };
 
 extern std::array<RebarSpec, 12> RebarSpecTable;
-extern std::array<std::array<RefValue, 5>, 4> UnitWeightTable;  // group, row
+extern std::array<std::array<RefValue, 5>, 4> UnitWeightTable;        // group, row
 extern std::array<std::array<StressSet, 5>, 4> AllowableStressTable;  // standard, row
 extern std::array<std::string, 4> StandardName;
 extern std::array<SteelStress, 5> SteelStressTable;
@@ -78,6 +78,11 @@ extern SpanCoefficientTable SpanCoefficients;
 extern StirrupDefaultTable StirrupDefaults;
 // Working value of the results window; no setting, not stored.
 extern std::int16_t StirrupSpacingCap;
+
+// The names InitAllowableStressTable gives the four standards: the design
+// program's, the first two marked "(参考)". The companion program puts in its
+// own before it builds or reads its tables.
+extern std::array<std::string, 4> DefaultStandardName;
 
 // The ten builders, each overwriting one table with its built-in defaults.
 void InitRebarSpecTable();

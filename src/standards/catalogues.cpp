@@ -124,9 +124,11 @@ std::string CheckName(std::string_view typed, const NameRule& rule) {
 }
 
 std::string CheckCatalogueValue(std::string_view typed, const FieldSpec& spec,
-                                std::string_view restore) {
+                                std::string_view restore, bool* refused) {
     std::string shown;
-    switch (CheckEntry(typed, spec, &shown)) {
+    const EntryOutcome outcome = CheckEntry(typed, spec, &shown);
+    if (refused) *refused = outcome == EntryOutcome::Refused;
+    switch (outcome) {
         case EntryOutcome::Accepted:
             return shown;
         case EntryOutcome::Emptied:
@@ -152,6 +154,100 @@ int FirstEmptiedName(const CatalogueRows& before, const CatalogueRows& after) {
 
 bool WarnIfNameEmptied(const CatalogueRows& before, const CatalogueRows& after) {
     return WarnIfIncomplete(FirstEmptiedName(before, after) >= 0);
+}
+
+// ---- The step that opened a catalogue ----
+
+ValuesInUse ValuesInUseOf(CatalogueKind kind, int group, int workType) {
+    ValuesInUse in;
+    switch (kind) {
+        case CatalogueKind::Steel:
+            if (workType >= 3) {
+                in.columns = {2, 3};
+                in.current = {Design.RockTauSa, Design.RockSigmaSa};
+            } else {
+                in.columns = {2};
+                in.current = {Design.AncBarTauSa};
+            }
+            break;
+        case CatalogueKind::PullOut:
+            in.columns = {2};
+            in.current = {group == 0 ? Design.RockFs : Design.AnchorFs};
+            break;
+        case CatalogueKind::Plate:
+            in.columns = {2};
+            in.current = {Design.PlateSigma};
+            break;
+        case CatalogueKind::UnitWeight:
+            in.columns = {2};
+            in.current = {WeightValueField(group)};
+            in.nameColumn = 1;
+            in.currentName = WeightNameField(group);
+            break;
+    }
+    return in;
+}
+
+ValuesInUse StressValuesInUse() {
+    ValuesInUse in;
+    in.columns = {1, 2, 3, 4, 5};
+    in.current = {Design.SigmaCk, Design.SigmaCa, Design.TauCa, Design.TauOa, Design.SigmaSa};
+    return in;
+}
+
+namespace {
+
+std::string CellOf(const std::vector<std::string>& row, int col) {
+    return col >= 1 && static_cast<std::size_t>(col) <= row.size()
+               ? TrimBlanks(row[static_cast<std::size_t>(col - 1)])
+               : std::string();
+}
+
+}  // namespace
+
+bool RowHoldsAValue(const std::vector<std::string>& row, const ValuesInUse& inUse) {
+    for (int col : inUse.columns)
+        if (!CellOf(row, col).empty()) return true;
+    return false;
+}
+
+int RowOfValuesInUse(const CatalogueRows& rows, const ValuesInUse& inUse) {
+    int best = 1;
+    int bestScore = 0;
+    for (int r = 1; r <= kCatalogueRows; ++r) {
+        const auto& row = rows[static_cast<std::size_t>(r - 1)];
+        int equal = 0;
+        bool differs = false;
+        for (std::size_t i = 0; i < inUse.columns.size(); ++i) {
+            const std::string cell = CellOf(row, inUse.columns[i]);
+            if (cell.empty()) continue;
+            const std::string now = i < inUse.current.size() ? TrimBlanks(inUse.current[i]) : "";
+            if (now.empty() || NumVal(cell) != NumVal(now)) {
+                differs = true;
+                break;
+            }
+            ++equal;
+        }
+        if (differs || equal == 0) continue;
+        const bool sameName =
+            inUse.nameColumn > 0 && CellOf(row, inUse.nameColumn) == TrimBlanks(inUse.currentName);
+        const int score = 2 * equal + (sameName ? 1 : 0);
+        if (score > bestScore) {
+            best = r;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+std::string PickedText(const std::vector<std::string>& row, const ValuesInUse& inUse, int col) {
+    const std::string cell = col >= 1 && static_cast<std::size_t>(col) <= row.size()
+                                 ? row[static_cast<std::size_t>(col - 1)]
+                                 : std::string();
+    if (!TrimBlanks(cell).empty()) return cell;
+    for (std::size_t i = 0; i < inUse.columns.size(); ++i)
+        if (inUse.columns[i] == col && i < inUse.current.size()) return inUse.current[i];
+    return cell;
 }
 
 // ---- Design strengths and allowable stresses ----
@@ -204,15 +300,23 @@ void StoreStressWork(const StressWork& work, const std::array<std::string, kStan
     }
 }
 
+CatalogueRows StressRows(int standard) {
+    CatalogueRows rows;
+    if (standard < 0 || standard >= kStandards) return rows;
+    for (std::size_t r = 0; r < kCatalogueRows; ++r) {
+        const StressSet& set = AllowableStressTable[static_cast<std::size_t>(standard)][r];
+        rows[r] = {set.SigmaCk, set.SigmaCa, set.TauCa, set.TauOa, set.SigmaSa};
+    }
+    return rows;
+}
+
 bool PickStressSet(int standard, int row) {
     if (standard < 0 || standard >= kStandards || row < 0 || row >= kCatalogueRows) return false;
-    const StressSet& set =
-        AllowableStressTable[static_cast<std::size_t>(standard)][static_cast<std::size_t>(row)];
-    Design.SigmaCk = set.SigmaCk;
-    Design.SigmaCa = set.SigmaCa;
-    Design.TauCa = set.TauCa;
-    Design.TauOa = set.TauOa;
-    Design.SigmaSa = set.SigmaSa;
+    const std::vector<std::string> texts = StressRows(standard)[static_cast<std::size_t>(row)];
+    const ValuesInUse inUse = StressValuesInUse();
+    std::string* const fields[5] = {&Design.SigmaCk, &Design.SigmaCa, &Design.TauCa, &Design.TauOa,
+                                    &Design.SigmaSa};
+    for (int c = 1; c <= 5; ++c) *fields[c - 1] = PickedText(texts, inUse, c);
     RecalcResult = 1;
     DataChanged = 1;
     return true;
@@ -258,7 +362,7 @@ std::string& WeightValueField(int group) {
 }
 
 void PickUnitWeight(int group, const std::string& name, const std::string& value) {
-    WeightValueField(group) = FormatNum(value, 5, 1);
+    if (!TrimBlanks(value).empty()) WeightValueField(group) = FormatNum(value, 5, 1);
     WeightNameField(group) = name;
     DataChanged = 1;
     RecalcLoad = 1;

@@ -65,9 +65,9 @@ std::string CheckName(std::string_view typed, const NameRule& rule);
 // A value leaving its cell: the trimmed text through CheckValue. Returns the
 // cell's new text: the formatted value when it passed, empty when it was
 // emptied, and `restore` (a stored text, put into the column's layout) after
-// a refusal, whose message has been shown.
+// a refusal, whose message has been shown (`refused`, when given, tells).
 std::string CheckCatalogueValue(std::string_view typed, const FieldSpec& spec,
-                                std::string_view restore);
+                                std::string_view restore, bool* refused = nullptr);
 
 // The edit commit's one refusal: a row whose name was emptied while it still
 // holds a value. `before` are the committed names, `after` the grid's rows.
@@ -76,6 +76,42 @@ std::string CheckCatalogueValue(std::string_view typed, const FieldSpec& spec,
 int FirstEmptiedName(const CatalogueRows& before, const CatalogueRows& after);
 // Shows kIncompleteMessage for an emptied name; true when the commit may go on.
 bool WarnIfNameEmptied(const CatalogueRows& before, const CatalogueRows& after);
+
+// ---- The step that opened a catalogue ----
+
+// What the step that opened a catalogue takes from a picked row, and what it
+// holds now: the grid columns of the values a pick writes, with the design's
+// text of each, and the name column a pick writes too (0 for none).
+struct ValuesInUse {
+    std::vector<int> columns;
+    std::vector<std::string> current;
+    int nameColumn = 0;
+    std::string currentName;
+};
+
+// The values in use of a row catalogue opened in a design of `workType`:
+// the steel stresses of the rock-bolt step (work type 3 or more: τsa and
+// σsa) or of the main anchor bar (τsa); the pull-out safety factor of the
+// group; the plate's bending stress; the unit weight and name of the group.
+ValuesInUse ValuesInUseOf(CatalogueKind kind, int group, int workType);
+// The design's five allowable stresses (columns 1 to 5 of the standards).
+ValuesInUse StressValuesInUse();
+
+// The message of a pick of a row that holds none of the values the step
+// takes.
+inline constexpr const char* kNoValueInRow = "選択した行には値がありません。";
+
+// Whether a row (its cell texts, column 1 first) holds a value the step takes.
+bool RowHoldsAValue(const std::vector<std::string>& row, const ValuesInUse& inUse);
+// The grid row (1 to 5) of the values in use: the row whose values are the
+// design's (a value the row does not hold counts as neither equal nor
+// different), with the most of them equal; among equals the first, preferring
+// one whose name is the design's. Row 1 when no row holds a value in use.
+int RowOfValuesInUse(const CatalogueRows& rows, const ValuesInUse& inUse);
+// The text a pick gives for column `col` of a row: the cell's text, or, for
+// a value the row does not hold, the design's text, so that the step keeps
+// its value. A pick never writes an empty text over a value.
+std::string PickedText(const std::vector<std::string>& row, const ValuesInUse& inUse, int col);
 
 // ---- Design strengths and allowable stresses (four standards) ----
 
@@ -90,9 +126,11 @@ using StressWork = std::array<std::array<std::array<std::string, 5>, kCatalogueR
 StressWork StressWorkFromTable();
 // The edit commit: the working copy and the four names into the catalogue.
 void StoreStressWork(const StressWork& work, const std::array<std::string, kStandards>& names);
-// The pick: the row's five texts into the design's allowable stresses,
-// RecalcResult and DataChanged raised. A standard or row outside the table
-// picks nothing and returns false.
+// The standard's rows as the pick reads them, column 1 (σck) first.
+CatalogueRows StressRows(int standard);
+// The pick: the row's texts into the design's allowable stresses (a value
+// the row does not hold keeps the design's), RecalcResult and DataChanged
+// raised. A standard or row outside the table picks nothing and returns false.
 bool PickStressSet(int standard, int row);
 
 // ---- Unit weights ----
@@ -100,9 +138,10 @@ bool PickStressSet(int standard, int row);
 // The window caption and the name column's heading of a group.
 std::string WeightCaption(int group);
 std::string WeightNameHeading(int group);
-// The pick: the group's weight field takes FormatNum(value, 5, 1) and its
-// name field the name unchanged; DataChanged, RecalcLoad, RecalcForce and
-// RecalcAnchorBar are raised, as a typed weight raises them.
+// The pick: the group's weight field takes FormatNum(value, 5, 1) (an empty
+// value keeps the weight) and its name field the name unchanged; DataChanged,
+// RecalcLoad, RecalcForce and RecalcAnchorBar are raised, as a typed weight
+// raises them.
 void PickUnitWeight(int group, const std::string& name, const std::string& value);
 // The design's name and weight fields of a group (0 frame, 1 infill, 2 snow,
 // 3 moving soil).

@@ -38,8 +38,7 @@ std::string AnchorBarArea(int index) {
 }
 
 std::string ShownTauS(const std::string& tauS) {
-    const std::string shown = FormatNum(tauS, 5, 1);
-    return NumVal(shown) == 0 ? std::string() : shown;
+    return FormatNum(tauS, 5, 1);
 }
 
 void UpdateAncBarTauS() {
@@ -70,6 +69,15 @@ AnchorBarVerdict JudgeAnchorBar(const std::string& tauSa, const std::string& tau
     if (!Present(tauSa) || !Present(tauS)) return {};
     if (NumVal(tauSa) >= NumVal(tauS)) return {"ok", false};
     return {"out", true};
+}
+
+std::string AnchorBarTauSMissing() {
+    if (!HoldsNumber(Design.YokoQ)) return kNoLoadQ;
+    const int index = Design.AncBarIndex;
+    if (!InTable(index) || !(RebarSpecTable[static_cast<std::size_t>(index)].Area > 0))
+        return kNoBarArea;
+    if (!HoldsNumber(Design.AncBarFs)) return kNoFs;
+    return {};
 }
 
 }  // namespace talvo

@@ -19,8 +19,8 @@ std::string AnchorBarName(int index);
 // "" for an index outside the table.
 std::string AnchorBarArea(int index);
 
-// τs as shown and stored: one decimal in five integer places; a τs of 0 (no
-// load, no safety factor, no bar) is shown and stored empty.
+// τs as shown and stored: one decimal in five integer places. A τs that
+// could not be computed stays empty; one of a real zero load shows "0.0".
 std::string ShownTauS(const std::string& tauS);
 
 // τs of the bar as stored now, recomputed from Q, the bar and Fs and kept in
@@ -50,5 +50,13 @@ struct AnchorBarVerdict {
     bool out = false;
 };
 AnchorBarVerdict JudgeAnchorBar(const std::string& tauSa, const std::string& tauS);
+
+// Why the design holds no τs, in the words the step shows in its verdict
+// place: no load Q (no horizontal span, or no load on it), no bar of known
+// area, or no safety factor Fs. Empty when τs can be computed.
+std::string AnchorBarTauSMissing();
+inline constexpr const char* kNoLoadQ = "荷重Ｑがありません。";
+inline constexpr const char* kNoBarArea = "鋼材の断面積がありません。";
+inline constexpr const char* kNoFs = "Ｆsが入力されていません。";
 
 }  // namespace talvo

@@ -28,7 +28,10 @@ bool PlanFsOptionOpen(int mode) {
 
 std::string DeltaPrUnitNote(const std::string& deltaPrCalc) {
     if (NumVal(deltaPrCalc) >= 0) return "(kN/m)";
-    return "<" + FormatNum(deltaPrCalc, 0, 1) + ">  (kN/m)";
+    // The value as the increase is kept, with one decimal; the display
+    // writer's form of a negative number (a blank and two decimals) is not
+    // the computed value's.
+    return "<" + FormatPattern(deltaPrCalc, "0.0") + ">  (kN/m)";
 }
 
 std::string LoadValueText(const std::string& stored) {

@@ -34,7 +34,8 @@ bool PlanFsOptionOpen(int mode);
 
 // The note beside ΔPr: "(kN/m)" while the computed increase is 0 or more
 // (an empty one counts as 0); a negative one, which the load takes as 0.0,
-// is shown in angle brackets before the unit ("< -1.30>  (kN/m)").
+// is shown with one decimal in angle brackets before the unit
+// ("<-1.3>  (kN/m)").
 std::string DeltaPrUnitNote(const std::string& deltaPrCalc);
 
 // A shown value (S, ΔPr, Pt): the stored text with six integer places and

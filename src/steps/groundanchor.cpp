@@ -33,16 +33,30 @@ TendonMark JudgeTendon(const std::string& allowStored, const std::string& ptStor
     return m;
 }
 
+namespace {
+
+// The standard range of the anchorage length, 3 to 10 m inclusive.
+LengthVerdict LaRange(double la) {
+    return la < 3 || la > 10 ? LengthVerdict::OutsideRange : LengthVerdict::Ok;
+}
+
+}  // namespace
+
 LengthVerdict JudgeAnchorLa(const std::string& la, const std::string& la1Up,
                             const std::string& la2Up) {
     if (!Present(la)) return LengthVerdict::Ok;
     const double v = NumVal(la);
-    // Without both bond lengths (no design load yet) an entered La cannot be
-    // shown to hold: it is marked until they exist.
+    // Without both bond lengths (a bond input not given) an entered La cannot
+    // be shown to hold: it is marked until they exist.
     const bool holds = Present(la1Up) && Present(la2Up) && v >= NumVal(la1Up) && v >= NumVal(la2Up);
     if (!holds) return LengthVerdict::BelowBond;
-    if (v < 3 || v > 10) return LengthVerdict::OutsideRange;
-    return LengthVerdict::Ok;
+    return LaRange(v);
+}
+
+LengthVerdict JudgeAnchorLa(const std::string& la, const std::string& la1Up,
+                            const std::string& la2Up, const std::string& pt) {
+    if (Present(pt)) return JudgeAnchorLa(la, la1Up, la2Up);
+    return Present(la) ? LaRange(NumVal(la)) : LengthVerdict::Ok;
 }
 
 LengthVerdict JudgeAnchorLf(const std::string& lf) {

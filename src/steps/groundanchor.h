@@ -67,6 +67,11 @@ enum class LengthVerdict {
 // empty La is Ok.
 LengthVerdict JudgeAnchorLa(const std::string& la, const std::string& la1Up,
                             const std::string& la2Up);
+// The same in the step, where the design load Pt may not exist yet: without
+// it there are no bond lengths to hold La against, so La is judged against
+// its standard range alone until the load is worked out.
+LengthVerdict JudgeAnchorLa(const std::string& la, const std::string& la1Up,
+                            const std::string& la2Up, const std::string& pt);
 // The free length Lf against 4 to 30 m; an empty Lf is Ok.
 LengthVerdict JudgeAnchorLf(const std::string& lf);
 

@@ -57,4 +57,9 @@ bool AnchorageLengthShort(const std::string& la, const std::string& la1Up,
     return length < NumVal(la1Up) || length < NumVal(la2Up);
 }
 
+bool AnchorageLengthShort(const std::string& la, const std::string& la1Up, const std::string& la2Up,
+                          const std::string& pt) {
+    return Present(pt) && AnchorageLengthShort(la, la1Up, la2Up);
+}
+
 }  // namespace talvo

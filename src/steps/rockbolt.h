@@ -45,5 +45,9 @@ inline constexpr const char* kVerdictOut = "out";
 // unchecked. An empty La is not judged.
 bool AnchorageLengthShort(const std::string& la, const std::string& la1Up,
                           const std::string& la2Up);
+// The same in the step, where the design load Pt may not exist yet: without
+// it there are no bond lengths to hold La against, and La is not judged.
+bool AnchorageLengthShort(const std::string& la, const std::string& la1Up, const std::string& la2Up,
+                          const std::string& pt);
 
 }  // namespace talvo

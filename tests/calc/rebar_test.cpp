@@ -107,6 +107,38 @@ TEST_F(CalcTest, BarCountsPerSizeAndWorkType) {
     }
 }
 
+TEST_F(CalcTest, BarCountsAreDecidedOnTheDecimalValues) {
+    // Count conditions edited to a clear spacing of 0 and a cover of 20 for
+    // the widest class: D19 (19.1) across 804 mm of a frame-only beam gives
+    // 2·((402 − 20 − 19.1)/19.1 + 1) = 2·(19 + 1) = 40 exactly, where the
+    // binary quotient comes out a hair below 19 and would floor to 39. The
+    // same with an anchor box-out (gap) and with a cover in tenths, and a
+    // width one millimetre short, which really holds 39.
+    struct Case {
+        const char* name;
+        std::int16_t workType;
+        const char *b, *cover, *boxOut;
+        std::int16_t d19;
+    };
+    const Case cases[] = {
+        {"frame", 0, " 804", "20", "60", 40},
+        {"one mm short", 0, " 803", "20", "60", 39},
+        {"anchor box-out", 4, " 864", "20", "60", 40},
+        {"cover in tenths", 0, " 805", "20.5", "60", 40},
+    };
+    for (const Case& c : cases) {
+        FillDesign(c.workType);
+        RebarCountRule.ClearSpacing[5] = "0";
+        RebarCountRule.Cover[5] = c.cover;
+        RebarCountRule.BoxOutDia[1][5] = c.boxOut;
+        Design.SectionBy = c.b;
+        Design.SectionHy = " 900";
+        Design.SectionDy = " 800";
+        CalcSyutekkinTate();
+        EXPECT_EQ(Design.TateBarFit[3], c.d19) << c.name;
+    }
+}
+
 TEST_F(CalcTest, HituyouAsFromTheDesignMoment) {
     struct Case {
         const char* name;

@@ -296,12 +296,14 @@ TEST(RecalcTest, MainAnchorBarShearStress) {
         const char* tau;
     };
     const Case cases[] = {
-        {"  6.70", "1.5", 4, "26"},  // 25.962… up to 26.0
-        {"  2.865", "2.0", 3, "20"},  // exactly 20: stays
-        {"  1.00", "1.0", 4, "2.6"},  // 2.5833… up to 2.6
-        {"  6.70", "", 4, "0"},       // no Fs: τs 0
-        {"", "1.5", 4, "0"},          // no Q
-        {"  6.70", "1.5", 12, ""},    // no such bar: none
+        {"  6.70", "1.5", 4, "26.0"},   // 25.962… up to 26.0
+        {"  2.865", "2.0", 3, "20.0"},  // exactly 20: stays
+        {"  1.00", "1.0", 4, "2.6"},    // 2.5833… up to 2.6
+        {"  0.00", "1.5", 4, "0.0"},    // a real zero load: a τs of 0.0, which passes
+        // Nothing to compute τs from is no τs, never a 0 that would pass.
+        {"  6.70", "", 4, ""},      // no Fs
+        {"", "1.5", 4, ""},         // no Q
+        {"  6.70", "1.5", 12, ""},  // no such bar
         {"  6.70", "1.5", -1, ""},
     };
     for (const Case& c : cases) {

@@ -135,5 +135,38 @@ TEST_F(IntakeTest, DamagedValuesGiveThatTableItsDefaults) {
     }
 }
 
+// The companion's own defaults name the two reference standards without
+// "(参考)"; a file that holds names keeps them, "(参考)" or not.
+TEST_F(IntakeTest, StandardNamesOfTheDefaultsAndOfTheFile) {
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<std::string>&)> edit;  // null: no file
+        const char* name0;
+        const char* name1;
+    };
+    const Case cases[] = {
+        {"no file", nullptr, "全国特定法面保護協会", "フリーフレーム協会"},
+        {"foreign file", [](auto& lines) { lines[0].back() = 'b'; }, "全国特定法面保護協会",
+         "フリーフレーム協会"},
+        {"standards table cut", [](auto& lines) { lines.at(43) = ""; }, "全国特定法面保護協会",
+         "フリーフレーム協会"},
+        {"names of the design program's defaults", [](auto&) {}, "(参考)全国特定法面保護協会",
+         "(参考)フリーフレーム協会"},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        StandardName = {"(参考)全国特定法面保護協会", "(参考)フリーフレーム協会", "土木学会",
+                        "日本道路協会"};
+        if (c.edit) Write("Talvo-SI.ini", c.edit);
+        StandardName.fill("X");
+        ReadCompanionSettings(folder_.string());
+        EXPECT_EQ(StandardName[0], c.name0) << c.what;
+        EXPECT_EQ(StandardName[1], c.name1) << c.what;
+        EXPECT_EQ(StandardName[2], "土木学会") << c.what;
+        EXPECT_EQ(StandardName[3], "日本道路協会") << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace talvo::companion

@@ -44,7 +44,7 @@ TEST(FailureSearch, CoarseToFineSteps) {
     // Holds at 5.60 m, fails at 5.61 m: 10 m fails, then 1 m, 0.1 m, 0.01 m.
     Synthetic s{560};
     SearchOutcome out = SearchLength(std::ref(s));
-    EXPECT_FALSE(out.mark);
+    EXPECT_EQ(out.end, SearchEnd::Found);
     EXPECT_EQ(out.k, 561);
     EXPECT_EQ(s.tried, Join({{1000}, Seq(100, 600, 100), Seq(500, 570, 10), {560, 561}}));
 
@@ -66,34 +66,65 @@ TEST(FailureSearch, EndsOfTheRange) {
     struct Case {
         const char* what;
         Synthetic frame;
-        bool mark;
+        SearchEnd end;
         int k;
     };
     Case cases[] = {
-        {"fails at 0.01 m", {0}, true, 1},
-        {"holds at 0.01 m only", {1}, false, 2},
-        {"holds above M at 100 m", {20000}, true, 10000},
-        {"holds with Mr = M at 100 m", {10000, 1, true}, true, 10000},
-        {"fails only at 100 m", {9999}, false, 10000},
-        {"tie inside the range counts as holding", {4321, 1, true}, false, 4322},
+        {"fails at 0.01 m", {0}, SearchEnd::FailsAtOnce, 1},
+        {"holds at 0.01 m only", {1}, SearchEnd::Found, 2},
+        {"holds above M at 100 m", {20000}, SearchEnd::HoldsThroughout, 10000},
+        {"holds with Mr = M at 100 m", {10000, 1, true}, SearchEnd::HoldsThroughout, 10000},
+        {"fails only at 100 m", {9999}, SearchEnd::Found, 10000},
+        {"tie inside the range counts as holding", {4321, 1, true}, SearchEnd::Found, 4322},
     };
     for (Case& c : cases) {
         SearchOutcome out = SearchLength(std::ref(c.frame));
-        EXPECT_EQ(out.mark, c.mark) << c.what;
+        EXPECT_EQ(out.end, c.end) << c.what;
         EXPECT_EQ(out.k, c.k) << c.what;
         EXPECT_LT(out.trials, 60) << c.what;
     }
 }
 
+// Arc trials shorter than twice the depth are invalid. A failure right after
+// them narrows the range like any other failure; only when the smallest
+// valid length fails does no length hold.
 TEST(FailureSearch, InvalidArcTrials) {
-    // Invalid below 6 m; the first valid trial after invalid ones fails: mark.
-    Synthetic fails{500, 600};
-    EXPECT_TRUE(SearchLength(std::ref(fails)).mark);
-    // Invalid below 6 m, holding up to 8 m: the length is found.
-    Synthetic holds{800, 600};
-    SearchOutcome out = SearchLength(std::ref(holds));
-    EXPECT_FALSE(out.mark);
-    EXPECT_EQ(out.k, 801);
+    struct Case {
+        const char* what;
+        Synthetic frame;
+        SearchEnd end;
+        int k;
+        std::vector<int> tried;
+    };
+    Case cases[] = {
+        {"smallest valid length fails",
+         {500, 600},
+         SearchEnd::FailsAtOnce,
+         600,
+         Join({{1000}, Seq(100, 600, 100), Seq(500, 600, 10), Seq(590, 600, 1)})},
+        {"valid lengths hold below the first coarse failure",
+         {253, 240},
+         SearchEnd::Found,
+         254,
+         Join({{1000}, Seq(100, 300, 100), Seq(200, 260, 10), Seq(250, 254, 1)})},
+        {"first valid length holds, fails later",
+         {800, 600},
+         SearchEnd::Found,
+         801,
+         Join({{1000}, Seq(100, 900, 100), Seq(800, 810, 10), {800, 801}})},
+        {"every trial of the first pass invalid but the last",
+         {1234, 1010},
+         SearchEnd::Found,
+         1235,
+         Join({Seq(1000, 2000, 1000), Seq(1000, 1300, 100), Seq(1200, 1240, 10),
+               Seq(1230, 1235, 1)})},
+    };
+    for (Case& c : cases) {
+        const SearchOutcome out = SearchLength(std::ref(c.frame));
+        EXPECT_EQ(out.end, c.end) << c.what;
+        EXPECT_EQ(out.k, c.k) << c.what;
+        EXPECT_EQ(c.frame.tried, c.tried) << c.what;
+    }
 }
 
 class StudyTest : public ::testing::Test {
@@ -213,7 +244,7 @@ TEST_F(StudyTest, ResultsSitOnTheCrossing) {
             for (int i = 0; i < 4; ++i) {
                 const std::string l = KekkaL[c][i];
                 ASSERT_FALSE(l.empty());
-                if (l == "****") continue;
+                if (l == kFailsAtOnceText || l == kHoldsThroughoutText) continue;
                 TrialD = NumVal(FailDepth[i]);
                 const int k = static_cast<int>(std::lround(NumVal(l) * 100));
                 EXPECT_NE(RunTrial(p, k), TrialResult::Fails) << s << p << i;
@@ -249,6 +280,45 @@ TEST_F(StudyTest, WeakAndStrongSectionsAreMarked) {
     YokusiKeisan(0);
     EXPECT_EQ(KekkaL[2][0], "****");
     EXPECT_EQ(KekkaH[2][0], " -  ");
+}
+
+// A shallow wedge of 0.1 m never loads pattern 1 up to its Mr within 100 m:
+// the result says so, and its height is that of a 100 m failure on 45°.
+TEST_F(StudyTest, FrameHoldingAtTheEndOfTheRange) {
+    FailDepth = {"0.1", "0.5", "", "", ""};
+    YokusiKeisan(0);
+    EXPECT_EQ(KekkaL[0][0], "≧100");
+    EXPECT_EQ(KekkaH[0][0], "≧70.71");
+    EXPECT_EQ(KekkaL[0][1], "29.68");  // a found length next to it
+    ShapeMode = 1;
+    SigmaSa = "999";
+    SigmaCa = "99.9";
+    PatBarIndex[0] = 11;
+    PatBarCount[0] = "10";
+    PatWidth[0] = PatHeight[0] = "1000";
+    PatEffHeight[0] = "950";
+    YokusiKeisan(0);
+    EXPECT_EQ(KekkaL[2][0], "≧100");
+    EXPECT_EQ(KekkaH[2][0], " -  ");
+}
+
+// Pattern 1, arc, depth 1.2 m: lengths below 2.40 m are no arc of that
+// depth. By the trial formulas (worked out apart from the program) every
+// length from 2.40 m to 2.53 m holds (M = 3.26 to 3.53 kN·m against Mr 3.56)
+// and 2.54 m fails (M = 3.57), so the result is 2.53 m, although the coarse
+// trial at 3 m that first follows the invalid ones fails. At depth 2.0 m the
+// smallest arc, 4.00 m, already fails (M = 14.59): no length holds.
+TEST_F(StudyTest, ArcSearchNarrowsAfterInvalidTrials) {
+    ShapeMode = 1;
+    FailDepth = {"1.2", "2.0", "", "", ""};
+    YokusiKeisan(0);
+    EXPECT_EQ(KekkaL[2][0], " 2.53");
+    EXPECT_EQ(KekkaL[2][1], "****");
+    EXPECT_EQ(ResistMoment[0], "3.56");
+    TrialD = 1.2;
+    EXPECT_EQ(RunTrial(0, 239), TrialResult::Invalid);
+    EXPECT_EQ(RunTrial(0, 240), TrialResult::HoldsAbove);
+    EXPECT_EQ(RunTrial(0, 300), TrialResult::Fails);
 }
 
 TEST_F(StudyTest, InfillIgnoredAndRestored) {

@@ -358,8 +358,9 @@ TEST(AnchorDesignFillers, BearingStressCheck) {
     }
 }
 
-// The plate page passes no verdict and the bearing page prints the allowable
-// it is given: nothing is coloured or marked beyond the one check.
+// The bearing page prints the allowable it is given, and the plate page its
+// two thicknesses as they arrive, uncoloured (a thickness short of the
+// required one adds a red line of its own, see failedchecks_test).
 TEST(AnchorDesignFillers, ValuesPrintAsTheyArrive) {
     Calculated(4);
     Design.SigmaBa1 = "9.50";
@@ -595,6 +596,14 @@ TEST(AnchorDesignPages, TendonPageChoosesItsLengthBlockAtThreeMetres) {
          "3.0",
          "0.0",
          {"InsAnchorKouzai@0", "InsAnchorTeityaku@6840"}},
+        // The length block ends with the red line of a short anchorage: the
+        // total length one row (360) lower.
+        {"anchorage short of its bond lengths",
+         "3.3",
+         "4.5",
+         "2.5",
+         " 4.0",
+         {"InsAnchorKouzai@0", "InsAnchorTyou@6840", "InsAnchorNagasa@12552"}},
         {"anchorage 0", "0.7", "1.0", "0", " 4.0", {"InsAnchorKouzai@0", "InsAnchorTyou@6840"}},
         {"no anchorage", "0.7", "1.0", "", " 4.0", {"InsAnchorKouzai@0", "InsAnchorTyou@6840"}},
     };
@@ -661,10 +670,10 @@ TEST(AnchorDesignForms, ExtentsAndItemsOfTheCatalogue) {
         int lines, labels, pictures;
     };
     const std::vector<Row> catalogue = {
-        {"InsAnchorKouzai", 7815, 4995, 0, 51, 0},   {"InsAnchorTyou", 5040, 4035, 4, 65, 0},
-        {"InsAnchorTeityaku", 7215, 4395, 4, 66, 0}, {"InsAnchorNagasa", 6075, 1095, 0, 22, 0},
-        {"InsRockTyou", 6435, 7935, 8, 129, 0},      {"InsRockNagasa", 7755, 1455, 0, 23, 0},
-        {"InsSiatu", 7530, 9675, 6, 156, 0},         {"InsPrate", 7575, 9855, 56, 82, 0},
+        {"InsAnchorKouzai", 7815, 4995, 0, 51, 0},   {"InsAnchorTyou", 5040, 4395, 4, 75, 0},
+        {"InsAnchorTeityaku", 7215, 4755, 4, 76, 0}, {"InsAnchorNagasa", 6075, 1095, 0, 22, 0},
+        {"InsRockTyou", 6435, 8295, 8, 139, 0},      {"InsRockNagasa", 7755, 1455, 0, 23, 0},
+        {"InsSiatu", 7530, 9675, 6, 156, 0},         {"InsPrate", 7575, 10215, 56, 91, 0},
     };
     for (const Row& r : catalogue) {
         SCOPED_TRACE(r.form);
@@ -694,6 +703,8 @@ TEST(AnchorDesignForms, FixedTextsOfTheForms) {
                      "3ｍ以上"},
                     {"Label2(4)", "とする。」と規定されていることから、定着長を"}});
     EXPECT_NO_THROW(Filled("InsAnchorNagasa", SetInsAnchorNagasa));
+    ExpectCaptions(*Filled("InsSiatu", SetInsSiatu),
+                   {{"Label153", "局部載荷の場合、許容支圧応力度"}});
     Calculated(3);
     EXPECT_NO_THROW(Filled("InsRockNagasa", SetInsRockNagasa));
 }

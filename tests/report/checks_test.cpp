@@ -80,7 +80,7 @@ TEST(CheckForms, ExtentsMatchTheCatalogue) {
         {"InsTekkinHi", {6810, 6495}},       {"InsOrkHippari", {6615, 2655}},
         {"InsOrkAssyuku", {6615, 1695}},     {"InsOrkSendan", {6615, 1695}},
         {"InsOrkSendanX", {6615, 1695}},     {"InsOrkFutyaku", {8025, 2115}},
-        {"InsOrkFutyakuStar", {7815, 2655}}, {"InsOrkStarLap", {7215, 7575}},
+        {"InsOrkFutyakuStar", {7815, 2655}}, {"InsOrkStarLap", {7215, 7995}},
         {"InsSyuAncBar", {7275, 4395}},
     };
     for (const auto& [name, extent] : catalogue) {
@@ -217,7 +217,7 @@ TEST_F(Checks, RequiredRebarOfEachDirectionCase) {
           {"Label29", " 3"},
           {"Label30", " 214.0"},
           {"Label12", "160"},
-          {"Label31", "≦"}},
+          {"Label31", "＜"}},
          {{"Label1", "１.２ 応力度の検討"},
           {"Lab1(0)", "y"},
           {"Label9", " 200"},
@@ -256,7 +256,7 @@ TEST_F(Checks, RequiredRebarOfEachDirectionCase) {
           {"Label9", "  3.76"},
           {"Label16", " 179.0"},
           {"Label30", " 142.7"},
-          {"Label31", "≦"}},
+          {"Label31", "＜"}},
          {{"Lab1(0)", ""}}},
         // work type 2 keeps the horizontal frame and its subscript
         {2,
@@ -290,7 +290,7 @@ TEST_F(Checks, BarAreaAndRelationSign) {
     const Case cases[] = {
         {1.267, " 126.7", " 253.4", 253.4, "≦"},     // 126.69999… → 126.7; equal areas
         {0.7133, "  71.33", " 142.7", 142.6, "＞"},  // provided above required
-        {1.0, " 100", " 200.0", 200.05, "≦"},        // 100, not "100."; 200.05 prints 200.1
+        {1.0, " 100", " 200.0", 200.05, "＜"},       // 100, not "100."; 200.05 prints 200.1
         {3.871, " 387.1", "", 0, "≦"},               // nothing provided, nothing required
     };
     for (const Case& c : cases) {
@@ -586,8 +586,6 @@ TEST_F(Checks, StirrupAreaAndVerdict) {
          true},
         // 300 × 14053 / 21072 = 200.0712 → up to 200.08 against 71.33 × 2 = 142.66
         {"too little", {.pitch = "300", .bar = 0}, " 200.08", " 142.66", "＜", false},
-        // the bars and stirrups do not fit: no spacing, no required area
-        {"spacing Err", {.pitch = "Err"}, "", " 253.40", "＜", false},
         // σsa × d × j = 0: no required area can be worked out
         {"no j", {.j = ""}, "", " 253.40", "＜", false},
         {"no σsa", {.sigmaSa = ""}, "", " 253.40", "＜", false},
@@ -662,18 +660,20 @@ TEST_F(Checks, StirrupPageTexts) {
 }
 
 // The arc's calculated vertical frame needs stirrups that do not fit: the
-// page must not pass it.
+// page must not pass it, and works nothing out from the spacing "Err".
 TEST_F(Checks, CalculatedStirrupsThatDoNotFitFail) {
     Calculated(1, 0);
     ASSERT_TRUE(PrintRowNeedsStirrups(0));
+    ASSERT_EQ(Design.KekkaStirrupPitch[0], "Err");
     auto form = Filled("InsOrkStarLap", SetInsOrkStarLap, 0);
-    ExpectCaptions(*form, {{"Label23", "Err"},
-                           {"Label21", "14053"},
+    ExpectCaptions(*form, {{"Label21", "14053"},
+                           {"Label23", ""},
                            {"Label33", ""},
-                           {"Label45", " 253.40"},
-                           {"Label46", "＜"},
-                           {"Label50", "ＯＵＴ"}});
-    EXPECT_EQ(ColorOf(*form, "Label50"), kRed);
+                           {"Label45", ""},
+                           {"Label46", ""},
+                           {"Label50", ""},
+                           {"LabOutText", "スターラップを配置できない。・・・ ＯＵＴ"}});
+    EXPECT_EQ(ColorOf(*form, "LabOutText"), kRed);
 }
 
 TEST_F(Checks, StirrupFlagOfThePrintRow) {

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <string>
+#include <variant>
+#include <vector>
 
 namespace talvo::report {
 namespace {
@@ -156,7 +160,7 @@ const std::map<std::string, LayoutForm::Extent> kCatalogueExtent = {
     {"InsOrkSendanX", {6615, 1695}},
     {"InsOrkFutyaku", {8025, 2115}},
     {"InsOrkFutyakuStar", {7815, 2655}},
-    {"InsOrkStarLap", {7215, 7575}},
+    {"InsOrkStarLap", {7215, 7995}},
     {"InsSekkeiAncFai", {7470, 3195}},
     {"InsSekkeiAncTan", {7395, 3195}},
     {"InsSekkeiRockFai", {7470, 5175}},
@@ -178,10 +182,10 @@ const std::map<std::string, LayoutForm::Extent> kCatalogueExtent = {
     {"InsHikiSimeRFP", {5640, 1755}},
     {"InsHikiSimeRTP", {5340, 1755}},
     {"InsAnchorKouzai", {7815, 4995}},
-    {"InsAnchorTyou", {5040, 4035}},
-    {"InsAnchorTeityaku", {7215, 4395}},
+    {"InsAnchorTyou", {5040, 4395}},
+    {"InsAnchorTeityaku", {7215, 4755}},
     {"InsAnchorNagasa", {6075, 1095}},
-    {"InsRockTyou", {6435, 7935}},
+    {"InsRockTyou", {6435, 8295}},
     {"InsRockNagasa", {7755, 1455}},
     {"InsToubunpuZennaga", {4395, 1215}},
     {"InsToubunpuPitti", {6975, 1215}},
@@ -191,7 +195,7 @@ const std::map<std::string, LayoutForm::Extent> kCatalogueExtent = {
     {"InsToubunpuLineHalf", {7335, 8175}},
     {"InsToubunpuPt", {2535, 735}},
     {"InsSiatu", {7530, 9675}},
-    {"InsPrate", {7575, 9855}},
+    {"InsPrate", {7575, 10215}},
     {"InsSyuAncBar", {7275, 4395}},
     // the companion program's four forms
     {"InsatuJouken", {8100, 3780}},
@@ -214,6 +218,39 @@ TEST(EmbeddedForms, EveryFormLoadsWithItsCatalogueExtent) {
         EXPECT_EQ(form->ItemExtent().right, it->second.right);
         EXPECT_EQ(form->ItemExtent().bottom, it->second.bottom);
     }
+}
+
+// The result table of a common section has the header of the separate
+// sections' table (the catalogue's 16 lines and 44 labels): only the caption
+// over the row captions differs, " 枠" for "枠", and it has one row.
+TEST(EmbeddedForms, TheCommonSectionResultTableHasTheFullHeader) {
+    struct Count {
+        int lines = 0, labels = 0;
+        std::vector<std::string> header;  // captions above the rows, in order
+    };
+    auto count = [](const LayoutForm& f) {
+        Count c;
+        for (const FormItem& item : f.items) {
+            if (std::holds_alternative<FormLine>(item)) ++c.lines;
+            if (const auto* l = std::get_if<FormLabel>(&item)) {
+                ++c.labels;
+                if (l->top < 900) c.header.push_back(l->caption);
+            }
+        }
+        return c;
+    };
+    const Count dokei = count(*LoadForm("InsKekkaHyouDokei"));
+    Count ikei = count(*LoadForm("InsKekkaHyouIkei"));
+    EXPECT_EQ(dokei.lines, 16);
+    EXPECT_EQ(dokei.labels, 44);
+    // The separate sections' 枠 stands among the column captions.
+    auto frame = std::find(ikei.header.begin(), ikei.header.end(), "枠");
+    ASSERT_NE(frame, ikei.header.end());
+    *frame = " 枠";
+    std::vector<std::string> a = dokei.header, b = ikei.header;
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    EXPECT_EQ(a, b);
 }
 
 TEST(EmbeddedForms, EveryUseIsAFreshInstance) {

@@ -36,6 +36,8 @@ TEST(PrintCommand, RowsMustBeChosenAndAreRecorded) {
         Design.SameSection = c.sameSection;
         Design.KekkaPrintRow = {c.tate, c.yoko};
         ResultColor = {};  // nothing OUT: no question
+        Design.AncBarTauS = "26.0";
+        Design.AncBarTauSa = "80";
         PrintCaseTate = PrintCaseYoko = -9;
         test::ScriptedMessages messages;
         if (!c.prints) messages.Expect(kChooseRows);

@@ -20,6 +20,7 @@ struct Config {
     int workType = 0;
     int sameSection = 1;
     int ptDirect = 0;
+    const char* pt = "50.0";
     const char* overhangLeft = "";
     const char* overhangRight = "";
     int printRowTate = 1;
@@ -34,6 +35,7 @@ void Apply(const Config& s) {
     Design.WorkType = static_cast<std::int16_t>(s.workType);
     Design.SameSection = static_cast<std::int16_t>(s.sameSection);
     Design.PtDirect = static_cast<std::int16_t>(s.ptDirect);
+    Design.Pt = s.pt;
     Design.OverhangLeft = s.overhangLeft;
     Design.OverhangRight = s.overhangRight;
     Design.KekkaPrintRow = {static_cast<std::int16_t>(s.printRowTate),
@@ -169,6 +171,20 @@ TEST_F(Sequencer, PageListsOfEveryChapter) {
          "HeiyouHyou RockKento SekkeiJyuuryo SekkeiRock RockTyou Toubunpu MmtSdrTate MmtSdrYoko "
          "MmtSdrHyou" +
              tate + yoko},
+        // A computed Pt that could not be worked out: no length page, as there
+        // is no bond length to compare the anchorage length with.
+        {1,
+         {.workType = 3, .pt = ""},
+         "CPrnRockbolt",
+         "HeiyouHyou RockKento SekkeiJyuuryo SekkeiRock Toubunpu MmtSdrTate MmtSdrYoko "
+         "MmtSdrHyou" +
+             yoko},
+        {1,
+         {.workType = 4, .pt = ""},
+         "CPrnAnchor",
+         "HeiyouHyou AnchorKento SekkeiJyuuryo SekkeiAnc Toubunpu MmtSdrTate MmtSdrYoko "
+         "MmtSdrHyou" +
+             yoko + " Siatu Prate"},
         {1,
          {.workType = 3, .ptDirect = 2, .stirrupYoko = 1},
          "CPrnRockbolt",
@@ -299,9 +315,9 @@ TEST_F(Sequencer, ShortReportBlocks) {
     EXPECT_EQ(Texts(out.Document().pages[0]), Texts(whole.pages[1]));
 }
 
-// The full report's pages that have no blocks yet are empty pages, counted.
 // A page that draws nothing (one anchor along the vertical frame, no
-// overhang: no moment page for that frame) is still a page of the report.
+// overhang: no moment page for that frame) is still a page of the report,
+// counted and started.
 TEST_F(Sequencer, FullReportKeepsEmptyPages) {
     Apply({.workType = 4});
     Design.AnchorCountY = "1";

@@ -117,9 +117,10 @@ TEST_F(FittingTest, TheFittingEndsAtTheFitOrAtTheFirstCountThatPasses) {
     Sikikekkacolor(0, 0);
     const Cells got = CellsOf(0, 0);
     EXPECT_EQ(Design.KekkaBarCount[0], "1");
-    // No stirrups: cells 8 to 10 empty, "[]" red.
-    EXPECT_EQ(got.text[7] + got.text[8] + got.text[9] + got.text[10], "[]");
-    EXPECT_EQ(got.color, (std::array<std::int32_t, 11>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, R}));
+    // No stirrups: cells 8 to 10 empty, and no spacing required: "―" in
+    // black, so the row that passes shows no red at all.
+    EXPECT_EQ(got.text[7] + got.text[8] + got.text[9] + got.text[10], "―");
+    EXPECT_EQ(got.color, (std::array<std::int32_t, 11>{}));
 }
 
 TEST_F(FittingTest, ASizeThatDoesNotFitLeavesNoResultOfAnEarlierCheck) {
@@ -136,7 +137,7 @@ TEST_F(FittingTest, ASizeThatDoesNotFitLeavesNoResultOfAnEarlierCheck) {
               (RowView{"", "", "", "", "", "", "", "", "", "", "99", "", "", "", false}));
     const Cells got = CellsOf(0, 0);
     EXPECT_EQ(got.text,
-              (std::array<std::string, 11>{"D13", "  0", "", "", "", "", "", "", "", "", "[]"}));
+              (std::array<std::string, 11>{"D13", "  0", "", "", "", "", "", "", "", "", "―"}));
     EXPECT_EQ(got.color, (std::array<std::int32_t, 11>{0, R, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
@@ -201,11 +202,19 @@ TEST_F(FittingTest, VerdictsLetTiesPassAndCompareWithTheShownAllowables) {
         {"required Err", [](DesignData& d) { d.KekkaStirrupPitchReq[0] = "Err"; }, ColPitchReq, R},
         {"no required spacing", [](DesignData& d) { d.KekkaStirrupPitchReq[0] = ""; }, ColPitchReq,
          R},
+        // Without stirrups there is no spacing to require.
+        {"no stirrups",
+         [](DesignData& d) {
+             d.KekkaStirrupBar[0] = 99;
+             d.KekkaStirrupPitchReq[0] = "";
+         },
+         ColPitchReq, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         WorkedFitting();
         StirrupSpacingCap = 115;
+        Design.KekkaStirrupBar[0] = 1;  // a row with stirrups, unless the case takes them
         c.set(Design);
         ColourCheckedCells(0, 0);
         EXPECT_EQ(CellColor(0, c.column, 0), c.color);

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "calc/calc_fixture.h"
+#include "results/checked_designs.h"
+#include "results/designchecks.h"
 #include "results/resulttable.h"
 #include "shell/design.h"
 #include "support/scripted_messages.h"
@@ -76,6 +79,9 @@ TEST(InsAkaCheck, AsksOnlyForARedValueOfAPrintRowThatStopsAPrint) {
         SCOPED_TRACE(c.name);
         ResetCalcState();
         Design.WorkType = 0;
+        // A main anchor bar that passes: only the grid can ask here.
+        Design.AncBarTauS = "26.0";
+        Design.AncBarTauSa = "80";
         Design.SameSection = c.sameSection;
         Design.KekkaTab = c.shownSet;
         Design.KekkaPrintRow = {2, 4};
@@ -92,6 +98,77 @@ TEST(InsAkaCheck, AsksOnlyForARedValueOfAPrintRowThatStopsAPrint) {
             ASSERT_EQ(messages.Shown().size(), 1u);
             EXPECT_EQ(messages.Shown()[0].defaultButton, 1);
             EXPECT_EQ(messages.Shown()[0].title, "Talvo-SI");
+        }
+    }
+}
+
+// The checks beside the grid ask too, in both reports alike: a design whose
+// print rows hold nothing red is asked about once one of them fails.
+TEST(InsAkaCheck, AsksForAFailedCheckOfTheAnchorsPlateOrMainAnchorBar) {
+    struct Case {
+        const char* name;
+        std::int16_t workType;
+        std::function<void(DesignData&)> change;
+        bool asks;
+    };
+    const auto none = [](DesignData&) {};
+    const Case cases[] = {
+        {"frame: every check holds", 0, none, false},
+        {"frame: τs over τsa", 0, [](DesignData& d) { d.AncBarTauSa = "   25"; }, true},
+        {"frame: τs of no Fs", 1, [](DesignData& d) { d.AncBarTauS = ""; }, true},
+        {"greening: τs over τsa", 2, [](DesignData& d) { d.AncBarTauS = "80.1"; }, true},
+        {"rock bolt: every check holds", 3, none, false},
+        {"rock bolt: shear", 3, [](DesignData& d) { d.RockTau = "80.1"; }, true},
+        {"rock bolt: tension", 3, [](DesignData& d) { d.RockSigma = "160.1"; }, true},
+        {"rock bolt: La under La1", 3, [](DesignData& d) { d.RockLa = " 1.8"; }, true},
+        {"rock bolt: no La", 3, [](DesignData& d) { d.RockLa = ""; }, true},
+        // With Pt entered the bolt steel and its lengths are not designed.
+        {"rock bolt, Pt entered: La under La1", 3,
+         [](DesignData& d) {
+             d.PtDirect = 1;
+             d.RockLa = " 1.8";
+         },
+         false},
+        {"anchor: every check holds", 4, none, false},
+        {"anchor: tensile load", 4, [](DesignData& d) { d.TusAllow = "  29.40"; }, true},
+        {"anchor: yield load", 4, [](DesignData& d) { d.TysAllow = "  29.40"; }, true},
+        {"anchor: La under La2", 4, [](DesignData& d) { d.BondLa2Up = "3.1"; }, true},
+        {"anchor: bearing", 4, [](DesignData& d) { d.SigmaB = "5.31"; }, true},
+        {"anchor: bearing not computed", 4, [](DesignData& d) { d.SigmaB = ""; }, true},
+        {"anchor: plate thinner", 4, [](DesignData& d) { d.PlateT = " 8.4"; }, true},
+        {"anchor: plate as required", 4, [](DesignData& d) { d.PlateT = " 8.5"; }, false},
+        {"anchor: no plate thickness", 4, [](DesignData& d) { d.PlateT = ""; }, true},
+        {"anchor, Pt entered: tendon and La not designed", 4,
+         [](DesignData& d) {
+             d.PtDirect = 1;
+             d.TusAllow = "";
+             d.BondLa2Up = "3.1";
+         },
+         false},
+        {"anchor, Pt entered: plate thinner", 4,
+         [](DesignData& d) {
+             d.PtDirect = 1;
+             d.PlateT = " 8.4";
+         },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PassingDesign(c.workType);
+        Design.KekkaPrintRow = {1, 1};
+        ResultColor = {};
+        c.change(Design);
+        ASSERT_FALSE(PrintRowsHoldOut());
+        EXPECT_EQ(DesignChecksFail(), c.asks);
+        ScriptedMessages messages;
+        if (c.asks) {
+            messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+        }
+        EXPECT_EQ(Ins_Aka_Check(), c.asks ? -1 : 0);
+        EXPECT_TRUE(messages.AllShown());
+        if (c.asks) {
+            ASSERT_EQ(messages.Shown().size(), 1u);
+            EXPECT_EQ(messages.Shown()[0].defaultButton, 1);
         }
     }
 }

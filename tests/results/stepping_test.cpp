@@ -317,7 +317,8 @@ TEST(StepResultRow, AStepThatRemovesTheStirrupsEmptiesThem) {
     EXPECT_FALSE(StirrupNeeded[0][0]);
     EXPECT_EQ(Design.KekkaStirrupBar[0], 99);
     EXPECT_EQ(Design.KekkaStirrupCount[0], "");
-    EXPECT_EQ(KekkaRowCells(0, 0)[ColPitchReq - 1].text, "[]");
+    EXPECT_EQ(KekkaRowCells(0, 0)[ColPitchReq - 1].text, "―");
+    EXPECT_EQ(CellColor(0, ColPitchReq, 0), 0);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(AnchorBar, SmallerAreasKeepMoreDecimals) {
     }
 }
 
-TEST_F(AnchorBar, TauSIsKeptAsShownAndEmptyForZero) {
+TEST_F(AnchorBar, TauSIsKeptAsShownAndEmptyWhenNotComputed) {
     struct Case {
         const char *q, *fs;
         int bar;
@@ -69,6 +69,8 @@ TEST_F(AnchorBar, TauSIsKeptAsShownAndEmptyForZero) {
         {"17.97", "  1.0", 4, "   46.5"},
         // 5 067/506.7 = 10 exactly: stays
         {"5.067", "  1.0", 5, "   10.0"},
+        // A real zero load is a τs of 0.0, shown as such.
+        {"0.00", "  1.5", 4, "    0.0"},
         {"", "  1.5", 4, ""},        // no load
         {"12.00", "", 4, ""},        // no safety factor
         {"12.00", "  1.5", 12, ""},  // no such bar
@@ -93,7 +95,7 @@ TEST_F(AnchorBar, TauSIsKeptAsShownAndEmptyForZero) {
     EXPECT_EQ(Design.AncBarTauS, "");
 
     EXPECT_EQ(ShownTauS("46.5"), "   46.5");
-    EXPECT_EQ(ShownTauS("0"), "");
+    EXPECT_EQ(ShownTauS("0.0"), "    0.0");
     EXPECT_EQ(ShownTauS(""), "");
 }
 

@@ -46,10 +46,10 @@ TEST(DesignLoadCaption, UnitNoteShowsOnlyANegativeComputedIncrease) {
         const char* computed;
         const char* note;
     };
-    // A negative value is written with two decimals after one blank, as
-    // every negative display text is.
+    // A negative value is written as it is kept, with one decimal.
     for (Case c : {Case{"", "(kN/m)"}, Case{"0.0", "(kN/m)"}, Case{"5.0", "(kN/m)"},
-                   Case{"-1.3", "< -1.30>  (kN/m)"}, Case{"-0.1", "< -0.10>  (kN/m)"}})
+                   Case{"-1.3", "<-1.3>  (kN/m)"}, Case{"-0.1", "<-0.1>  (kN/m)"},
+                   Case{"-12.0", "<-12.0>  (kN/m)"}})
         EXPECT_EQ(DeltaPrUnitNote(c.computed), c.note) << c.computed;
     EXPECT_EQ(LoadValueText("110.0"), "   110.0");
     EXPECT_EQ(LoadValueText("0.0"), "     0.0");
@@ -154,7 +154,7 @@ TEST_P(DesignLoadChoice, ANegativeIncreaseIsTakenAsZero) {
     Design.PlanFs = "    0.80";
     RecalcRock();
     EXPECT_EQ(Design.DeltaPrCalc, "-1.3");
-    EXPECT_EQ(DeltaPrUnitNote(Design.DeltaPrCalc), "< -1.30>  (kN/m)");
+    EXPECT_EQ(DeltaPrUnitNote(Design.DeltaPrCalc), "<-1.3>  (kN/m)");
     EXPECT_EQ(LoadValueText(Design.DeltaPr), "     0.0");
     EXPECT_EQ(Design.Pt, "141.4");
 }

@@ -110,6 +110,18 @@ TEST(GroundAnchorLengths, AnchorageLengthAgainstBondAndRange) {
         SCOPED_TRACE(std::string("La ") + c.la + " La1 " + c.la1 + " La2 " + c.la2);
         EXPECT_EQ(JudgeAnchorLa(c.la, c.la1, c.la2), c.verdict);
     }
+    // In the step, before a design load exists there are no bond lengths to
+    // hold La against: only its range is judged. With a load, as above.
+    struct StepCase {
+        const char *la, *pt;
+        LengthVerdict verdict;
+    };
+    for (const StepCase& c :
+         {StepCase{"  5.0", "", ok}, StepCase{"  2.9", "", range}, StepCase{" 10.1", "", range},
+          StepCase{"", "", ok}, StepCase{"  5.0", "100.0", bond}}) {
+        SCOPED_TRACE(std::string("La ") + c.la + " Pt " + c.pt);
+        EXPECT_EQ(JudgeAnchorLa(c.la, "", "", c.pt), c.verdict);
+    }
     EXPECT_EQ(LaMessage(ok), "");
     EXPECT_EQ(LaMessage(bond), "定着長が付着長を下回っています。");
     EXPECT_EQ(LaMessage(range), "標準の入力範囲は、3～10です。");

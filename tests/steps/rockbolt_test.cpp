@@ -116,7 +116,12 @@ TEST_F(RockBoltTest, AnchorageLengthAgainstTheBondLengths) {
     for (const Case& c : cases) {
         EXPECT_EQ(AnchorageLengthShort(c.la, c.la1, c.la2), c.isShort)
             << c.la << " " << c.la1 << " " << c.la2;
+        // The step judges the same once a design load exists...
+        EXPECT_EQ(AnchorageLengthShort(c.la, c.la1, c.la2, "100.0"), c.isShort)
+            << c.la << " " << c.la1 << " " << c.la2;
     }
+    // ...and before it does there are no bond lengths to hold La against.
+    EXPECT_FALSE(AnchorageLengthShort("  2.0", "", "", ""));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/Catalogues.h"
 
@@ -52,10 +51,6 @@ void AddStressRow(QWidget* parent, const QString& title, const QString& symbol,
 }
 
 }  // namespace
-
-bool NGouryoku::CatalogueAvailable() {
-    return ReferenceDialogsAvailable();
-}
 
 NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
     (void)kRegistered;
@@ -150,7 +145,7 @@ void NGouryoku::ModeClick(std::int16_t mode) {
 }
 
 void NGouryoku::SetReferEnabled(bool on) {
-    cmdRefer->setEnabled(on && CatalogueAvailable());
+    cmdRefer->setEnabled(on);
 }
 
 void NGouryoku::OnActivate() {

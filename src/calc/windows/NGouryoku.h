@@ -28,10 +28,6 @@ public:
     QPushButton* cmdRefer = nullptr;     // "参考値..."
     QLineEdit* Text4 = nullptr;          // the focus sink
 
-    // Whether the catalogue of design strengths can be opened from here; the
-    // button stays disabled while it cannot.
-    static bool CatalogueAvailable();
-
 protected:
     void OnLoad() override;
     void OnActivate() override;

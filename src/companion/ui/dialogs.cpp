@@ -24,6 +24,7 @@
 #include "companion/ui/frmResult.h"
 #include "platform/desktop.h"
 #include "platform/grid.h"
+#include "platform/mdichild.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
 
@@ -48,7 +49,10 @@ CondRow Row(int i) {
         case FrmCondition::Ratio:
             return {&EditSlopeRatio, 0.01, 9.99, 2, 3, 2};
         case FrmCondition::Angle:
-            return {&EditSlopeAngle, 0.01, 89.99, 2, 6, 2};
+            // Only the angles whose gradient (1/tanθ to two decimals) lies
+            // within the ratio's 0.01 to 9.99 can be calculated: θ = 5.71
+            // gives 10.00 and θ = 89.72 gives 0.00, so the range names them.
+            return {&EditSlopeAngle, 5.72, 89.71, 2, 6, 2};
         case FrmCondition::Safety:
             return {&EditDeltaFs, 0.01, 1.0, 2, 6, 2};
         case FrmCondition::Distance:
@@ -212,8 +216,14 @@ FrmCondition::FrmCondition(QWidget* parent) : QDialog(parent) {
     connect(Command2, &QPushButton::clicked, this, [this] { reject(); });
     connect(Command6, &QPushButton::clicked, this, [] { ShowHelpContents(HelpPath); });
 
-    // Opening: 200 twips right of and below the results window.
-    if (FrmResult* w = ResultWindow()) move(w->pos() + QPoint(13, 13));
+    // Opening: 200 twips right of and below the results window, frame on
+    // frame. The dialog is given its size first: sized only when it is
+    // shown, a window manager takes the position for that of its inside
+    // and puts the caption above the results window's.
+    if (FrmResult* w = ResultWindow()) {
+        adjustSize();
+        move(w->frameGeometry().topLeft() + QPoint(TwipsToPixelsX(200), TwipsToPixelsY(200)));
+    }
     const std::string* committed[kBoxes] = {&SlopeRatio,     &SlopeAngle,  &DeltaFs,
                                             &ArcTopDistance, &FrameWeight, &InfillWeight,
                                             &SoilWeight,     &SigmaCa,     &SigmaSa};
@@ -496,8 +506,8 @@ FrmPermission::FrmPermission(FrmCondition* condition, QWidget* parent)
     cell(QStringLiteral("コンクリート"), 0, 0, 1, 4);
     cell(QStringLiteral("鉄筋"), 0, 4);
     cell(QStringLiteral("設計基準強度"), 1, 0, 2, 1);
-    cell(QStringLiteral("許容応用度"), 1, 1, 1, 3);
-    cell(QStringLiteral("許容応用度"), 1, 4);
+    cell(QStringLiteral("許容応力度"), 1, 1, 1, 3);
+    cell(QStringLiteral("許容応力度"), 1, 4);
     cell(QStringLiteral("圧縮"), 2, 1);
     cell(QStringLiteral("せん断"), 2, 2);
     cell(QStringLiteral("付着"), 2, 3);

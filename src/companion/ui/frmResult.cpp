@@ -12,10 +12,12 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "companion/checks.h"
@@ -137,6 +139,21 @@ Grid* HeadGrid(QWidget* parent, const QString& name, int rows, int cols,
     }
     g->setFixedSize(w + 2, rows * rowHeight + 2);
     return g;
+}
+
+// A depth as the search uses it: one decimal at least, and every decimal the
+// entry holds (1.25 stays 1.25; the cell check lets three through), without
+// the trailing zeros that do not change the value.
+std::string DepthText(const std::string& stored) {
+    const std::string t = Trim(stored);
+    int decimals = 1;
+    const auto dot = t.find('.');
+    if (dot != std::string::npos) {
+        const auto last = t.find_last_not_of('0');
+        if (last != std::string::npos && last > dot)
+            decimals = std::max(decimals, static_cast<int>(last - dot));
+    }
+    return FormatKeta(stored, 12, decimals);
 }
 
 void Head(Grid* g, int col, int row, const QString& text) {
@@ -379,7 +396,7 @@ void FrmResult::FormLoad() {
         PatBarArea[p] = RebarSpecTable[PatBarIndex[p]].Area;
     }
     ShowInfillRow(false);
-    for (int j = 1; j <= 4; ++j) WriteCell(sprDeep, 1, j, Q(FormatKeta(FailDepth[j - 1], 12, 1)));
+    for (int j = 1; j <= 4; ++j) WriteCell(sprDeep, 1, j, Q(DepthText(FailDepth[j - 1])));
     optShape[ShapeMode != 0 ? 1 : 0]->setChecked(true);
     optShapeClick(ShapeMode != 0 ? 1 : 0);
 }
@@ -532,7 +549,7 @@ void FrmResult::DeepCellCheck(int row) {
     } else {
         stored = Trim(text).empty() ? std::string() : text;
     }
-    WriteCell(sprDeep, 1, row, Q(FormatKeta(stored, 12, 1)));
+    WriteCell(sprDeep, 1, row, Q(DepthText(stored)));
     if (Present(stored) != Present(before) || NumVal(stored) != NumVal(before)) ClearKekka(2);
 }
 
@@ -596,15 +613,23 @@ void FrmResult::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmResult::eventFilter(QObject* watched, QEvent* event) {
-    // Enter moves the active cell one row down in the same column.
+    // Enter moves the active cell one row down in the same column, also when
+    // it ends a cell's entry: the editor hands the key on after it has asked
+    // for its text to be committed, and that commit (with the cell's check)
+    // is queued, so the move is queued behind it.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* grid = qobject_cast<Grid*>(watched);
-        if (grid && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            !grid->isPersistentEditorOpen(grid->currentIndex())) {
+        if (grid && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             const int col = grid == sprFrame ? (grid->currentColumn() == 0 ? 0 : 1) : 0;
             const int next = grid->currentRow() + 1;
-            if (next < grid->rowCount()) grid->setCurrentCell(next, col);
+            const QPointer<Grid> target(grid);
+            QMetaObject::invokeMethod(
+                this,
+                [target, next, col] {
+                    if (target && next < target->rowCount()) target->setCurrentCell(next, col);
+                },
+                Qt::QueuedConnection);
             return true;
         }
     }

@@ -26,6 +26,7 @@ enum class When {
     SeparateAndStirrupsTate,
     StirrupsYoko,
     PtComputed,
+    PtComputedAndGiven,  // a computed Pt that the load steps could work out
     PtDirect,
     Overhang,
 };
@@ -88,7 +89,7 @@ constexpr PageRow kRockbolt[] = {
     {P::PrnRockKento, true, W::PtComputed},
     {P::PrnSekkeiJyuuryo, false, W::PtComputed},
     {P::PrnSekkeiRock, false, W::PtComputed},
-    {P::PrnRockTyou, false, W::PtComputed},
+    {P::PrnRockTyou, false, W::PtComputedAndGiven},
     {P::PrnToubunpu, false, W::PtComputed},
     {P::PrnToubunpuPt, false, W::PtDirect},
     {P::PrnMmtSdrTate, false, W::Always},
@@ -107,7 +108,7 @@ constexpr PageRow kAnchor[] = {
     {P::PrnAnchorKento, true, W::PtComputed},
     {P::PrnSekkeiJyuuryo, false, W::PtComputed},
     {P::PrnSekkeiAnc, false, W::PtComputed},
-    {P::PrnAnchorKouzai, false, W::PtComputed},
+    {P::PrnAnchorKouzai, false, W::PtComputedAndGiven},
     {P::PrnToubunpu, false, W::PtComputed},
     {P::PrnToubunpuPt, false, W::PtDirect},
     {P::PrnMmtSdrTate, false, W::Always},
@@ -151,6 +152,11 @@ bool Holds(When when, const PageConditions& c) {
             return c.stirrupsYoko;
         case When::PtComputed:
             return !c.ptDirect;
+        case When::PtComputedAndGiven:
+            // Without a design load there are no bond lengths to compare the
+            // anchorage length with: the length pages would print empty
+            // arithmetic, so they wait for the load.
+            return !c.ptDirect && c.ptGiven;
         case When::PtDirect:
             return c.ptDirect;
         case When::Overhang:
@@ -217,6 +223,7 @@ PageConditions ConditionsOf(const DesignData& design,
     c.stirrupsTate = PrintRowNeedsStirrups(design, stirrups, 0);
     c.stirrupsYoko = PrintRowNeedsStirrups(design, stirrups, 1);
     c.ptDirect = design.PtDirect != 0;
+    c.ptGiven = HoldsNumber(design.Pt);
     c.overhang = NumVal(design.OverhangLeft) != 0 || NumVal(design.OverhangRight) != 0;
     return c;
 }

@@ -3,12 +3,12 @@
 //
 // A page procedure fills the blocks of one printed page and hands them to
 // the renderer; the sequencer counts the page and starts it before the
-// procedure runs. Procedures are looked up by page id, so a page's own
-// procedure plugs in (SetPageProc, or the built-in table of pages.cpp)
-// without touching the order. When a single page is output every procedure
-// still runs and the renderer's page filter keeps all but that page's blocks
-// off the paper, so the page keeps the heading numbers it has in the whole
-// report.
+// procedure runs. Procedures are looked up by page id, apart from the order:
+// a page runs its built-in procedure (BuiltInPageProc) unless the report was
+// given another for it (SetPageProc). When a single page is output every
+// procedure still runs and the renderer's page filter keeps all but that
+// page's blocks off the paper, so the page keeps the heading numbers it has
+// in the whole report.
 #pragma once
 
 #include <array>
@@ -100,6 +100,7 @@ struct PageConditions {
     bool stirrupsTate = false;      // the vertical frame's print row needs stirrups
     bool stirrupsYoko = false;      // the horizontal frame's print row needs stirrups
     bool ptDirect = false;          // DesignData.PtDirect <> 0
+    bool ptGiven = false;           // DesignData.Pt holds a number
     bool overhang = false;          // a horizontal-frame overhang is not 0
 };
 
@@ -156,8 +157,9 @@ private:
 
 using PageProc = std::function<void(PageContext&)>;
 
-// The procedure that a page runs unless one was set on the report
-// (pages.cpp). A page without its blocks yet is an empty page, counted.
+// The procedure that a page runs unless one was set on the report: the
+// short report's pages in pages.cpp, the others from their chapter groups
+// (pageprocs.h). Every page has one.
 PageProc BuiltInPageProc(PageId id);
 
 // The report object of one work type (CurReport of the report start).

@@ -99,8 +99,10 @@ public:
     virtual bool FontInstalled(std::string_view /*name*/) const { return false; }
 };
 
-// Installs the output that the report draws on; returns the previous one.
-// With none installed the report draws on an output that does nothing.
+// A program-wide slot for an output, apart from the report: a build draws on
+// the output handed to ChapterReport::DrawReport, never on this one.
+// Installs `output` and returns the previous one; with none installed
+// CurrentPageOutput is an output that does nothing.
 PageOutput* SetPageOutput(PageOutput* output);
 PageOutput& CurrentPageOutput();
 

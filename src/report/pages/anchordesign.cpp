@@ -10,6 +10,7 @@
 #include "report/engine/headings.h"
 #include "report/pages/fill.h"
 #include "report/pages/results.h"
+#include "results/designchecks.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
@@ -18,11 +19,8 @@ namespace talvo::report {
 
 namespace {
 
-// A value that may not exceed its allowable one: equality passes, and a
-// value or allowable that was never computed fails.
-bool WithinAllowable(const std::string& value, const std::string& allowable) {
-    return HoldsNumber(value) && HoldsNumber(allowable) && NumVal(value) <= NumVal(allowable);
-}
+constexpr const char* kAnchorageUnchecked = "定着長を照査できない。・・・ ＯＵＴ";
+constexpr const char* kPlateUnchecked = "プレートの厚さを照査できない。・・・ ＯＵＴ";
 
 // The sign and verdict of one line, the verdict's colour on the verdict and
 // on `coloured`.
@@ -61,6 +59,21 @@ std::string KindFactor(const std::array<std::string, 3>& factors, int kind) {
     return factors[static_cast<std::size_t>(kind)];
 }
 
+// Under the adopted anchorage length, the red line of a length short of a
+// bond length: La against the longer bond length it falls below, or, with
+// no La or a bond length that could not be computed, that it was not
+// checked.
+void AnchorageOutLine(LayoutForm& form, const std::string& la) {
+    const AnchorageVerdict v = JudgeAnchorage();
+    if (v.holds) return;
+    if (v.governing.empty()) {
+        PutOutLine(form, {kAnchorageUnchecked});
+        return;
+    }
+    PutOutLine(form, {"L", "a", "＝", PadDecimal(la, 1), "(m)", "＜", PadDecimal(v.governing, 1),
+                      "(m)", "・・・", "ＯＵＴ"});
+}
+
 // The bond lengths of the ground anchor, shared by both length forms; they
 // differ in the width of Pt in the second formula and in what an uncomputed
 // grout–tendon length prints.
@@ -79,6 +92,7 @@ void AnchorBondLengths(LayoutForm& form, int secondPtWidth, bool emptyLa2AsZero)
     Put(form, "Label17", Millimetres(d.BondLa2, emptyLa2AsZero));
     PutNum(form, "Label18", d.BondLa2Up, 1);
     PutNum(form, "Label19", d.AnchorLa, 1);
+    AnchorageOutLine(form, d.AnchorLa);
 }
 
 }  // namespace
@@ -102,10 +116,8 @@ void SetInsAnchorKouzai(LayoutForm& form) {
     PutNum(form, "Label23", d.Pt, 4);
     PutNum(form, "Label24", d.Pt, 4);
 
-    const bool tensile =
-        CapacityLine(form, WithinAllowable(d.Pt, d.TusAllow), "Label21", "Label33", "Label18");
-    const bool yield =
-        CapacityLine(form, WithinAllowable(d.Pt, d.TysAllow), "Label22", "Label34", "Label20");
+    const bool tensile = CapacityLine(form, TendonTensileHolds(), "Label21", "Label33", "Label18");
+    const bool yield = CapacityLine(form, TendonYieldHolds(), "Label22", "Label34", "Label20");
 
     PutNum(form, "Label3", d.Tus, 4);
     PutNum(form, "Label7", d.Tys, 4);
@@ -149,13 +161,13 @@ void SetInsRockTyou(LayoutForm& form) {
     PutNum(form, "Lab23", d.RockS, 4);
     PutNum(form, "Lab59", d.RockTau, 3);
     PutNum(form, "Lab29", d.RockTauSa, 3);
-    CheckLine(form, WithinAllowable(d.RockTau, d.RockTauSa), "Lab28", "Lab31", "Lab59");
+    CheckLine(form, RockShearHolds(), "Lab28", "Lab31", "Lab59");
 
     PutNum(form, "Lab24", area, 4);
     PutNum(form, "Lab25", d.Pt, 4);
     PutNum(form, "Lab60", d.RockSigma, 3);
     PutNum(form, "Lab56", d.RockSigmaSa, 3);
-    CheckLine(form, WithinAllowable(d.RockSigma, d.RockSigmaSa), "Lab55", "Lab58", "Lab60");
+    CheckLine(form, RockTensileHolds(), "Lab55", "Lab58", "Lab60");
 
     PutNum(form, "Label1", d.Pt, 4);
     PutNum(form, "Label5", d.RockDa, 3);
@@ -169,6 +181,7 @@ void SetInsRockTyou(LayoutForm& form) {
     Put(form, "Label17", Millimetres(d.BondLa2, false));
     PutNum(form, "Label18", d.BondLa2Up, 1);
     PutNum(form, "Label19", d.RockLa, 1);
+    AnchorageOutLine(form, d.RockLa);
 }
 
 void SetInsRockNagasa(LayoutForm& form) {
@@ -206,7 +219,7 @@ void SetInsSiatu(LayoutForm& form) {
     PutNum(form, "Label29", d.SigmaBa, 2);
     PutNum(form, "Label30", d.SigmaB, 2);
 
-    CheckLine(form, WithinAllowable(d.SigmaB, d.SigmaBa), "Label32", "Label31", "Label30");
+    CheckLine(form, BearingHolds(), "Label32", "Label31", "Label30");
 }
 
 void SetInsPrate(LayoutForm& form) {
@@ -228,6 +241,16 @@ void SetInsPrate(LayoutForm& form) {
     PutNum(form, "Label14", d.PlateSigma, 3);
     PutNum(form, "Label17", d.PlateTReq, 3);
     PutNum(form, "Label18", d.PlateT, 3);
+
+    // A plate thinner than it must be is no adopted plate: a red line under
+    // the adopted thickness says so, in the numbers printed above it.
+    if (PlateThickEnough()) return;
+    if (!HoldsNumber(d.PlateT) || !HoldsNumber(d.PlateTReq)) {
+        PutOutLine(form, {kPlateUnchecked});
+        return;
+    }
+    PutOutLine(form, {"t", "＝", Caption(form, "Label18"), "(mm)", "＜", Caption(form, "Label17"),
+                      "(mm)", "・・・", "ＯＵＴ"});
 }
 
 }  // namespace talvo::report

@@ -2,9 +2,12 @@
 // with its anchorage and total length, the rock-bolt steel with its lengths,
 // and the bearing pressure and plate thickness under the anchor head.
 //
-// A check line whose value or allowable text holds no number (never
-// computed) is an OUT line in red: a report never passes what it did not
-// compute.
+// The verdicts are those of results/designchecks.h, which the question
+// before printing asks too. A check line whose value or allowable text holds
+// no number (never computed) is an OUT line in red: a report never passes
+// what it did not compute. An anchorage length short of its bond lengths and
+// a plate thinner than required each add a red line of their own under the
+// length or thickness adopted.
 #pragma once
 
 #include "report/engine/layoutform.h"

@@ -6,6 +6,7 @@
 
 #include "report/engine/headings.h"
 #include "report/pages/fill.h"
+#include "results/designchecks.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
@@ -114,9 +115,8 @@ void SetInsSyuAncBar(LayoutForm& form) {
     Put(form, "Label29", PadDecimal(d.AncBarTauSa, 3));
     Put(form, "Label19", PadDecimal(d.AncBarTauS, 3));
 
-    // A stress or an allowable that was never computed is no pass.
-    const bool ok = HoldsNumber(d.AncBarTauS) && HoldsNumber(d.AncBarTauSa) &&
-                    NumVal(d.AncBarTauS) <= NumVal(d.AncBarTauSa);
+    // A stress that could not be computed (no load, no Fs) is no pass.
+    const bool ok = AnchorBarHolds();
     Put(form, "Label16", ok ? "≦" : "＞");
     Put(form, "Label11", ok ? "ＯＫ" : "ＯＵＴ");
     SetColor(form, "Label11", !ok);

@@ -1,15 +1,18 @@
 #include "report/pages/checks.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "report/engine/headings.h"
 #include "report/pages/fill.h"
 #include "report/pages/results.h"
+#include "results/fitting.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -22,6 +25,7 @@ namespace {
 constexpr int kForceWidth = 3;
 constexpr const char* kNoValue = "　―　";
 constexpr const char* kModularRatio = "15";
+constexpr const char* kNoStirrups = "スターラップを配置できない。・・・ ＯＵＴ";
 
 // A number as "0.0#": one decimal always, the second only when not zero.
 std::string OneOrTwoDecimals(double value) {
@@ -100,6 +104,42 @@ void StressVerdict(LayoutForm& form, std::string_view stress, std::string_view a
     Put(form, verdict, ok ? "ＯＫ" : "ＯＵＴ");
     SetColor(form, verdict, !ok);
     SetColor(form, stress, !ok);
+}
+
+// Hides the line of that name; a missing line throws FormError.
+void HideLine(LayoutForm& form, std::string_view name) {
+    for (FormItem& item : form.items) {
+        if (auto* line = std::get_if<FormLine>(&item); line && line->name == name) {
+            line->visible = false;
+            return;
+        }
+    }
+    throw FormError(form.name + ": no line " + std::string(name));
+}
+
+// Moves the labels of `from`'s row (its superscripts included) that stand at
+// or right of it to the left, so that `from` takes the place of `to`.
+void MoveRowTo(LayoutForm& form, std::string_view from, std::string_view to) {
+    const FormLabel& first = Need(form, from);
+    const int row = first.top, left = first.left;
+    const int shift = left - Need(form, to).left;
+    for (FormItem& item : form.items) {
+        auto* label = std::get_if<FormLabel>(&item);
+        if (label && label->left >= left && label->top <= row && label->top >= row - 60)
+            label->left -= shift;
+    }
+}
+
+// Empties every label and hides every line from `top` down.
+void ClearFrom(LayoutForm& form, int top) {
+    for (FormItem& item : form.items) {
+        if (auto* label = std::get_if<FormLabel>(&item); label && label->top >= top) {
+            label->caption.clear();
+        } else if (auto* line = std::get_if<FormLine>(&item);
+                   line && std::min(line->y1, line->y2) >= top) {
+            line->visible = false;
+        }
+    }
 }
 
 std::string Cell(const std::string& text) {
@@ -205,9 +245,23 @@ void SetInsTekkinRyo(LayoutForm& form, int direction) {
     Put(form, "Label29", PadDecimal(count, 2));
     Put(form, "Label30", PadDecimal(c.Text(Design.KekkaAs), 4));
 
+    // The provided area against the required one, as printed. Short of it,
+    // the sentence no longer claims the bars satisfy it, and the line ends
+    // in a red verdict.
     const double required = NumVal(Caption(form, "Label32"));
     const double provided = NumVal(Caption(form, "Label30"));
-    Put(form, "Label31", required < provided ? "＞" : "≦");
+    if (!(provided < required)) {
+        Put(form, "Label31", required < provided ? "＞" : "≦");
+        return;
+    }
+    Put(form, "Label31", "＜");
+    SetColor(form, "Label30", true);
+    SetColor(form, "Label31", true);
+    PutOutLine(form, {"・・・", "ＯＵＴ"});
+    Put(form, "Label63", "");
+    Put(form, "Label64", "");
+    HideLine(form, "Line5");
+    MoveRowTo(form, "Label21", "Label63");
 }
 
 void SetInsTekkinHi(LayoutForm& form, int direction) {
@@ -315,9 +369,8 @@ void SetInsOrkStarLap(LayoutForm& form, int direction) {
     Put(form, "Labx(2)", withJ ? "j" : "");
     Put(form, "Label52", withJ ? j : "");
 
-    // Required area at the adopted spacing. A spacing that holds no number
-    // ("Err": the bars and stirrups do not fit the section) and a zero
-    // denominator give no required area.
+    // Required area at the adopted spacing; none from a zero denominator or
+    // a spacing that holds no number.
     const double denominator = NumVal(x.SigmaSa) * NumVal(c.d) * NumVal(c.SetText(x.KekkaJ));
     std::string required;
     if (denominator != 0 && HoldsNumber(pitch)) {
@@ -335,6 +388,21 @@ void SetInsOrkStarLap(LayoutForm& form, int direction) {
     Put(form, "Label50", ok ? "ＯＫ" : "ＯＵＴ");
     SetColor(form, "Label50", !ok);
     SetColor(form, "Label45", !ok);
+
+    // An adopted spacing that fails as the results grid marks it: below the
+    // minimum spacing, in a red line of its own; or "Err" (the stirrups do
+    // not fit the section), when nothing from the spacing on can be worked
+    // out: one red line stands in its place.
+    if (!AdoptedSpacingOut(pitch)) return;
+    if (!HoldsNumber(pitch)) {
+        ClearFrom(form, Need(form, "Label92").top - 60);
+        Put(form, "LabOutText", kNoStirrups);
+        SetColor(form, "LabOutText", true);
+        return;
+    }
+    PutOutLine(form,
+               {"Ｓp", "＝", PadDecimal(pitch, 3), "(mm)", "＜",
+                PadDecimal(NumStr(StirrupDefaults.MinSpacing), 3), "(mm)", "・・・", "ＯＵＴ"});
 }
 
 }  // namespace talvo::report

@@ -23,7 +23,9 @@ void SetInsMmaxSmax(LayoutForm& form);
 void SetInsMmaxSmax2(LayoutForm& form);
 
 // InsTekkinRyo: required rebar and the bars chosen; opens the stress-check
-// chapter of the direction and its section "鉄筋量の算出".
+// chapter of the direction and its section "鉄筋量の算出". A provided area
+// short of the required one prints "＜" and a red "・・・ ＯＵＴ", and the
+// sentence of the bars drops its claim to satisfy the required area.
 void SetInsTekkinRyo(LayoutForm& form, int direction);
 // InsTekkinHi: rebar ratio and k, j, m; the section "応力度の検討" (runs after
 // SetInsTekkinRyo of the same direction).
@@ -40,7 +42,10 @@ void SetInsOrkFutyaku(LayoutForm& form, int direction);
 void SetInsOrkFutyakuStar(LayoutForm& form, int direction);
 
 // InsOrkStarLap: Sc, Sv, the required stirrup area at the adopted spacing and
-// the provided area against it; the section "スターラップの検討".
+// the provided area against it; the section "スターラップの検討". An adopted
+// spacing below the minimum adds a red line against that minimum; "Err"
+// (the stirrups do not fit) prints no spacing or arithmetic from it, but one
+// red line that the stirrups cannot be placed.
 void SetInsOrkStarLap(LayoutForm& form, int direction);
 
 // The direction's print row needs stirrups: StirrupNeeded of the row chosen

@@ -35,6 +35,14 @@ void SetColorIfPresent(LayoutForm& form, std::string_view name, bool red) {
     if (FormLabel* label = form.Label(name)) label->foreColor = red ? kVerdictRed : kVerdictBlack;
 }
 
+void PutOutLine(LayoutForm& form, const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::string name = "LabOut(" + std::to_string(i) + ")";
+        Put(form, name, texts[i]);
+        SetColor(form, name, true);
+    }
+}
+
 namespace {
 
 std::string ScriptLName(int index) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report/engine/layoutform.h"
 #include "shell/tables.h"
@@ -32,6 +33,11 @@ void SetColor(LayoutForm& form, std::string_view name, bool red);
 
 // As SetColor, but a missing label is left alone.
 void SetColorIfPresent(LayoutForm& form, std::string_view name, bool red);
+
+// The red line a form keeps for a check that failed: its labels LabOut(0),
+// LabOut(1), … are empty in the form; they take `texts` in order and print
+// red. A missing label throws FormError.
+void PutOutLine(LayoutForm& form, const std::vector<std::string>& texts);
 
 // Loads the script ℓ into Pic_l(0) … Pic_l(count - 1); a missing picture
 // throws FormError.

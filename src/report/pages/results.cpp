@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "report/pages/fill.h"
+#include "results/fitting.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -30,15 +31,6 @@ void SetArea(LayoutForm& form, std::string_view label, double area) {
 std::string BarName(int index) {
     const RebarSpec* bar = Bar(index);
     return bar ? bar->Name : std::string();
-}
-
-std::string Trim(std::string_view text) {
-    const std::size_t from = text.find_first_not_of(' ');
-    if (from == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t to = text.find_last_not_of(' ');
-    return std::string(text.substr(from, to - from + 1));
 }
 
 // Lab(first) to Lab(first + 9) of one result row: row r of the results,
@@ -93,9 +85,8 @@ void SetResultRow(LayoutForm& form, int first, int r, int d) {
     form.SetCaption(lab(7), PadDecimal(BarName(stirrup), 5));
     form.SetCaption(lab(8), PadDecimal(x.KekkaStirrupCount[r], 3));
     form.SetCaption(lab(9), PadDecimal(pitch, 4));
-    SetColorIfPresent(
-        form, lab(9),
-        (NumVal(pitch) < StirrupDefaults.MinSpacing && Present(pitch)) || Trim(pitch) == "Err");
+    // Red as the results grid shows it.
+    SetColorIfPresent(form, lab(9), AdoptedSpacingOut(pitch));
 }
 
 }  // namespace

@@ -15,18 +15,18 @@
 #include <utility>
 
 #include "platform/desktop.h"
-#include "platform/mdichild.h"
 #include "platform/entryboxes.h"
 #include "platform/formkit.h"
+#include "platform/mdichild.h"
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
-#include "shell/windows/FileCommands.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
 #include "shell/toolids.h"
+#include "shell/windows/FileCommands.h"
 
 namespace talvo {
 
@@ -38,10 +38,8 @@ MainFrame* g_main = nullptr;
 // question and opens nothing.
 const std::string kMakerAddress;
 
-const char* const kSettingsTools[] = {kToolRebarStandard, kToolSnowDepth,
-                                      kToolForceFormulas, kToolStirrups,
-                                      kToolRebarCount};
-
+const char* const kSettingsTools[] = {kToolRebarStandard, kToolSnowDepth, kToolForceFormulas,
+                                      kToolStirrups, kToolRebarCount};
 
 }  // namespace
 
@@ -159,7 +157,8 @@ void MainFrame::BuildTools() {
     tools_->AddItem(window, QStr(kToolArrangeIcons), QStr("アイコンの整列(&I)"));
     window->addSeparator();
     for (int n = 1; n <= 15; ++n) {
-        tools_->AddItem(window, QStr(kToolStepIconPrefix) + QString::number(n), QStr("アイコン%1").arg(n));
+        tools_->AddItem(window, QStr(kToolStepIconPrefix) + QString::number(n),
+                        QStr("アイコン%1").arg(n));
     }
 
     QMenu* help = tools_->AddMenu(bar, QStr(kMenuHelp), QStr("ヘルプ(&H)"));
@@ -330,31 +329,44 @@ void MainFrame::ToolClick(const QString& qid) {
 }
 
 void MainFrame::ShowVersionDialog() {
-    QDialog dlg(this);
+    // A fixed box: it takes the size that holds its texts in whatever face
+    // the desktop gives, and can be neither shrunk nor maximised over them.
+    QDialog dlg(this, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dlg.setObjectName("FVersion");
     dlg.setWindowTitle(QStr("バージョン情報"));
     auto* box = new QVBoxLayout(&dlg);
+    box->setSizeConstraint(QLayout::SetFixedSize);
+    box->setContentsMargins(18, 16, 18, 12);
+    box->setSpacing(12);
+    // Each text keeps a little room round it: the glyphs of a bold or a
+    // Japanese face reach past the line height the face reports.
+    const auto text = [&dlg](const QString& s) {
+        auto* label = new QLabel(s, &dlg);
+        label->setMargin(2);
+        return label;
+    };
     auto* top = new QHBoxLayout;
+    top->setSpacing(16);
     auto* icon = new QLabel(&dlg);
     icon->setPixmap(windowIcon().isNull()
                         ? style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32)
                         : windowIcon().pixmap(32, 32));
-    top->addWidget(icon);
-    auto* text = new QVBoxLayout;
-    auto* title = new QLabel(QStr("タルヴォ－ＳＩ"), &dlg);
+    top->addWidget(icon, 0, Qt::AlignTop);
+    auto* names = new QVBoxLayout;
+    names->setSpacing(4);
+    QLabel* title = text(QStr("タルヴォ－ＳＩ"));
     QFont f = title->font();
     f.setPointSizeF(f.pointSizeF() * 1.5);
     f.setBold(true);
     title->setFont(f);
-    text->addWidget(title);
-    text->addWidget(new QLabel(QStr("Talvo-SI  Version 1.07"), &dlg));
-    top->addLayout(text);
+    names->addWidget(title);
+    names->addWidget(text(QStr("Talvo-SI  Version 1.07")));
+    top->addLayout(names, 1);
     box->addLayout(top);
-    auto* notice =
-        new QLabel(QStr("このプログラムは著作権法により保護されています。\n"
-                     "このプログラムの全部または一部を無断で複製、配布することを禁じます。"),
-                   &dlg);
-    box->addWidget(notice);
+    box->addWidget(
+        text(QStr("このプログラムは著作権法により保護されています。\n"
+                  "このプログラムの全部または一部を無断で複製、配布することを禁じます。")));
     auto* ok = new QPushButton(QStr("OK"), &dlg);
     ok->setObjectName("Command3D1");
     ok->setDefault(true);
@@ -427,8 +439,7 @@ FileChoice MainFrame::RunFileDialog(int action) {
 
 void MainFrame::LoadSetup() {
     PlaceFromSettings();
-    for (const char* id :
-         {kToolClose, kToolSave, kToolSaveAs, kToolArrangeIcons}) {
+    for (const char* id : {kToolClose, kToolSave, kToolSaveAs, kToolArrangeIcons}) {
         tools_->SetEnabled(QStr(id), false);
     }
     ClickPending = 0;

@@ -3,20 +3,23 @@
 #include "platform/desktop.h"
 #include "platform/mdichild.h"
 #include "platform/toolbarmenu.h"
-#include "shell/windows/FileCommands.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
-#include "shell/windows/MainWindow.h"
 #include "shell/toolids.h"
+#include "shell/windows/FileCommands.h"
+#include "shell/windows/MainWindow.h"
 
 namespace talvo {
 
 MainFrame* StartTalvo(const StartupEnvironment& env) {
     IniPath = FindSettingsFile(env.programFolder);
     InitProgramValues();
-    LoadSettings(IniPath, ScreenWidthTwips(), ScreenHeightTwips());
+    if (LoadSettings(IniPath, ScreenWidthTwips(), ScreenHeightTwips()) == SettingsStatus::Missing) {
+        StoreWindowRect(CentredRect(kFirstStartWidth, kFirstStartHeight, ScreenWidthTwips(),
+                                    ScreenHeightTwips()));
+    }
 
     const auto help = FindHelpFileIn(env.programFolder, env.pathVariable);
     HelpPath = help ? *help : std::string();

@@ -16,6 +16,13 @@ struct StartupEnvironment {
     std::string pathVariable;       // PATH, searched for the help file
 };
 
+// The main window of a first start, when there is no settings file yet, in
+// twips: a whole step window with, below it, the icons of the longest chain
+// of steps in the workspace. The settings file's own default is as wide but
+// 6600 high, which leaves the icons under the step window or cut off.
+inline constexpr int kFirstStartWidth = 9600;
+inline constexpr int kFirstStartHeight = 8400;
+
 // Runs the start-up and returns the main window, shown. The caller owns it.
 MainFrame* StartTalvo(const StartupEnvironment& env);
 

@@ -6,9 +6,9 @@
 #include "platform/formkit.h"
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
-#include "shell/windows/FileCommands.h"
 #include "shell/globals.h"
 #include "shell/toolids.h"
+#include "shell/windows/FileCommands.h"
 
 namespace talvo {
 
@@ -21,8 +21,9 @@ std::map<std::string, StepFactory>& Registry() {
     return registry;
 }
 
-// The results window until its own code registers: it has no next and no
-// results button, and its back button first disables the print tool.
+// The results window of a run that has none registered (the manager's tests
+// walk chains of plain windows): it has no next and no results button, and
+// its back button first disables the print tool.
 class PlainResultsForm : public StepForm {
 public:
     PlainResultsForm() : StepForm(QString::fromUtf8(kResultsWindow), kNavResults) {}
@@ -35,7 +36,6 @@ protected:
         StepForm::BackClicked();
     }
 };
-
 
 }  // namespace
 
@@ -207,7 +207,6 @@ void StepManager::CloseSteps() {
 }
 
 std::int16_t StepManager::StepIndexOf(const QWidget* frm) {
-    QCoreApplication::processEvents();
     if (!frm || !forms_) return -1;
     for (long i = 1; i <= forms_->Count(); ++i) {
         StepForm* f = forms_->Item(i);
@@ -252,10 +251,10 @@ void StepManager::ShowSelectStep() {
 
 void StepManager::ShowResults(StepForm* from) {
     if (from) from->SetState(WindowState::Minimized);
-    StepForm* results = ResultsWindow();
-    if (!results || !results->IsLoaded()) return;
-    results->BringToFront();
-    results->SetState(WindowState::Normal);
+    // The results window is shown as every step is, even when it is already
+    // in the normal state under the step that was pressed: the other steps
+    // go to their icons and it comes back whole, with the focus.
+    if (ResultsWindow()) ShowStep(static_cast<int>(forms_->Count()));
 }
 
 void StepManager::RebuildChain() {

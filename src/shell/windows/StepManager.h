@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/stepchain.h"
 #include "platform/stepform.h"
+#include "shell/stepchain.h"
 
 namespace talvo {
 
@@ -102,7 +102,9 @@ public:
     void SetStepIcons();
 
     // The position of frm in the chain (1-based), -1 when it is not in it.
-    // Lets pending window events run first.
+    // It lets no pending event run: it is asked from inside the toolkit's
+    // own activation and resizing, where a press waiting to be released or
+    // a repaint of the window beneath would be handled out of turn.
     std::int16_t StepIndexOf(const QWidget* frm) override;
     // Makes step n current: the other normal windows minimised, n normal with
     // the focus. Nothing for n outside 1 to Count.
@@ -113,8 +115,8 @@ public:
     // Called by every step window at the end of its activation; does nothing.
     void StepHook(int step) override;
 
-    // The results action of a step: `from` (when given) is minimised, the
-    // results window gets the focus and the normal state.
+    // The results action of a step: `from` (when given) is minimised, then
+    // the results window is shown as ShowStep shows a step.
     void ShowResults(StepForm* from) override;
     // The host's selection step (the start-screen action of a step).
     void ShowSelectStep() override;

@@ -7,6 +7,7 @@
 
 #include "platform/entryboxes.h"
 #include "platform/formkit.h"
+#include "shell/design.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "standards/catalogues.h"
@@ -46,11 +47,54 @@ Grid* Headings(QWidget* parent, int rows, int left, int top, std::initializer_li
     return grid;
 }
 
+// The fifteen kinds of ground of both skin-friction tables: four rocks, gravel
+// and sand by their N values, and the cohesive soil.
+void GroundHeadings(QWidget* parent, int top) {
+    Grid* heads = Headings(parent, 15, 240, top, {1000, 1400, 900});
+    const char* const rock[4] = {"硬   岩", "軟   岩", "風化岩", "土   丹"};
+    heads->SetText(1, 1, QStr("岩盤"));
+    heads->setSpan(0, 0, 4, 2);
+    for (int r = 0; r < 4; ++r) heads->SetText(3, r + 1, QStr(rock[r]));
+    const char* const nValues[5] = {"10", "20", "30", "40", "50"};
+    for (int g = 0; g < 2; ++g) {
+        const int first = 5 + g * 5;
+        heads->SetText(1, first, QStr(g == 0 ? "砂礫" : "砂"));
+        heads->setSpan(first - 1, 0, 5, 1);
+        heads->SetText(2, first, QStr("　N　　　　値"));
+        heads->setSpan(first - 1, 1, 5, 1);
+        for (int k = 0; k < 5; ++k) heads->SetText(3, first + k, nValues[k]);
+    }
+    heads->SetText(1, 15, QStr("粘性土"));
+    heads->setSpan(14, 0, 1, 3);
+}
+
 void Notes(QWidget* parent, int top, std::initializer_list<const char*> lines) {
     for (const char* line : lines) {
         AddLabel(parent, QStr(line), 240, top, 8600, 260);
         top += 260;
     }
+}
+
+// The first cell, row by row, of rows 1 to `rows` whose value is `inUse`;
+// false when none is (or nothing is in use).
+bool FindValue(const Grid* grid, int rows, const std::string& inUse, int* col, int* row) {
+    const double value = NumVal(inUse);
+    if (TrimBlanks(inUse).empty() || value <= 0) return false;
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= grid->columnCount(); ++c)
+            if (NumVal(StdStr(grid->TextAt(c, r))) == value) {
+                *col = c;
+                *row = r;
+                return true;
+            }
+    return false;
+}
+
+// Opens the table on the cell of the value in use, else on its first cell.
+void OpenOnValue(Grid* grid, int rows, const std::string& inUse) {
+    int col = 1, row = 1;
+    FindValue(grid, rows, inUse, &col, &row);
+    grid->setCurrentCell(row - 1, col - 1);
 }
 
 int ActiveCol(const Grid* grid) {
@@ -85,7 +129,7 @@ FFutyakuAnchor::FFutyakuAnchor(QWidget* parent)
     for (int c = 1; c <= 5; ++c)
         for (int r = 1; r <= 10; ++r) sprAnchor->SetText(c, r, QStr(AnchorBondCell(c, r)));
     GridSelectAll(sprAnchor);
-    sprAnchor->setCurrentCell(0, 0);
+    OpenOnValue(sprAnchor, 10, Design.AnchorTauB);
 }
 
 bool FFutyakuAnchor::Complete() {
@@ -180,22 +224,7 @@ FMasatuAnchor::FMasatuAnchor(QWidget* parent)
     AddLabel(this, QStr("地盤の種類"), 240, 240, 3300, kHeader, Qt::AlignCenter);
     AddLabel(this, QStr("摩擦抵抗(N/mm^2)"), 3600, 240, 3300, kHeader, Qt::AlignCenter);
     sprAnchor = ChoiceGrid(this, "sprAnchor", 14, 3, 3600, 570, {1200, 900, 1200}, {});
-    Grid* heads = Headings(this, 15, 240, 570, {1000, 1400, 900});
-    const char* const rock[4] = {"硬   岩", "軟   岩", "風化岩", "土   丹"};
-    heads->SetText(1, 1, QStr("岩盤"));
-    heads->setSpan(0, 0, 4, 2);
-    for (int r = 0; r < 4; ++r) heads->SetText(3, r + 1, QStr(rock[r]));
-    const char* const nValues[5] = {"10", "20", "30", "40", "50"};
-    for (int g = 0; g < 2; ++g) {
-        const int first = 5 + g * 5;
-        heads->SetText(1, first, QStr(g == 0 ? "砂礫" : "砂"));
-        heads->setSpan(first - 1, 0, 5, 1);
-        heads->SetText(2, first, QStr("　N　　　　値"));
-        heads->setSpan(first - 1, 1, 5, 1);
-        for (int k = 0; k < 5; ++k) heads->SetText(3, first + k, nValues[k]);
-    }
-    heads->SetText(1, 15, QStr("粘性土"));
-    heads->setSpan(14, 0, 1, 3);
+    GroundHeadings(this, 570);
     sprAdhesion = ChoiceGrid(this, "sprAdhesion", 1, 1, 3600, 570 + 14 * kRow, {3300}, {});
     Notes(this, 5200,
           {"グラウンドアンカー設計・施工基準，同解説", "平成8年6月  P.92、(社)地盤工学会",
@@ -219,6 +248,11 @@ FMasatuAnchor::FMasatuAnchor(QWidget* parent)
         selCol_ = col + 1;
         selRow_ = row + 1;
     });
+    // The friction in use is chosen at opening, as if clicked.
+    if (FindValue(sprAnchor, 14, Design.AnchorTauG, &selCol_, &selRow_)) {
+        source_ = 1;
+        sprAnchor->setCurrentCell(selRow_ - 1, selCol_ - 1);
+    }
     // The choice is forgotten by a press on Cancel or 粘着力 c 入力, and after
     // OK clicked with the mouse, whatever OK did.
     for (QPushButton* b : {cmdOK, cmdCancel, cmdStick}) b->installEventFilter(this);
@@ -268,29 +302,15 @@ FMasatuRock::FMasatuRock(QWidget* parent)
     : CohesionTable("FMasatuRock", QStr("極限周面摩擦抵抗の推定値"), 11000, 6700, parent) {
     AddLabel(this, QStr("地盤の種類"), 240, 240, 3300, kHeader, Qt::AlignCenter);
     sprRock = ChoiceGrid(this, "sprRock", 15, 1, 3540, 240, {2400}, {QStr("摩擦抵抗(N/mm^2)")});
-    Grid* heads = Headings(this, 15, 240, 240 + kHeader, {1000, 1400, 900});
-    const char* const rock[4] = {"硬   岩", "軟   岩", "風化岩", "土   丹"};
-    heads->SetText(1, 1, QStr("岩盤"));
-    heads->setSpan(0, 0, 4, 2);
-    for (int r = 0; r < 4; ++r) heads->SetText(3, r + 1, QStr(rock[r]));
-    const char* const nValues[5] = {"10", "20", "30", "40", "50"};
-    for (int g = 0; g < 2; ++g) {
-        const int first = 5 + g * 5;
-        heads->SetText(1, first, QStr(g == 0 ? "砂礫" : "砂"));
-        heads->setSpan(first - 1, 0, 5, 1);
-        heads->SetText(2, first, QStr("　N　　　　値"));
-        heads->setSpan(first - 1, 1, 5, 1);
-        for (int k = 0; k < 5; ++k) heads->SetText(3, first + k, nValues[k]);
-    }
-    heads->SetText(1, 15, QStr("粘性土"));
-    heads->setSpan(14, 0, 1, 3);
+    GroundHeadings(this, 240 + kHeader);
     Notes(this, 5250, {"切土補強土工法設計・施工要領", "平成10年10月版  P.37、ＪＨ日本道路公団"});
     AddOkCancel(7400, 9300, 6050, 1300, 420);
     AddCohesionPanel(6200, 4300, 240, 6050, QString());
 
     for (int r = 1; r <= 15; ++r) sprRock->SetText(1, r, QStr(RockFrictionCell(r)));
     GridSelectAll(sprRock);
-    sprRock->setCurrentCell(0, 0);
+    // Row 15 leads with the factor of c, not with a friction.
+    OpenOnValue(sprRock, 14, Design.RockTauG);
 }
 
 bool FMasatuRock::Complete() {
@@ -334,7 +354,7 @@ FFutyakuRock::FFutyakuRock(QWidget* parent)
     AddOkCancel(3000, 4800, 2250, 1300, 420);
     for (int c = 1; c <= 4; ++c) sprRock->SetText(c, 1, QStr(RockBondCell(c)));
     GridSelectAll(sprRock);
-    sprRock->setCurrentCell(0, 0);
+    OpenOnValue(sprRock, 1, Design.RockTauB);
 }
 
 void FFutyakuRock::Commit() {

@@ -1,7 +1,9 @@
 // The fixed reference tables of bond stress and skin friction that the
 // anchorage steps open from their first two "参考値..." buttons. The tables
-// are built at every opening and never edited. OK takes a value and closes
-// the dialog with Accepted; the opener reads Value() and writes its own box.
+// are built at every opening and never edited; each opens on the first cell
+// of the value the step holds (the first cell when none is that value). OK
+// takes a value and closes the dialog with Accepted; the opener reads
+// Value() and writes its own box.
 #pragma once
 
 #include <QLineEdit>

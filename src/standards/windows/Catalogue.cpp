@@ -3,7 +3,9 @@
 #include <QKeyEvent>
 
 #include "platform/formkit.h"
+#include "shell/design.h"
 #include "shell/globals.h"
+#include "shell/message.h"
 
 namespace talvo {
 
@@ -38,9 +40,8 @@ void Catalogue::AddButtons(int okLeft, int cancelLeft, int editLeft, int top, in
 void Catalogue::SetGrid(Grid* grid) {
     grid_ = grid;
     for (int col = 1; col <= grid->columnCount(); ++col)
-        SetCellRoutine(grid, col, [this, col](int row) {
-            if (!discarding_) CheckCell(col, row);
-        });
+        SetCellRoutine(grid, col,
+                       [this, col](int row) { return discarding_ || CheckCell(col, row); });
     connect(grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         // A double-click on a data row picks it; in edit mode it edits.
         if (!InEditMode() && row >= 0) OkClick();
@@ -48,9 +49,10 @@ void Catalogue::SetGrid(Grid* grid) {
 }
 
 void Catalogue::Open() {
+    inUse_ = InUse();
     ShowCatalogue();
     GridLock(grid_, false);
-    grid_->setCurrentCell(0, 0);
+    grid_->setCurrentCell(RowOfValuesInUse(PickRows(), inUse_) - 1, 0);
 }
 
 int Catalogue::ActiveRow() const {
@@ -83,8 +85,9 @@ void Catalogue::OkClick() {
         return;
     }
     ClickPending = 1;
-    FinishEditing();
-    if (StoreEdits()) LeaveEdit();
+    // A refused entry stops the commit, as it stops OK in the settings
+    // dialogs: the engineer sees the last good value back before storing.
+    if (FinishEditing() && StoreEdits()) LeaveEdit();
     // A refused commit leaves nothing pending: only the next OK stores.
     ClickPending = 0;
 }
@@ -103,14 +106,22 @@ void Catalogue::CancelClick() {
 }
 
 bool Catalogue::Complete() {
-    return !InEditMode();
+    if (InEditMode()) return false;
+    if (!RowHoldsAValue(PickRows()[static_cast<std::size_t>(ActiveRow() - 1)], inUse_)) {
+        MsgBox(kNoValueInRow, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void Catalogue::Commit() {
     pickedRow_ = ActiveRow();
+    std::vector<std::string> shown;
+    for (int col = 1; col <= grid_->columnCount(); ++col)
+        shown.push_back(StdStr(grid_->TextAt(col, pickedRow_)));
     pickedCells_.clear();
     for (int col = 1; col <= grid_->columnCount(); ++col)
-        pickedCells_.push_back(StdStr(grid_->TextAt(col, pickedRow_)));
+        pickedCells_.push_back(PickedText(shown, inUse_, col));
     Picked(pickedRow_);
 }
 
@@ -141,24 +152,30 @@ void RowCatalogue::ShowCatalogue() {
     }
 }
 
-void RowCatalogue::CheckCell(int col, int row) {
+bool RowCatalogue::CheckCell(int col, int row) {
     Grid* grid = CatalogueGrid();
     grid->Col = col;
     grid->Row = row;
     const std::string typed = StdStr(grid->TextAt(col, row));
     if (col == 1) {
         grid->SetText(col, row, QStr(CheckName(typed, layout_.name)));
-        return;
+        return true;
     }
-    if (col - 2 >= static_cast<int>(layout_.values.size())) return;
+    if (col - 2 >= static_cast<int>(layout_.values.size())) return true;
     const CatalogueRows committed = ReadCatalogue(kind_, group_);
     const auto& stored = committed[static_cast<std::size_t>(row - 1)];
     const std::string restore = static_cast<std::size_t>(col - 1) < stored.size()
                                     ? stored[static_cast<std::size_t>(col - 1)]
                                     : std::string();
+    bool refused = false;
     grid->SetText(col, row,
                   QStr(CheckCatalogueValue(typed, layout_.values[static_cast<std::size_t>(col - 2)],
-                                           restore)));
+                                           restore, &refused)));
+    return !refused;
+}
+
+ValuesInUse RowCatalogue::InUse() const {
+    return ValuesInUseOf(kind_, group_, Design.WorkType);
 }
 
 CatalogueRows RowCatalogue::GridRows() const {

@@ -3,7 +3,12 @@
 //
 //   pick mode (編集 enabled): the grid is locked; OK, or a double-click on a
 //     data row, picks the row of the grid's active cell and closes the dialog
-//     with Accepted; Cancel closes it with Rejected.
+//     with Accepted; Cancel closes it with Rejected. The dialog opens on the
+//     row of the values the opening step holds (row 1 when no row holds
+//     them). A row holding none of the values the step takes is refused
+//     ("選択した行には値がありません。") and the dialog stays open; a value the
+//     picked row does not hold is given back as the step holds it, so that
+//     a pick never empties a value.
 //   edit mode (after 編集): the cells can be edited and are checked when they
 //     leave editing; "編集 OK" stores the grid into the catalogue and
 //     "編集 ｷｬﾝｾﾙ" shows the catalogue again; both return to pick mode and the
@@ -35,7 +40,8 @@ public:
     bool InEditMode() const { return cmdEdit && !cmdEdit->isEnabled(); }
     // The grid row (1 to 5) picked, 0 before a pick.
     int PickedRow() const { return pickedRow_; }
-    // The picked row's cells as the grid showed them (column 1 first).
+    // The picked row's cells as the grid showed them (column 1 first); a
+    // value the row does not hold is the step's value in use.
     const std::vector<std::string>& PickedCells() const { return pickedCells_; }
     std::string PickedCell(int col) const;
     int HelpContextID() const { return helpContextId_; }
@@ -58,12 +64,16 @@ protected:
 
     // Writes rows 1 to 5 from the catalogue (as shown in pick mode).
     virtual void ShowCatalogue() = 0;
-    // Check of cell (col, row) leaving editing.
-    virtual void CheckCell(int col, int row) = 0;
+    // Check of cell (col, row) leaving editing; false when it refused the entry.
+    virtual bool CheckCell(int col, int row) = 0;
     // The edit commit; false refuses it (message shown, nothing written).
     virtual bool StoreEdits() = 0;
     // What a pick does beyond returning the row (writing the design).
     virtual void Picked(int row) { (void)row; }
+    // The values the opening step takes and holds now.
+    virtual standards::ValuesInUse InUse() const = 0;
+    // Rows 1 to 5 as a pick reads them (column 1 first).
+    virtual standards::CatalogueRows PickRows() const = 0;
     virtual void EnteringEdit() {}
     virtual void LeavingEdit() {}
 
@@ -79,6 +89,7 @@ private:
 
     Grid* grid_ = nullptr;
     bool discarding_ = false;  // edits are being dropped: no cell is checked
+    standards::ValuesInUse inUse_;
     int pickedRow_ = 0;
     std::vector<std::string> pickedCells_;
     int helpContextId_ = 0;
@@ -98,8 +109,10 @@ public:
 
 protected:
     void ShowCatalogue() override;
-    void CheckCell(int col, int row) override;
+    bool CheckCell(int col, int row) override;
     bool StoreEdits() override;
+    standards::ValuesInUse InUse() const override;
+    standards::CatalogueRows PickRows() const override { return GridRows(); }
     standards::CatalogueRows GridRows() const;
 
     standards::CatalogueKind kind_;

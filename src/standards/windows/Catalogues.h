@@ -31,9 +31,11 @@ public:
 
 protected:
     void ShowCatalogue() override;
-    void CheckCell(int col, int row) override;
+    bool CheckCell(int col, int row) override;
     bool StoreEdits() override;
     void Picked(int row) override;
+    standards::ValuesInUse InUse() const override;
+    standards::CatalogueRows PickRows() const override;
     void EnteringEdit() override;
     void LeavingEdit() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

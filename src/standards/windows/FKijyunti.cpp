@@ -89,17 +89,19 @@ void FKijyunti::ShowCatalogue() {
     }
 }
 
-void FKijyunti::CheckCell(int col, int row) {
-    if (col < 1 || col > 5 || row < 1 || row > kCatalogueRows) return;
+bool FKijyunti::CheckCell(int col, int row) {
+    if (col < 1 || col > 5 || row < 1 || row > kCatalogueRows) return true;
     std::string& element =
         work_[static_cast<std::size_t>(ShownTab())][static_cast<std::size_t>(row - 1)]
              [static_cast<std::size_t>(col - 1)];
     const FieldSpec spec = StressColumnSpec(col);
     // A refused value gets the last value accepted in this edit.
+    bool refused = false;
     const std::string shown =
-        CheckCatalogueValue(StdStr(sprStandard->TextAt(col, row)), spec, element);
+        CheckCatalogueValue(StdStr(sprStandard->TextAt(col, row)), spec, element, &refused);
     element = TrimBlanks(shown);
     sprStandard->SetText(col, row, QStr(shown));
+    return !refused;
 }
 
 void FKijyunti::ShowNameBox(int i) {
@@ -172,6 +174,14 @@ bool FKijyunti::StoreEdits() {
 
 void FKijyunti::Picked(int row) {
     PickStressSet(ShownTab(), row - 1);
+}
+
+ValuesInUse FKijyunti::InUse() const {
+    return StressValuesInUse();
+}
+
+CatalogueRows FKijyunti::PickRows() const {
+    return StressRows(ShownTab());
 }
 
 bool FKijyunti::eventFilter(QObject* watched, QEvent* event) {

@@ -48,6 +48,7 @@ FKikaku::FKikaku(QWidget* parent)
     }
     SetCellRoutine(sprStandard, 1, [this](int row) {
         sprStandard->SetText(1, row, QStr(CheckBarName(StdStr(sprStandard->TextAt(1, row)))));
+        return true;  // a long name is cut, never refused
     });
 }
 

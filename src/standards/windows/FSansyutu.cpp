@@ -38,7 +38,7 @@ FSansyutu::FSansyutu(QWidget* parent)
     vaSpread1[0]->SetText(3, 1, QStr("Smax 算出式"));
     vaSpread1[1] = AddDialogGrid(this, "vaSpread1(1)", 5, 1, 120, kTop + kHead, {1500}, kRowHeight);
     // The row headings, written as the grid keeps them.
-    const char* headings[5] = {"0 スパン\r\n肩持梁", "1 スパン", "2 スパン", "3 スパン",
+    const char* headings[5] = {"0 スパン\r\n片持梁", "1 スパン", "2 スパン", "3 スパン",
                                "4 スパン\r\n以上"};
     for (int i = 0; i < 5; ++i) vaSpread1[1]->SetText(1, i + 1, QStr(headings[i]));
     for (Grid* g : vaSpread1) {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QStyledItemDelegate>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/entryboxes.h"
 #include "platform/formkit.h"
@@ -12,76 +12,6 @@
 #include "shell/globals.h"
 
 namespace talvo {
-
-// The editor of a grid cell: trims the cell when it enters editing and tells
-// the dialog each time it leaves editing, committed or not. It also lets the
-// dialog finish an open editor (OK).
-class GridFieldDelegate : public QStyledItemDelegate {
-public:
-    GridFieldDelegate(Grid* grid, std::function<void(int, int)> entered,
-                      std::function<void(int, int)> left)
-        : QStyledItemDelegate(grid),
-          grid_(grid),
-          entered_(std::move(entered)),
-          left_(std::move(left)) {}
-
-    // Connected after the grid took the delegate, so the grid has closed the
-    // editor before the cell is checked.
-    void Hook() {
-        connect(this, &QAbstractItemDelegate::closeEditor, this,
-                [this](QWidget* editor, QAbstractItemDelegate::EndEditHint) {
-                    if (editor != editor_ || editor != pendingEditor_) return;
-                    editor_ = nullptr;
-                    pendingEditor_ = nullptr;
-                    const int col = col_, row = row_;
-                    left_(col, row);
-                });
-    }
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override {
-        const int col = index.column() + 1, row = index.row() + 1;
-        entered_(col, row);
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        editor_ = editor;
-        col_ = col;
-        row_ = row;
-        // The grid closes an editor by itself when its current cell is moved
-        // from code; the cell is checked then, when its editor goes.
-        connect(editor, &QObject::destroyed, this, [this, editor, col, row] {
-            if (pendingEditor_ != editor) return;
-            pendingEditor_ = nullptr;
-            left_(col, row);
-        });
-        pendingEditor_ = editor;
-        return editor;
-    }
-
-    // Commits and closes the open editor; false when none was open.
-    bool Finish() {
-        QWidget* editor = editor_;
-        if (!editor) return false;
-        emit commitData(editor);
-        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-        return true;
-    }
-
-    Grid* grid() const { return grid_; }
-    // The dialog is going: nothing is reported to it any more.
-    void Detach() {
-        pendingEditor_ = nullptr;
-        editor_ = nullptr;
-    }
-
-private:
-    Grid* grid_;
-    std::function<void(int, int)> entered_;
-    std::function<void(int, int)> left_;
-    mutable QPointer<QWidget> editor_;
-    mutable QObject* pendingEditor_ = nullptr;  // its leaving not yet handled
-    mutable int col_ = 0;
-    mutable int row_ = 0;
-};
 
 GridDialog::GridDialog(const QString& name, const QString& caption, int widthTwips, int heightTwips,
                        QWidget* parent)
@@ -94,7 +24,6 @@ GridDialog::GridDialog(const QString& name, const QString& caption, int widthTwi
 
 GridDialog::~GridDialog() {
     closing_ = true;
-    for (GridFieldDelegate* d : delegates_) d->Detach();
 }
 
 void GridDialog::AddOkCancel(int okLeft, int cancelLeft, int top, int width, int height) {
@@ -126,20 +55,21 @@ int GridDialog::AddBoxField(QLineEdit* box, const standards::FieldSpec& spec) {
     return static_cast<int>(fields_.size()) - 1;
 }
 
-GridFieldDelegate* GridDialog::DelegateOf(Grid* grid) {
-    for (GridFieldDelegate* d : delegates_)
-        if (d->grid() == grid) return d;
-    auto* d = new GridFieldDelegate(
-        grid, [this, grid](int col, int row) { CellEntered(grid, col, row); },
-        [this, grid](int col, int row) { CellLeft(grid, col, row); });
-    grid->setItemDelegate(d);
-    d->Hook();
-    delegates_.push_back(d);
-    return d;
+void GridDialog::Watch(Grid* grid) {
+    if (std::find(grids_.begin(), grids_.end(), grid) != grids_.end()) return;
+    grids_.push_back(grid);
+    // The grid reports every way an entry ends, so every one is checked here.
+    connect(grid, &Grid::CellEditMode, this, [this, grid](int col, int row, int mode, bool) {
+        if (closing_) return;
+        if (mode == 1)
+            CellEntered(grid, col, row);
+        else
+            CellLeft(grid, col, row);
+    });
 }
 
 int GridDialog::AddCellField(Grid* grid, int col, int row, const standards::FieldSpec& spec) {
-    DelegateOf(grid);
+    Watch(grid);
     Field f;
     f.grid = grid;
     f.col = col;
@@ -149,8 +79,8 @@ int GridDialog::AddCellField(Grid* grid, int col, int row, const standards::Fiel
     return static_cast<int>(fields_.size()) - 1;
 }
 
-void GridDialog::SetCellRoutine(Grid* grid, int col, std::function<void(int row)> routine) {
-    DelegateOf(grid);
+void GridDialog::SetCellRoutine(Grid* grid, int col, std::function<bool(int row)> routine) {
+    Watch(grid);
     routines_.push_back({grid, col, std::move(routine)});
 }
 
@@ -273,18 +203,18 @@ bool GridDialog::CellLeft(Grid* grid, int col, int row) {
         if (r.grid == grid && r.col == col) {
             if (checking_) return true;
             checking_ = true;
-            r.routine(row);
+            lastCheckPassed_ = r.routine(row);
             checking_ = false;
-            return true;
+            return lastCheckPassed_;
         }
     }
     return CheckField(FindCell(grid, col, row));
 }
 
 bool GridDialog::FinishEditing() {
-    for (GridFieldDelegate* d : delegates_) {
+    for (Grid* grid : grids_) {
         lastCheckPassed_ = true;
-        if (d->Finish()) return lastCheckPassed_;
+        if (grid->FinishEdit()) return lastCheckPassed_;
     }
     const int id = FindBox(QApplication::focusWidget());
     if (id < 0) return true;

@@ -22,7 +22,9 @@
 // The protocol the base runs:
 //   - A text box selects its whole text when it gets the focus and is checked
 //     (CheckEntry) when it loses it; a grid cell is trimmed when it enters
-//     editing and checked each time it leaves editing. A passed entry is
+//     editing and checked each time it leaves editing, whichever way the
+//     entry ends (the ways are listed in platform/grid.h); Delete empties a
+//     cell and checks it as an emptied entry. A passed entry is
 //     shown formatted and stored in the working copy; a refused one gets its
 //     last good text back (and the focus, when its spec asks for it).
 //     Switching application or opening a menu runs no check, and no check
@@ -55,8 +57,6 @@
 
 namespace talvo {
 
-class GridFieldDelegate;
-
 class GridDialog : public QDialog {
     Q_OBJECT
 public:
@@ -77,8 +77,9 @@ public:
     int AddCellField(Grid* grid, int col, int row, const standards::FieldSpec& spec);
     // A column of `grid` checked by its own routine, called with the row each
     // time one of its cells leaves editing (the cell is then the grid's
-    // current cell). The cells of such a column have no working copy.
-    void SetCellRoutine(Grid* grid, int col, std::function<void(int row)> routine);
+    // current cell); it returns false when it refused the entry. The cells of
+    // such a column have no working copy.
+    void SetCellRoutine(Grid* grid, int col, std::function<bool(int row)> routine);
     // A rule run after each accepted (or accepted empty) entry of field `id`.
     void SetRule(int id, std::function<void()> rule);
 
@@ -141,18 +142,19 @@ private:
     struct Routine {
         Grid* grid = nullptr;
         int col = 0;
-        std::function<void(int)> routine;
+        std::function<bool(int)> routine;
     };
     int FindBox(const QObject* box) const;
     int FindCell(const Grid* grid, int col, int row) const;
-    GridFieldDelegate* DelegateOf(Grid* grid);
+    // Checks the cells of `grid` as they enter and leave editing.
+    void Watch(Grid* grid);
     void CellEntered(Grid* grid, int col, int row);
     bool CellLeft(Grid* grid, int col, int row);
     void Refocus(QLineEdit* box);
 
     std::vector<Field> fields_;
     std::vector<Routine> routines_;
-    std::vector<GridFieldDelegate*> delegates_;
+    std::vector<Grid*> grids_;
     bool checking_ = false;
     bool closing_ = false;
     bool lastCheckPassed_ = true;

@@ -17,7 +17,6 @@
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/Catalogues.h"
 #include "steps/rockbolt.h"
@@ -188,7 +187,7 @@ NArock1::NArock1(QWidget* parent) : StepForm(QStringLiteral("NArock1"), kNavAll,
 
 void NArock1::SetNavEnabled(bool on) {
     StepForm::SetNavEnabled(on);
-    cmdRefer->setEnabled(on && ReferenceDialogsAvailable());
+    cmdRefer->setEnabled(on);
 }
 
 void NArock1::OnActivate() {

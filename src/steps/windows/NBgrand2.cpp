@@ -12,7 +12,6 @@
 #include "shell/design.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/BondTables.h"
 #include "standards/windows/Catalogues.h"
@@ -182,9 +181,18 @@ NBgrand2::NBgrand2(QWidget* parent) : StepForm(QStringLiteral("NBgrand2"), kNavA
         b->setAutoDefault(false);
         PlaceTwips(b, kReferLeft, RowTop(2 + i) - 15, kReferWidth, kRowHeight + 30);
         b->setEnabled(false);
-        connect(b, &QPushButton::clicked, this, [this, i] { ReferClick(i); });
+        connect(b, &QPushButton::clicked, this,
+                [this, i] { ReferClick(*Entries(), refer_[static_cast<std::size_t>(i)], this); });
         cmdRefer[static_cast<std::size_t>(i)] = b;
     }
+    refer_ = {{
+        {cmdRefer[0], txtTau,
+         DialogPick<FMasatuAnchor>([](FMasatuAnchor& d) { return FormatNum(d.Value(), 5, 2); })},
+        {cmdRefer[1], txtTaub,
+         DialogPick<FFutyakuAnchor>([](FFutyakuAnchor& d) { return FormatNum(d.Value(), 5, 2); })},
+        {cmdRefer[2], txtFs,
+         DialogPick<FHikiAnzen>([](FHikiAnzen& d) { return FormatNum(d.PickedCell(2), 5, 1); })},
+    }};
 
     // The buttons and the sink, made first, go behind Lf, so that the step
     // shows with ds focused. The sink is moved on its own first: the toolkit
@@ -232,7 +240,8 @@ void NBgrand2::LengthChanged() {
 }
 
 void NBgrand2::JudgeLa(bool warn) {
-    const LengthVerdict v = JudgeAnchorLa(Design.AnchorLa, Design.BondLa1Up, Design.BondLa2Up);
+    const LengthVerdict v =
+        JudgeAnchorLa(Design.AnchorLa, Design.BondLa1Up, Design.BondLa2Up, Design.Pt);
     SetForeColor(txtLa, v == LengthVerdict::Ok ? kBlackText : kRedText);
     if (warn && v != LengthVerdict::Ok) MsgBox(LaMessage(v), MsgButtons::Ok, MsgIcon::Exclamation);
 }
@@ -244,35 +253,7 @@ void NBgrand2::JudgeLf(bool warn) {
 }
 
 void NBgrand2::EnableRefer(bool on) {
-    for (QPushButton* b : cmdRefer) b->setEnabled(on && ReferenceDialogsAvailable());
-}
-
-void NBgrand2::ReferClick(int i) {
-    // A press that took the focus from a refused entry opens nothing.
-    if (!Entries()->CommitPending(cmdRefer[static_cast<std::size_t>(i)])) return;
-    if (!ReferenceDialogsAvailable()) return;
-    // The dialog (skin friction, bond stress, pull-out safety) gives its
-    // pick, which goes into the box; the box's own check then validates and
-    // stores it as if typed (after a cancel it finds nothing changed).
-    QLineEdit* target = i == 0 ? txtTau : i == 1 ? txtTaub : txtFs;
-    std::string picked;
-    bool accepted = false;
-    if (i == 0) {
-        FMasatuAnchor dialog(this);
-        accepted = dialog.exec() == QDialog::Accepted;
-        picked = FormatNum(dialog.Value(), 5, 2);
-    } else if (i == 1) {
-        FFutyakuAnchor dialog(this);
-        accepted = dialog.exec() == QDialog::Accepted;
-        picked = FormatNum(dialog.Value(), 5, 2);
-    } else {
-        FHikiAnzen dialog(this);
-        accepted = dialog.exec() == QDialog::Accepted;
-        picked = FormatNum(dialog.PickedCell(2), 5, 1);
-    }
-    if (accepted) target->setText(QStr(picked));
-    if (!Entries()->CheckBox(target)) return;
-    cmdRefer[static_cast<std::size_t>(i)]->setFocus(Qt::OtherFocusReason);
+    for (QPushButton* b : cmdRefer) b->setEnabled(on);
 }
 
 }  // namespace talvo

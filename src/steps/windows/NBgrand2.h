@@ -10,6 +10,7 @@
 #include <array>
 
 #include "platform/stepform.h"
+#include "steps/windows/AnchorageRefer.h"
 
 class QLabel;
 class QLineEdit;
@@ -51,7 +52,10 @@ private:
     void JudgeLa(bool warn);
     void JudgeLf(bool warn);
     void EnableRefer(bool on);
-    void ReferClick(int i);
+
+    // The dialogs of cmdRefer: skin friction into τ, bond stress into τb,
+    // pull-out safety into Fs.
+    std::array<ReferenceButton, 3> refer_;
 };
 
 }  // namespace talvo

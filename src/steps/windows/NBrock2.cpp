@@ -13,7 +13,6 @@
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/BondTables.h"
 #include "standards/windows/Catalogues.h"
@@ -131,9 +130,17 @@ NBrock2::NBrock2(QWidget* parent) : StepForm(QStringLiteral("NBrock2"), kNavAll,
         PlaceTwips(b, kReferLeft, RowTop(2 + i) - 30, 1300, kRowHeight + 60);
         b->setEnabled(false);
         connect(b, &QPushButton::clicked, this,
-                [this, i, b] { Entries()->RunDeferred([this, i] { ReferClick(i); }, b); });
+                [this, i] { ReferClick(*Entries(), refer_[static_cast<std::size_t>(i)], this); });
         cmdRefer[static_cast<std::size_t>(i)] = b;
     }
+    refer_ = {{
+        {cmdRefer[0], Text2,
+         DialogPick<FMasatuRock>([](FMasatuRock& d) { return FormatNum(d.Value(), 5, 2); })},
+        {cmdRefer[1], Text3,
+         DialogPick<FFutyakuRock>([](FFutyakuRock& d) { return FormatNum(d.Value(), 0, 2); })},
+        {cmdRefer[2], Text4,
+         DialogPick<FHikiAnzen>([](FHikiAnzen& d) { return FormatNum(d.PickedCell(2), 5, 1); })},
+    }};
 
     SetTabChain({Text1, Text2, cmdRefer[0], Text3, cmdRefer[1], Text4, cmdRefer[2], Text5, Text7,
                  cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult});
@@ -148,7 +155,7 @@ void NBrock2::OnLoad() {
 
 void NBrock2::SetNavEnabled(bool on) {
     StepForm::SetNavEnabled(on);
-    for (QPushButton* b : cmdRefer) b->setEnabled(on && ReferenceDialogsAvailable());
+    for (QPushButton* b : cmdRefer) b->setEnabled(on);
 }
 
 void NBrock2::OnActivate() {
@@ -178,7 +185,8 @@ void NBrock2::LengthChanged() {
 }
 
 bool NBrock2::ColorLength() {
-    const bool isShort = AnchorageLengthShort(Design.RockLa, Design.BondLa1Up, Design.BondLa2Up);
+    const bool isShort =
+        AnchorageLengthShort(Design.RockLa, Design.BondLa1Up, Design.BondLa2Up, Design.Pt);
     SetForeColor(Text5, isShort ? kRedText : kBlackText);
     return isShort;
 }
@@ -186,32 +194,6 @@ bool NBrock2::ColorLength() {
 void NBrock2::LengthCheck() {
     // Left with a short length, changed or not, the box warns each time.
     if (ColorLength()) MsgBox(kShortMessage, MsgButtons::Ok, MsgIcon::Exclamation);
-}
-
-void NBrock2::ReferClick(int index) {
-    // The reference dialog of the button (skin friction, bond stress,
-    // pull-out safety) gives its pick, which goes into the box; the box's own
-    // check then stores it as a typed value would be. A refused value keeps
-    // its box; after a cancel the check finds nothing changed.
-    QLineEdit* target = index == 0 ? Text2 : index == 1 ? Text3 : Text4;
-    std::string picked;
-    bool accepted = false;
-    if (index == 0) {
-        FMasatuRock dialog(this);
-        accepted = dialog.exec() == QDialog::Accepted;
-        picked = FormatNum(dialog.Value(), 5, 2);
-    } else if (index == 1) {
-        FFutyakuRock dialog(this);
-        accepted = dialog.exec() == QDialog::Accepted;
-        picked = FormatNum(dialog.Value(), 0, 2);
-    } else {
-        FHikiAnzen dialog(this);
-        accepted = dialog.exec() == QDialog::Accepted;
-        picked = FormatNum(dialog.PickedCell(2), 5, 1);
-    }
-    if (accepted) target->setText(QStr(picked));
-    if (!Entries()->CheckBox(target)) return;
-    cmdRefer[static_cast<std::size_t>(index)]->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace talvo

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "platform/stepform.h"
+#include "steps/windows/AnchorageRefer.h"
 
 class QLabel;
 class QLineEdit;
@@ -51,7 +52,10 @@ private:
     // After every accepted anchorage length: the colour, and the warning
     // while it is short.
     void LengthCheck();
-    void ReferClick(int index);
+
+    // The dialogs of cmdRefer: skin friction into τ, bond stress into τb,
+    // pull-out safety into Fs.
+    std::array<ReferenceButton, 3> refer_;
 };
 
 }  // namespace talvo

@@ -6,14 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <string>
 
 #include "calc/windows/ForceFormula.h"
 #include "platform/formkit.h"
+#include "platform/mdichild.h"
 #include "platform/updown.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/Catalogues.h"
 #include "steps/anchorbar.h"
@@ -51,10 +52,6 @@ constexpr int kUnitWidth = 960;
 const char* const kStressUnit = "(N/mm<sup>2</sup>)";
 
 }  // namespace
-
-bool NHanchor::CatalogueAvailable() {
-    return ReferenceDialogsAvailable();
-}
 
 NHanchor::NHanchor(QWidget* parent) : StepForm(QStringLiteral("NHanchor"), kNavAll, parent) {
     (void)kRegistered;
@@ -141,8 +138,16 @@ NHanchor::NHanchor(QWidget* parent) : StepForm(QStringLiteral("NHanchor"), kNavA
                             kRowHeight);
     unit(kStressUnit, kTauSRow);
     AddLabel(frame, QStringLiteral("･･･"), 7000, kTauSRow, 360, kRowHeight);
-    Label20 = AddLabel(frame, QString(), 7380, kTauSRow, 700, kRowHeight);
+    // The verdict place also says why there is no τs, in up to two lines
+    // reaching to the frame's edge.
+    Label20 = AddLabel(frame, QString(), 7380, kTauSRow, kFrameWidth - 7380 - 120, 2 * kRowHeight,
+                       Qt::AlignLeft | Qt::AlignTop);
     Label20->setObjectName(QStringLiteral("Label20"));
+    Label20->setWordWrap(true);
+    // Its first line stands where a one-row label centres its text.
+    const int rowPx = TwipsToPixelsY(kRowHeight);
+    Label20->setContentsMargins(0, std::max(0, (rowPx - Label20->fontMetrics().height()) / 2), 0,
+                                0);
 
     // Fs and τsa; neither raises a flag: τs is the step's own check.
     const std::vector<NumEntry> table = {
@@ -195,7 +200,7 @@ void NHanchor::OnLoad() {
 }
 
 void NHanchor::SetReferEnabled(bool on) {
-    cmdRefer->setEnabled(on && CatalogueAvailable());
+    cmdRefer->setEnabled(on);
 }
 
 void NHanchor::OnActivate() {
@@ -230,6 +235,13 @@ void NHanchor::ShowTauS() {
 }
 
 void NHanchor::ShowVerdict() {
+    // No τs is no pass: the verdict place tells what is missing, in red.
+    const std::string missing = Present(Design.AncBarTauS) ? std::string() : AnchorBarTauSMissing();
+    if (!missing.empty()) {
+        Label20->setText(QStr(missing));
+        SetLabelForeColor(Label20, kRedText);
+        return;
+    }
     const AnchorBarVerdict v = JudgeAnchorBar(Design.AncBarTauSa, Design.AncBarTauS);
     Label20->setText(QStr(v.mark));
     SetLabelForeColor(Label20, v.out ? kRedText : kBlackText);

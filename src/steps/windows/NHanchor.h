@@ -30,9 +30,6 @@ public:
     QLabel* Label20 = nullptr;        // "ok" / "out" / ""
     QLineEdit* Text2 = nullptr;       // the focus sink
 
-    // Whether the steel catalogue can be opened at all.
-    static bool CatalogueAvailable();
-
 protected:
     void OnLoad() override;
     void OnActivate() override;

@@ -12,7 +12,6 @@
 #include "shell/design.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
-#include "shell/windows/ReferenceDialogs.h"
 #include "shell/windows/StepManager.h"
 #include "standards/windows/Catalogues.h"
 #include "steps/plate.h"
@@ -86,10 +85,6 @@ private:
 const char* const kStressUnit = "(N/mm<sup>2</sup>)";
 
 }  // namespace
-
-bool NMprate::CatalogueAvailable() {
-    return ReferenceDialogsAvailable();
-}
 
 NMprate::NMprate(QWidget* parent) : StepForm(QStringLiteral("NMprate"), kNavAll, parent) {
     (void)kRegistered;
@@ -214,7 +209,7 @@ NMprate::NMprate(QWidget* parent) : StepForm(QStringLiteral("NMprate"), kNavAll,
 }
 
 void NMprate::SetReferEnabled(bool on) {
-    cmdRefer->setEnabled(on && CatalogueAvailable());
+    cmdRefer->setEnabled(on);
 }
 
 void NMprate::OnActivate() {

@@ -26,9 +26,6 @@ public:
     QLineEdit* txtPlateThick = nullptr;  // t
     QLineEdit* Text3 = nullptr;          // the focus sink
 
-    // Whether the plate-stress catalogue can be opened at all.
-    static bool CatalogueAvailable();
-
 protected:
     void OnActivate() override;
     void OnDeactivate() override;

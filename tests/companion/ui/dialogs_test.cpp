@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,7 +16,9 @@
 #include "companion/study.h"
 #include "companion/ui/frmResult.h"
 #include "platform/grid.h"
+#include "platform/mdichild.h"
 #include "shell/tables.h"
+#include "support/qt/clicks.h"
 #include "support/qt/shots.h"
 #include "support/scripted_messages.h"
 
@@ -73,7 +77,7 @@ TEST_F(DialogTest, SlopeConversionAndEntryChecks) {
         {FrmCondition::Ratio, "1.5", "33.69", "  1.50"},
         {FrmCondition::Ratio, "9.99", "5.72", "  9.99"},
         {FrmCondition::Angle, "45", "1.00", "    45.00"},
-        {FrmCondition::Angle, "89.75", "0.00", "    89.75"},
+        {FrmCondition::Angle, "89.71", "0.01", "    89.71"},
         {FrmCondition::Frame, "24.56", nullptr, "    24.6"},
         {FrmCondition::Iron, "１８０", nullptr, "   180"},
     };
@@ -97,7 +101,7 @@ TEST_F(DialogTest, SlopeConversionAndEntryChecks) {
     // A cleared slope box is accepted and leaves the other value alone.
     EXPECT_TRUE(Enter(dlg, FrmCondition::Ratio, ""));
     EXPECT_EQ(EditSlopeRatio, "");
-    EXPECT_EQ(EditSlopeAngle, "89.75");  // the last angle entry
+    EXPECT_EQ(EditSlopeAngle, "89.71");  // the last angle entry
     talvo::test::SaveShotIfAsked(&dlg, "companion_conditions");
     // Cancel commits nothing and keeps the results.
     dlg.Command2->click();
@@ -174,6 +178,10 @@ TEST_F(DialogTest, ReferencePicksAreWrittenIntoTheBoxes) {
     // Allowable stresses: third standard, fourth row.
     dlg.SetDialogRunner([](QDialog& d) {
         auto& ps = static_cast<FrmPermission&>(d);
+        // The heads over the allowable stresses of the concrete and the bars.
+        int heads = 0;
+        for (QLabel* l : ps.findChildren<QLabel*>()) heads += l->text() == "許容応力度";
+        EXPECT_EQ(heads, 2);
         ps.cmbAssociation->setCurrentIndex(2);
         ps.sprStress->setCurrentCell(3, 0);
         ps.cmdOK->click();
@@ -205,6 +213,61 @@ TEST_F(DialogTest, ReferencePicksAreWrittenIntoTheBoxes) {
     EXPECT_EQ(DeltaFs, "0.50");
     EXPECT_EQ(SigmaSa, "180");
     EXPECT_TRUE(ResultsKept());
+}
+
+// In angle mode an angle whose gradient falls outside 0.01 to 9.99 (to two
+// decimals) is refused as the engineer leaves the box, with the range that
+// can be calculated; the box shows the last accepted angle again.
+TEST_F(DialogTest, AnglesWithoutACalculableGradientAreRefused) {
+    FrmCondition dlg(window_.get());
+    dlg.show();
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    QTest::mouseClick(dlg.optSlope[1], Qt::LeftButton);
+    QLineEdit* angle = dlg.box[FrmCondition::Angle];
+    ASSERT_TRUE(angle->isEnabled());
+    struct Case {
+        const char* typed;
+        bool accepted;
+        const char* shown;
+        const char* ratio;
+    };
+    const Case cases[] = {
+        {"5.72", true, "     5.72", "9.98"},   {"5.71", false, "     5.72", "9.98"},
+        {"0.01", false, "     5.72", "9.98"},  {"89.71", true, "    89.71", "0.01"},
+        {"89.72", false, "    89.71", "0.01"}, {"89.99", false, "    89.71", "0.01"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ScriptedMessages messages;
+        if (!c.accepted) messages.Expect("値が有効範囲にありません。\r有効範囲（5.72～89.71）");
+        QTest::mouseClick(angle, Qt::LeftButton);
+        angle->selectAll();
+        QTest::keyClicks(angle, c.typed);
+        QTest::keyClick(angle, Qt::Key_Tab);
+        EXPECT_EQ(angle->text().trimmed(), QString::fromUtf8(c.shown).trimmed());
+        EXPECT_EQ(EditSlopeAngle, Trim(c.shown));
+        EXPECT_EQ(EditSlopeRatio, c.ratio);
+        // A refused entry keeps the focus in the box.
+        EXPECT_EQ(angle->hasFocus(), !c.accepted);
+    }
+    dlg.Command2->click();
+}
+
+// The conditions dialog opens 200 twips right of and below the results
+// window, frame on frame.
+TEST_F(DialogTest, ConditionsOpenBesideTheResultsWindow) {
+    window_->move(100, 80);
+    // A window manager places the window in its own time.
+    QTest::qWait(200);
+    QRect opened;
+    talvo::test::WhenModal<FrmCondition>([&](FrmCondition* dlg) {
+        opened = dlg->frameGeometry();
+        QTest::mouseClick(dlg->Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(window_->cmdCondition, Qt::LeftButton);
+    EXPECT_EQ(opened.topLeft(), window_->frameGeometry().topLeft() +
+                                    QPoint(TwipsToPixelsX(200), TwipsToPixelsY(200)));
 }
 
 // Escape is bound to no button of these dialogs: they stay open.

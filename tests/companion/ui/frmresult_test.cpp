@@ -4,12 +4,19 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <filesystem>
 #include <memory>
@@ -22,15 +29,19 @@
 #include "platform/grid.h"
 #include "platform/previewdlg.h"
 #include "platform/printcontrol.h"
+#include "platform/qtfiledialog.h"
 #include "platform/updown.h"
 #include "shell/tables.h"
+#include "support/qt/clicks.h"
 #include "support/qt/shots.h"
 #include "support/scripted_messages.h"
 
 namespace talvo::companion {
 namespace {
 
+using talvo::test::ClickToolButton;
 using talvo::test::ScriptedMessages;
+using talvo::test::WhenModal;
 
 const char* kRange = "値が有効範囲にありません。\r\n";
 
@@ -64,6 +75,17 @@ protected:
         grid->item(row - 1, col - 1)->setText(QString::fromUtf8(text));
     }
     QString Cell(Grid* grid, int col, int row) { return grid->TextAt(col, row); }
+    // Clicks a cell, types the text into it and presses `key`, each key going
+    // where the focus is, as the keyboard sends it.
+    void TypeAndPress(Grid* grid, int col, int row, const char* text, Qt::Key key) {
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        const QRect cell = grid->visualItemRect(grid->item(row - 1, col - 1));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        for (const char* c = text; *c; ++c) QTest::keyClick(QApplication::focusWidget(), *c);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QApplication::processEvents();
+    }
     void Calculate() {
         EnterConditions();
         window_->cmdCalculate->click();
@@ -222,6 +244,41 @@ TEST_F(ResultWindowTest, CellChecksAndMarks) {
     EXPECT_EQ(window_->sprFrame->ForeColorAt(1, 7), 255);
 }
 
+// Enter after typing commits the cell and makes the cell below the active
+// one; the depth is shown with the decimals the calculation uses.
+TEST_F(ResultWindowTest, EnterCommitsAndMovesDown) {
+    struct Case {
+        const char* name;
+        bool deep;  // sprDeep, else sprFrame
+        int col, row;
+        const char* typed;
+        const char* shown;
+        const std::string* stored;
+    };
+    const Case cases[] = {
+        {"depth with two decimals", true, 1, 2, "1.25", "           1.25", &FailDepth[1]},
+        {"depth with three decimals", true, 1, 1, "0.125", "           0.125", &FailDepth[0]},
+        {"whole depth", true, 1, 3, "2", "           2.0", &FailDepth[2]},
+        {"span of pattern 2", false, 2, 1, "1.5", "       1.500", &PatSpanYoko[1]},
+        {"width of pattern 1", false, 1, 4, "250", "         250", &PatWidth[0]},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid* grid = c.deep ? window_->sprDeep : window_->sprFrame;
+        TypeAndPress(grid, c.col, c.row, c.typed, Qt::Key_Return);
+        EXPECT_EQ(*c.stored, c.typed);
+        EXPECT_EQ(Cell(grid, c.col, c.row), QString::fromUtf8(c.shown));
+        EXPECT_EQ(grid->currentRow(), c.row);  // the next row, counted from 0
+        EXPECT_EQ(grid->currentColumn(), c.col - 1);
+    }
+    talvo::test::SaveShotIfAsked(window_.get(), "companion_entered_with_enter");
+    // Enter on a cell without typing moves down too; the last row stays.
+    window_->sprDeep->setCurrentCell(3, 0);
+    QTest::keyClick(window_->sprDeep, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(window_->sprDeep->currentRow(), 3);
+}
+
 TEST_F(ResultWindowTest, BarSizeButtons) {
     Calculate();
     window_->UpDownClick(0, false);  // D10 is the smallest: nothing happens
@@ -255,6 +312,57 @@ std::string PdfText(const QByteArray& pdf) {
         png.waitForFinished(20000);
     }
     return p.readAllStandardOutput().toStdString();
+}
+
+// The engineer prints the study and saves it as PDF with the program's own
+// file dialog: the print button, the preview's PDF tool, a name typed without
+// an extension and the dialog's save button; then prints it and closes the preview by its tools.
+TEST_F(ResultWindowTest, PdfAndPrintFromThePreviewsTools) {
+    ProgramDialogs dialogs;     // as the program's main() installs them
+    ScriptedMessages messages;  // no message expected
+    Calculate();
+    QTemporaryDir dir;
+    // The dialog opens in the current folder, where the engineer types a
+    // bare name.
+    const QString kept = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const QString printed = dir.filePath("printer.pdf");
+    bool pagePrintOffered = true;
+    WhenModal<PreviewDlg>([&](PreviewDlg* preview) {
+        preview->setWindowState(Qt::WindowNoState);
+        preview->resize(1024, 700);
+        pagePrintOffered = preview->Tool("ID_PagePrint") != nullptr;
+        talvo::test::SaveShotIfAsked(preview, "companion_preview");
+        WhenModal<QFileDialog>([&](QFileDialog* files) {
+            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            QTest::keyClicks(name, QStringLiteral("study"));
+            auto* buttons = files->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            ASSERT_NE(buttons, nullptr);
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+            if (files->isVisible()) {
+                ADD_FAILURE() << "the file dialog stayed open";
+                files->reject();
+            }
+        });
+        ClickToolButton(preview->ToolBar(), preview->Tool("ID_PDF"));
+        preview->Printer().setOutputFormat(QPrinter::PdfFormat);
+        preview->Printer().setOutputFileName(printed);
+        ClickToolButton(preview->ToolBar(), preview->Tool("ID_Print"));
+        ClickToolButton(preview->ToolBar(), preview->Tool("ID_Close"));
+    });
+    QTest::mouseClick(window_->cmdPrint, Qt::LeftButton);
+    QDir::setCurrent(kept);
+
+    EXPECT_FALSE(pagePrintOffered);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"printer.pdf", "study.pdf"}));
+    for (const QString& pdf : {dir.filePath("study.pdf"), printed}) {
+        QFile f(pdf);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << pdf.toStdString();
+        const std::string text = PdfText(f.readAll());
+        EXPECT_NE(text.find("抑止可能な崩壊の規模 -くさび形-"), std::string::npos) << text;
+        EXPECT_NE(text.find(Trim(KekkaL[0][0])), std::string::npos) << text;
+    }
 }
 
 TEST_F(ResultWindowTest, ReportThroughTheCompanionPreview) {

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <optional>
 #include <stdexcept>
@@ -19,11 +20,14 @@
 #include "platform/printcontrol.h"
 #include "platform/printpreview.h"
 #include "shell/filedialog.h"
+#include "support/qt/clicks.h"
+#include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
 namespace talvo {
 namespace {
 
+using test::ScriptedDialogs;
 using test::ScriptedMessages;
 
 const char* const kPageTexts[] = {"設計条件一覧", "荷重の計算結果", "のり枠の断面検討",
@@ -57,24 +61,6 @@ bool HasFooterLine(const QString& text, const QString& footer) {
         if (line.trimmed() == footer) return true;
     return false;
 }
-
-// The file dialog answers one path, or cancels with nothing.
-class OneFileDialog : public FileDialogSink {
-public:
-    explicit OneFileDialog(std::optional<std::string> answer) : answer_(std::move(answer)) {
-        previous_ = SetFileDialogSink(this);
-    }
-    ~OneFileDialog() override { SetFileDialogSink(previous_); }
-    std::optional<std::string> Show(const FileDialogRequest& request) override {
-        shown.push_back(request);
-        return answer_;
-    }
-    std::vector<FileDialogRequest> shown;
-
-private:
-    std::optional<std::string> answer_;
-    FileDialogSink* previous_ = nullptr;
-};
 
 // A report of `pages` pages, each with its own text; drawn whole for page 0,
 // else only the page asked for. Every call is noted; `failOn` makes the next
@@ -352,12 +338,15 @@ TEST_F(PreviewDlgTest, CancelStopsThePrintQuietlyAndGivesThePreviewBack) {
     EXPECT_EQ(PdfPageCount(PrinterFile()), 5);
 }
 
-TEST_F(PreviewDlgTest, CompanionHasNoFooterAndItsPagePrintDoesNothing) {
+TEST_F(PreviewDlgTest, CompanionHasNoFooterAndNoPagePrint) {
     auto& d = Open(3, PreviewProgram::Companion);
     EXPECT_EQ(control.Footer(), "");
     EXPECT_EQ(d.Printer().docName(), "ミルダ-SI");
+    // Its report is one page: the page print is not offered at all.
+    EXPECT_EQ(d.Tool("ID_PagePrint"), nullptr);
+    for (QAction* a : d.ToolBar()->actions()) EXPECT_NE(a->text(), "現在のページを印刷(&V)");
     d.Preview().SetPreviewPage(2);
-    d.Tool("ID_PagePrint")->trigger();
+    d.ToolClick("ID_PagePrint");
     EXPECT_TRUE(report.calls.empty());
     EXPECT_FALSE(QFileInfo::exists(PrinterFile()));
 
@@ -369,6 +358,68 @@ TEST_F(PreviewDlgTest, CompanionHasNoFooterAndItsPagePrintDoesNothing) {
     EXPECT_FALSE(HasFooterLine(text, "2")) << text.toStdString();
 
     EXPECT_EQ(Open(3).Printer().docName(), "タルヴォ-SI");
+}
+
+// Each tool's button on the shown window, clicked with the mouse, does its
+// work, in both programs' previews.
+TEST_F(PreviewDlgTest, EveryToolDoesItsWorkWhenItsButtonIsClicked) {
+    for (PreviewProgram program : {PreviewProgram::Main, PreviewProgram::Companion}) {
+        const bool main = program == PreviewProgram::Main;
+        SCOPED_TRACE(main ? "design program" : "companion");
+        auto& d = Open(3, program);
+        // As wide as a screen of 1024 pixels shows it maximised (the
+        // offscreen screen is narrower, and folds the last tools away).
+        d.show();
+        d.setWindowState(Qt::WindowNoState);
+        d.resize(1024, 700);
+        QToolBar* bar = d.ToolBar();
+        auto click = [&](const char* id) { test::ClickToolButton(bar, d.Tool(id)); };
+
+        click("ID_Next");
+        EXPECT_EQ(d.PageText(), "2/3");
+        click("ID_Back");
+        EXPECT_EQ(d.PageText(), "1/3");
+        d.Preview().SetZoom(100);
+        click("ID_Up");
+        EXPECT_DOUBLE_EQ(d.Preview().Zoom(), 110);
+        click("ID_Dawn");
+        click("ID_Dawn");
+        EXPECT_DOUBLE_EQ(d.Preview().Zoom(), 90);
+        // The zoom list, chosen from the keyboard: the entry below 100 %.
+        d.ComboChange(5);
+        d.ZoomList()->setFocus();
+        QTest::keyClick(d.ZoomList(), Qt::Key_Down);
+        EXPECT_DOUBLE_EQ(d.Preview().Zoom(), 75);
+
+        bool setUp = false;
+        d.SetPrinterSetup([&](QPrinter&, QWidget*) { return setUp = true; });
+        click("ID_Set");
+        EXPECT_TRUE(setUp);
+
+        click("ID_Next");
+        if (main) {
+            click("ID_PagePrint");
+            EXPECT_EQ(PdfPageCount(PrinterFile()), 1);
+            EXPECT_TRUE(PageText(PrinterFile(), 1).contains(kPageTexts[1]));
+        }
+        click("ID_Print");
+        EXPECT_EQ(PdfPageCount(PrinterFile()), 3);
+
+        // The PDF asks for a name, with ".pdf" for a name typed without one.
+        const std::string pdf = dir.filePath(main ? "design.pdf" : "study.pdf").toStdString();
+        {
+            ScriptedDialogs files;
+            files.Expect(2, pdf);
+            click("ID_PDF");
+            ASSERT_EQ(files.shown.size(), 1u);
+            EXPECT_EQ(files.shown[0].defaultExt, "pdf");
+        }
+        EXPECT_EQ(PdfPageCount(QString::fromStdString(pdf)), 3);
+
+        click("ID_Close");
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_FALSE(d.PreviewOpen());
+    }
 }
 
 TEST_F(PreviewDlgTest, SettingsToolOpensThePrinterSettingsOfTheDialogsPrinter) {
@@ -423,8 +474,11 @@ TEST_F(PreviewDlgTest, FailedPrintIsReportedAndThePreviewComesBack) {
 
 TEST_F(PreviewDlgTest, PdfIsSavedUnderTheChosenNameWithEveryPage) {
     auto& d = Open();
-    const std::string path = dir.filePath("のり枠報告").toStdString();  // used as typed
-    OneFileDialog files(path);
+    // The dialog gives the name with the ".pdf" it adds to a name typed
+    // without an extension.
+    const std::string path = dir.filePath("のり枠報告.pdf").toStdString();
+    ScriptedDialogs files;
+    files.Expect(2, path);
     ScriptedMessages messages;
     d.Tool("ID_PDF")->trigger();
 
@@ -433,7 +487,7 @@ TEST_F(PreviewDlgTest, PdfIsSavedUnderTheChosenNameWithEveryPage) {
     EXPECT_EQ(r.action, 2);
     EXPECT_EQ(r.title, "PDFファイルに保存");
     EXPECT_EQ(r.fileName, "");
-    EXPECT_EQ(r.defaultExt, "");
+    EXPECT_EQ(r.defaultExt, "pdf");
     EXPECT_EQ(r.filter, "PDFファイル(*.PDF)|*.PDF|");
     EXPECT_EQ(r.flags, 6);
 
@@ -443,13 +497,14 @@ TEST_F(PreviewDlgTest, PdfIsSavedUnderTheChosenNameWithEveryPage) {
     EXPECT_TRUE(second.contains("荷重の計算結果")) << second.toStdString();
     EXPECT_FALSE(second.contains("設計条件一覧")) << second.toStdString();
     EXPECT_TRUE(HasFooterLine(second, "2")) << second.toStdString();
-    EXPECT_EQ(Files(), QStringList{"のり枠報告"});
+    EXPECT_EQ(Files(), QStringList{"のり枠報告.pdf"});
     EXPECT_TRUE(report.calls.empty());  // the document shown is saved as it is
 }
 
 TEST_F(PreviewDlgTest, PdfDialogCancelledWritesNothingAndSaysNothing) {
     auto& d = Open();
-    OneFileDialog files(std::nullopt);
+    ScriptedDialogs files;
+    files.Expect(2, std::nullopt);
     ScriptedMessages messages;  // no message expected
     d.Tool("ID_PDF")->trigger();
     EXPECT_EQ(files.shown.size(), 1u);
@@ -461,7 +516,8 @@ TEST_F(PreviewDlgTest, PdfIntoAMissingFolderShowsTheReasonAndLeavesNothing) {
     const std::string path = dir.filePath("none/report.pdf").toStdString();
     const std::string reason = control.SavePdf(path);
     ASSERT_FALSE(reason.empty());
-    OneFileDialog files(path);
+    ScriptedDialogs files;
+    files.Expect(2, path);
     ScriptedMessages messages;
     messages.Expect(reason, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
     d.Tool("ID_PDF")->trigger();

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <cstdint>
 #include <functional>
@@ -18,11 +19,13 @@
 #include "platform/grid.h"
 #include "platform/tabstrip.h"
 #include "platform/updown.h"
+#include "report/printcommand.h"
 #include "results/printrows.h"
 #include "results/rebuild.h"
 #include "results/resulttable.h"
 #include "results/stepping.h"
 #include "shell/windows/shell_fixture.h"
+#include "steps/windows/NHanchor.h"
 #include "support/qt/shots.h"
 
 namespace talvo::test {
@@ -215,6 +218,20 @@ TEST_F(NNkekkaTest, TabsShowEachSetFromTheRecord) {
     EXPECT_TRUE(w->Check1[1]->isChecked());
 }
 
+// A row that needs no stirrups requires no spacing: its last cell shows "―"
+// in black, so the horizontal frame, which passes on every row, shows no red.
+TEST_F(NNkekkaTest, RowsWithoutStirrupsShowNoRequiredSpacing) {
+    OpenMixed();
+    SelectTab(1);
+    const Grid* grid = Results()->sprResult1[0];
+    for (int r = 1; r <= kRowsPerSet; ++r) {
+        SCOPED_TRACE(r);
+        ASSERT_EQ(Design.KekkaStirrupBar[static_cast<std::size_t>(5 + r)], 99);
+        EXPECT_EQ(grid->TextAt(ColPitchReq, r).toStdString(), "―");
+        for (int c = 1; c <= kResultColumns; ++c) EXPECT_EQ(grid->ForeColorAt(c, r), 0) << c;
+    }
+}
+
 // Each stepper steps its row at once: the record is re-checked, the row is
 // shown anew from it and the stepped cell is blue; a stepper with nothing to
 // step only takes the focus.
@@ -388,6 +405,46 @@ TEST_F(NNkekkaTest, PrintButtonsAskBeforeOutResults) {
     w->cmdPrint[1]->click();
     EXPECT_EQ(printed.back(), (std::pair<int, bool>{1, false}));
     EXPECT_TRUE(messages.AllShown());
+}
+
+// The question also comes from a failed check beside the grid: here the
+// main anchor bar, whose τsa the engineer lowers below τs in its step.
+TEST_F(NNkekkaTest, PrintButtonsAskAboutAFailedMainAnchorBar) {
+    // Greening work: its horizontal rows pass; τs = 6 700/387.1·1.5 = 26.0.
+    OpenChain([] {
+        MixedDesign(2);
+        Design.AncBarFs = "  1.5";
+        Design.AncBarTauSa = "   80";
+        SetAllRecalc(true);
+    });
+    int printed = 0;
+    main->SetPrintCommand([&](int) {
+        if (PreparePrint()) ++printed;
+    });
+    ShowResults();
+    Tick(0);
+    ASSERT_TRUE(PrintButtonsOn());
+    QTest::mouseClick(Results()->cmdPrint[1], Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(printed, 1);  // nothing failed: no question
+
+    ShowStep(Last() - 1);
+    auto* bar = qobject_cast<NHanchor*>(Steps()->Step(Last() - 1));
+    ASSERT_NE(bar, nullptr);
+    bar->Text1->setFocus(Qt::MouseFocusReason);
+    bar->Text1->selectAll();
+    QTest::keyClicks(bar->Text1, "20");
+    QTest::keyClick(bar->Text1, Qt::Key_Tab);
+    Settle();
+    EXPECT_EQ(Design.AncBarTauSa, "   20");
+    QTest::mouseClick(bar->cmdResult, Qt::LeftButton);
+    Settle();
+    ASSERT_TRUE(PrintButtonsOn());  // τsa changes no result row
+    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+    QTest::mouseClick(Results()->cmdPrint[1], Qt::LeftButton);
+    Settle();
+    EXPECT_TRUE(messages.AllShown());
+    EXPECT_EQ(printed, 1);
 }
 
 // Back disables the print menu and shows the step before; the start-screen

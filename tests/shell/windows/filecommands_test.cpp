@@ -509,8 +509,14 @@ TEST_F(FileCommandsTest, SampleDesignOpens) {
     d.TauCa = "0.33";
     d.TauOa = "1.2";
     d.SigmaSa = "180";
+    d.AncBarFs = "1.5";
+    d.AncBarTauSa = "80";
+    d.AncBarTauS = "33.7";
+    // The source path may be relative to the folder the tests started in,
+    // which the fixture has left for a temporary one.
     const std::string sample =
-        (std::filesystem::path(TALVO_TEST_DATA) / "../../examples/sample.kvd")
+        (std::filesystem::path(previousFolder.toStdString()) /
+         std::filesystem::path(__FILE__).parent_path() / "../../../examples/sample.kvd")
             .lexically_normal()
             .string();
     if (std::getenv("TALVO_WRITE_SAMPLE")) {

@@ -2,20 +2,22 @@
 // every work type as the main window shows them.
 #include <QCheckBox>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
-#include <QMdiArea>
-#include <QScrollBar>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <filesystem>
 
 #include "platform/desktop.h"
+#include "platform/stepform.h"
 #include "shell/numtext.h"
 #include "shell/stepchain.h"
-#include "platform/stepform.h"
 #include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
 #include "support/qt/shots.h"
@@ -60,7 +62,8 @@ TEST_F(MainWindowTest, LoadSetsUpTheUntitledDesign) {
     EXPECT_TRUE(Visible("ID_最近使ったファイル2"));
     EXPECT_FALSE(Visible("ID_最近使ったファイル3"));
     EXPECT_FALSE(Visible("ID_最近使ったファイル4"));
-    // The settings dialogs are not part of the program yet.
+    // The window tests start with no settings dialog registered: their tools
+    // stay disabled.
     for (const char* id : {"ID_異形鉄筋の規格", "ID_設計積雪深の設定", "ID_Mmax・Smax 算出式",
                            "ID_スターラップの設定", "ID_主鉄筋本数の算出条件"}) {
         EXPECT_FALSE(Enabled(id)) << id;
@@ -115,7 +118,8 @@ TEST_F(MainWindowTest, ToolsWithoutCommandDoNothing) {
 TEST_F(MainWindowTest, PrintToolsRunThePrintCommand) {
     Open();
     // Without a print command no print tool can be chosen.
-    for (const char* id : {"ID_印刷", "ID_簡易印刷", "ID_全項印刷"}) EXPECT_FALSE(Enabled(id)) << id;
+    for (const char* id : {"ID_印刷", "ID_簡易印刷", "ID_全項印刷"})
+        EXPECT_FALSE(Enabled(id)) << id;
     std::vector<std::pair<int, bool>> calls;  // argument, "ID_印刷" enabled during the call
     main->SetPrintCommand([&](int mode) { calls.push_back({mode, Enabled("ID_印刷")}); });
     EXPECT_TRUE(Enabled("ID_簡易印刷"));
@@ -210,6 +214,52 @@ TEST_F(MainWindowTest, VersionDialog) {
     EXPECT_EQ(title, "バージョン情報");
     EXPECT_NE(std::find(texts.begin(), texts.end(), "タルヴォ－ＳＩ"), texts.end());
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Talvo-SI  Version 1.07"), texts.end());
+}
+
+// The part of a widget's picture that holds dark ink.
+QRect InkBox(QWidget* w) {
+    const QImage img = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QRect ink;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (qAlpha(p) > 128 && qGray(p) < 200) ink |= QRect(x, y, 1, 1);
+        }
+    return ink;
+}
+
+// Every text of the about box is drawn whole, with room round it, in the
+// program's own face and in the face of a Japanese desktop; the box keeps
+// the size that holds it.
+TEST_F(MainWindowTest, AboutBoxShowsEveryTextWhole) {
+    const QFont programFace = QApplication::font();
+    for (const char* face : {"", "IPAGothic"}) {
+        SCOPED_TRACE(face);
+        if (*face) QApplication::setFont(QFont(QString::fromLatin1(face), 9));
+        Open();
+        int texts = 0;
+        QTimer::singleShot(0, [&] {
+            auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            EXPECT_EQ(dlg->minimumSize(), dlg->maximumSize());
+            EXPECT_FALSE(dlg->windowFlags() & Qt::WindowMaximizeButtonHint);
+            for (QLabel* l : dlg->findChildren<QLabel*>()) {
+                if (l->text().isEmpty()) continue;
+                SCOPED_TRACE(l->text().toStdString());
+                ++texts;
+                EXPECT_TRUE(dlg->rect().contains(l->geometry()));
+                // Ink that reaches the label's edge is cut by it.
+                EXPECT_TRUE(l->rect().adjusted(1, 1, -1, -1).contains(InkBox(l)));
+            }
+            SaveShotIfAsked(
+                dlg, QStringLiteral("about-box-%1").arg(QLatin1String(*face ? face : "program")));
+            QTest::mouseClick(dlg->findChild<QPushButton*>("Command3D1"), Qt::LeftButton);
+        });
+        Click("ID_バージョン情報");
+        EXPECT_EQ(texts, 3);
+        main.reset();
+        QApplication::setFont(programFace);
+    }
 }
 
 TEST_F(MainWindowTest, ExitClosesLikeTheCloseBox) {

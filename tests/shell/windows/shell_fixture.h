@@ -19,50 +19,17 @@
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
 #include "shell/designfile.h"
-#include "shell/windows/FileCommands.h"
 #include "shell/filedialog.h"
 #include "shell/globals.h"
 #include "shell/startup.h"
 #include "shell/tables.h"
+#include "shell/windows/FileCommands.h"
 #include "shell/windows/MainWindow.h"
 #include "steps/windows/N0select.h"
+#include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
 namespace talvo::test {
-
-// File dialogs answered from a queue: a path, or nothing for Cancel. A dialog
-// nobody expected fails the test; the request of every dialog is kept.
-class ScriptedDialogs : public FileDialogSink {
-public:
-    ScriptedDialogs() { previous_ = SetFileDialogSink(this); }
-    ~ScriptedDialogs() override {
-        SetFileDialogSink(previous_);
-        if (!answers_.empty())
-            ADD_FAILURE() << answers_.size() << " expected file dialog(s) not shown";
-    }
-    // The next dialog, of this action (1 open, 2 save), answers `path`
-    // (std::nullopt: the engineer cancels).
-    ScriptedDialogs& Expect(int action, std::optional<std::string> path) {
-        answers_.push_back({action, std::move(path)});
-        return *this;
-    }
-    std::optional<std::string> Show(const FileDialogRequest& request) override {
-        shown.push_back(request);
-        if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected file dialog, action " << request.action;
-            return std::nullopt;
-        }
-        auto a = answers_.front();
-        answers_.pop_front();
-        EXPECT_EQ(request.action, a.first);
-        return a.second;
-    }
-    std::vector<FileDialogRequest> shown;
-
-private:
-    std::deque<std::pair<int, std::optional<std::string>>> answers_;
-    FileDialogSink* previous_ = nullptr;
-};
 
 inline std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -76,8 +43,13 @@ inline void WriteAll(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
+// Lets pending events run and deletes the windows that were unloaded, as
+// the return to the event loop does after a command.
 inline void Pump() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 class ShellTest : public ::testing::Test {

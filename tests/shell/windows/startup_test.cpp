@@ -2,11 +2,18 @@
 // command line) and its end (the save question, the settings file written).
 #include "shell/windows/Startup.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
 #include <filesystem>
 
 #include "shell/settings.h"
+#include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
+#include "support/qt/shots.h"
 
 namespace talvo::test {
 namespace {
@@ -44,8 +51,9 @@ protected:
     }
 };
 
-// The settings file decides the window: a missing one a centred 9600 × 6600
-// twips window, a foreign one 9585 × 5910, a valid one the stored rectangle.
+// The settings file decides the window: a missing one a centred window that
+// holds a step window and its icons, a foreign one 9585 × 5910 twips, a valid
+// one the stored rectangle.
 TEST_F(StartupTest, WindowGeometryFromTheSettingsFile) {
     const int sw = ScreenWidthTwips(), sh = ScreenHeightTwips();
     struct Case {
@@ -53,7 +61,7 @@ TEST_F(StartupTest, WindowGeometryFromTheSettingsFile) {
         TwipsRect expected;
     };
     const Case cases[] = {
-        {"missing", CentredRect(9600, 6600, sw, sh)},
+        {"missing", CentredRect(kFirstStartWidth, kFirstStartHeight, sw, sh)},
         {"foreign", CentredRect(9585, 5910, sw, sh)},
         {"valid", TwipsRect{600, 300, 8400, 6000}},
     };
@@ -84,6 +92,36 @@ TEST_F(StartupTest, WindowGeometryFromTheSettingsFile) {
         EXPECT_EQ(TypeCaption[4], "（グラウンドアンカー工併用）");
         EXPECT_DOUBLE_EQ(Pi, 3.14159265358979323846);
         main.reset();
+    }
+}
+
+// The first start, without a settings file, shows the whole step window and
+// below it every icon of the chain, for the longest chain too, with nothing
+// to scroll to.
+TEST_F(StartupTest, FirstStartShowsAWholeStepWindowAndItsIcons) {
+    for (int type : {0, 4}) {
+        SCOPED_TRACE(type);
+        std::filesystem::remove(Path("Talvo-SI.ini"));
+        Start();
+        Select()->Option3D1[type]->setChecked(true);
+        QTest::mouseClick(Select()->cmdStart, Qt::LeftButton);
+        Pump();
+        StepManager* steps = main->Steps();
+        ASSERT_TRUE(steps->ChainOpen());
+        QMdiArea* area = main->MdiArea();
+        EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+        const QRect workspace = area->viewport()->rect();
+        const QRect shown = steps->Step(1)->SubWindow()->geometry();
+        EXPECT_TRUE(workspace.contains(shown));
+        for (int i = 2; i <= steps->StepForms()->Count(); ++i) {
+            const QRect icon = steps->Step(i)->SubWindow()->geometry();
+            EXPECT_TRUE(workspace.contains(icon)) << "icon " << i;
+            EXPECT_FALSE(icon.intersects(shown)) << "icon " << i;
+        }
+        test::SaveShotIfAsked(main.get(), QStringLiteral("first-start-%1").arg(type));
+        main.reset();
+        Pump();
     }
 }
 

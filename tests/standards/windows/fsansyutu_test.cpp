@@ -25,7 +25,7 @@ TEST_F(FSansyutuTest, ShowsTheDefaultFractions) {
         EXPECT_EQ(w->Working(i * 4 + 2) + "/" + w->Working(i * 4 + 3), smax[i]);
     }
     EXPECT_EQ(Str(w->Text4[4]->text()), "28");
-    const char* headings[5] = {"0 スパン\r\n肩持梁", "1 スパン", "2 スパン", "3 スパン",
+    const char* headings[5] = {"0 スパン\r\n片持梁", "1 スパン", "2 スパン", "3 スパン",
                                "4 スパン\r\n以上"};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(Cell(w->vaSpread1[1], 1, i + 1), headings[i]);
     EXPECT_EQ(Cell(w->vaSpread1[0], 2, 1), "Mmax 算出式");

@@ -47,6 +47,7 @@ public:
         SetCellRoutine(grid, 1, [this](int row) {
             ++gNameChecks;
             grid->SetText(1, row, QStringLiteral("  ") + grid->TextAt(1, row).toUpper());
+            return true;
         });
         SetRule(low, [this] {
             if (!Working(low).empty() && !Working(high).empty() &&

@@ -57,6 +57,17 @@ protected:
             d->cmdOK->click();
         });
     }
+    // Picks grid row `row`, which the dialog refuses: it stays open and is
+    // then cancelled.
+    template <class D>
+    static void RefuseRowThenCancel(QPushButton* button, int row) {
+        PressAndDo<D>(button, [row](D* d) {
+            d->CatalogueGrid()->setCurrentCell(row - 1, 0);
+            d->cmdOK->click();
+            EXPECT_TRUE(d->isVisible());
+            d->cmdCancel->click();
+        });
+    }
     static std::string S(const QLineEdit* box) { return Str(box->text()); }
     static std::string Trimmed(const std::string& s) {
         return Str(QString::fromStdString(s).trimmed());
@@ -104,12 +115,14 @@ TEST_F(ReferenceButtonTest, UnitWeightPickFillsOnlyItsPanel) {
     EXPECT_EQ(Flags(), "11110");
     for (int i = 1; i < 4; ++i) EXPECT_EQ(S(w->txtName[i]), "") << i;
 
+    // An empty row is refused and the dialog stays open: nothing of the
+    // panel is emptied.
     Design.InfillName = "土のう";
     Design.InfillGamma = "   18.0";
-    PickRow<FJyuuryo>(w->cmdRefer[1], 5);  // an empty row empties the panel
-    EXPECT_EQ(Design.InfillName, "");
-    EXPECT_EQ(Design.InfillGamma, "");
-    EXPECT_EQ(S(w->txtWeight[1]), "");
+    messages.Expect("選択した行には値がありません。");
+    RefuseRowThenCancel<FJyuuryo>(w->cmdRefer[1], 5);
+    EXPECT_EQ(Design.InfillName, "土のう");
+    EXPECT_EQ(Design.InfillGamma, "   18.0");
 
     // Leaving the picked boxes stores nothing more.
     host->window->activateWindow();
@@ -194,10 +207,8 @@ TEST_F(ReferenceButtonTest, GroundAnchorAnchorageButtonsFillTheirBoxes) {
     FillDesign(4);
     NBgrand2* w = Load<NBgrand2>();
     LowerFlags();
-    // Each changed value runs the step's own length check, which warns while
-    // the design load (and so the bond lengths) is not worked out.
-    const std::string kShort = "定着長が付着長を下回っています。";
-    messages.Expect(kShort).Expect(kShort).Expect(kShort);
+    // Each changed value runs the step's own length check; with no design
+    // load worked out yet there is no bond length to warn of.
     PressAndDo<FMasatuAnchor>(w->cmdRefer[0], [](FMasatuAnchor* d) {
         d->sprAnchor->setCurrentCell(0, 2);
         emit d->sprAnchor->cellClicked(0, 2);
@@ -214,9 +225,186 @@ TEST_F(ReferenceButtonTest, GroundAnchorAnchorageButtonsFillTheirBoxes) {
     PickRow<FHikiAnzen>(w->cmdRefer[2], 4);
     EXPECT_EQ(S(w->txtFs), "    2.0");
     EXPECT_EQ(Trimmed(Design.AnchorFs), "2.0");
-    EXPECT_TRUE(messages.AllShown());
     EXPECT_EQ(DataChanged, 1);
     SaveShot(w, "nbgrand2_picked");
+}
+
+// A reference dialog opens on the row of the value the engineer typed into
+// the step's box, row 1 when no row holds it.
+TEST_F(ReferenceButtonTest, ADialogOpensOnTheRowOfTheValueInTheStepsBox) {
+    struct Case {
+        const char* name;
+        int workType;
+        std::function<QPushButton*(ReferenceButtonTest*)> typeThenButton;
+        int row;
+    };
+    const Case cases[] = {
+        {"steel of the rock bolts", 3,
+         [](ReferenceButtonTest* t) {
+             auto* w = t->Load<NArock1>();
+             Type(w->Text1, "80");
+             Type(w->Text2, "180");
+             return w->cmdRefer;
+         },
+         2},
+        {"steel of the main anchor bar", 1,
+         [](ReferenceButtonTest* t) {
+             SteelStressTable[2] = {"SS400", "95", "140"};
+             auto* w = t->Load<NHanchor>();
+             Type(w->Text1, "95");
+             return w->cmdRefer;
+         },
+         3},
+        {"pull-out safety of the rock bolts", 3,
+         [](ReferenceButtonTest* t) {
+             PullOutSafetyTable[0][2] = {"仮設", "3.0"};
+             auto* w = t->Load<NBrock2>();
+             Type(w->Text4, "3.0");
+             return w->cmdRefer[2];
+         },
+         3},
+        {"plate bending stress", 4,
+         [](ReferenceButtonTest* t) {
+             auto* w = t->Load<NMprate>();
+             Type(w->txtStress, "210");
+             return w->cmdRefer;
+         },
+         2},
+        {"a stress no row holds", 4,
+         [](ReferenceButtonTest* t) {
+             auto* w = t->Load<NMprate>();
+             Type(w->txtStress, "150");
+             return w->cmdRefer;
+         },
+         1},
+        // Two materials weigh 23.0: the name tells them apart.
+        {"frame unit weight", 0,
+         [](ReferenceButtonTest* t) {
+             auto* w = t->Load<N4omosa>();
+             Type(w->txtName[0], "モルタル＋鉄筋");
+             Type(w->txtWeight[0], "23.0");
+             return w->cmdRefer[0];
+         },
+         2},
+        {"frame unit weight of another name", 0,
+         [](ReferenceButtonTest* t) {
+             auto* w = t->Load<N4omosa>();
+             Type(w->txtName[0], "コンクリート");
+             Type(w->txtWeight[0], "23.0");
+             return w->cmdRefer[0];
+         },
+         3},
+        {"design strengths", 2,
+         [](ReferenceButtonTest* t) {
+             StandardTab = 2;
+             auto* w = t->Load<NGouryoku>();
+             Type(w->txtStandard, "24");
+             Type(w->txtCompress, "9.0");
+             Type(w->txtShear, "0.45");
+             Type(w->txtAdhesion, "1.6");
+             Type(w->txtPull, "176");
+             return w->cmdRefer;
+         },
+         3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitAllTables();
+        FillDesign(c.workType);
+        QPushButton* button = c.typeThenButton(this);
+        int opened = 0;
+        PressAndDo<Catalogue>(button, [&opened](Catalogue* d) {
+            opened = d->CatalogueGrid()->currentRow() + 1;
+            d->cmdCancel->click();
+        });
+        EXPECT_EQ(opened, c.row);
+    }
+}
+
+// The bond and friction tables open on the first cell of the value the step
+// holds; OK then gives that value back.
+TEST_F(ReferenceButtonTest, ABondOrFrictionTableOpensOnTheCellOfTheValueInUse) {
+    struct Case {
+        const char* name;
+        int workType;
+        std::string* field;
+        const char* value;
+        std::function<QPushButton*(ReferenceButtonTest*)> button;
+        int col, row;
+    };
+    const Case cases[] = {
+        {"rock-bolt friction", 3, &Design.RockTauG, "0.49",
+         [](ReferenceButtonTest* t) { return t->Load<NBrock2>()->cmdRefer[0]; }, 1, 3},
+        {"rock-bolt bond", 3, &Design.RockTauB, "1.80",
+         [](ReferenceButtonTest* t) { return t->Load<NBrock2>()->cmdRefer[1]; }, 3, 1},
+        {"anchor friction", 4, &Design.AnchorTauG, "0.98",
+         [](ReferenceButtonTest* t) { return t->Load<NBgrand2>()->cmdRefer[0]; }, 1, 2},
+        {"anchor bond", 4, &Design.AnchorTauB, "2.00",
+         [](ReferenceButtonTest* t) { return t->Load<NBgrand2>()->cmdRefer[1]; }, 5, 5},
+        {"a bond no cell holds", 4, &Design.AnchorTauB, "1.95",
+         [](ReferenceButtonTest* t) { return t->Load<NBgrand2>()->cmdRefer[1]; }, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FillDesign(c.workType);
+        *c.field = c.value;
+        QPushButton* button = c.button(this);
+        int col = 0, row = 0;
+        std::string value;
+        PressAndDo<FixedTable>(button, [&](FixedTable* d) {
+            const QList<Grid*> grids = d->findChildren<Grid*>();
+            for (Grid* g : grids)
+                if (g->objectName() == "sprAnchor" || g->objectName() == "sprRock") {
+                    col = g->currentColumn() + 1;
+                    row = g->currentRow() + 1;
+                }
+            // OK gives the value in use back, so the step changes nothing.
+            if (col != 1 || row != 1) {
+                d->cmdOK->click();
+                value = d->Value();
+            } else {
+                value = c.value;
+            }
+            if (d->isVisible()) d->cmdCancel->click();
+        });
+        EXPECT_EQ(col, c.col);
+        EXPECT_EQ(row, c.row);
+        EXPECT_EQ(NumVal(value), NumVal(c.value));
+    }
+}
+
+// A pick never writes an empty text over a value: a row without any value
+// the step takes is refused, and a value the picked row does not hold keeps
+// the step's value.
+TEST_F(ReferenceButtonTest, APickNeverEmptiesAStepsValue) {
+    FillDesign(3);
+    auto* rock = Load<NArock1>();
+    Type(rock->Text1, "85");
+    Type(rock->Text2, "175");
+    LowerFlags();
+    messages.Expect("選択した行には値がありません。");
+    RefuseRowThenCancel<FKouzai>(rock->cmdRefer, 5);
+    EXPECT_TRUE(messages.AllShown());
+    EXPECT_EQ(Trimmed(Design.RockTauSa), "85");
+    EXPECT_EQ(Trimmed(Design.RockSigmaSa), "175");
+    // A grade with τsa only: σsa stays.
+    SteelStressTable[2] = {"SS400", "100", ""};
+    PickRow<FKouzai>(rock->cmdRefer, 3);
+    EXPECT_EQ(S(rock->Text1), "   100");
+    EXPECT_EQ(S(rock->Text2), "   175");
+    EXPECT_EQ(Trimmed(Design.RockTauSa), "100");
+    EXPECT_EQ(Trimmed(Design.RockSigmaSa), "175");
+
+    // The second default standard holds no σck: the design keeps its own.
+    FillDesign(2);
+    auto* materials = Load<NGouryoku>();
+    Type(materials->txtStandard, "18");
+    StandardTab = 1;
+    PickRow<FKijyunti>(materials->cmdRefer, 1);
+    EXPECT_EQ(Trimmed(Design.SigmaCk), "18");
+    EXPECT_EQ(S(materials->txtStandard), "   18");
+    EXPECT_EQ(Design.SigmaCa, "5.0");
+    EXPECT_EQ(S(materials->txtPull), "  160");
 }
 
 // One pick, then the results brought up to date: they are the results of

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 
 #include "platform/updown.h"
 #include "steps/windows/NHanchor.h"
@@ -121,8 +122,9 @@ TEST_F(AnchorBarStepTest, ANewDesign) {
     SetAllRecalc(true);
     DataChanged = 0;
     NHanchor* w = Load<NHanchor>();
-    // Bar D22, nothing entered, no load: no τs and no verdict.
-    EXPECT_EQ(Bar(w), (std::vector<std::string>{"   D22", "  387.1", "", ""}));
+    // Bar D22, nothing entered, no load: no τs, and the verdict place says
+    // why.
+    EXPECT_EQ(Bar(w), (std::vector<std::string>{"   D22", "  387.1", "", "荷重Ｑがありません。"}));
     EXPECT_EQ(S(w->Text1), "");
     EXPECT_EQ(Design.AncBarTauS, "");
     EXPECT_EQ(DataChanged, 0);
@@ -203,7 +205,8 @@ TEST_F(AnchorBarStepTest, FsRecomputesTauSAndTheVerdictFollows) {
         {&NHanchor::Text1, "46", "   46.5", "out", kRed, "10000"},
         {&NHanchor::Text3, "1.0", "   31.0", "ok", kBlack, "10000"},  // 30.99… → 31.0
         {&NHanchor::Text3, "1.0", "   31.0", "ok", kBlack, "00000"},  // unchanged
-        {&NHanchor::Text3, "", "", "", kBlack, "10000"},              // no Fs: no τs, no verdict
+        // No Fs: no τs, and in the verdict place, in red, why.
+        {&NHanchor::Text3, "", "", "Ｆsが入力されていません。", kRed, "10000"},
         {&NHanchor::Text3, "1.5", "   46.5", "out", kRed, "10000"},
         {&NHanchor::Text1, "", "   46.5", "", kBlack, "10000"},  // no τsa: no verdict
     };
@@ -218,6 +221,40 @@ TEST_F(AnchorBarStepTest, FsRecomputesTauSAndTheVerdictFollows) {
         EXPECT_EQ(S(w->Label20), c.mark);
         EXPECT_EQ(Ink(w->Label20), c.ink);
         EXPECT_EQ(Flags(), c.flags);
+    }
+}
+
+// Without τs nothing has passed: the verdict place says, in red, what is
+// missing, and an Fs typed in then does not make a τs of nothing.
+TEST_F(AnchorBarStepTest, WithoutTauSTheVerdictPlaceSaysWhy) {
+    struct Case {
+        const char* what;
+        std::function<void()> adjust;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"no horizontal span", [] { Design.SpanX = ""; }, "荷重Ｑがありません。"},
+        {"no load on it",
+         [] {
+             Design.FrameGamma = "";
+             Design.UseInfill = 0;
+         },
+         "荷重Ｑがありません。"},
+        {"a bar of no area", [] { RebarSpecTable[4].Area = 0; }, "鋼材の断面積がありません。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        NHanchor* w = Open(0, c.adjust);
+        RecalcForce = RecalcAnchorBar = 1;
+        w->HandleActivate();
+        EXPECT_EQ(Design.AncBarTauS, "");
+        EXPECT_EQ(S(w->Label11), "");
+        EXPECT_EQ(S(w->Label20), c.why);
+        EXPECT_EQ(Ink(w->Label20), kRed);
+        Type(w->Text3, QStringLiteral("2.0"));
+        EXPECT_EQ(Design.AncBarFs, "    2.0");
+        EXPECT_EQ(S(w->Label20), c.why);
+        SaveShot(w, QStringLiteral("NHanchor-no-tau-s"));
     }
 }
 

@@ -187,7 +187,10 @@ TEST_F(BearingTest, WidthWarningsAfterEveryAcceptedEntry) {
         {"149", kUnderBoxOut.c_str(), kRed, "10000", none},
         {"149", kUnderBoxOut.c_str(), kRed, "00000", none},    // unchanged: warned again
         {" 149 ", kUnderBoxOut.c_str(), kRed, "00000", none},  // blanks around it
-        {"150", nullptr, kBlack, "10000", none},  // as wide as the box-out: no check either
+        // As wide as the box-out: no warning, and the plate bears on its
+        // corners. Ap = 22 500 − 17 671.4… → 4829; σba1 = (0.25 + 0.05·40 000/
+        // 4829)·18 = 11.95…, so σba2 = 9.00 governs; σb = 20.708… → 20.71.
+        {"150", nullptr, kBlack, "10000", {"   4829", "   20.71", "    9.00", "＞", "･･･out"}},
         {"201",
          kOverFrame.c_str(),
          kRed,

@@ -143,7 +143,7 @@ TEST_P(DesignLoadWindow, ANegativeIncreaseIsShownBesideTheZeroItTakes) {
     RecalcLoad = 1;
     DesignLoadStep* w = Reload();
     EXPECT_EQ(Text(w->Label16), "     0.0");
-    EXPECT_EQ(Text(w->DeltaPrUnit), "< -1.30>  (kN/m)");
+    EXPECT_EQ(Text(w->DeltaPrUnit), "<-1.3>  (kN/m)");
     EXPECT_EQ(w->DeltaPrUnit->textFormat(), Qt::PlainText);
     EXPECT_EQ(Text(w->Label21), "   141.4");
     if (Rock()) EXPECT_EQ(Text(w->Label3), "   100.0");

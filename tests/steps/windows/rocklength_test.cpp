@@ -192,18 +192,23 @@ TEST_F(RockLengthTest, ABondEntryReColoursTheLengthWithoutAWarning) {
     }
 }
 
-TEST_F(RockLengthTest, AnAnchorageLengthWithoutALoadIsShort) {
+TEST_F(RockLengthTest, AnAnchorageLengthWithoutALoadIsNotJudged) {
+    // Before a design load exists there are no bond lengths to hold La
+    // against: no red, no warning, whatever is typed or left.
     NBrock2* w = Open([] {
         Design.Pt = "";
         Design.RockLa = "";
     });
     ExpectLengths(w, "", "", "");
-    EXPECT_EQ(Fore(w->Text5), kBlack);  // an empty La is not judged
-    messages.Expect(kShort);
+    EXPECT_EQ(Fore(w->Text5), kBlack);
     Type(w->Text5, "3");
-    EXPECT_TRUE(messages.AllShown());
-    EXPECT_EQ(Fore(w->Text5), kRed);
+    EXPECT_EQ(Fore(w->Text5), kBlack);
     EXPECT_EQ(S(w->Label17), "    4.5");
+    Type(w->Text2, "0.20");
+    Type(w->Text5, "3");
+    EXPECT_EQ(Fore(w->Text5), kBlack);
+    w->HandleActivate();
+    EXPECT_EQ(Fore(w->Text5), kBlack);
     // Emptied: judged no more, and no bolt length.
     Type(w->Text5, "");
     EXPECT_EQ(Fore(w->Text5), kBlack);

@@ -1,0 +1,105 @@
+#include "results/designchecks.h"
+
+#include <initializer_list>
+
+#include "shell/design.h"
+#include "shell/numtext.h"
+#include "steps/anchorbar.h"
+#include "steps/groundanchor.h"
+#include "steps/plate.h"
+#include "steps/rockbolt.h"
+
+namespace talvo {
+
+namespace {
+
+// Both values were computed or entered, and the step's comparison does not
+// fail them.
+bool Holds(const std::string& a, const std::string& b, bool out) {
+    return HoldsNumber(a) && HoldsNumber(b) && !out;
+}
+
+bool TendonHolds(const std::string& allowable) {
+    const std::string& pt = Design.Pt;
+    return Holds(allowable, pt, JudgeTendon(allowable, pt, allowable, pt).out);
+}
+
+bool BoltStressHolds(const std::string& stress, const std::string& allowable) {
+    return Holds(stress, allowable, StressVerdict(stress, allowable) == kVerdictOut);
+}
+
+}  // namespace
+
+bool TendonTensileHolds() {
+    return TendonHolds(Design.TusAllow);
+}
+
+bool TendonYieldHolds() {
+    return TendonHolds(Design.TysAllow);
+}
+
+bool RockShearHolds() {
+    return BoltStressHolds(Design.RockTau, Design.RockTauSa);
+}
+
+bool RockTensileHolds() {
+    return BoltStressHolds(Design.RockSigma, Design.RockSigmaSa);
+}
+
+AnchorageVerdict JudgeAnchorage() {
+    const DesignData& d = Design;
+    const bool rockBolt = d.WorkType == 3;
+    const std::string& la = rockBolt ? d.RockLa : d.AnchorLa;
+    const std::string& up1 = d.BondLa1Up;
+    const std::string& up2 = d.BondLa2Up;
+    // The two steps word the rule apart; the bond part is the same.
+    const bool shortOfBond = rockBolt ? AnchorageLengthShort(la, up1, up2)
+                                      : JudgeAnchorLa(la, up1, up2) == LengthVerdict::BelowBond;
+    AnchorageVerdict v;
+    v.holds = HoldsNumber(la) && !shortOfBond;
+    if (v.holds || !HoldsNumber(la)) return v;
+    for (const std::string* up : {&up1, &up2}) {
+        if (!HoldsNumber(*up) || NumVal(la) >= NumVal(*up)) continue;
+        if (v.governing.empty() || NumVal(*up) > NumVal(v.governing)) v.governing = *up;
+    }
+    return v;
+}
+
+bool BearingHolds() {
+    const DesignData& d = Design;
+    return Holds(d.SigmaB, d.SigmaBa, JudgeBearing(d.SigmaB, d.SigmaBa).out);
+}
+
+bool PlateThickEnough() {
+    const DesignData& d = Design;
+    return Holds(d.PlateT, d.PlateTReq, PlateTooThin(d.PlateTReq, d.PlateT));
+}
+
+bool AnchorBarHolds() {
+    const DesignData& d = Design;
+    return Holds(d.AncBarTauS, d.AncBarTauSa, JudgeAnchorBar(d.AncBarTauSa, d.AncBarTauS).out);
+}
+
+bool DesignChecksFail() {
+    const DesignData& d = Design;
+    const bool ptComputed = d.PtDirect == 0;
+    switch (d.WorkType) {
+        case 0:
+        case 1:
+        case 2:
+            return !AnchorBarHolds();
+        case 3:
+            return ptComputed &&
+                   !(RockShearHolds() && RockTensileHolds() && JudgeAnchorage().holds);
+        case 4:
+            if (ptComputed &&
+                !(TendonTensileHolds() && TendonYieldHolds() && JudgeAnchorage().holds)) {
+                return true;
+            }
+            return !(BearingHolds() && PlateThickEnough());
+        default:
+            return false;
+    }
+}
+
+}  // namespace talvo

@@ -1,0 +1,281 @@
+// What the workspace of the main window shows as the engineer moves between
+// the steps with the mouse: every window its own picture however it is
+// reached, an icon's restore button restoring that icon's step, and the unit
+// labels of the step windows readable at the size they open with.
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "platform/stepform.h"
+#include "shell/windows/StepManager.h"
+#include "shell/windows/shell_fixture.h"
+#include "steps/windows/N2danmen.h"
+#include "support/qt/shots.h"
+
+namespace talvo::test {
+namespace {
+
+class WorkspaceTest : public ShellTest {
+protected:
+    // Opens the chain of `type` from the selection step, as the engineer does.
+    void OpenChain(int type) {
+        Select()->Option3D1[type]->setChecked(true);
+        QTest::mouseClick(Select()->cmdStart, Qt::LeftButton);
+        Pump();
+        ASSERT_TRUE(Steps()->ChainOpen());
+    }
+    StepManager* Steps() const { return main->Steps(); }
+    StepForm* Step(int n) const { return Steps()->Step(n); }
+    int Count() const { return static_cast<int>(Steps()->StepForms()->Count()); }
+    QWindow* Screen() const { return main->windowHandle(); }
+
+    // The point of the main window where the point `local` of `w` lies.
+    QPoint At(const QWidget* w, QPoint local) const { return w->mapTo(main.get(), local); }
+
+    // The middle of a button of a child window's caption (an icon's restore
+    // button, a window's minimise button), as the style lays it out.
+    QPoint CaptionButton(QMdiSubWindow* sub, QStyle::SubControl button) const {
+        QStyleOptionTitleBar opt;
+        opt.initFrom(sub);
+        opt.subControls = QStyle::SC_All;
+        opt.titleBarFlags = sub->windowFlags();
+        opt.titleBarState = sub->windowState();
+        const int height = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, sub);
+        opt.rect = QRect(0, 0, sub->width(), sub->isMinimized() ? sub->height() : height);
+        const QRect r = sub->style()->subControlRect(QStyle::CC_TitleBar, &opt, button, sub);
+        return At(sub, r.center());
+    }
+
+    // The pointer goes to `p` and clicks there.
+    void ClickAt(QPoint p) {
+        QTest::mouseMove(Screen(), p);
+        QTest::mouseClick(Screen(), Qt::LeftButton, {}, p);
+        Pump();
+    }
+    // A quick click: the release is already waiting when the press is
+    // handled, as when the button is let go at once.
+    void QuickClickAt(QPoint p) {
+        QTest::mouseMove(Screen(), p);
+        QTimer::singleShot(0, [this, p] { QTest::mouseRelease(Screen(), Qt::LeftButton, {}, p); });
+        QTest::mousePress(Screen(), Qt::LeftButton, {}, p);
+        Pump();
+    }
+    void ClickButton(QPushButton* b) { ClickAt(At(b, b->rect().center())); }
+
+    // The share of the workspace's pixels in which the screen shows another
+    // picture than the windows paint afresh: a window that was not repainted
+    // still shows what lay over it.
+    double StaleShare() const {
+        // The screen is brought up to date a moment after the events have run.
+        QTest::qWait(50);
+        QWidget* vp = main->MdiArea()->viewport();
+        const QImage shown = main->screen()
+                                 ->grabWindow(main->winId())
+                                 .toImage()
+                                 .copy(QRect(At(vp, QPoint(0, 0)), vp->size()))
+                                 .convertToFormat(QImage::Format_RGB32);
+        const QImage fresh = vp->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (shown.size() != fresh.size()) return 1.0;
+        long differ = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) != fresh.pixel(x, y)) ++differ;
+        return static_cast<double>(differ) / (static_cast<double>(shown.width()) * shown.height());
+    }
+
+    // What the screen shows of the main window (not painted afresh), for
+    // people to look at when asked.
+    void SaveScreenIfAsked(const QString& name) const {
+        const char* dir = std::getenv("TALVO_SHOT_DIR");
+        if (!dir || !*dir) return;
+        main->screen()
+            ->grabWindow(main->winId())
+            .save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+    }
+
+    // Step n is the one shown: normal, the active window, and every other
+    // step an icon.
+    void ExpectShown(int n) {
+        EXPECT_EQ(CurStep, n);
+        EXPECT_EQ(main->MdiArea()->activeSubWindow(), Step(n)->SubWindow());
+        for (int i = 1; i <= Count(); ++i)
+            EXPECT_EQ(Step(i)->State(), i == n ? WindowState::Normal : WindowState::Minimized)
+                << "step " << i;
+    }
+};
+
+// The results window, reached with the results button of a step restored
+// over it from its icon, with the other ways of reaching a window.
+TEST_F(WorkspaceTest, EveryWindowShowsItsOwnPictureHoweverItIsReached) {
+    Open();
+    OpenChain(0);
+    const int results = Count();
+    struct Way {
+        const char* what;
+        std::function<void()> go;
+        int shown;  // the step then shown alone, or 0 when two stay normal
+    };
+    const Way ways[] = {
+        {"the results window from the window menu",
+         [&] { Tools()->Click(QString::fromUtf8(StepIconId(results).c_str())); }, results},
+        {"the frame-section step restored from its icon over the results window",
+         [&] { ClickAt(CaptionButton(Step(1)->SubWindow(), QStyle::SC_TitleBarNormalButton)); }, 0},
+        {"its section changed and its results button pressed",
+         [&] {
+             auto* step = qobject_cast<N2danmen*>(Step(1));
+             ASSERT_NE(step, nullptr);
+             ClickAt(At(step->txtWidth[0], step->txtWidth[0]->rect().center()));
+             QTest::keyClick(step->txtWidth[0], Qt::Key_A, Qt::ControlModifier);
+             QTest::keyClicks(step->txtWidth[0], "250");
+             ClickButton(step->cmdResult);
+         },
+         results},
+        {"the results window's back button", [&] { ClickButton(Step(results)->cmdBack); },
+         results - 1},
+        {"the next button", [&] { ClickButton(Step(results - 1)->cmdNext); }, results},
+        {"the frame-section step restored again and minimised by its own button",
+         [&] {
+             ClickAt(CaptionButton(Step(1)->SubWindow(), QStyle::SC_TitleBarNormalButton));
+             ClickAt(CaptionButton(Step(1)->SubWindow(), QStyle::SC_TitleBarMinButton));
+         },
+         0},
+    };
+    int k = 0;
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.what);
+        way.go();
+        if (way.shown) ExpectShown(way.shown);
+        EXPECT_LT(StaleShare(), 0.01);
+        SaveScreenIfAsked(QStringLiteral("workspace-%1").arg(++k));
+    }
+    EXPECT_EQ(Design.SectionBy, " 250");
+    EXPECT_EQ(Step(results)->State(), WindowState::Normal);
+}
+
+// An icon's restore button restores that icon's step: when it is let go at
+// once, and when it is pressed again without a move, where the next icon has
+// closed up under the pointer. The step restored is the active one, with its
+// buttons as its own rules set them.
+TEST_F(WorkspaceTest, AnIconsRestoreButtonRestoresThatStep) {
+    Open();
+    OpenChain(0);
+    const int results = Count();
+    struct Case {
+        const char* what;
+        bool secondClick;
+        int restored;
+    };
+    for (const Case c : {Case{"a quick click", false, 1}, Case{"a second click", true, 2}}) {
+        SCOPED_TRACE(c.what);
+        Tools()->Click(QString::fromUtf8(StepIconId(results).c_str()));
+        Pump();
+        ASSERT_EQ(CurStep, results);
+        const QPoint spot = CaptionButton(Step(1)->SubWindow(), QStyle::SC_TitleBarNormalButton);
+        if (c.secondClick) {
+            ClickAt(spot);
+            ASSERT_EQ(Step(1)->State(), WindowState::Normal);
+            QTest::mouseClick(Screen(), Qt::LeftButton, {}, spot);
+            Pump();
+        } else {
+            QuickClickAt(spot);
+        }
+        StepForm* step = Step(c.restored);
+        EXPECT_EQ(step->State(), WindowState::Normal);
+        EXPECT_EQ(main->MdiArea()->activeSubWindow(), step->SubWindow());
+        EXPECT_EQ(CurStep, c.restored);
+        std::vector<QPushButton*> on = {step->cmdBegin, step->cmdBack, step->cmdIndicate,
+                                        step->cmdNext, step->cmdResult};
+        if (auto* section = qobject_cast<N2danmen*>(step)) {
+            // The first step has no step before it: its back button stays off.
+            EXPECT_FALSE(section->cmdBack->isEnabled());
+            on = {section->cmdBegin,  section->cmdIndicate,  section->cmdNext,
+                  section->cmdResult, section->cmdSelect[0], section->cmdSelect[1]};
+        }
+        for (QPushButton* b : on) EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    }
+}
+
+// How many rows of pixels the dark ink of a widget's text covers.
+int InkRows(QWidget* w) {
+    const QImage img = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    int rows = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (qAlpha(p) > 128 && qGray(p) < 128) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+// Every unit label of every step window, as it opens, stands at least as
+// tall as a capital of the text around it ("m" and "mm" are small letters
+// only, "kN/m³" has its capitals), in the program's own face and in the face
+// of a Japanese desktop, whose small letters are smaller still.
+TEST_F(WorkspaceTest, UnitLabelsStandAsTallAsTheCapitalsAroundThem) {
+    const QStringList units = {QStringLiteral("m"),      QStringLiteral("mm"),
+                               QStringLiteral("kN/m³"),  QStringLiteral("(kN)"),
+                               QStringLiteral("(kN/m)"), QStringLiteral("(kN･m)"),
+                               QStringLiteral("(kN/本)")};
+    const QFont programFace = QApplication::font();
+    for (const char* face : {"", "IPAGothic"}) {
+        SCOPED_TRACE(face);
+        if (*face) QApplication::setFont(QFont(QString::fromLatin1(face), 9));
+        Open();
+        std::map<QString, int> seen;
+        for (int type : {0, 1, 2, 3, 4}) {
+            OpenChain(type);
+            for (int n = 1; n <= Count(); ++n) {
+                Steps()->ShowStep(n);
+                Pump();
+                StepForm* step = Step(n);
+                for (QLabel* label : step->findChildren<QLabel*>()) {
+                    if (!units.contains(label->text()) || !label->isVisible()) continue;
+                    SCOPED_TRACE(testing::Message() << step->ClassName().toStdString() << " "
+                                                    << label->text().toStdString());
+                    ++seen[label->text()];
+                    QLabel capital(QStringLiteral("H"));
+                    capital.setFont(label->parentWidget()->font());
+                    capital.adjustSize();
+                    EXPECT_GE(InkRows(label), InkRows(&capital) - 1);
+                    // The whole text is in the label.
+                    EXPECT_GE(label->width(), label->sizeHint().width());
+                }
+                if (n == 1 && type == 0)
+                    SaveShotIfAsked(
+                        main.get(),
+                        QStringLiteral("units-section-%1").arg(*face ? face : "program"));
+                if (n == 2 && type == 0)
+                    SaveShotIfAsked(main.get(),
+                                    QStringLiteral("units-spans-%1").arg(*face ? face : "program"));
+            }
+            QTest::mouseClick(Step(Count())->cmdBegin, Qt::LeftButton);
+            Pump();
+            ASSERT_FALSE(Steps()->ChainOpen());
+        }
+        // The spans step's "m" and the section step's "mm" were among them.
+        EXPECT_GE(seen[QStringLiteral("m")], 8);
+        EXPECT_GE(seen[QStringLiteral("mm")], 6);
+        main.reset();
+        QApplication::setFont(programFace);
+    }
+}
+
+}  // namespace
+}  // namespace talvo::test
