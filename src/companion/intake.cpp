@@ -4,6 +4,15 @@
 #include "shell/tables.h"
 
 namespace talvo::companion {
+namespace {
+
+// The bar names are shown in the pattern grid and the report without the
+// blanks the design program may keep around them.
+void TrimBarNames() {
+    for (auto& bar : RebarSpecTable) bar.Name = Trim(bar.Name);
+}
+
+}  // namespace
 
 SettingsStatus ReadCompanionSettings(const std::string& programFolder) {
     // Set before the read: a missing or foreign file, and a damaged standards
@@ -13,9 +22,13 @@ SettingsStatus ReadCompanionSettings(const std::string& programFolder) {
     // The window rectangle of the file belongs to the design program; the
     // screen size only matters to it.
     const SettingsStatus status = LoadSettings(FindSettingsFile(programFolder), 0, 0);
-    // The bar names are shown in the pattern grid and the report without
-    // the blanks the design program may keep around them.
-    for (auto& bar : RebarSpecTable) bar.Name = Trim(bar.Name);
+    TrimBarNames();
+    return status;
+}
+
+SettingsStatus TakeCompanionSettings(std::string_view bytes) {
+    const SettingsStatus status = LoadSettingsFromBytes(bytes, 0, 0);
+    TrimBarNames();
     return status;
 }
 

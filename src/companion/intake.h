@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "shell/settings.h"
 
@@ -25,5 +26,7 @@ inline constexpr const char* kHelpMissingTitle = "ミルダ－ＳＩ ヘルプ�
 // names, the two reference standards without the "(参考)" that the design
 // program gives them; names read from the file stay as they are.
 SettingsStatus ReadCompanionSettings(const std::string& programFolder);
+// The same on the bytes of a settings file in memory (never Missing).
+SettingsStatus TakeCompanionSettings(std::string_view bytes);
 
 }  // namespace talvo::companion

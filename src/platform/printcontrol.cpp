@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QImageReader>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -16,6 +15,7 @@
 #include <cmath>
 #include <variant>
 
+#include "platform/bmppicture.h"
 #include "shell/fileio.h"
 
 namespace talvo {
@@ -214,8 +214,8 @@ const QImage& PrintControl::Picture(const std::string& name) const {
     const QString file = QString::fromStdString(name);
     if (!file.isEmpty() && !file.contains(u'/') && !file.contains(u'\\') && file != u".." &&
         !pictureFolder_.isEmpty()) {
-        QImageReader reader(QDir(pictureFolder_).filePath(file));
-        image = reader.read();  // null when missing, unreadable or damaged
+        // Null when missing, unreadable, damaged or no bitmap.
+        image = ReadBmpPicture(QDir(pictureFolder_).filePath(file));
     }
     return pictures_.emplace(name, std::move(image)).first->second;
 }

@@ -15,8 +15,9 @@ namespace talvo::cp932 {
 std::string FromUtf8(std::string_view utf8, std::size_t* replaced = nullptr);
 
 // Code page 932 to UTF-8. A byte sequence that is not code page 932 becomes
-// U+FFFD, so damaged input never stops the conversion.
-std::string ToUtf8(std::string_view bytes);
+// U+FFFD, so damaged input never stops the conversion; `undecodable`, when
+// given, receives how many such sequences there were.
+std::string ToUtf8(std::string_view bytes, std::size_t* undecodable = nullptr);
 
 // Length of the code-page-932 form in bytes (a half-width character 1, a
 // full-width character 2; a character that cannot be held counts as its "?").

@@ -192,32 +192,45 @@ struct Writer {
 struct Reader {
     std::string_view bytes;
     std::size_t pos = kHeaderSize;
-    bool stopped = false;  // the file ended or a count was damaged
+    bool stopped = false;  // the file ended, or a count was damaged
+    bool damaged = false;  // what the file holds cannot all be read
 
-    bool Take(std::size_t n) {
-        if (stopped || bytes.size() - pos < n) {
-            stopped = true;
-            return false;
-        }
-        return true;
+    // Whether the next value starts here. A file that ends between two
+    // values is whole as far as it goes; one that ends inside a value was
+    // cut or its count is wrong.
+    bool Starts(std::size_t n) {
+        if (stopped) return false;
+        const std::size_t left = bytes.size() - pos;
+        if (left >= n) return true;
+        stopped = true;
+        damaged = left != 0;
+        return false;
     }
     void Int(std::int16_t& field, int lo, int hi) {
-        if (!Take(2)) return;
+        if (!Starts(2)) return;
         const std::int16_t v = GetInt16(bytes, pos);
         pos += 2;
         // Out of range: the field keeps the new-design value it was reset to.
         if (v >= lo && v <= hi) field = v;
     }
     void Text(std::string& field) {
-        if (!Take(2)) return;
+        if (!Starts(2)) return;
         const std::int16_t n = GetInt16(bytes, pos);
         pos += 2;
-        if (n < 0 || !Take(static_cast<std::size_t>(n))) {
+        // A count that is negative or runs past the end cannot be trusted,
+        // nor can anything after it: every later value would be read from
+        // the wrong bytes.
+        if (n < 0 || bytes.size() - pos < static_cast<std::size_t>(n)) {
             stopped = true;
+            damaged = true;
             return;
         }
-        // As stored: blanks are part of the display text.
-        field = cp932::ToUtf8(bytes.substr(pos, static_cast<std::size_t>(n)));
+        // As stored: blanks are part of the display text. Bytes that are no
+        // code page 932 are damage too, but the count holds, so the values
+        // after this one are still read.
+        std::size_t undecodable = 0;
+        field = cp932::ToUtf8(bytes.substr(pos, static_cast<std::size_t>(n)), &undecodable);
+        if (undecodable != 0) damaged = true;
         pos += static_cast<std::size_t>(n);
     }
 };
@@ -242,22 +255,32 @@ DesignReadStatus ParseDesignBytes(std::string_view bytes, DesignData& design) {
     design = DesignData{};
     Reader r{bytes};
     VisitStored(design, r);
-    return DesignReadStatus::Ok;
+    return r.damaged ? DesignReadStatus::Damaged : DesignReadStatus::Ok;
 }
 
-DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design) {
+DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design, std::string* reason) {
     const FileReadResult file = ReadFileBounded(path, kMaxFileBytes);
+    if (reason) reason->clear();
     switch (file.status) {
         case FileReadStatus::Missing:
             return DesignReadStatus::Missing;
+        case FileReadStatus::NotAFile:
+            return DesignReadStatus::NotAFile;
         case FileReadStatus::CannotOpen:
+            if (reason) *reason = file.error;
             return DesignReadStatus::Unopenable;
-        case FileReadStatus::ReadError:
+        case FileReadStatus::ReadError: {
             // A read that fails before the first byte means the file cannot
-            // be opened; a later failure leaves a short file, which is read as
-            // far as it goes.
-            if (file.bytes.empty()) return DesignReadStatus::Unopenable;
-            break;
+            // be opened. A later failure leaves the bytes before it, read as
+            // far as they go; what the rest held is unknown, so the file
+            // counts as damaged even when those bytes end between two values.
+            if (file.bytes.empty()) {
+                if (reason) *reason = file.error;
+                return DesignReadStatus::Unopenable;
+            }
+            const DesignReadStatus status = ParseDesignBytes(file.bytes, design);
+            return status == DesignReadStatus::Ok ? DesignReadStatus::Damaged : status;
+        }
         case FileReadStatus::Ok:
         case FileReadStatus::TooLarge:
             // Nothing past kMaxFileBytes can belong to a design, so the first
@@ -271,7 +294,7 @@ DesignWriteResult WriteDesignFile(const std::string& path, const DesignData& des
     DesignWriteResult result;
     const std::string bytes = SerializeDesign(design);
     if (bytes.empty()) {
-        result.error = CannotWriteMessage("32767 バイトを超える文字列は保存できません。");
+        result.error = CannotWriteMessage(path, "32767 バイトを超える文字列は保存できません。");
         return result;
     }
     result.error = ReplaceFile(path, bytes);

@@ -17,18 +17,32 @@ namespace talvo {
 extern const std::string kDesignSignature;
 
 enum class DesignReadStatus {
-    Ok,          // signature accepted; the record was reset and read as far as the file goes
-    Missing,     // no ordinary file at the path
-    Unopenable,  // exists but cannot be opened
+    Ok,          // signature accepted; every value the file holds was read
+    Damaged,     // signature accepted, but not everything the file holds can be read
+    Missing,     // nothing at the path
+    NotAFile,    // something at the path that is no ordinary file (a folder, a pipe, a
+                 // socket, a device, a loop of symbolic links); the record is untouched
+    Unopenable,  // an ordinary file that cannot be opened
     Foreign,     // no signature; the record is untouched
 };
 
-// Reads `path` into `design`. On Ok the record first gets its new-design
-// values (DesignData{}; the result colours and recalculation flags are the
-// caller's), then every value the file holds; a damaged count stops the
-// reading, and a value outside its range keeps its new-design value. Texts
-// are taken as they stand, blanks included.
-DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design);
+// Reads `path` into `design`. On Ok and Damaged the record first gets its
+// new-design values (DesignData{}; the result colours and recalculation flags
+// are the caller's), then every value the file holds; a value outside its
+// range keeps its new-design value. Texts are taken as they stand, blanks
+// included.
+//
+// A file that ends between two values, or has bytes after the last one, is
+// read whole (Ok): the values it does not hold keep their new-design values.
+// It is Damaged when it ends inside a value, when a byte count is negative or
+// runs past the end of the file (the reading stops there: that value and
+// every later one keep their new-design values), or when a text holds bytes
+// that are no code page 932 (the text gets U+FFFD for them, and the reading
+// goes on). Whatever WriteDesignFile writes reads back Ok.
+// `reason`, when given, receives the system's reason why an Unopenable file
+// could not be opened or read (empty when it gave none).
+DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design,
+                                std::string* reason = nullptr);
 // The same on bytes in memory (Missing/Unopenable are never returned).
 DesignReadStatus ParseDesignBytes(std::string_view bytes, DesignData& design);
 
@@ -39,9 +53,9 @@ struct DesignWriteResult {
 
 // Writes `design` to `path` through a temporary file in the same folder that
 // is flushed to disk and renamed over the target; on failure the temporary is
-// removed, the old file stays whole and `error` holds
-// "ファイルに書き込めません。", a line break and the reason. A text of more
-// than 32,767 bytes in code page 932 fails the same way.
+// removed, the old file stays whole and `error` holds the message that names
+// the file and the reason (CannotWriteMessage). A text of more than 32,767
+// bytes in code page 932 fails the same way.
 DesignWriteResult WriteDesignFile(const std::string& path, const DesignData& design);
 // The bytes that WriteDesignFile writes; empty when a text is too long to be
 // stored (a file is never empty: it holds at least the 76-byte signature item).

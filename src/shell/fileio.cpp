@@ -36,10 +36,31 @@ std::string ResolveTarget(const std::string& path) {
     return resolved;
 }
 
-// The name of a temporary file that a save of `base` makes: "." base ".tmp",
-// the saving process's id, "_" and an attempt number.
-std::string TempPrefix(const std::string& base) {
-    return "." + base + ".tmp";
+// What a temporary file's name adds to the target's part: "." before it,
+// ".tmp", the saving process's id (a pid_t has at most 10 digits), "_" and
+// an attempt number (below 100).
+constexpr std::size_t kTempNameExtra = 1 + 4 + 10 + 1 + 2;
+
+// The start of the names of the temporary files that a save of `base` makes
+// in a folder whose names may have `nameMax` bytes: "." base ".tmp"; the
+// process id, "_" and the attempt number follow. A target whose name leaves
+// no room for the rest gives only as much of its name as fits, cut at a
+// character, so that every name the folder allows can be saved. The prefix
+// depends on nothing but the name and the folder, so that the cleanup of
+// leftovers finds what any earlier save made.
+std::string TempPrefix(const std::string& base, std::size_t nameMax) {
+    std::size_t keep = base.size();
+    if (nameMax > kTempNameExtra && keep > nameMax - kTempNameExtra) {
+        keep = nameMax - kTempNameExtra;
+        while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) --keep;
+    }
+    return "." + base.substr(0, keep) + ".tmp";
+}
+
+// The longest name the folder open at `dirFd` allows.
+std::size_t NameMax(int dirFd) {
+    const long max = ::fpathconf(dirFd, _PC_NAME_MAX);
+    return max > 0 ? static_cast<std::size_t>(max) : 255;
 }
 
 // The process id in `name` when it is a temporary file name of a save of the
@@ -76,16 +97,15 @@ bool SaveMayBeRunning(std::int64_t pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }
 
-// Removes the temporary files that earlier saves of `base` in `folder` left
-// when they were killed or lost power between making the temporary file and
-// the rename. Only ordinary files of exactly that name form go, and only those
-// of processes no longer running: another instance of the program may be
-// saving the same file at this moment. Failures are ignored; a leftover that
-// stays costs room, not data.
-void RemoveLeftoverTemps(const std::string& folder, const std::string& base) {
+// Removes the temporary files (`prefix`, digits, "_", digits) that earlier
+// saves of a file in `folder` left when they were killed or lost power
+// between making the temporary file and the rename. Only ordinary files of
+// exactly that name form go, and only those of processes no longer running:
+// another instance of the program may be saving the same file at this
+// moment. Failures are ignored; a leftover that stays costs room, not data.
+void RemoveLeftoverTemps(const std::string& folder, const std::string& prefix) {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) return;
-    const std::string prefix = TempPrefix(base);
     const int dirFd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
         const std::int64_t owner = TempOwner(entry->d_name, prefix);
@@ -138,12 +158,25 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
     FileReadResult result;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        result.status = FileReadStatus::Missing;
-        result.error = SystemReason(errno);
+        const int err = errno;
+        result.error = SystemReason(err);
+        switch (err) {
+            case ENOENT:  // nothing there, or a link that leads nowhere
+            case ENOTDIR:
+            case ENAMETOOLONG:
+                result.status = FileReadStatus::Missing;
+                break;
+            case ELOOP:  // links that lead round in a circle: something is there
+                result.status = FileReadStatus::NotAFile;
+                break;
+            default:  // a folder on the way that may not be searched, a failing disk
+                result.status = FileReadStatus::CannotOpen;
+                break;
+        }
         return result;
     }
     if (!S_ISREG(st.st_mode)) {
-        result.status = FileReadStatus::Missing;
+        result.status = FileReadStatus::NotAFile;
         return result;
     }
     // O_NONBLOCK: should the path become a pipe between the look above and
@@ -253,17 +286,18 @@ std::string SystemReason(int err) {
     }
 }
 
-std::string CannotWriteMessage(std::string_view reason) {
-    std::string message = "ファイルに書き込めません。\n";
+std::string CannotWriteMessage(std::string_view path, std::string_view reason) {
+    std::string message(path);
+    message += " に書き込めません。\n";
     message += reason;
     return message;
 }
 
 std::string ReplaceFile(const std::string& path, std::string_view bytes, ReplaceFailure* failure) {
     if (failure) *failure = ReplaceFailure{};
-    auto fail = [failure](ReplaceStep step, int err) {
+    auto fail = [&path, failure](ReplaceStep step, int err) {
         if (failure) *failure = ReplaceFailure{step, err};
-        return CannotWriteMessage(SystemReason(err));
+        return CannotWriteMessage(path, SystemReason(err));
     };
 
     // The new contents go to a temporary file beside the real target (so that
@@ -276,17 +310,30 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes, Replace
     const std::size_t slash = target.rfind('/');
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
     if (const int refusal = WriteRefusal(target)) return fail(ReplaceStep::Access, refusal);
-    RemoveLeftoverTemps(folder, base);
+
+    // Everything in the folder goes through its descriptor, so that the
+    // temporary's name has to fit only as a name, not as a longer path. A
+    // folder that may be written but not listed is still reached (O_PATH);
+    // only its last flush is then skipped.
+    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0 && errno == EACCES)
+        dirFd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) return fail(ReplaceStep::CreateTemp, errno);
+    const std::string prefix = TempPrefix(base, NameMax(dirFd));
+    RemoveLeftoverTemps(folder, prefix);
 
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder + "/" + TempPrefix(base) + std::to_string(::getpid()) + "_" +
-               std::to_string(attempt);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temp = prefix + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+        fd = ::openat(dirFd, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
-    if (fd < 0) return fail(ReplaceStep::CreateTemp, errno);
+    if (fd < 0) {
+        const int err = errno;
+        ::close(dirFd);
+        return fail(ReplaceStep::CreateTemp, err);
+    }
 
     // Keep the permissions of the file being replaced.
     struct stat old {};
@@ -298,21 +345,20 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes, Replace
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err != 0) {
-        ::unlink(temp.c_str());
+        ::unlinkat(dirFd, temp.c_str(), 0);
+        ::close(dirFd);
         return fail(ReplaceStep::Write, err);
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
+    if (::renameat(dirFd, temp.c_str(), dirFd, base.c_str()) != 0) {
         err = errno;
-        ::unlink(temp.c_str());
+        ::unlinkat(dirFd, temp.c_str(), 0);
+        ::close(dirFd);
         return fail(ReplaceStep::Rename, err);
     }
 
     // Make the rename itself durable; a failure here does not undo the save.
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    ::fsync(dirFd);
+    ::close(dirFd);
     return std::string();
 }
 

@@ -11,9 +11,11 @@ namespace talvo {
 
 enum class FileReadStatus {
     Ok,          // the whole file, no more than the limit
-    Missing,     // nothing at the path, or no ordinary file (a folder, a device, a dangling link)
-    CannotOpen,  // an ordinary file that could not be opened, or one swapped for something else
-                 // between the look and the opening
+    Missing,     // nothing at the path (a link that leads nowhere included)
+    NotAFile,    // something that is no ordinary file: a folder, a pipe, a socket, a device,
+                 // a loop of symbolic links
+    CannotOpen,  // an ordinary file that could not be opened, one swapped for something else
+                 // between the look and the opening, or a path that could not be looked at
     TooLarge,    // more than `limit` bytes: `bytes` holds the first `limit` of them
     ReadError,   // reading failed part way: `bytes` holds what was read before
 };
@@ -36,9 +38,9 @@ std::string SystemReason(int err);
 // huge or endless file costs no more than the limit.
 FileReadResult ReadFileBounded(const std::string& path, std::size_t limit);
 
-// The message of a failed save: "ファイルに書き込めません。", a line break and
-// the reason.
-std::string CannotWriteMessage(std::string_view reason);
+// The message of a failed save: the path, " に書き込めません。", a line break
+// and the reason.
+std::string CannotWriteMessage(std::string_view path, std::string_view reason);
 
 // Where a replacement failed, for a caller that words its own message.
 enum class ReplaceStep {
@@ -64,10 +66,12 @@ struct ReplaceFailure {
 // as writing into it in place would be, although the folder would allow the
 // rename. Temporary files that earlier saves of the same target left behind
 // when they were cut short (".<name>.tmp<pid>_<n>" of a process no longer
-// running) are removed before the new one is made.
+// running) are removed before the new one is made. Any name the folder allows
+// can be saved: of a name too long to take the rest, the temporary's holds
+// only as much as fits.
 //
 // Returns "" on success. On failure the temporary file is removed, the old
-// file stays whole, CannotWriteMessage(SystemReason(errno)) is returned and,
+// file stays whole, CannotWriteMessage(path, SystemReason(errno)) is returned and,
 // when `failure` is given, the failing step and errno are stored there.
 std::string ReplaceFile(const std::string& path, std::string_view bytes,
                         ReplaceFailure* failure = nullptr);

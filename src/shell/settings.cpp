@@ -830,7 +830,8 @@ SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwip
 
 SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int screenHeightTwips) {
     const FileReadResult file = ReadFileBounded(path, kMaxFileBytes);
-    if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::CannotOpen) {
+    if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::NotAFile ||
+        file.status == FileReadStatus::CannotOpen) {
         DefaultGeometry(screenWidthTwips, screenHeightTwips, kMissingWidth, kMissingHeight);
         ClearRecent();
         AllDefaults();
@@ -845,23 +846,23 @@ bool SaveSettings(const std::string& path, std::string* error) {
     ReplaceFailure failure;
     if (ReplaceFile(path, SerializeSettings(), &failure).empty()) return true;
     if (error != nullptr) {
-        // The reason names the settings file and the step that failed; the
-        // message box at the end of the run shows it as it stands.
-        std::string what;
+        // The message names the file once; below it the step that failed and
+        // the reason.
+        std::string step;
         switch (failure.step) {
             case ReplaceStep::CreateTemp:
-                what = " の一時ファイルを作成できません";
+                step = "一時ファイルを作成できません";
                 break;
             case ReplaceStep::Rename:
-                what = " を置き換えられません";
+                step = "ファイルを置き換えられません";
                 break;
             case ReplaceStep::None:
             case ReplaceStep::Access:
             case ReplaceStep::Write:
-                what = " を書き込めません";
+                step = "ファイルに書き込めません";
                 break;
         }
-        *error = "設定ファイル " + path + what + ": " + SystemReason(failure.err);
+        *error = path + " に設定を保存できません。\n" + step + ": " + SystemReason(failure.err);
     }
     return false;
 }

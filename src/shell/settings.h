@@ -37,8 +37,9 @@ SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwip
                                      int screenHeightTwips);
 
 // Writes all 148 lines through a temporary file renamed over `path`.
-// Returns false with the reason in `error` when the file could not be written;
-// the old file then stays whole.
+// Returns false when the file could not be written, with the message for the
+// engineer in `error`: the path, " に設定を保存できません。", a line break, the
+// step that failed and the reason. The old file then stays whole.
 bool SaveSettings(const std::string& path, std::string* error = nullptr);
 // The bytes that SaveSettings writes.
 std::string SerializeSettings();

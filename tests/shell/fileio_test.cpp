@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -161,6 +163,16 @@ TEST_F(FileIo, ReadReportsWhatItFoundWithinTheLimit) {
     Put(Path("nine"), "123456789");
     fs::create_symlink(Path("nine"), Path("link"));
     fs::create_symlink(Path("gone"), Path("dangling"));
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0644), 0);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    const std::string sockPath = Path("socket");
+    ASSERT_LT(sockPath.size(), sizeof addr.sun_path);
+    std::copy(sockPath.begin(), sockPath.end(), addr.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&addr), sizeof addr), 0);
+    fs::create_symlink("loop-b", Path("loop-a"));
+    fs::create_symlink("loop-a", Path("loop-b"));
     const struct {
         const char* name;
         std::size_t limit;
@@ -168,8 +180,16 @@ TEST_F(FileIo, ReadReportsWhatItFoundWithinTheLimit) {
         std::string bytes;
     } cases[] = {
         {"absent", 100, FileReadStatus::Missing, ""},
-        {"folder", 100, FileReadStatus::Missing, ""},
+        {"absent/below", 100, FileReadStatus::Missing, ""},
+        {"nine/below", 100, FileReadStatus::Missing, ""},  // a file where a folder should be
         {"dangling", 100, FileReadStatus::Missing, ""},
+        // Something is there, but no file to read: never opened, so that a
+        // pipe cannot make the reader wait for a writer.
+        {"folder", 100, FileReadStatus::NotAFile, ""},
+        {"fifo", 100, FileReadStatus::NotAFile, ""},
+        {"socket", 100, FileReadStatus::NotAFile, ""},
+        {"loop-a", 100, FileReadStatus::NotAFile, ""},
+        {"/dev/null", 100, FileReadStatus::NotAFile, ""},
         {"empty", 0, FileReadStatus::Ok, ""},
         {"nine", 100, FileReadStatus::Ok, "123456789"},
         {"nine", 9, FileReadStatus::Ok, "123456789"},  // exactly the limit
@@ -179,10 +199,11 @@ TEST_F(FileIo, ReadReportsWhatItFoundWithinTheLimit) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " limit " + std::to_string(c.limit));
-        const FileReadResult r = ReadFileBounded(Path(c.name), c.limit);
+        const FileReadResult r = ReadFileBounded(c.name[0] == '/' ? c.name : Path(c.name), c.limit);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.bytes, c.bytes);
     }
+    ::close(sock);
     EXPECT_EQ(ReadFileBounded(Path("absent"), 1).error,
               "ファイルまたはフォルダーが見つかりません。");
 }
@@ -213,17 +234,28 @@ TEST_F(FileIo, ReadDoesNotTrustTheReportedSize) {
     EXPECT_NE(r.bytes.find("Name:"), std::string::npos);
 }
 
+// A file that may not be read, and one in a folder that may not be searched:
+// something may be there, but it cannot be opened.
 TEST_F(FileIo, UnreadableFileCannotBeOpened) {
     const std::string path = Path("locked");
     Put(path, "secret");
     ::chmod(path.c_str(), 0);
+    fs::create_directory(Path("closed"));
+    Put(Path("closed/inside"), "secret");
+    ::chmod(Path("closed").c_str(), 0600);
     const auto got = AsPlainUser([&] {
-        const FileReadResult r = ReadFileBounded(path, 100);
-        return std::to_string(static_cast<int>(r.status)) + " [" + r.bytes + "] " + r.error;
+        std::string out;
+        for (const std::string& p : {path, Path("closed/inside")}) {
+            const FileReadResult r = ReadFileBounded(p, 100);
+            out +=
+                std::to_string(static_cast<int>(r.status)) + " [" + r.bytes + "] " + r.error + "\n";
+        }
+        return out;
     });
     if (!got) GTEST_SKIP() << "no other user to read as";
-    EXPECT_EQ(*got, std::to_string(static_cast<int>(FileReadStatus::CannotOpen)) +
-                        " [] アクセスが拒否されました。");
+    const std::string cannot = std::to_string(static_cast<int>(FileReadStatus::CannotOpen)) +
+                               " [] アクセスが拒否されました。\n";
+    EXPECT_EQ(*got, cannot + cannot);
 }
 
 TEST_F(FileIo, ReplaceWritesTheBytesAndKeepsThePermissions) {
@@ -301,21 +333,23 @@ TEST_F(FileIo, FailedReplaceLeavesTheOldFileWholeAndSaysWhy) {
         std::string path;
         ReplaceStep step;
         int err;
-        const char* message;
+        const char* reason;
     } cases[] = {
         {"folder does not exist", Path("nowhere/a.kvd"), ReplaceStep::CreateTemp, ENOENT,
-         "ファイルに書き込めません。\nファイルまたはフォルダーが見つかりません。"},
+         "ファイルまたはフォルダーが見つかりません。"},
         {"a file where a folder should be", Path("keep/a.kvd"), ReplaceStep::CreateTemp, ENOTDIR,
-         "ファイルに書き込めません。\nパスの途中にフォルダーではないものがあります。"},
+         "パスの途中にフォルダーではないものがあります。"},
         {"target is a folder", Path("folder"), ReplaceStep::Rename, EISDIR,
-         "ファイルに書き込めません。\n同じ名前のフォルダーがあります。"},
+         "同じ名前のフォルダーがあります。"},
         {"link to a folder", Path("link-to-folder"), ReplaceStep::Rename, EISDIR,
-         "ファイルに書き込めません。\n同じ名前のフォルダーがあります。"},
+         "同じ名前のフォルダーがあります。"},
     };
     const std::vector<std::string> before = Names(dir_);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ReplaceOutcome(c.path, "new"), Outcome(c.step, c.err, c.message));
+        // The message names the file as the caller gave it.
+        EXPECT_EQ(ReplaceOutcome(c.path, "new"),
+                  Outcome(c.step, c.err, c.path + " に書き込めません。\n" + c.reason));
     }
     EXPECT_EQ(Names(dir_), before);
     EXPECT_TRUE(fs::is_directory(Path("folder")));
@@ -340,7 +374,7 @@ TEST_F(FileIo, WriteFailingHalfWayLeavesTheOldFileWhole) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(error, "ファイルに書き込めません。\nファイルが大きすぎます。");
+    EXPECT_EQ(error, path + " に書き込めません。\nファイルが大きすぎます。");
     EXPECT_EQ(failure.step, ReplaceStep::Write);
     EXPECT_EQ(failure.err, EFBIG);
     EXPECT_EQ(Contents(path), "old contents");
@@ -357,7 +391,7 @@ TEST_F(FileIo, ReadOnlyFolderRefusesTheReplace) {
     const auto got = AsPlainUser([&] { return ReplaceOutcome(path, "new"); });
     if (!got) GTEST_SKIP() << "no other user to write as";
     EXPECT_EQ(*got, Outcome(ReplaceStep::CreateTemp, EACCES,
-                            "ファイルに書き込めません。\nアクセスが拒否されました。"));
+                            path + " に書き込めません。\nアクセスが拒否されました。"));
     EXPECT_EQ(Contents(path), "old");
     EXPECT_EQ(Names(folder), std::vector<std::string>{"a.kvd"});
 }
@@ -385,8 +419,10 @@ TEST_F(FileIo, FileTheUserMayNotWriteIsNotReplaced) {
     fs::create_symlink("real/b.kvd", Path("link to read-only"));
     const std::vector<std::string> before = Names(dir_);
 
-    const std::string refusal = Outcome(ReplaceStep::Access, EACCES,
-                                        "ファイルに書き込めません。\nアクセスが拒否されました。");
+    const auto refusal = [](const std::string& path) {
+        return Outcome(ReplaceStep::Access, EACCES,
+                       path + " に書き込めません。\nアクセスが拒否されました。");
+    };
     const auto got = AsPlainUser([&] {
         std::string out;
         for (const auto& c : cases) out += ReplaceOutcome(Path(c.name), "new") + "\n";
@@ -395,8 +431,8 @@ TEST_F(FileIo, FileTheUserMayNotWriteIsNotReplaced) {
     if (!got) GTEST_SKIP() << "no other user to write as";
     std::string want;
     for (const auto& c : cases)
-        want += (c.refused ? refusal : Outcome(ReplaceStep::None, 0, "")) + "\n";
-    want += refusal + "\n";
+        want += (c.refused ? refusal(Path(c.name)) : Outcome(ReplaceStep::None, 0, "")) + "\n";
+    want += refusal(Path("link to read-only")) + "\n";
     EXPECT_EQ(*got, want);
 
     for (const auto& c : cases) {
@@ -406,6 +442,58 @@ TEST_F(FileIo, FileTheUserMayNotWriteIsNotReplaced) {
     EXPECT_EQ(Contents(Path("real/b.kvd")), "old");
     EXPECT_TRUE(fs::is_symlink(Path("link to read-only")));
     EXPECT_EQ(Names(dir_), before);  // no temporary left
+}
+
+// Every name the folder allows can be saved, up to its 255 bytes, of ASCII
+// or of full-width characters. A save of such a name killed half way leaves
+// its temporary behind, and the next save finds and removes it.
+TEST_F(FileIo, LongestNamesAreSavedAndTheirLeftoversRemoved) {
+    std::string wide80, wide85;
+    for (int i = 0; i < 80; ++i) wide80 += "設";
+    for (int i = 0; i < 85; ++i) wide85 += "計";
+    const std::string names[] = {
+        std::string(200, 'a'),
+        std::string(237, 'b'),
+        std::string(238, 'c'),
+        std::string(255, 'd'),
+        wide80 + ".kvd",                      // 244 bytes
+        wide80 + "1234567.pdf",               // 255 bytes
+        wide85,                               // 255 bytes
+        "x" + wide80 + std::string(14, 'y'),  // 255 bytes, the cut falls inside a character
+    };
+    std::vector<std::string> saved;
+    for (const std::string& name : names) {
+        SCOPED_TRACE(std::to_string(name.size()) + " bytes: " + name);
+        ASSERT_LE(name.size(), 255u);
+        ASSERT_EQ(ReplaceFile(Path(name), "new"), "");
+        EXPECT_EQ(Contents(Path(name)), "new");
+        saved.push_back(name);
+        std::sort(saved.begin(), saved.end());
+        EXPECT_EQ(Names(dir_), saved);
+
+        // A save killed while it writes: the file-size limit stops the child
+        // with SIGXFSZ inside its write, after the temporary was made.
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            rlimit none{0, 0};
+            ::setrlimit(RLIMIT_CORE, &none);
+            rlimit tiny{1, 1};
+            ::setrlimit(RLIMIT_FSIZE, &tiny);
+            std::signal(SIGXFSZ, SIG_DFL);
+            ReplaceFile(Path(name), std::string(5000, 'k'));
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+        EXPECT_EQ(Names(dir_).size(), saved.size() + 1);  // the leftover
+        EXPECT_EQ(Contents(Path(name)), "new");
+
+        ASSERT_EQ(ReplaceFile(Path(name), "again"), "");
+        EXPECT_EQ(Contents(Path(name)), "again");
+        EXPECT_EQ(Names(dir_), saved);
+    }
 }
 
 TEST_F(FileIo, SaveRemovesTheTemporariesThatEarlierSavesLeft) {

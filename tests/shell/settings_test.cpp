@@ -757,7 +757,9 @@ TEST_F(SettingsFile, FailedWriteKeepsTheOldFileAndSaysWhy) {
 
     EXPECT_FALSE(saved1);
     EXPECT_NE(error.find(path), std::string::npos) << error;
-    EXPECT_EQ(error, "設定ファイル " + path + " を書き込めません: ファイルが大きすぎます。");
+    EXPECT_EQ(
+        error,
+        path + " に設定を保存できません。\nファイルに書き込めません: ファイルが大きすぎます。");
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(dir.Names(), std::set<std::string>{"Talvo-SI.ini"});
 
@@ -766,22 +768,26 @@ TEST_F(SettingsFile, FailedWriteKeepsTheOldFileAndSaysWhy) {
     EXPECT_FALSE(SaveSettings(nowhere, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(error,
-              "設定ファイル " + nowhere +
-                  " の一時ファイルを作成できません: ファイルまたはフォルダーが見つかりません。");
+              nowhere +
+                  " に設定を保存できません。\n"
+                  "一時ファイルを作成できません: ファイルまたはフォルダーが見つかりません。");
     EXPECT_FALSE(SaveSettings(dir / "no-such-folder/Talvo-SI.ini"));  // no reason wanted
 
     const std::string folder = dir / "folder.ini";
     fs::create_directory(folder);
     EXPECT_FALSE(SaveSettings(folder, &error));
-    EXPECT_EQ(error,
-              "設定ファイル " + folder + " を置き換えられません: 同じ名前のフォルダーがあります。");
+    EXPECT_EQ(error, folder +
+                         " に設定を保存できません。\n"
+                         "ファイルを置き換えられません: 同じ名前のフォルダーがあります。");
     EXPECT_EQ(dir.Names(), (std::set<std::string>{"Talvo-SI.ini", "folder.ini"}));
 
     // A settings file made read-only is left as it is (root may write any file).
     if (::geteuid() != 0) {
         ::chmod(path.c_str(), 0444);
         EXPECT_FALSE(SaveSettings(path, &error));
-        EXPECT_EQ(error, "設定ファイル " + path + " を書き込めません: アクセスが拒否されました。");
+        EXPECT_EQ(error, path +
+                             " に設定を保存できません。\n"
+                             "ファイルに書き込めません: アクセスが拒否されました。");
         EXPECT_EQ(ReadBytes(path), old);
     }
 }

@@ -26,6 +26,7 @@
 #include "companion/study.h"
 #include "companion/ui/dialogs.h"
 #include "companion/ui/report_preview.h"
+#include "platform/bmppicture.h"
 #include "platform/desktop.h"
 #include "platform/grid.h"
 #include "platform/updown.h"
@@ -225,8 +226,8 @@ QPixmap DrawShapePicture(int shape) {
 QPixmap ShapePicture(int shape, const QString& programFolder) {
     const QString file = programFolder + (shape == 0 ? QStringLiteral("/くさびBU.BMP")
                                                      : QStringLiteral("/円弧BU.BMP"));
-    QPixmap pm;
-    if (!programFolder.isEmpty() && pm.load(file)) return pm;
+    const QImage image = programFolder.isEmpty() ? QImage() : ReadBmpPicture(file);
+    if (!image.isNull()) return QPixmap::fromImage(image);
     return DrawShapePicture(shape);
 }
 

@@ -76,8 +76,8 @@ private:
 FrmResult* ResultWindow();
 
 // The picture of a failure shape (0 wedge, 1 arc): the file "くさびBU.BMP" or
-// "円弧BU.BMP" of the program folder when it can be read, else the built-in
-// drawing.
+// "円弧BU.BMP" of the program folder when it can be read as a bitmap, else
+// the built-in drawing.
 QPixmap ShapePicture(int shape, const QString& programFolder);
 // The built-in drawing of a shape.
 QPixmap DrawShapePicture(int shape);

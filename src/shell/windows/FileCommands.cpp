@@ -6,15 +6,14 @@
 #include "shell/designfile.h"
 #include "shell/globals.h"
 #include "shell/message.h"
-#include "shell/windows/MainWindow.h"
 #include "shell/toolids.h"
+#include "shell/windows/MainWindow.h"
 
 namespace talvo {
 
 namespace {
 
-const char* const kFileTools[] = {kToolClose, kToolSave, kToolSaveAs,
-                                  kToolArrangeIcons};
+const char* const kFileTools[] = {kToolClose, kToolSave, kToolSaveAs, kToolArrangeIcons};
 
 MainFrame* Main() {
     return MainFrame::Instance();
@@ -58,6 +57,29 @@ bool ConfirmSaveKeeping(std::string* keptName) {
 }
 
 }  // namespace
+
+std::string OpenFailureMessage(DesignReadStatus status, const std::string& path,
+                               const std::string& reason) {
+    switch (status) {
+        case DesignReadStatus::Missing:
+            return path + " ファイルが存在しません。";
+        case DesignReadStatus::NotAFile:
+            return path + " は、通常のファイルではありません。";
+        case DesignReadStatus::Unopenable:
+            return path + " ファイルが開けません。" + (reason.empty() ? "" : "\r" + reason);
+        case DesignReadStatus::Foreign:
+            return path + " は、Talvo-SI FILE ではありません。";
+        case DesignReadStatus::Ok:
+        case DesignReadStatus::Damaged:
+            break;
+    }
+    return std::string();
+}
+
+std::string DamagedFileQuestion(const std::string& path) {
+    return path + " は、壊れています。\r読み取れた部分を「" + std::string(kUntitled) +
+           "」として開きますか？";
+}
 
 void AddRecentFile() {
     PushRecentFile(CurrentFile);
@@ -111,30 +133,45 @@ bool ConfirmSave() {
 }
 
 bool ReadDesign() {
-    MainFrame::Hourglass busy;
     // The new file is read and checked before anything of the open design
     // goes: a file that cannot be opened leaves that design as it was.
     DesignData read;
-    const DesignReadStatus status = ReadDesignFile(TargetFile, read);
-    if (status != DesignReadStatus::Ok) {
-        busy.Release();
-        const char* what = status == DesignReadStatus::Missing ? "ファイルが存在しません。"
-                           : status == DesignReadStatus::Unopenable
-                               ? "ファイルが開けません。"
-                               : " は、Talvo-SI FILE ではありません。";
-        MsgBox(TargetFile + what, MsgButtons::Ok, MsgIcon::Exclamation);
+    std::string reason;
+    DesignReadStatus status;
+    {
+        MainFrame::Hourglass busy;
+        status = ReadDesignFile(TargetFile, read, &reason);
+    }
+    if (status != DesignReadStatus::Ok && status != DesignReadStatus::Damaged) {
+        MsgBox(OpenFailureMessage(status, TargetFile, reason), MsgButtons::Ok,
+               MsgIcon::Exclamation);
         return false;
     }
+    // A damaged file is opened only when the engineer wants what can be
+    // read of it, and then without its name: saving must not go over the
+    // file, whose unread part may still be rescued, unless the engineer
+    // chooses that name. No, the default, keeps the open design.
+    const bool damaged = status == DesignReadStatus::Damaged;
+    if (damaged && MsgBox(DamagedFileQuestion(TargetFile), MsgButtons::YesNo, MsgIcon::Exclamation,
+                          1) != MsgResult::Yes) {
+        return false;
+    }
+    MainFrame::Hourglass busy;
     CloseDesign();
     Design = read;
     SetAllRecalc(true);
     if (Main()) Main()->UnloadSelectStep();
-    CurrentFile = TargetFile;
-    AddRecentFile();
+    if (damaged) {
+        CurrentFile = kUntitled;
+    } else {
+        CurrentFile = TargetFile;
+        AddRecentFile();
+    }
     SetCaption(PlainCaption(CurrentFile));
     StepMode = 1;
     if (Main()) Main()->ShowSelectStep();
-    DataChanged = 0;
+    // What was rescued of a damaged file is in no file yet: closing it asks.
+    DataChanged = damaged ? 1 : 0;
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "shell/designfile.h"
 #include "shell/filecommands.h"
 
 namespace talvo {
@@ -26,8 +27,17 @@ bool ConfirmSave();
 // Reads TargetFile and, when it is a design file, closes the open design,
 // takes the read one into the record and shows the selection step for it.
 // A file that cannot be read is reported and leaves the open design, its
-// steps and its name as they were (false).
+// steps and its name as they were (false). Of a damaged file the engineer is
+// asked first whether to open what can be read: Yes opens it untitled and
+// changed, No is a failed open.
 bool ReadDesign();
+// The message of a design file that could not be opened (any status but Ok
+// and Damaged): the path, then what was found there; `reason` is the
+// system's reason for an ordinary file that could not be opened.
+std::string OpenFailureMessage(DesignReadStatus status, const std::string& path,
+                               const std::string& reason);
+// The question before what can be read of a damaged design file is opened.
+std::string DamagedFileQuestion(const std::string& path);
 // Writes the open design to `path`. Returns false (after its message) when
 // the file was not written; the design then keeps its name and its changes.
 bool WriteDesign(const std::string& path);

@@ -495,8 +495,7 @@ void MainFrame::Unload() {
     std::string error;
     if (!SaveSettings(IniPath, &error)) {
         // Reported once; the program ends all the same.
-        MsgBox(IniPath + " に設定を保存できません。" + (error.empty() ? "" : "\r" + error),
-               MsgButtons::Ok, MsgIcon::Exclamation);
+        MsgBox(error, MsgButtons::Ok, MsgIcon::Exclamation);
     }
     if (endProcess_) endProcess_();
 }

@@ -1,6 +1,7 @@
 #include "platform/printcontrol.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -321,6 +322,13 @@ TEST(PrintControl, PicturesComeFromTheProgramFolderOrTheBuiltInL) {
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("BM not really a picture");
     broken.close();
+    // Pictures are read as bitmaps only: a PNG under the name is no picture,
+    // and a pipe under it is not even opened.
+    const QString pngFolder = dir.filePath("png");
+    const QString pipeFolder = dir.filePath("pipe");
+    ASSERT_TRUE(QDir().mkpath(pngFolder) && QDir().mkpath(pipeFolder));
+    ASSERT_TRUE(blue.save(pngFolder + "/L-prn.bmp", "PNG"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipeFolder + "/L-prn.bmp").constData(), 0644), 0);
 
     enum class Expect { Blue, BuiltIn, Nothing };
     struct Case {
@@ -330,6 +338,8 @@ TEST(PrintControl, PicturesComeFromTheProgramFolderOrTheBuiltInL) {
     } cases[] = {{goodFolder, "L-prn.bmp", Expect::Blue},
                  {dir.filePath("absent"), "L-prn.bmp", Expect::BuiltIn},
                  {brokenFolder, "L-prn.bmp", Expect::BuiltIn},
+                 {pngFolder, "L-prn.bmp", Expect::BuiltIn},
+                 {pipeFolder, "L-prn.bmp", Expect::BuiltIn},
                  {goodFolder, "../good/L-prn.bmp", Expect::Nothing},
                  {goodFolder, "other.bmp", Expect::Nothing}};
     for (const Case& c : cases) {

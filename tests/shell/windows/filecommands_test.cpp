@@ -1,6 +1,8 @@
 // The design-file commands driven through the real main window: new, open,
 // close, save, save as and the recent files, with the save question answered
 // every way, refused and cancelled dialogs, and writes that fail.
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -25,11 +27,6 @@ protected:
     void OpenThroughDialog(const std::string& path) {
         dialogs.Expect(1, path);
         Click("ID_ファイルを開く");
-    }
-    std::string WriteErrorFor(const std::string& path) {
-        DesignWriteResult r = WriteDesignFile(path, Design);
-        EXPECT_FALSE(r.ok);
-        return r.error.empty() ? path + " に書き込めません。" : r.error;
     }
 };
 
@@ -122,10 +119,11 @@ TEST_F(FileCommandsTest, OpenReadsTheFileAndShowsItsWorkType) {
     EXPECT_FALSE(main->Busy());
 }
 
-// A file that cannot be read (missing, a folder, foreign, too short, or a
-// recent entry whose file was deleted): the message, and the open design
-// stays as it was: its record and changes, its name and caption, its step
-// chain at the same step, the file tools; the recent list does not move.
+// A file that cannot be read (missing, something that is no file, foreign,
+// too short, a recent entry whose file was deleted, or a damaged file the
+// engineer does not want opened): the message, and the open design stays as
+// it was: its record and changes, its name and caption, its step chain at
+// the same step, the file tools; the recent list does not move.
 TEST_F(FileCommandsTest, FailedOpenKeepsTheOpenDesign) {
     const std::string mine = SaveFile("mine.kvd", Sample(3, "元の地区"));
     const std::string foreign = Path("other.kvd");
@@ -134,19 +132,32 @@ TEST_F(FileCommandsTest, FailedOpenKeepsTheOpenDesign) {
     WriteAll(shortFile, "\x08\x00");
     const std::string aFolder = Path("folder.kvd");
     std::filesystem::create_directory(aFolder);
+    const std::string fifo = Path("fifo.kvd");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string loop = Path("loop.kvd");
+    std::filesystem::create_symlink("loop.kvd", loop);
     const std::string deleted = SaveFile("deleted.kvd", Sample(1, "消えた"));
+    const std::string damaged = Path("damaged.kvd");
+    WriteAll(damaged, ReadAll(mine).substr(0, 79));  // cut inside the district's count
+    const std::string notAFile = " は、通常のファイルではありません。";
     struct Case {
         std::string path;
         std::string message;
         bool throughRecent;
         MsgResult answer;  // to the save question
+        MsgButtons buttons = MsgButtons::Ok;
+        MsgResult reply = MsgResult::Ok;  // to the message
     };
     const Case cases[] = {
-        {Path("gone.kvd"), Path("gone.kvd") + "ファイルが存在しません。", false, MsgResult::No},
-        {aFolder, aFolder + "ファイルが存在しません。", false, MsgResult::No},  // a folder is no file
+        {Path("gone.kvd"), Path("gone.kvd") + " ファイルが存在しません。", false, MsgResult::No},
+        {aFolder, aFolder + notAFile, false, MsgResult::No},
+        {fifo, fifo + notAFile, false, MsgResult::No},
+        {loop, loop + notAFile, false, MsgResult::No},
         {foreign, foreign + " は、Talvo-SI FILE ではありません。", false, MsgResult::No},
         {shortFile, shortFile + " は、Talvo-SI FILE ではありません。", false, MsgResult::Yes},
-        {deleted, deleted + "ファイルが存在しません。", true, MsgResult::No},
+        {deleted, deleted + " ファイルが存在しません。", true, MsgResult::No},
+        {damaged, damaged + " は、壊れています。\r読み取れた部分を「無題」として開きますか？",
+         false, MsgResult::No, MsgButtons::YesNo, MsgResult::No},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -164,7 +175,7 @@ TEST_F(FileCommandsTest, FailedOpenKeepsTheOpenDesign) {
         const std::array<std::string, 5> recent = RecentFile;
         if (c.throughRecent) std::filesystem::remove(deleted);
         messages.Expect(SaveQuestion(mine), c.answer)
-            .Expect(c.message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+            .Expect(c.message, c.buttons, MsgIcon::Exclamation, c.reply);
         if (c.throughRecent) {
             Click(recent[1] == deleted ? "ID_最近使ったファイル1" : "ID_最近使ったファイル2");
         } else {
@@ -186,6 +197,52 @@ TEST_F(FileCommandsTest, FailedOpenKeepsTheOpenDesign) {
         WriteDesignFile(mine, Sample(3, "元の地区"));
         if (c.throughRecent) WriteDesignFile(deleted, Sample(1, "消えた"));
     }
+}
+
+// A damaged file opens only when the engineer wants it (No is the default):
+// Yes opens what can be read as an untitled, changed design, so that saving
+// asks for a name and the damaged file stays as it was.
+TEST_F(FileCommandsTest, DamagedFileOpensUntitledWhenTheEngineerWantsIt) {
+    DesignData d = Sample(3, "北地区");
+    d.LineName = "第２測線";
+    d.Remarks = "備考";
+    const std::string path = SaveFile("anchor.kvd", d);
+    std::string bytes = ReadAll(path);
+    // The high byte of the second site name's count (after the signature,
+    // the work type and the six bytes of 北地区): the count runs far past the end.
+    ASSERT_EQ(bytes[87], '\0');
+    bytes[87] = '\x40';
+    WriteAll(path, bytes);
+
+    Open();
+    messages.Expect(path + " は、壊れています。\r読み取れた部分を「無題」として開きますか？",
+                    MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    OpenThroughDialog(path);
+    ASSERT_TRUE(messages.AllShown());
+    EXPECT_EQ(messages.Shown().back().defaultButton, 1);  // No
+    EXPECT_EQ(CurrentFile, kUntitled);
+    EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［無題］");
+    EXPECT_EQ(Design.WorkType, 3);
+    EXPECT_EQ(Design.DistrictName, "北地区");
+    EXPECT_EQ(Design.LineName, "");
+    EXPECT_EQ(Design.Remarks, "");
+    EXPECT_EQ(DataChanged, 1);
+    EXPECT_EQ(RecentCount, 0);
+    ASSERT_NE(Select(), nullptr);
+    EXPECT_TRUE(Select()->Option3D1[3]->isChecked());
+    EXPECT_EQ(Select()->txtGenba[0]->text().toStdString(), "北地区");
+    EXPECT_TRUE(Enabled("ID_上書き保存"));
+
+    // Saving asks for a name; the damaged file is not touched.
+    const std::string rescued = Path("rescued.kvd");
+    dialogs.Expect(2, rescued);
+    Click("ID_上書き保存");
+    EXPECT_EQ(ReadAll(path), bytes);
+    EXPECT_EQ(CurrentFile, rescued);
+    EXPECT_EQ(DataChanged, 0);
+    DesignData back;
+    ASSERT_EQ(ReadDesignFile(rescued, back), DesignReadStatus::Ok);
+    EXPECT_EQ(back.DistrictName, "北地区");
 }
 
 // A cancelled or refused open dialog keeps the open design, its changes and
@@ -281,8 +338,12 @@ TEST_F(FileCommandsTest, SaveAsRefusesLongNamesWithoutExtension) {
         const char* name;
         bool refused;
     };
-    const Case cases[] = {{"ab", false},        {"abcd", false},      {"abcde", true},
-                          {"abcde.kvd", false}, {"設計例です", true}, {"設計例", false}};
+    std::string longest;  // 80 full-width characters and ".kvd": 244 bytes
+    for (int i = 0; i < 80; ++i) longest += "設";
+    longest += ".kvd";
+    const Case cases[] = {{"ab", false},           {"abcd", false},      {"abcde", true},
+                          {"abcde.kvd", false},    {"設計例です", true}, {"設計例", false},
+                          {longest.c_str(), false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Open();
@@ -309,9 +370,10 @@ TEST_F(FileCommandsTest, FailedWriteKeepsTheDesignAndStopsTheCommand) {
     OpenThroughDialog(own);
     Change();
     const std::string caption = main->Caption();
-    // Save as into a folder that does not exist.
+    // Save as into a folder that does not exist: the message names the file.
     const std::string nowhere = Path("no-such-folder/x.kvd");
-    messages.Expect(WriteErrorFor(nowhere), MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+    messages.Expect(nowhere + " に書き込めません。\nファイルまたはフォルダーが見つかりません。",
+                    MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
     dialogs.Expect(2, nowhere);
     Click("ID_名前を付けて保存");
     EXPECT_EQ(CurrentFile, own);
@@ -325,7 +387,7 @@ TEST_F(FileCommandsTest, FailedWriteKeepsTheDesignAndStopsTheCommand) {
     // so neither the new command nor the exit gives the design up.
     std::filesystem::remove(own);
     std::filesystem::create_directory(own);
-    const std::string error = WriteErrorFor(own);
+    const std::string error = own + " に書き込めません。\n同じ名前のフォルダーがあります。";
     messages.Expect(SaveQuestion(own), MsgResult::Yes).Expect(error, MsgResult::Ok);
     Click("ID_新規作成");
     EXPECT_EQ(CurrentFile, own);
@@ -486,9 +548,9 @@ TEST_F(FileCommandsTest, TypedValueIsTakenBeforeTheCommand) {
         Then then;
     };
     const Case cases[] = {
-        {"ID_上書き保存", Then::Saved},  {"ID_名前を付けて保存", Then::Saved},
-        {"ID_ファイルを閉じる", Then::Asked}, {"ID_新規作成", Then::Asked},
-        {"ID_ファイルを開く", Then::Asked},   {"ID_最近使ったファイル1", Then::Asked},
+        {"ID_上書き保存", Then::Saved},          {"ID_名前を付けて保存", Then::Saved},
+        {"ID_ファイルを閉じる", Then::Asked},    {"ID_新規作成", Then::Asked},
+        {"ID_ファイルを開く", Then::Asked},      {"ID_最近使ったファイル1", Then::Asked},
         {"ID_タルヴォ－SI の終了", Then::Asked}, {"ID_簡易印刷", Then::Printed},
         {"ID_全項印刷", Then::Printed},
     };

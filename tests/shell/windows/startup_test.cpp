@@ -156,22 +156,30 @@ TEST_F(StartupTest, HelpFileSearch) {
 TEST_F(StartupTest, CommandLineOpensTheDesign) {
     const std::string plain = SaveFile("rel.kvd", Sample(2, "相対"));
     const std::string spaced = SaveFile("my design.kvd", Sample(1, "空白"));
+    // A file cut inside its values: the question, whose No keeps the untitled design.
+    const std::string cut = Path("cut.kvd");
+    WriteAll(cut, ReadAll(plain).substr(0, 81));
     struct Case {
         std::vector<std::string> args;
         std::string opened;  // "" : the untitled design stays
         std::string message;
+        MsgResult answer = MsgResult::Ok;
     };
     const Case cases[] = {
         {{plain}, plain, ""},
         {{"rel.kvd"}, plain, ""},  // relative to the current folder
         {{"my", "design.kvd"}, spaced, ""},
         {{spaced}, spaced, ""},
-        {{"gone.kvd"}, "", Path("gone.kvd") + "ファイルが存在しません。"},
+        {{"gone.kvd"}, "", Path("gone.kvd") + " ファイルが存在しません。"},
+        {{"cut.kvd"},
+         "",
+         cut + " は、壊れています。\r読み取れた部分を「無題」として開きますか？",
+         MsgResult::No},
         {{}, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.empty() ? "(none)" : c.args[0]);
-        if (!c.message.empty()) messages.Expect(c.message, MsgResult::Ok);
+        if (!c.message.empty()) messages.Expect(c.message, c.answer);
         Start(c.args);
         ASSERT_NE(Select(), nullptr);
         if (c.opened.empty()) {
@@ -260,9 +268,10 @@ TEST_F(StartupTest, WindowKeepsItsRectangleOverStartsAndExits) {
 TEST_F(StartupTest, UnwritableSettingsFileIsReportedOnce) {
     Start();
     IniPath = Path("no-such-folder/Talvo-SI.ini");
-    std::string error;
-    ASSERT_FALSE(SaveSettings(IniPath, &error));
-    messages.Expect(IniPath + " に設定を保存できません。" + (error.empty() ? "" : "\r" + error),
+    // The file is named once, the step and the reason below it.
+    messages.Expect(IniPath +
+                        " に設定を保存できません。\n"
+                        "一時ファイルを作成できません: ファイルまたはフォルダーが見つかりません。",
                     MsgResult::Ok);
     Click("ID_タルヴォ－SI の終了");
     EXPECT_EQ(ended, 1);
