@@ -1,6 +1,8 @@
 #include "results/designchecks.h"
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "shell/design.h"
 #include "shell/numtext.h"
@@ -80,26 +82,46 @@ bool AnchorBarHolds() {
     return Holds(d.AncBarTauS, d.AncBarTauSa, JudgeAnchorBar(d.AncBarTauSa, d.AncBarTauS).out);
 }
 
-bool DesignChecksFail() {
+std::vector<std::string> FailedCheckNames() {
     const DesignData& d = Design;
     const bool ptComputed = d.PtDirect == 0;
+    std::vector<std::string> names;
     switch (d.WorkType) {
         case 0:
         case 1:
         case 2:
-            return !AnchorBarHolds();
+            if (!AnchorBarHolds()) names.push_back("主アンカーの検討");
+            break;
         case 3:
-            return ptComputed &&
-                   !(RockShearHolds() && RockTensileHolds() && JudgeAnchorage().holds);
+            if (!ptComputed) break;
+            if (!(RockShearHolds() && RockTensileHolds())) names.push_back("ロックボルト鋼材の選定");
+            if (!JudgeAnchorage().holds) names.push_back("ロックボルト長");
+            break;
         case 4:
-            if (ptComputed &&
-                !(TendonTensileHolds() && TendonYieldHolds() && JudgeAnchorage().holds)) {
-                return true;
+            if (ptComputed) {
+                if (!(TendonTensileHolds() && TendonYieldHolds())) names.push_back("テンドンの選定");
+                if (!JudgeAnchorage().holds) names.push_back("アンカー長");
             }
-            return !(BearingHolds() && PlateThickEnough());
+            if (!BearingHolds()) names.push_back("支圧応力度の検討");
+            if (!PlateThickEnough()) names.push_back("アンカープレートの検討");
+            break;
         default:
-            return false;
+            break;
     }
+    return names;
+}
+
+std::string FailedChecksLine() {
+    std::string line;
+    for (const std::string& name : FailedCheckNames()) {
+        line += line.empty() ? "ＯＵＴ：" : "、";
+        line += name;
+    }
+    return line;
+}
+
+bool DesignChecksFail() {
+    return !FailedCheckNames().empty();
 }
 
 }  // namespace talvo

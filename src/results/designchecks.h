@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace talvo {
 
@@ -48,11 +49,22 @@ bool PlateThickEnough();
 // computed (no load Q, no Fs, no bar area) is stored empty and never holds.
 bool AnchorBarHolds();
 
-// Some check above that the design's reports print has failed: for the
-// frames without anchors (work types 0 to 2) the main anchor bar; for rock
-// bolts (3) with a computed Pt the bolt stresses and the anchorage length;
-// for ground anchors (4) with a computed Pt the tendon and the anchorage
-// length, and with any Pt the bearing stress and the plate thickness.
+// The checks above that the design's reports print and that have failed, by
+// the names of their report sections in report order, each once: for the
+// frames without anchors (work types 0 to 2) the main anchor bar
+// ("主アンカーの検討"); for rock bolts (3) with a computed Pt the bolt stresses
+// ("ロックボルト鋼材の選定") and the anchorage length ("ロックボルト長"); for
+// ground anchors (4) with a computed Pt the tendon ("テンドンの選定") and the
+// anchorage length ("アンカー長"), and with any Pt the bearing stress
+// ("支圧応力度の検討") and the plate thickness ("アンカープレートの検討").
+std::vector<std::string> FailedCheckNames();
+
+// The one line that names them all, "ＯＵＴ：" and the names joined by "、";
+// empty while every check holds. The short report and the results window
+// show it as it stands.
+std::string FailedChecksLine();
+
+// Some check above has failed.
 bool DesignChecksFail();
 
 }  // namespace talvo
