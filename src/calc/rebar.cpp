@@ -80,15 +80,19 @@ Wide FloorDiv(Wide n, Wide d) {
 }
 
 // The count of bars of diameter φ that fit across the width b with the centre
-// gap, the cover c and the clear spacing s: ⌊2·(((b − gap)/2 − c − φ)/(φ + s)
-// + 1)⌋, which is ⌊(b − gap − 2c − 2φ)/(φ + s)⌋ + 2; 0 when not even one
-// fits, when the pitch φ + s is not positive, or when the bar's centre lies
-// below the section (d + c + φ/2 > h). Worked in whole units of the finest
-// decimal of the values, so that a count that is a whole number in decimals
-// is that number: a binary quotient a hair below it would lose a bar.
-// Returns nullopt when a value has no plain decimal text.
+// gap, the cover c and the clear spacing s. With one clear spacing as the gap
+// the row is one row: ⌊2·(((b − gap)/2 − c − φ)/(φ + s) + 1)⌋, which is
+// ⌊(b − gap − 2c − 2φ)/(φ + s)⌋ + 2 and may be odd. Around a box-out
+// (`halves`) each side of (b − gap)/2 holds whole bars only:
+// 2·⌊((b − gap)/2 − c − φ)/(φ + s) + 1⌋, which is
+// 2·(⌊(b − gap − 2c − 2φ)/(2(φ + s))⌋ + 1). 0 when not even one fits, when
+// the pitch φ + s is not positive, or when the bar's centre lies below the
+// section (d + c + φ/2 > h). Worked in whole units of the finest decimal of
+// the values, so that a count that is a whole number in decimals is that
+// number: a binary quotient a hair below it would lose a bar. Returns nullopt
+// when a value has no plain decimal text.
 std::optional<double> ExactBarCount(double b, double gap, double h, double d, double cover,
-                                    double spacing, double phi) {
+                                    double spacing, double phi, bool halves) {
     const double values[] = {b, gap, h, d, cover, spacing, phi};
     DecimalValue dec[7];
     int places = 0;
@@ -104,16 +108,17 @@ std::optional<double> ExactBarCount(double b, double gap, double h, double d, do
     const Wide pitch = Phi + S;
     if (pitch <= 0) return 0;
     const Wide free = B - G - 2 * C - 2 * Phi;
-    // At least one bar: the doubled quotient plus 2 is 1 or more.
-    if (free < -pitch) return 0;
+    // At least one bar: the doubled quotient plus 2 is 1 or more; around a
+    // box-out, one bar a side.
+    if (halves ? free < 0 : free < -pitch) return 0;
     if (2 * D + 2 * C + Phi > 2 * H) return 0;
-    const Wide count = FloorDiv(free, pitch) + 2;
+    const Wide count = halves ? 2 * (FloorDiv(free, 2 * pitch) + 1) : FloorDiv(free, pitch) + 2;
     return static_cast<double>(count > 32767 ? Wide(32767) : count);
 }
 
 // Main bars are laid in two halves either side of the centre gap: one clear
 // spacing for the frame-only types, the box-out of the bolt or anchor head for
-// the anchored ones.
+// the anchored ones, where each half is filled on its own.
 void FitBars(const std::string& widthText, const std::string& heightText,
              const std::string& depthText, std::array<std::int16_t, 12>& fit) {
     fit.fill(0);
@@ -147,12 +152,13 @@ void FitBars(const std::string& widthText, const std::string& heightText,
             break;
     }
     gap = std::nearbyint(gap);
+    const bool halves = Design.WorkType == 3 || Design.WorkType == 4;
     const double cover = NumVal(RebarCountRule.Cover[cls]);
     const double spacing = NumVal(RebarCountRule.ClearSpacing[cls]);
 
     for (std::size_t i = 0; i < fit.size(); ++i) {
         const double phi = RebarSpecTable[i].Diameter;
-        const std::optional<double> count = ExactBarCount(b, gap, h, d, cover, spacing, phi);
+        const std::optional<double> count = ExactBarCount(b, gap, h, d, cover, spacing, phi, halves);
         if (count) {
             fit[i] = static_cast<std::int16_t>(*count);
             continue;
@@ -161,7 +167,8 @@ void FitBars(const std::string& widthText, const std::string& heightText,
         // count in binary arithmetic.
         const double pitch = phi + spacing;
         if (!(pitch > 0)) continue;
-        const double rows = 2.0 * (((b - gap) / 2.0 - cover - phi) / pitch + 1.0);
+        const double half = ((b - gap) / 2.0 - cover - phi) / pitch + 1.0;
+        const double rows = halves ? 2.0 * std::floor(half) : 2.0 * half;
         if (!std::isfinite(rows) || rows < 1.0 || d + cover + phi / 2.0 > h) continue;
         const double floored = std::floor(rows);
         fit[i] = floored > 32767.0 ? 32767 : static_cast<std::int16_t>(floored);
