@@ -158,7 +158,8 @@ void FitBars(const std::string& widthText, const std::string& heightText,
 
     for (std::size_t i = 0; i < fit.size(); ++i) {
         const double phi = RebarSpecTable[i].Diameter;
-        const std::optional<double> count = ExactBarCount(b, gap, h, d, cover, spacing, phi, halves);
+        const std::optional<double> count =
+            ExactBarCount(b, gap, h, d, cover, spacing, phi, halves);
         if (count) {
             fit[i] = static_cast<std::int16_t>(*count);
             continue;
