@@ -229,10 +229,10 @@ void RockBolt(DesignData& d) {
     d.RockLf = " 2.0";
 }
 
-// Ground anchors of three 12.7 mm strands under a 500 × 500 frame against a
+// Ground anchors of three 12.7 mm strands under a 600 × 600 frame against a
 // landslide.
 void Anchor(DesignData& d) {
-    SetFrame(d, "500", "500", "410", "4", "4");
+    SetFrame(d, "600", "600", "510", "4", "4");
     SetSlope(d, "1.00");
     SetWeights(d);
     SetAnchorsAndRestraint(d, "600.0", "25.0");
@@ -240,10 +240,10 @@ void Anchor(DesignData& d) {
     SetGroundAnchor(d, "SWPR7BL 1S12.7×3本", "549.0", "468.0", "27.4", "28.0");
 }
 
-// Ground anchors of one 15.2 mm strand under a 400 × 400 frame, the design
+// Ground anchors of one 15.2 mm strand under a 500 × 500 frame, the design
 // load given by the landslide study (the restraint steps are skipped).
 void AnchorDirect(DesignData& d) {
-    SetFrame(d, "400", "400", "315", "4", "4");
+    SetFrame(d, "500", "500", "410", "4", "4");
     SetSlope(d, "1.00");
     SetWeights(d);
     d.AllGridPoints = 1;
@@ -438,11 +438,13 @@ void Settle() {
 // Every row the results window shows holds: checked with at least one bar,
 // no cell over its limit. The required stirrup spacing (column 11) counts on
 // rows that need stirrups only, and such a row already shows its τc over τca.
+// The first row, the D10 row each report prints after an open, carries at
+// least two bars: a worked design is not one bar short of a real beam.
 void ExpectShownRowsHold(const NNkekka* w) {
     const Grid* grid = w->sprResult1[0];
     for (int row = 1; row <= kRowsPerSet; ++row) {
         SCOPED_TRACE(testing::Message() << "grid row " << row);
-        EXPECT_GE(NumVal(grid->TextAt(ColBarCount, row).toStdString()), 1);
+        EXPECT_GE(NumVal(grid->TextAt(ColBarCount, row).toStdString()), row == 1 ? 2 : 1);
         for (int column = ColBar; column < ColPitchReq; ++column)
             EXPECT_NE(grid->ForeColorAt(column, row), ColorOut)
                 << "column " << column << " '" << grid->TextAt(column, row).toStdString() << "'";

@@ -503,7 +503,7 @@ TEST_F(FileCommandsTest, SampleDesignOpens) {
     d.KusabiL1 = "4.000";
     d.KusabiL2 = "1.500";
     d.KusabiH = "2.000";
-    d.DeltaFs = "0.10";
+    d.DeltaFs = "0.20";
     d.SigmaCk = "18";
     d.SigmaCa = "6.0";
     d.TauCa = "0.33";
