@@ -84,6 +84,23 @@ void CalcZentyou() {
     }
 }
 
+namespace {
+
+// The plate's bearing area u² − πD²/4 in mm² as "0" text; empty when the
+// box-out is wider than the plate or nothing is left of it. Only a box-out
+// wider than the plate leaves nothing to bear on: a square plate as wide as
+// its round box-out still bears on its corners (u² − πD²/4 > 0).
+std::string BearingArea(const std::string& plateU, const std::string& boxOutD) {
+    const double d = NumVal(boxOutD);
+    const double u = NumVal(plateU);
+    if (Whole(d) > Whole(u)) return std::string();
+    std::string ap = Fixed(u * u - Pi * d * d / 4.0, "0");
+    if (NumVal(ap) == 0) return std::string();
+    return ap;
+}
+
+}  // namespace
+
 AnchorHead AnchorHeadFrame() {
     AnchorHead head;
     // The plate sits on the narrower beam; the vertical one on a tie.
@@ -110,15 +127,10 @@ void CalcSiatu() {
     const double b = NumVal(Design.SiatuFrameB);
     if (!Store(Design.SiatuA, b * b, "0")) return;
 
-    // N and mm. Only a box-out wider than the plate leaves nothing to bear
-    // on: a square plate as wide as its round box-out still bears on its
-    // corners (u² − πD²/4 > 0).
-    const double d = NumVal(Design.BoxOutD);
-    const double u = NumVal(Design.PlateU);
-    if (Whole(d) > Whole(u)) return;
-    const std::string ap = Fixed(u * u - Pi * d * d / 4.0, "0");
+    // N and mm.
+    const std::string ap = BearingArea(Design.PlateU, Design.BoxOutD);
+    if (ap.empty()) return;
     const double apVal = NumVal(ap);
-    if (apVal == 0) return;
     Design.Ap = ap;
 
     const double a = NumVal(Design.SiatuA);
@@ -148,6 +160,9 @@ void CalcPrate() {
         !Store(Design.PlateM, NumVal(Design.PlateHalfPt) * NumVal(Design.BoxOutD) / 4.0, "0")) {
         return;
     }
+    // A plate that bears on nothing (the bearing check has no area) has no
+    // thickness to require either: its check cannot be made.
+    if (BearingArea(Design.PlateU, Design.BoxOutD).empty()) return;
     const double u = NumVal(Design.PlateU);
     const double sigma = NumVal(Design.PlateSigma);
     if (u == 0 || sigma == 0 || u * sigma == 0) return;

@@ -20,7 +20,9 @@ void CalcZentyou();
 // and left empty for D > u (and for a plate of no area).
 void CalcSiatu();
 
-// Required thickness of the anchor plate (ground anchors).
+// Required thickness of the anchor plate (ground anchors), left empty where
+// the bearing check has no bearing area (D > u): a plate that falls into its
+// box-out cannot be sized.
 void CalcPrate();
 
 // Shear stress τs of the main anchor bar of the frame-only types, N/mm²:

@@ -5,6 +5,7 @@ namespace talvo {
 namespace {
 MessageSink* g_sink = nullptr;
 unsigned long g_shown = 0;
+}  // namespace
 
 MsgResult DefaultAnswer(const MessageRequest& r) {
     switch (r.buttons) {
@@ -18,7 +19,6 @@ MsgResult DefaultAnswer(const MessageRequest& r) {
     }
     return MsgResult::Ok;
 }
-}  // namespace
 
 MessageSink* SetMessageSink(MessageSink* sink) {
     MessageSink* old = g_sink;

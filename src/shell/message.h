@@ -32,6 +32,9 @@ public:
 MessageSink* SetMessageSink(MessageSink* sink);
 MessageSink* CurrentMessageSink();
 
+// The answer of a message nobody sees: its default button.
+MsgResult DefaultAnswer(const MessageRequest& request);
+
 MsgResult ShowMessage(const MessageRequest& request);
 // How many messages have been shown in this run: a caller can tell whether a
 // procedure it ran asked the engineer something.

@@ -206,6 +206,9 @@ TEST_F(CalcTest, PrateRequiredThickness) {
         {"29.5", " 150", "185", "14750", "553125", "11.0"},
         {"150.0", "", "140", "75000", "2812500", ""},
         {"150.0", " 200", "", "75000", "2812500", ""},
+        // A plate narrower than its box-out bears on nothing: no thickness
+        // is required of it.
+        {"150.0", " 130", "140", "75000", "2812500", ""},
         {"", " 200", "140", "0", "0", "0.0"},
     };
     for (const Case& c : cases) {

@@ -341,12 +341,15 @@ TEST(AnchorDesignFillers, BearingStressCheck) {
         const char* sigmaBa;
         Verdict verdict;
     };
+    // Without a number on either side the comparison is left out: a red line
+    // says the bearing stress could not be checked.
+    constexpr Verdict kUnchecked{"", "", kUnset};
     const std::vector<Case> cases = {
         {"equal", "5.30", " 5.30", kOkCheck},
         {"over by 0.01", "5.31", "5.30", kOutCheck},
         {"under", "0.66", "5.30", kOkCheck},
-        {"bearing stress never computed", "", "5.30", kOutCheck},
-        {"neither computed", "", "", kOutCheck},
+        {"bearing stress never computed", "", "5.30", kUnchecked},
+        {"neither computed", "", "", kUnchecked},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -355,22 +358,27 @@ TEST(AnchorDesignFillers, BearingStressCheck) {
         Design.SigmaBa = c.sigmaBa;
         auto form = Filled("InsSiatu", SetInsSiatu);
         ExpectVerdict(*form, "Label32", "Label31", "Label30", c.verdict);
+        const bool unchecked = c.verdict.sign[0] == '\0';
+        ExpectCaptions(*form,
+                       {{"LabOut(0)", unchecked ? "支圧応力度を照査できない。・・・ ＯＵＴ" : ""}});
+        EXPECT_EQ(ColourOf(*form, "LabOut(0)"), unchecked ? kVerdictRed : kUnset);
     }
 }
 
 // The bearing page prints the allowable it is given, and the plate page its
 // two thicknesses as they arrive, uncoloured (a thickness short of the
-// required one adds a red line of its own, see failedchecks_test).
+// required one is not adopted: a red line takes the adoption's row, see
+// failedchecks_test).
 TEST(AnchorDesignFillers, ValuesPrintAsTheyArrive) {
     Calculated(4);
     Design.SigmaBa1 = "9.50";
     Design.SigmaBa2 = "9.00";
     Design.SigmaBa = "9.00";
-    Design.PlateT = "8.0";
+    Design.PlateT = "9.0";
     auto siatu = Filled("InsSiatu", SetInsSiatu);
     ExpectCaptions(*siatu, {{"Label19", " 9.50"}, {"Label20", " 9.00"}, {"Label22", " 9.00"}});
     auto plate = Filled("InsPrate", SetInsPrate);
-    ExpectCaptions(*plate, {{"Label17", "  8.5"}, {"Label18", "  8.0"}});
+    ExpectCaptions(*plate, {{"Label17", "  8.5"}, {"Label18", "  9.0"}});
     for (const char* name : {"Label17", "Label18"}) EXPECT_EQ(ColourOf(*plate, name), kUnset);
 }
 
@@ -596,14 +604,14 @@ TEST(AnchorDesignPages, TendonPageChoosesItsLengthBlockAtThreeMetres) {
          "3.0",
          "0.0",
          {"InsAnchorKouzai@0", "InsAnchorTeityaku@6840"}},
-        // The length block ends with the red line of a short anchorage: the
-        // total length one row (360) lower.
+        // The red line of a short anchorage takes the row of the adoption it
+        // replaces: the total length stays where it is.
         {"anchorage short of its bond lengths",
          "3.3",
          "4.5",
          "2.5",
          " 4.0",
-         {"InsAnchorKouzai@0", "InsAnchorTyou@6840", "InsAnchorNagasa@12552"}},
+         {"InsAnchorKouzai@0", "InsAnchorTyou@6840", "InsAnchorNagasa@12120"}},
         {"anchorage 0", "0.7", "1.0", "0", " 4.0", {"InsAnchorKouzai@0", "InsAnchorTyou@6840"}},
         {"no anchorage", "0.7", "1.0", "", " 4.0", {"InsAnchorKouzai@0", "InsAnchorTyou@6840"}},
     };
@@ -673,7 +681,7 @@ TEST(AnchorDesignForms, ExtentsAndItemsOfTheCatalogue) {
         {"InsAnchorKouzai", 7815, 4995, 0, 51, 0},   {"InsAnchorTyou", 5040, 4395, 4, 75, 0},
         {"InsAnchorTeityaku", 7215, 4755, 4, 76, 0}, {"InsAnchorNagasa", 6075, 1095, 0, 22, 0},
         {"InsRockTyou", 6435, 8295, 8, 139, 0},      {"InsRockNagasa", 7755, 1455, 0, 23, 0},
-        {"InsSiatu", 7530, 9675, 6, 156, 0},         {"InsPrate", 7575, 10215, 56, 91, 0},
+        {"InsSiatu", 7530, 9675, 6, 157, 0},         {"InsPrate", 7575, 10215, 56, 91, 0},
     };
     for (const Row& r : catalogue) {
         SCOPED_TRACE(r.form);

@@ -219,6 +219,17 @@ struct PageRun {
         }
         return false;
     }
+
+    // Where the first text of that caption starts across; -1 when none.
+    double XOf(const std::string& text) const {
+        for (const RecordedPage& page : out.Document().pages) {
+            for (const DrawOp& op : page.ops) {
+                const auto* t = std::get_if<TextOp>(&op);
+                if (t && t->text == text) return t->x;
+            }
+        }
+        return -1;
+    }
 };
 
 TEST(TensionBlocks, FormByRestraintPlannedFactorAndFriction) {
@@ -259,6 +270,11 @@ TEST(TensionBlocks, FormByRestraintPlannedFactorAndFriction) {
         // A4: the design tops scale by 11906 / 9739.2.
         const std::string top = c.rockBolt ? "7579" : "5501";
         EXPECT_EQ(run.Blocks(), load + "@505 " + c.form + "@" + top);
+        // The rock bolt's forces are one list: the tension stands under the
+        // shear force, as far in.
+        if (c.rockBolt) {
+            EXPECT_EQ(run.XOf("・引張力（設計荷重）"), run.XOf("・せん断力"));
+        }
 
         // The fixed sentence of the reduced forms, and the values each form
         // carries: the force, β where its term is kept, φ or tan φ beside

@@ -1,15 +1,19 @@
 // A failed check reaches the paper as such: the plate thinner than required,
 // the anchorage length short of its bond lengths, the main anchor bar without
-// a τs, the provided rebar short of the required area and the stirrups below
-// their minimum spacing or not placeable at all. Read from the operations the
-// renderer records, as they print: texts, in drawing order, with colours.
+// a τs, the provided rebar short of the required area, the stirrups below
+// their minimum spacing or not placeable at all, a bearing stress that could
+// not be worked out, and in the short report every check beside the results.
+// Read from the operations the renderer records, as they print: texts, in
+// drawing order, with colours and places.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -20,6 +24,7 @@
 #include "report/engine/layoutform.h"
 #include "report/engine/recorder.h"
 #include "report/engine/renderer.h"
+#include "report/failing_designs.h"
 #include "report/pages/anchordesign.h"
 #include "report/pages/anchors.h"
 #include "report/pages/checks.h"
@@ -35,6 +40,7 @@ namespace {
 using Texts = std::vector<std::string>;
 
 constexpr std::uint32_t kRed = kVerdictRed;
+constexpr const char* kPlateAdoption = "市場性を考慮して、プレートの厚さを";
 
 // The texts a filled form prints, in drawing order, empty ones left out.
 std::vector<TextOp> Printed(std::unique_ptr<LayoutForm> form) {
@@ -64,6 +70,20 @@ bool PrintsText(const std::vector<TextOp>& texts, const std::string& text) {
     for (const TextOp& t : texts)
         if (t.text == text) return true;
     return false;
+}
+
+// The first text printed red, or null.
+const TextOp* FirstRed(const std::vector<TextOp>& texts) {
+    for (const TextOp& t : texts)
+        if (t.color == kRed) return &t;
+    return nullptr;
+}
+
+// The first printed text of that exact caption, or null.
+const TextOp* Find(const std::vector<TextOp>& texts, const std::string& text) {
+    for (const TextOp& t : texts)
+        if (t.text == text) return &t;
+    return nullptr;
 }
 
 template <class Fill>
@@ -102,6 +122,166 @@ Texts RedTextsOfReportPage(const char* form) {
     return red;
 }
 
+// The report of the open design, its rows 1 chosen: insFlg 0 the short
+// report, 1 the full one.
+struct ReportRun {
+    explicit ReportRun(std::int16_t insFlg) : report(ChapterOf(Design.WorkType)) {
+        Design.KekkaPrintRow = {1, 1};
+        PrintCaseTate = 0;
+        PrintCaseYoko = 6;
+        report.DrawReport(out, insFlg);
+        EXPECT_TRUE(out.Document().ended);
+    }
+    int Pages() const { return static_cast<int>(out.Document().pages.size()); }
+    // The texts of page n (from 1), empty ones left out.
+    std::vector<TextOp> Texts(int n) const {
+        std::vector<TextOp> texts;
+        for (const DrawOp& op : out.Document().pages.at(static_cast<std::size_t>(n - 1)).ops) {
+            const auto* t = std::get_if<TextOp>(&op);
+            if (t && !t->text.empty()) texts.push_back(*t);
+        }
+        return texts;
+    }
+    // The texts of the page that holds `form`.
+    std::vector<TextOp> TextsOf(const char* form) const {
+        for (const PlacedBlock& b : report.Blocks())
+            if (b.form == form) return Texts(b.page);
+        ADD_FAILURE() << "no " << form;
+        return {};
+    }
+    // The lowest horizontal rule of page n.
+    LineOp LowestRule(int n) const {
+        LineOp lowest;
+        for (const DrawOp& op : out.Document().pages.at(static_cast<std::size_t>(n - 1)).ops) {
+            const auto* l = std::get_if<LineOp>(&op);
+            if (l && l->y1 == l->y2 && l->y1 >= lowest.y1) lowest = *l;
+        }
+        return lowest;
+    }
+    ChapterReport report;
+    RecordingOutput out;
+};
+
+// ---- the short report
+
+// Page 1 names every failed check beside the results in one red line under
+// its result table, at the table's left edge; the table of page 2 marks the
+// value of each failed check red with a red ＯＵＴ after it.
+TEST_F(FailedChecks, ShortReportMarksTheChecksBesideTheResults) {
+    const Texts bar = {"    26.0", "ＯＵＴ"};
+    struct Case {
+        const char* what;
+        void (*design)();
+        const char* line;
+        int pages;
+        Texts secondPageRed;
+    };
+    const Case cases[] = {
+        {"wedge, τs over τsa", test::WedgeBarOverstressed, "ＯＵＴ：主アンカーの検討", 2, bar},
+        {"wedge, no τsa", test::WedgeBarWithoutAllowable, "ＯＵＴ：主アンカーの検討", 2, bar},
+        {"greening, τs over τsa", test::GreeningBarOverstressed, "ＯＵＴ：主アンカーの検討", 2,
+         bar},
+        {"rock bolt, La under La1",
+         test::RockBoltTooShort,
+         "ＯＵＴ：ロックボルト長",
+         2,
+         {"     0.5", "ＯＵＴ"}},
+        // τ is not in the table: the allowable it was held against is marked.
+        {"rock bolt, τ over τsa",
+         test::RockBoltOverstressed,
+         "ＯＵＴ：ロックボルト鋼材の選定",
+         2,
+         {"    30", "ＯＵＴ"}},
+        {"ground anchor, weak tendon",
+         test::WeakTendonAnchor,
+         "ＯＵＴ：テンドンの選定",
+         2,
+         {"    40.0", "ＯＵＴ", "    34.0", "ＯＵＴ"}},
+        // Pt entered: the short report is page 1 alone.
+        {"ground anchor, thin plate",
+         test::ThinPlateDirectAnchor,
+         "ＯＵＴ：アンカープレートの検討",
+         1,
+         {}},
+        {"ground anchor, plate narrower than its box-out",
+         test::NarrowPlateAnchor,
+         "ＯＵＴ：支圧応力度の検討、アンカープレートの検討",
+         2,
+         {}},
+        {"wedge, passing", [] { test::PassingDesign(0); }, "", 2, {}},
+        {"ground anchor, passing", [] { test::PassingDesign(4); }, "", 2, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.design();
+        ResetHeadingNumbers();
+        const ReportRun run(0);
+        ASSERT_EQ(run.Pages(), c.pages);
+
+        const std::vector<TextOp> first = run.Texts(1);
+        Texts outs;
+        for (const TextOp& t : first)
+            if (t.text.find("ＯＵＴ") != std::string::npos) outs.push_back(t.text);
+        EXPECT_EQ(outs, c.line[0] ? Texts{c.line} : Texts{});
+        if (const TextOp* line = c.line[0] ? Find(first, c.line) : nullptr) {
+            EXPECT_EQ(line->color, kRed);
+            const LineOp bottom = run.LowestRule(1);
+            EXPECT_NEAR(line->x, bottom.x1, 1);
+            EXPECT_GT(line->y, bottom.y1);
+            EXPECT_LT(line->y, bottom.y1 + 400);
+        }
+        if (c.pages > 1) {
+            EXPECT_EQ(RedTexts(run.Texts(2)), c.secondPageRed);
+        }
+    }
+}
+
+// The full report keeps its page 1 as it was: its own pages mark the checks.
+TEST_F(FailedChecks, FullReportHasNoLineOfFailedChecksOnPage1) {
+    test::RockBoltTooShort();
+    const ReportRun run(1);
+    for (const TextOp& t : run.Texts(1)) EXPECT_EQ(t.text.find("ＯＵＴ"), std::string::npos);
+}
+
+// ---- the bearing stress
+
+// A plate of 130 mm over a box-out of 150 mm has no bearing area: the page
+// prints no row whose result is missing, and in place of the comparison a
+// red line that the bearing stress could not be checked. No thickness is
+// required of such a plate, so its page says it could not check it either.
+TEST_F(FailedChecks, BearingWithoutABearingAreaCannotBeChecked) {
+    test::NarrowPlateAnchor();
+    ASSERT_EQ(Design.BoxOutD, "150");
+    EXPECT_EQ(Design.Ap, "");
+    EXPECT_EQ(Design.SigmaB, "");
+    EXPECT_EQ(Design.PlateTReq, "");
+    const ReportRun run(1);
+
+    const std::vector<TextOp> bearing = run.TextsOf("InsSiatu");
+    EXPECT_EQ(RedTexts(bearing), Texts{"支圧応力度を照査できない。・・・ ＯＵＴ"});
+    // What was given or computed still prints: u and D in the area formula
+    // and A.
+    EXPECT_TRUE(PrintsText(bearing, " 130"));
+    EXPECT_TRUE(PrintsText(bearing, " 150"));
+    EXPECT_TRUE(PrintsText(bearing, " 40000"));
+    // No row with a missing result is left: the "(mm" of Ap, the "(N/mm" of
+    // every stress, the Pt × 10³ / Ap of σb, the sentence that announces σba
+    // and the comparison with its verdict are all left out.
+    const auto count = [](const std::vector<TextOp>& texts, const std::string& text) {
+        return std::count_if(texts.begin(), texts.end(),
+                             [&](const TextOp& t) { return t.text == text; });
+    };
+    EXPECT_EQ(count(bearing, "(mm"), 1);    // the row of A
+    EXPECT_EQ(count(bearing, "(N/mm"), 1);  // the row of σck
+    for (const char* gone : {"10", "は、以下の値となる。", "ＯＫ", "・・・"})
+        EXPECT_FALSE(PrintsText(bearing, gone)) << gone;
+
+    const std::vector<TextOp> plate = run.TextsOf("InsPrate");
+    EXPECT_EQ(RedTexts(plate), Texts{"プレートの厚さを照査できない。・・・ ＯＵＴ"});
+    EXPECT_FALSE(PrintsText(plate, "市場性を考慮して、プレートの厚さを"));
+    EXPECT_EQ(count(plate, "(mm)"), 2);  // u and D: no required thickness
+}
+
 // ---- the plate thickness
 
 TEST_F(FailedChecks, PlateThinnerThanRequiredPrintsARedLine) {
@@ -118,12 +298,25 @@ TEST_F(FailedChecks, PlateThinnerThanRequiredPrintsARedLine) {
         {"no thickness adopted", "13.6", "", unchecked},
         {"no thickness worked out", "", "12.0", unchecked},
     };
+    // Where the adoption and the required thickness print on a passing plate.
+    test::PassingDesign(4);
+    const std::vector<TextOp> passing = PrintedForm("InsPrate", SetInsPrate);
+    const TextOp* adoption = Find(passing, kPlateAdoption);
+    ASSERT_NE(adoption, nullptr);
+    const double adoptionY = adoption->y;
+    const double requiredY = Find(passing, "  8.5")->y;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         test::PassingDesign(4);
         Design.PlateTReq = c.required;
         Design.PlateT = c.adopted;
-        EXPECT_EQ(RedTexts(PrintedForm("InsPrate", SetInsPrate)), c.red);
+        const std::vector<TextOp> printed = PrintedForm("InsPrate", SetInsPrate);
+        EXPECT_EQ(RedTexts(printed), c.red);
+        // A failing check adopts nothing: its red line takes the row of the
+        // adoption, or of the missing required thickness above it.
+        EXPECT_EQ(PrintsText(printed, kPlateAdoption), c.red.empty());
+        if (c.red.empty()) continue;
+        EXPECT_EQ(FirstRed(printed)->y, c.required[0] ? adoptionY : requiredY);
     }
 }
 
@@ -165,13 +358,37 @@ TEST_F(FailedChecks, AnchorageShortOfItsBondLengthsPrintsARedLine) {
          shortLine("1.8", "1.9")},
         {"rock bolt as filled", 3, "InsRockTyou", SetInsRockTyou, " 2.0", "1.9", "0.3", {}},
     };
+    // The first row of the adoption of each form, and where a passing design
+    // prints it.
+    const auto adoptionOf = [](std::string_view form) {
+        return form == "InsRockTyou"     ? "したがって、ロックボルトの定着長を"
+               : form == "InsAnchorTyou" ? "したがって、アンカーの定着長を"
+                                         : "　ここで、グラウンドアンカー設計・施工基準，同解説で、"
+                                           "「定着長は原則として 3ｍ以上";
+    };
+    const auto adoptionY = [&](const Case& c) {
+        test::PassingDesign(c.workType);
+        const std::vector<TextOp> printed = PrintedForm(c.form, c.fill);
+        const TextOp* t = Find(printed, adoptionOf(c.form));
+        return t ? t->y : -1.0;
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const double y = adoptionY(c);
+        ASSERT_GT(y, 0);
         test::PassingDesign(c.workType);
         (c.workType == 3 ? Design.RockLa : Design.AnchorLa) = c.la;
         Design.BondLa1Up = c.up1;
         Design.BondLa2Up = c.up2;
-        EXPECT_EQ(RedTexts(PrintedForm(c.form, c.fill)), c.red);
+        const std::vector<TextOp> printed = PrintedForm(c.form, c.fill);
+        EXPECT_EQ(RedTexts(printed), c.red);
+        // A length short of its bond lengths is not adopted: the red line,
+        // which names it, stands alone in the adoption's row.
+        EXPECT_EQ(PrintsText(printed, adoptionOf(c.form)), c.red.empty());
+        EXPECT_EQ(PrintsText(printed, "とする。"), c.red.empty());
+        if (!c.red.empty()) {
+            EXPECT_EQ(FirstRed(printed)->y, y);
+        }
     }
 }
 

@@ -39,4 +39,14 @@ MsgResult ScriptedMessages::Show(const MessageRequest& request) {
     return e.answer;
 }
 
+MsgResult UnexpectedMessages::Show(const MessageRequest& request) {
+    ADD_FAILURE() << "unexpected message: " << request.text;
+    return DefaultAnswer(request);
+}
+
+void InstallUnexpectedMessages() {
+    static UnexpectedMessages sink;
+    SetMessageSink(&sink);
+}
+
 }  // namespace talvo::test

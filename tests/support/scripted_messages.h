@@ -46,4 +46,17 @@ private:
     std::function<void()> onShow_;
 };
 
+// The sink every test program starts with, below any ScriptedMessages: a
+// message that no script expects fails the running test (and is answered
+// with its default button, as the program's core answers without a sink), so
+// a test that provokes a warning nobody asked for cannot pass silently.
+class UnexpectedMessages : public MessageSink {
+public:
+    MsgResult Show(const MessageRequest& request) override;
+};
+
+// Installs one UnexpectedMessages for the whole run of a test program; its
+// main() calls this after InitGoogleTest.
+void InstallUnexpectedMessages();
+
 }  // namespace talvo::test

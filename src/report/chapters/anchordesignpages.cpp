@@ -4,7 +4,6 @@
 
 #include "report/chapters/pageprocs.h"
 #include "report/pages/anchordesign.h"
-#include "results/designchecks.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 
@@ -18,13 +17,10 @@ constexpr int kTotalBelowBondLengths = 10100;
 constexpr int kTotalBelowRule = 10400;
 constexpr int kRockTotalTop = 9000;
 constexpr double kMinimumAnchorage = 3.0;  // m
-// The height of the red line a length block adds under a short anchorage.
-constexpr int kOutLineRow = 360;
 
 // Tendon, then the anchorage length from the bond lengths or, when both are
 // short and the anchorage length keeps to the 3 m rule, by that rule; then
-// the total length when both free and anchorage length are given, one row
-// lower when the length block ends with the red line of a short anchorage.
+// the total length when both free and anchorage length are given.
 void PrnAnchorKouzai(PageContext& page) {
     const DesignData& d = Design;
     page.DrawFirst(FilledForm("InsAnchorKouzai", SetInsAnchorKouzai));
@@ -36,7 +32,6 @@ void PrnAnchorKouzai(PageContext& page) {
         page.DrawAt(FilledForm("InsAnchorTeityaku", SetInsAnchorTeityaku), kAnchorLengthTop);
         totalTop = kTotalBelowRule;
     }
-    if (!JudgeAnchorage().holds) totalTop += kOutLineRow;
     if (NumVal(d.AnchorLa) != 0 && NumVal(d.AnchorLf) != 0) {
         page.DrawAt(FilledForm("InsAnchorNagasa", SetInsAnchorNagasa), totalTop);
     }

@@ -277,7 +277,7 @@ void ChapterReport::DrawReport(PageOutput& out, std::int16_t insFlg, int intPage
             print_.SetCurPage(print_.CurPage() + 1);
             if (print_.PrintPage() == 0) out.NewPage();
         }
-        PageContext page(out, print_, kind_, id, placed_);
+        PageContext page(out, print_, kind_, id, placed_, insFlg != 0);
         const PageProc& own = procs_[static_cast<std::size_t>(id)];
         if (own) {
             own(page);

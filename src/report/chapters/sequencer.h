@@ -130,13 +130,15 @@ struct PlacedBlock {
 class PageContext {
 public:
     PageContext(PageOutput& out, ReportPrint& print, ChapterKind chapter, PageId page,
-                std::vector<PlacedBlock>& placed)
-        : out_(out), print_(print), chapter_(chapter), page_(page), placed_(placed) {}
+                std::vector<PlacedBlock>& placed, bool full = false)
+        : out_(out), print_(print), chapter_(chapter), page_(page), placed_(placed), full_(full) {}
 
     PageOutput& Out() const { return out_; }
     const ReportPrint& Print() const { return print_; }
     ChapterKind Chapter() const { return chapter_; }
     PageId Page() const { return page_; }
+    // The page belongs to the full report, not to the short one.
+    bool Full() const { return full_; }
     // This page reaches the output (every page, or the one page asked for).
     bool Shown() const { return print_.PageShown(); }
 
@@ -153,6 +155,7 @@ private:
     ChapterKind chapter_;
     PageId page_;
     std::vector<PlacedBlock>& placed_;
+    bool full_;
 };
 
 using PageProc = std::function<void(PageContext&)>;

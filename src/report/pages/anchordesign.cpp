@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "report/engine/headings.h"
 #include "report/pages/fill.h"
@@ -21,6 +22,12 @@ namespace {
 
 constexpr const char* kAnchorageUnchecked = "定着長を照査できない。・・・ ＯＵＴ";
 constexpr const char* kPlateUnchecked = "プレートの厚さを照査できない。・・・ ＯＵＴ";
+constexpr const char* kBearingUnchecked = "支圧応力度を照査できない。・・・ ＯＵＴ";
+
+// A row of a form: its labels stand from kSuperscriptRise above its top (the
+// superscripts) to kRowHeight below it.
+constexpr int kSuperscriptRise = 60;
+constexpr int kRowHeight = 195;
 
 // The sign and verdict of one line, the verdict's colour on the verdict and
 // on `coloured`.
@@ -59,13 +66,17 @@ std::string KindFactor(const std::array<std::string, 3>& factors, int kind) {
     return factors[static_cast<std::size_t>(kind)];
 }
 
-// Under the adopted anchorage length, the red line of a length short of a
-// bond length: La against the longer bond length it falls below, or, with
-// no La or a bond length that could not be computed, that it was not
-// checked.
-void AnchorageOutLine(LayoutForm& form, const std::string& la) {
+// Where the anchorage length is adopted, from the row of the label
+// `adoption` down, unless it fails against the bond lengths: then the
+// adoption is left out and the red line takes its row, La against the longer
+// bond length it falls below, or, with no La or a bond length that could not
+// be computed, that it was not checked.
+void AnchorageOutLine(LayoutForm& form, const std::string& la, std::string_view adoption) {
     const AnchorageVerdict v = JudgeAnchorage();
     if (v.holds) return;
+    const int top = Need(form, adoption).top;
+    ClearRows(form, top, Need(form, "LabOut(0)").top);
+    MoveOutLineTo(form, top);
     if (v.governing.empty()) {
         PutOutLine(form, {kAnchorageUnchecked});
         return;
@@ -75,9 +86,11 @@ void AnchorageOutLine(LayoutForm& form, const std::string& la) {
 }
 
 // The bond lengths of the ground anchor, shared by both length forms; they
-// differ in the width of Pt in the second formula and in what an uncomputed
-// grout–tendon length prints.
-void AnchorBondLengths(LayoutForm& form, int secondPtWidth, bool emptyLa2AsZero) {
+// differ in the width of Pt in the second formula, in what an uncomputed
+// grout–tendon length prints and in the first row of the adoption (the
+// rule's form quotes the rule before it adopts).
+void AnchorBondLengths(LayoutForm& form, int secondPtWidth, bool emptyLa2AsZero,
+                       std::string_view adoption) {
     const DesignData& d = Design;
     Put(form, "Label13", SectionTitle("アンカー長"));
     PutNum(form, "Label1", d.Pt, 4);
@@ -92,7 +105,7 @@ void AnchorBondLengths(LayoutForm& form, int secondPtWidth, bool emptyLa2AsZero)
     Put(form, "Label17", Millimetres(d.BondLa2, emptyLa2AsZero));
     PutNum(form, "Label18", d.BondLa2Up, 1);
     PutNum(form, "Label19", d.AnchorLa, 1);
-    AnchorageOutLine(form, d.AnchorLa);
+    AnchorageOutLine(form, d.AnchorLa, adoption);
 }
 
 }  // namespace
@@ -131,11 +144,11 @@ void SetInsAnchorKouzai(LayoutForm& form) {
 }
 
 void SetInsAnchorTyou(LayoutForm& form) {
-    AnchorBondLengths(form, 4, false);
+    AnchorBondLengths(form, 4, false, "Label147");
 }
 
 void SetInsAnchorTeityaku(LayoutForm& form) {
-    AnchorBondLengths(form, 3, true);
+    AnchorBondLengths(form, 3, true, "Label2(2)");
 }
 
 void SetInsAnchorNagasa(LayoutForm& form) {
@@ -181,7 +194,7 @@ void SetInsRockTyou(LayoutForm& form) {
     Put(form, "Label17", Millimetres(d.BondLa2, false));
     PutNum(form, "Label18", d.BondLa2Up, 1);
     PutNum(form, "Label19", d.RockLa, 1);
-    AnchorageOutLine(form, d.RockLa);
+    AnchorageOutLine(form, d.RockLa, "Label195");
 }
 
 void SetInsRockNagasa(LayoutForm& form) {
@@ -219,6 +232,30 @@ void SetInsSiatu(LayoutForm& form) {
     PutNum(form, "Label29", d.SigmaBa, 2);
     PutNum(form, "Label30", d.SigmaB, 2);
 
+    // A value not computed (a box-out wider than the plate leaves no bearing
+    // area, and nothing follows from it) leaves out every row that would
+    // show it, and the check stands as a red line that it could not be made.
+    const auto missing = [](const std::string& text) { return !HoldsNumber(text); };
+    const auto rowOf = [&form](std::string_view label) {
+        const int top = Need(form, label).top;
+        ClearRows(form, top - kSuperscriptRise, top + kRowHeight);
+    };
+    if (missing(d.SiatuA)) rowOf("Label8");
+    if (missing(d.Ap)) rowOf("Label9");
+    if (missing(d.SiatuA) || missing(d.Ap))
+        ClearRows(form, Need(form, "Label16").top, Need(form, "Label17").top + kRowHeight);
+    if (missing(d.SigmaBa1)) rowOf("Label19");
+    if (missing(d.SigmaBa2)) rowOf("Label20");
+    if (missing(d.SigmaBa))
+        ClearRows(form, Need(form, "Label198").top, Need(form, "Label22").top + kRowHeight);
+    if (missing(d.Pt) || missing(d.Ap))
+        ClearRows(form, Need(form, "Label28").top - kSuperscriptRise,
+                  Need(form, "Label25").top + kRowHeight, Need(form, "Label217").left);
+    if (missing(d.SigmaB) || missing(d.SigmaBa)) {
+        rowOf("Label30");
+        PutOutLine(form, {kBearingUnchecked});
+        return;
+    }
     CheckLine(form, BearingHolds(), "Label32", "Label31", "Label30");
 }
 
@@ -242,15 +279,21 @@ void SetInsPrate(LayoutForm& form) {
     PutNum(form, "Label17", d.PlateTReq, 3);
     PutNum(form, "Label18", d.PlateT, 3);
 
-    // A plate thinner than it must be is no adopted plate: a red line under
-    // the adopted thickness says so, in the numbers printed above it.
+    // A plate thinner than it must be is no adopted plate: the adoption is
+    // left out and a red line in its row says so, in the numbers printed
+    // above it. Without a required thickness its row goes too, and the line
+    // says the thickness could not be checked.
     if (PlateThickEnough()) return;
-    if (!HoldsNumber(d.PlateT) || !HoldsNumber(d.PlateTReq)) {
-        PutOutLine(form, {kPlateUnchecked});
-        return;
-    }
-    PutOutLine(form, {"t", "＝", Caption(form, "Label18"), "(mm)", "＜", Caption(form, "Label17"),
-                      "(mm)", "・・・", "ＯＵＴ"});
+    const std::vector<std::string> line =
+        !HoldsNumber(d.PlateT) || !HoldsNumber(d.PlateTReq)
+            ? std::vector<std::string>{kPlateUnchecked}
+            : std::vector<std::string>{"t",    "＝",     Caption(form, "Label18"),
+                                       "(mm)", "＜",     Caption(form, "Label17"),
+                                       "(mm)", "・・・", "ＯＵＴ"};
+    const int top = Need(form, HoldsNumber(d.PlateTReq) ? "Label162" : "Label17").top;
+    ClearRows(form, top, Need(form, "LabOut(0)").top);
+    MoveOutLineTo(form, top);
+    PutOutLine(form, line);
 }
 
 }  // namespace talvo::report

@@ -6,8 +6,8 @@
 // before printing asks too. A check line whose value or allowable text holds
 // no number (never computed) is an OUT line in red: a report never passes
 // what it did not compute. An anchorage length short of its bond lengths and
-// a plate thinner than required each add a red line of their own under the
-// length or thickness adopted.
+// a plate thinner than required each print a red line of their own in place
+// of the sentence that would adopt the length or thickness.
 #pragma once
 
 #include "report/engine/layoutform.h"
@@ -36,7 +36,9 @@ void SetInsRockTyou(LayoutForm& form);
 void SetInsRockNagasa(LayoutForm& form);
 
 // InsSiatu: the allowable bearing stress and the bearing stress under the
-// plate with its verdict; opens the chapter "支圧応力度の検討".
+// plate with its verdict; opens the chapter "支圧応力度の検討". A row whose
+// value was not computed is left out; without σb or σba a red line says the
+// bearing stress could not be checked.
 void SetInsSiatu(LayoutForm& form);
 // InsPrate: the plate's bending moment and its required and adopted
 // thickness; opens the chapter "アンカープレートの検討".

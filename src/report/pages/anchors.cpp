@@ -52,6 +52,13 @@ void CommonStudyRows(LayoutForm& form) {
     Put(form, "Label28", PadDecimal(d.BondLa2Up, kTableWidth));
 }
 
+// A failed check of the design shows in the row of the table that stands
+// for it: the value in red and a red "ＯＵＴ" after it. `Holds` is a check of
+// results/designchecks.h; nothing is marked while it holds.
+void MarkIfOut(LayoutForm& form, bool holds, const char* value, const char* verdict) {
+    if (!holds) MarkOut(form, value, verdict);
+}
+
 }  // namespace
 
 void SetInsRockKento(LayoutForm& form) {
@@ -70,6 +77,13 @@ void SetInsRockKento(LayoutForm& form) {
     Put(form, "Label27", PadDecimal(d.RockLa, kTableWidth));
     Put(form, "Label30", LengthOrDash(d.RockLf));
     Put(form, "Label31", LengthOrDash(d.RockLength));
+
+    // The bolt's stresses are not in the table: each check marks the
+    // allowable stress it was held against. The anchorage length marks
+    // itself against the bond lengths above it.
+    MarkIfOut(form, RockShearHolds(), "Label22", "Out22");
+    MarkIfOut(form, RockTensileHolds(), "Label25", "Out25");
+    MarkIfOut(form, JudgeAnchorage().holds, "Label27", "Out27");
 }
 
 void SetInsAnchorKento(LayoutForm& form) {
@@ -87,6 +101,11 @@ void SetInsAnchorKento(LayoutForm& form) {
     Put(form, "Label27", PadDecimal(d.AnchorLa, kTableWidth));
     Put(form, "Label30", LengthOrDash(d.AnchorLf));
     Put(form, "Label31", LengthOrDash(d.AnchorLength));
+
+    // The tendon's loads carry the red of the capacity checks they fail.
+    MarkIfOut(form, TendonTensileHolds(), "Label22", "Out22");
+    MarkIfOut(form, TendonYieldHolds(), "Label25", "Out25");
+    MarkIfOut(form, JudgeAnchorage().holds, "Label27", "Out27");
 }
 
 void SetInsAncBarKento(LayoutForm& form) {
@@ -97,6 +116,8 @@ void SetInsAncBarKento(LayoutForm& form) {
     Put(form, "Lab3", PadDecimal(d.AncBarFs, kTableWidth));
     Put(form, "Lab4", PadDecimal(d.AncBarTauSa, kTableWidth));
     Put(form, "Lab5", PadDecimal(d.AncBarTauS, kTableWidth));
+    // A stress over its allowable, or one of the two missing, is no pass.
+    MarkIfOut(form, AnchorBarHolds(), "Lab5", "Out5");
 }
 
 void SetInsSyuAncBar(LayoutForm& form) {

@@ -7,14 +7,18 @@
 namespace talvo::report {
 
 // InsRockKento: conditions, bolt steel, anchorage and the computed lengths
-// of one rock bolt.
+// of one rock bolt. A failed shear or tensile check marks its allowable
+// stress, a failed anchorage check the anchorage length: red, with a red
+// "ＯＵＴ" after it.
 void SetInsRockKento(LayoutForm& form);
 // InsAnchorKento: the same for one ground anchor, the tendon's name and
-// standard centred.
+// standard centred; a failed tendon check marks the tendon's load it was
+// made with (Tus or Tys).
 void SetInsAnchorKento(LayoutForm& form);
 
 // InsAncBarKento: the main anchor bar's name, area, safety factor and shear
-// stresses.
+// stresses; a shear stress that fails its check, or could not be checked, is
+// marked as in the study tables.
 void SetInsAncBarKento(LayoutForm& form);
 // InsSyuAncBar: the worked shear check of the main anchor bar with its
 // verdict; opens the chapter "主アンカーの検討".

@@ -1,5 +1,6 @@
 #include "report/pages/fill.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 
@@ -41,6 +42,32 @@ void PutOutLine(LayoutForm& form, const std::vector<std::string>& texts) {
         Put(form, name, texts[i]);
         SetColor(form, name, true);
     }
+}
+
+void MoveOutLineTo(LayoutForm& form, int top) {
+    const int shift = top - Need(form, "LabOut(0)").top;
+    for (FormItem& item : form.items) {
+        auto* label = std::get_if<FormLabel>(&item);
+        if (label && label->name.starts_with("LabOut(")) label->top += shift;
+    }
+}
+
+void ClearRows(LayoutForm& form, int top, int bottom, int fromLeft) {
+    const auto inside = [&](int y) { return y >= top && y < bottom; };
+    for (FormItem& item : form.items) {
+        if (auto* label = std::get_if<FormLabel>(&item)) {
+            if (inside(label->top) && label->left >= fromLeft) label->caption.clear();
+        } else if (auto* line = std::get_if<FormLine>(&item)) {
+            if (inside(line->y1) && inside(line->y2) && std::min(line->x1, line->x2) >= fromLeft)
+                line->visible = false;
+        }
+    }
+}
+
+void MarkOut(LayoutForm& form, std::string_view value, std::string_view verdict) {
+    SetColor(form, value, true);
+    Put(form, verdict, "ＯＵＴ");
+    SetColor(form, verdict, true);
 }
 
 namespace {

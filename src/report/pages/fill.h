@@ -39,6 +39,22 @@ void SetColorIfPresent(LayoutForm& form, std::string_view name, bool red);
 // red. A missing label throws FormError.
 void PutOutLine(LayoutForm& form, const std::vector<std::string>& texts);
 
+// Raises or lowers the labels LabOut(0), LabOut(1), … together, so that
+// LabOut(0) stands at `top` and the others keep their places beside it: the
+// red line takes the row of a sentence it replaces. A missing LabOut(0)
+// throws FormError.
+void MoveOutLineTo(LayoutForm& form, int top);
+
+// Leaves out the rows of a form from `top` down to, not including,
+// `bottom`, from `fromLeft` rightwards: the captions of the labels whose top
+// lies there are emptied and the lines lying there wholly are hidden.
+void ClearRows(LayoutForm& form, int top, int bottom, int fromLeft = 0);
+
+// A value in a table cell whose check failed or could not be made: the
+// value red and, in the label `verdict` after it, a red "ＯＵＴ". A missing
+// label throws FormError.
+void MarkOut(LayoutForm& form, std::string_view value, std::string_view verdict);
+
 // Loads the script ℓ into Pic_l(0) … Pic_l(count - 1); a missing picture
 // throws FormError.
 void LoadScriptL(LayoutForm& form, int count);

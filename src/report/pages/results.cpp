@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "report/pages/fill.h"
+#include "results/designchecks.h"
 #include "results/fitting.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -122,6 +123,13 @@ void SetInsKekkaHyouIkei(LayoutForm& form) {
 void SetInsKekkaHyouDokei(LayoutForm& form) {
     form.SetCaption("Label3", Design.WorkType == 2 ? " 横" : "縦横");
     SetResultRow(form, 1, PrintCaseYoko, 1);
+}
+
+void PutFailedChecksLine(LayoutForm& form) {
+    const std::string line = FailedChecksLine();
+    if (line.empty()) return;
+    Put(form, "LabFailed", line);
+    SetColor(form, "LabFailed", true);
 }
 
 }  // namespace talvo::report

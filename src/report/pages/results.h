@@ -32,4 +32,8 @@ void SetInsKekkaHyouIkei(LayoutForm& form);
 // caption Label3 ("縦横", or " 横" in work type 2).
 void SetInsKekkaHyouDokei(LayoutForm& form);
 
+// Under either result table, in red, the line that names every failed check
+// beside the results (FailedChecksLine); nothing while they all hold.
+void PutFailedChecksLine(LayoutForm& form);
+
 }  // namespace talvo::report

@@ -15,6 +15,7 @@
 #include "calc/calc_fixture.h"
 #include "platform/printcontrol.h"
 #include "report/chapters/sequencer.h"
+#include "report/failing_designs.h"
 #include "report/printcommand.h"
 #include "results/checked_designs.h"
 #include "results/rebuild.h"
@@ -113,19 +114,25 @@ TEST(ReportDir, EachDesignsShortAndFullReport) {
     }
 }
 
-// The failing copies of a ground-anchor design, with their red marks: the
-// design load entered on a plate of 12.0 mm that needs 13.6, and a computed
-// design load whose anchorage length falls below its bond lengths. With
-// TALVO_REPORT_DIR set their full reports are written there as
-// anchor-direct-thin-plate-full.pdf and anchor-short-anchorage-full.pdf.
-TEST(ReportDir, FailingAnchorDesignsFullReports) {
+// The failing copies of the worked designs, with their red marks: a ground
+// anchor with the design load entered on a plate of 12.0 mm that needs 13.6,
+// one whose anchorage length falls below its bond lengths, one on a weak
+// tendon and one on a plate narrower than its box-out; a wedge design whose
+// main anchor bar is overstressed; a rock bolt shorter than its bond length.
+// With TALVO_REPORT_DIR set their short and full reports are written there as
+// NAME-short.pdf and NAME-full.pdf.
+TEST(ReportDir, FailingDesignsReports) {
     const std::string outDir = Env("TALVO_REPORT_DIR");
     if (!outDir.empty()) QDir().mkpath(QString::fromStdString(outDir));
     const struct {
         const char* name;
         void (*design)();
     } designs[] = {{"anchor-direct-thin-plate", test::ThinPlateDirectAnchor},
-                   {"anchor-short-anchorage", test::ShortAnchorage}};
+                   {"anchor-short-anchorage", test::ShortAnchorage},
+                   {"anchor-weak-tendon", test::WeakTendonAnchor},
+                   {"anchor-narrow-plate", test::NarrowPlateAnchor},
+                   {"wedge-bar-overstressed", test::WedgeBarOverstressed},
+                   {"rockbolt-too-short", test::RockBoltTooShort}};
     for (const auto& d : designs) {
         SCOPED_TRACE(d.name);
         d.design();
@@ -137,13 +144,18 @@ TEST(ReportDir, FailingAnchorDesignsFullReports) {
         EXPECT_EQ(yes.texts, std::vector<std::string>{
                                  "印刷対象となっている結果にはｏｕｔとなる項目があります。\r"
                                  "印刷しますか？"});
-        PrintControl control;
-        control.SetFooter("- %d -");
-        report::MakeChapterReport(Design.WorkType)->DrawReport(control, 1);
-        EXPECT_GT(control.PageCount(), 0);
-        if (outDir.empty()) continue;
-        const std::string pdf = (fs::path(outDir) / (std::string(d.name) + "-full.pdf")).string();
-        EXPECT_EQ(control.SavePdf(pdf), "") << pdf;
+        for (int insFlg = 0; insFlg <= 1; ++insFlg) {
+            PrintControl control;
+            control.SetFooter("- %d -");
+            report::MakeChapterReport(Design.WorkType)->DrawReport(control, insFlg);
+            EXPECT_GT(control.PageCount(), 0);
+            if (outDir.empty()) continue;
+            const std::string pdf =
+                (fs::path(outDir) /
+                 (std::string(d.name) + (insFlg == 0 ? "-short.pdf" : "-full.pdf")))
+                    .string();
+            EXPECT_EQ(control.SavePdf(pdf), "") << pdf;
+        }
     }
 }
 

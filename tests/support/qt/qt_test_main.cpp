@@ -8,11 +8,14 @@
 
 #include "shell/toolids.h"
 #include "shell/windows/MainWindow.h"
+#include "support/scripted_messages.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // A message no test expects fails that test.
+    talvo::test::InstallUnexpectedMessages();
     // Each test gives a main window the print command it needs: the report's
     // own command, registered by the program, is not assumed.
     talvo::RegisterPrintCommand(nullptr);
