@@ -108,6 +108,17 @@ void AnchorBondLengths(LayoutForm& form, int secondPtWidth, bool emptyLa2AsZero,
     AnchorageOutLine(form, d.AnchorLa, adoption);
 }
 
+// The length page of the ground anchor or the rock bolt: the free length
+// and the anchorage length, their sum, and the free length once more in
+// Label26.
+void TotalLength(LayoutForm& form, const std::string& lf, const std::string& la,
+                 const std::string& length) {
+    PutNum(form, "Label22", lf, 2);
+    PutNum(form, "Label23", la, 2);
+    PutNum(form, "Label25", length, 2);
+    PutNum(form, "Label26", lf, 2);
+}
+
 }  // namespace
 
 void SetInsAnchorKouzai(LayoutForm& form) {
@@ -153,10 +164,7 @@ void SetInsAnchorTeityaku(LayoutForm& form) {
 
 void SetInsAnchorNagasa(LayoutForm& form) {
     const DesignData& d = Design;
-    PutNum(form, "Label22", d.AnchorLf, 2);
-    PutNum(form, "Label23", d.AnchorLa, 2);
-    PutNum(form, "Label25", d.AnchorLength, 2);
-    PutNum(form, "Label26", d.AnchorLf, 2);
+    TotalLength(form, d.AnchorLf, d.AnchorLa, d.AnchorLength);
 }
 
 void SetInsRockTyou(LayoutForm& form) {
@@ -199,10 +207,7 @@ void SetInsRockTyou(LayoutForm& form) {
 
 void SetInsRockNagasa(LayoutForm& form) {
     const DesignData& d = Design;
-    PutNum(form, "Label22", d.RockLf, 2);
-    PutNum(form, "Label23", d.RockLa, 2);
-    PutNum(form, "Label25", d.RockLength, 2);
-    PutNum(form, "Label26", d.RockLf, 2);
+    TotalLength(form, d.RockLf, d.RockLa, d.RockLength);
 }
 
 void SetInsSiatu(LayoutForm& form) {

@@ -59,53 +59,91 @@ void MarkIfOut(LayoutForm& form, bool holds, const char* value, const char* verd
     if (!holds) MarkOut(form, value, verdict);
 }
 
+// What the two study tables show of their member, the rock bolt or the
+// ground anchor: the two lines naming it (already set out, as the two tables
+// set them out differently), the values of its rows, and the two checks whose
+// failure marks the values of rows 22 and 25.
+struct StudyMember {
+    std::string name;         // row 14
+    std::string standard;     // row 15
+    std::string diameter;     // row 16
+    std::string da;           // row 17
+    std::string tauG;         // row 18
+    std::string tauB;         // row 19
+    std::string fs;           // row 20
+    std::string firstLimit;   // row 22
+    std::string secondLimit;  // row 25
+    std::string la;           // row 27
+    std::string lf;           // row 30
+    std::string length;       // row 31
+    bool firstHolds;          // check of row 22
+    bool secondHolds;         // check of row 25
+};
+
+// The study table of one member below the rows both tables share; a failed
+// check marks its row, and the anchorage length marks itself against the
+// bond lengths.
+void StudyTable(LayoutForm& form, const StudyMember& m) {
+    CommonStudyRows(form);
+    Put(form, "Label14", m.name);
+    Put(form, "Label15", m.standard);
+    Put(form, "Label16", PadDecimal(m.diameter, kTableWidth));
+    Put(form, "Label17", PadDecimal(m.da, kTableWidth));
+    Put(form, "Label18", PadDecimal(m.tauG, kTableWidth));
+    Put(form, "Label19", PadDecimal(m.tauB, kTableWidth));
+    Put(form, "Label20", PadDecimal(m.fs, kTableWidth));
+    Put(form, "Label22", PadDecimal(m.firstLimit, kTableWidth));
+    Put(form, "Label25", PadDecimal(m.secondLimit, kTableWidth));
+    Put(form, "Label27", PadDecimal(m.la, kTableWidth));
+    Put(form, "Label30", LengthOrDash(m.lf));
+    Put(form, "Label31", LengthOrDash(m.length));
+    MarkIfOut(form, m.firstHolds, "Label22", "Out22");
+    MarkIfOut(form, m.secondHolds, "Label25", "Out25");
+    MarkIfOut(form, JudgeAnchorage().holds, "Label27", "Out27");
+}
+
 }  // namespace
 
 void SetInsRockKento(LayoutForm& form) {
     const DesignData& d = Design;
-    CommonStudyRows(form);
     const RebarSpec* bar = Bar(d.RockBarIndex);
-    Put(form, "Label14", PadDecimal(bar ? bar->Name : std::string(), kTableWidth));
-    Put(form, "Label15", PadDecimal(bar ? NumStr(bar->Area * 100) : std::string(), kTableWidth));
-    Put(form, "Label22", PadDecimal(d.RockTauSa, kTableWidth));
-    Put(form, "Label25", PadDecimal(d.RockSigmaSa, kTableWidth));
-    Put(form, "Label16", PadDecimal(bar ? NumStr(bar->Diameter) : std::string(), kTableWidth));
-    Put(form, "Label17", PadDecimal(d.RockDa, kTableWidth));
-    Put(form, "Label18", PadDecimal(d.RockTauG, kTableWidth));
-    Put(form, "Label19", PadDecimal(d.RockTauB, kTableWidth));
-    Put(form, "Label20", PadDecimal(d.RockFs, kTableWidth));
-    Put(form, "Label27", PadDecimal(d.RockLa, kTableWidth));
-    Put(form, "Label30", LengthOrDash(d.RockLf));
-    Put(form, "Label31", LengthOrDash(d.RockLength));
-
     // The bolt's stresses are not in the table: each check marks the
     // allowable stress it was held against. The anchorage length marks
     // itself against the bond lengths above it.
-    MarkIfOut(form, RockShearHolds(), "Label22", "Out22");
-    MarkIfOut(form, RockTensileHolds(), "Label25", "Out25");
-    MarkIfOut(form, JudgeAnchorage().holds, "Label27", "Out27");
+    StudyTable(form,
+               {.name = PadDecimal(bar ? bar->Name : std::string(), kTableWidth),
+                .standard = PadDecimal(bar ? NumStr(bar->Area * 100) : std::string(), kTableWidth),
+                .diameter = bar ? NumStr(bar->Diameter) : std::string(),
+                .da = d.RockDa,
+                .tauG = d.RockTauG,
+                .tauB = d.RockTauB,
+                .fs = d.RockFs,
+                .firstLimit = d.RockTauSa,
+                .secondLimit = d.RockSigmaSa,
+                .la = d.RockLa,
+                .lf = d.RockLf,
+                .length = d.RockLength,
+                .firstHolds = RockShearHolds(),
+                .secondHolds = RockTensileHolds()});
 }
 
 void SetInsAnchorKento(LayoutForm& form) {
     const DesignData& d = Design;
-    CommonStudyRows(form);
-    Put(form, "Label14", CenterStr(d.TendonName, kCentredColumns));
-    Put(form, "Label15", CenterStr(d.TendonStandard, kCentredColumns));
-    Put(form, "Label22", PadDecimal(d.Tus, kTableWidth));
-    Put(form, "Label25", PadDecimal(d.Tys, kTableWidth));
-    Put(form, "Label16", PadDecimal(d.AnchorDs, kTableWidth));
-    Put(form, "Label17", PadDecimal(d.AnchorDa, kTableWidth));
-    Put(form, "Label18", PadDecimal(d.AnchorTauG, kTableWidth));
-    Put(form, "Label19", PadDecimal(d.AnchorTauB, kTableWidth));
-    Put(form, "Label20", PadDecimal(d.AnchorFs, kTableWidth));
-    Put(form, "Label27", PadDecimal(d.AnchorLa, kTableWidth));
-    Put(form, "Label30", LengthOrDash(d.AnchorLf));
-    Put(form, "Label31", LengthOrDash(d.AnchorLength));
-
     // The tendon's loads carry the red of the capacity checks they fail.
-    MarkIfOut(form, TendonTensileHolds(), "Label22", "Out22");
-    MarkIfOut(form, TendonYieldHolds(), "Label25", "Out25");
-    MarkIfOut(form, JudgeAnchorage().holds, "Label27", "Out27");
+    StudyTable(form, {.name = CenterStr(d.TendonName, kCentredColumns),
+                      .standard = CenterStr(d.TendonStandard, kCentredColumns),
+                      .diameter = d.AnchorDs,
+                      .da = d.AnchorDa,
+                      .tauG = d.AnchorTauG,
+                      .tauB = d.AnchorTauB,
+                      .fs = d.AnchorFs,
+                      .firstLimit = d.Tus,
+                      .secondLimit = d.Tys,
+                      .la = d.AnchorLa,
+                      .lf = d.AnchorLf,
+                      .length = d.AnchorLength,
+                      .firstHolds = TendonTensileHolds(),
+                      .secondHolds = TendonYieldHolds()});
 }
 
 void SetInsAncBarKento(LayoutForm& form) {

@@ -78,6 +78,36 @@ void SetTotalWeight(LayoutForm& form, const std::string& wc, const std::string& 
     PutNum(form, "Label37", w, width);
 }
 
+// The frame weights of the wedge pages of the vertical frame. The frame that
+// runs through the crossings counts its full length, the other only the
+// length between them: with the horizontal frame through, the vertical
+// frame's length takes off N widths b_x (Label14 and Label26); with the
+// vertical frame through, the horizontal frame's span takes off the width
+// b_y (Label26), and Label14 keeps the form's own text.
+void WedgeFrameWeight(LayoutForm& form, bool horizontalThrough) {
+    const DesignData& d = Design;
+    WeightHeadings(form, "作用荷重の算出（縦枠）", "Label1", "Label2", 3);
+    const std::string by = MetreText(d.SectionBy);
+    const std::string bx = MetreText(d.SectionBx);
+    if (horizontalThrough) PutNum(form, "Label14", d.HoukaiN, 2);
+    PutNum(form, "Label15", by, 1);
+    PutNum(form, "Label16", MetreText(d.SectionHy), 1);
+    PutNum(form, "Label17", d.KusabiL1, 2);
+    PutNum(form, "Label18", d.FrameGamma, 2);
+    PutNum(form, "Label19", d.HoukaiWcy, 4);
+    PutNum(form, "Label23", bx, 1);
+    PutNum(form, "Label24", MetreText(d.SectionHx), 1);
+    PutNum(form, "Label25", d.SpanX, 2);
+    PutNum(form, "Label26", horizontalThrough ? bx : by, 1);
+    PutNum(form, "Label27", d.HoukaiN, 2);
+    PutNum(form, "Label33", d.FrameGamma, 2);
+    PutNum(form, "Label28", d.HoukaiWcx, 4);
+    PutNum(form, "Label29", d.HoukaiWcy, 4);
+    PutNum(form, "Label30", d.HoukaiWcx, 4);
+    PutNum(form, "Label31", d.HoukaiWc, 4);
+    SetWedgeInfillAndSoil(form);
+}
+
 constexpr int kSpanWeightWidth = 4;    // weights per span of the failure-load reports
 constexpr int kDesignWeightWidth = 3;  // design weights of the anchored reports
 
@@ -102,49 +132,11 @@ std::string SnowShareText() {
 // ---- vertical frame, failure-load reports
 
 void SetInsKusabiJyuuryo(LayoutForm& form) {
-    const DesignData& d = Design;
-    WeightHeadings(form, "作用荷重の算出（縦枠）", "Label1", "Label2", 3);
-    const std::string by = MetreText(d.SectionBy);
-    const std::string bx = MetreText(d.SectionBx);
-    PutNum(form, "Label15", by, 1);
-    PutNum(form, "Label16", MetreText(d.SectionHy), 1);
-    PutNum(form, "Label17", d.KusabiL1, 2);
-    PutNum(form, "Label18", d.FrameGamma, 2);
-    PutNum(form, "Label19", d.HoukaiWcy, 4);
-    PutNum(form, "Label23", bx, 1);
-    PutNum(form, "Label24", MetreText(d.SectionHx), 1);
-    PutNum(form, "Label25", d.SpanX, 2);
-    PutNum(form, "Label26", by, 1);
-    PutNum(form, "Label27", d.HoukaiN, 2);
-    PutNum(form, "Label33", d.FrameGamma, 2);
-    PutNum(form, "Label28", d.HoukaiWcx, 4);
-    PutNum(form, "Label29", d.HoukaiWcy, 4);
-    PutNum(form, "Label30", d.HoukaiWcx, 4);
-    PutNum(form, "Label31", d.HoukaiWc, 4);
-    SetWedgeInfillAndSoil(form);
+    WedgeFrameWeight(form, /*horizontalThrough=*/false);
 }
 
 void SetInsKusabiJyuuryoY(LayoutForm& form) {
-    const DesignData& d = Design;
-    WeightHeadings(form, "作用荷重の算出（縦枠）", "Label1", "Label2", 3);
-    const std::string bx = MetreText(d.SectionBx);
-    PutNum(form, "Label26", bx, 1);
-    PutNum(form, "Label14", d.HoukaiN, 2);
-    PutNum(form, "Label15", MetreText(d.SectionBy), 1);
-    PutNum(form, "Label16", MetreText(d.SectionHy), 1);
-    PutNum(form, "Label17", d.KusabiL1, 2);
-    PutNum(form, "Label18", d.FrameGamma, 2);
-    PutNum(form, "Label19", d.HoukaiWcy, 4);
-    PutNum(form, "Label23", bx, 1);
-    PutNum(form, "Label24", MetreText(d.SectionHx), 1);
-    PutNum(form, "Label25", d.SpanX, 2);
-    PutNum(form, "Label27", d.HoukaiN, 2);
-    PutNum(form, "Label33", d.FrameGamma, 2);
-    PutNum(form, "Label28", d.HoukaiWcx, 4);
-    PutNum(form, "Label29", d.HoukaiWcy, 4);
-    PutNum(form, "Label30", d.HoukaiWcx, 4);
-    PutNum(form, "Label31", d.HoukaiWc, 4);
-    SetWedgeInfillAndSoil(form);
+    WedgeFrameWeight(form, /*horizontalThrough=*/true);
 }
 
 void SetInsKusabiKajyuu(LayoutForm& form) {

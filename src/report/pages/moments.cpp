@@ -157,12 +157,21 @@ int SpanRow(double spans, double cap) {
     return RoundHalfEven(spans);
 }
 
-void FillSupan(LayoutForm& form, const Frame& f, int row, std::string_view section, int width) {
+// The span block of several spans, and of one span with equal overhangs
+// (`withOverhang`): the moment and shear of the span from the coefficient
+// row `row`, under the section title `section`. With equal overhangs the
+// upper (left) one stands for both beside the span.
+void FillSpan(LayoutForm& form, const Frame& f, int row, std::string_view section, int width,
+              bool withOverhang) {
     const std::string w = PadDecimal(*f.load, width);
     Put(form, "Label1", ChapterTitle(f.title));
     Put(form, "Label9", SectionTitle(section));
     Put(form, "Lab1(0)", std::string(f.spanName));
     Put(form, "Lab1(1)", std::string(f.spanName));
+    if (withOverhang) {
+        Put(form, "Lab1(2)", std::string(f.firstName));
+        Put(form, "Label28", PadDecimal(*f.first, kLengthWidth));
+    }
     MomentCoefficients(form, row);
     Put(form, "Label15", w);
     Put(form, "Label16", PadDecimal(*f.span, kLengthWidth));
@@ -174,26 +183,14 @@ void FillSupan(LayoutForm& form, const Frame& f, int row, std::string_view secti
     ShearTerms(form, f, w);
 }
 
+void FillSupan(LayoutForm& form, const Frame& f, int row, std::string_view section, int width) {
+    FillSpan(form, f, row, section, width, /*withOverhang=*/false);
+}
+
 // ---- one span, equal overhangs
 
 void FillOne(LayoutForm& form, const Frame& f, int width) {
-    const std::string w = PadDecimal(*f.load, width);
-    Put(form, "Label1", ChapterTitle(f.title));
-    Put(form, "Label9", SectionTitle(kSpanCentre));
-    Put(form, "Lab1(0)", std::string(f.spanName));
-    Put(form, "Lab1(1)", std::string(f.spanName));
-    // Both overhangs are equal here: the upper (left) one stands for both.
-    Put(form, "Lab1(2)", std::string(f.firstName));
-    Put(form, "Label28", PadDecimal(*f.first, kLengthWidth));
-    MomentCoefficients(form, kOneSpanRow);
-    Put(form, "Label15", w);
-    Put(form, "Label16", PadDecimal(*f.span, kLengthWidth));
-    Put(form, "Label17", PadDecimal(SpanMmax(f), width));
-    ShearCoefficients(form, kOneSpanRow);
-    Put(form, "Label12", w);
-    Put(form, "Label13", PadDecimal(*f.span, kLengthWidth));
-    Put(form, "Label25", PadDecimal(SpanSmax(f), width));
-    ShearTerms(form, f, w);
+    FillSpan(form, f, kOneSpanRow, kSpanCentre, width, /*withOverhang=*/true);
 }
 
 // ---- one span, unequal overhangs
