@@ -1,6 +1,9 @@
 #include "platform/updown.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 
 namespace talvo {
@@ -18,6 +21,30 @@ QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name)
     return b;
 }
 
+// Over both arrows, the frame that shows the control has the focus, drawn as
+// the style draws it round a focused button or check box. It lets every
+// click through to the arrows beneath.
+class FocusFrame : public QWidget {
+public:
+    explicit FocusFrame(UpDown* control) : QWidget(control), control_(control) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!control_->hasFocus()) return;
+        QStyleOptionFocusRect option;
+        option.initFrom(control_);
+        option.rect = rect();
+        QPainter painter(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control_);
+    }
+
+private:
+    UpDown* control_;
+};
+
 }  // namespace
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent) {
@@ -28,6 +55,17 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     down_ = ArrowButton(this, Qt::DownArrow, "Down");
     connect(up_, &QToolButton::clicked, this, &UpDown::UpClick);
     connect(down_, &QToolButton::clicked, this, &UpDown::DownClick);
+    frame_ = new FocusFrame(this);
+}
+
+void UpDown::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    frame_->update();
+}
+
+void UpDown::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    frame_->update();
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event) {
@@ -45,6 +83,8 @@ void UpDown::resizeEvent(QResizeEvent* event) {
     const int half = height() / 2;
     up_->setGeometry(0, 0, width(), half);
     down_->setGeometry(0, half, width(), height() - half);
+    frame_->setGeometry(rect());
+    frame_->raise();
 }
 
 }  // namespace talvo

@@ -1,6 +1,7 @@
 // The up-down control: two small arrow buttons stacked beside a box. The
 // windows use only its two click events, one per click, and that it can take
 // the focus; it holds no value of its own (the window steps its own index).
+// With the focus it shows a focus frame over both arrows, as a button does.
 #pragma once
 
 #include <QWidget>
@@ -25,10 +26,13 @@ protected:
     // With the focus, the Up and Down arrow keys click as the buttons do.
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QToolButton* up_;
     QToolButton* down_;
+    QWidget* frame_;
 };
 
 }  // namespace talvo

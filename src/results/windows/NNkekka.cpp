@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +19,7 @@
 #include "platform/tabstrip.h"
 #include "platform/toolbarmenu.h"
 #include "platform/updown.h"
+#include "results/designchecks.h"
 #include "results/printrows.h"
 #include "results/rebuild.h"
 #include "results/resulttable.h"
@@ -27,6 +29,7 @@
 #include "shell/toolids.h"
 #include "shell/windows/MainWindow.h"
 #include "shell/windows/StepManager.h"
+#include "standards/windows/SettingsDialogs.h"
 
 namespace talvo {
 
@@ -34,6 +37,12 @@ namespace {
 
 const bool kRegistered = [] {
     RegisterStepWindow(kResultsWindow, [] { return new NNkekka; });
+    // A table written by a settings dialog reaches the results at once.
+    SetSettingsListener([] {
+        StepManager* m = StepManager::Instance();
+        if (auto* w = m ? qobject_cast<NNkekka*>(m->ResultsWindow()) : nullptr)
+            w->SettingsChanged();
+    });
     return true;
 }();
 
@@ -50,6 +59,13 @@ constexpr int kUnderTop = 3165;  // sprResult2 and sprResult3
 constexpr int kUnderRowHeight = 285;
 constexpr int kPrintRowTop = 3825;
 constexpr int kStepperWidth = 240;
+// The line of the failed checks: under the print-row grid with two sets, the
+// button bar and the window's bottom moving down by kOutStep; in the print-row
+// grid's place with one set.
+constexpr int kOutTopTwoSets = 4185;
+constexpr int kOutTopOneSet = kPrintRowTop;
+constexpr int kOutHeight = 285;
+constexpr int kOutStep = 300;
 
 // Columns 1 to 11 of both result grids: bar and count leave room for their
 // steppers, the stresses for six places and their decimals.
@@ -110,6 +126,8 @@ Grid* MakeGrid(QWidget* parent, const QString& name, int rows, const std::vector
     g->ensurePolished();
     g->setSelectionMode(QAbstractItemView::NoSelection);
     g->setFocusPolicy(Qt::NoFocus);
+    // Tab leaves a stepper in the grid for the next control, never for a cell.
+    g->setTabKeyNavigation(false);
     g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->horizontalHeader()->hide();
@@ -312,6 +330,43 @@ NNkekka::NNkekka(QWidget* parent)
         PlaceTwips(b, i == 0 ? 5340 : 7080, 180, 1695, 375);
         connect(b, &QPushButton::clicked, this, [this, i] { cmdPrintClick(i); });
     }
+
+    lblOut = AddLabel(this, QString(), kLeft, kOutTopTwoSets, kGridWidth, kOutHeight);
+    lblOut->setObjectName(QStringLiteral("lblOut"));
+    SetLabelForeColor(lblOut, kRedText);
+    lblOut->hide();
+    navTop_ = NavBar->y();
+
+    // Return presses a button that has the focus, as Space does.
+    for (QPushButton* b : {cmdBegin, cmdBack, cmdIndicate, cmdPrint[0], cmdPrint[1]})
+        b->installEventFilter(this);
+    SetTabOrder();
+}
+
+void NNkekka::SetTabOrder() {
+    std::vector<QWidget*> chain = {cmdBegin, cmdBack, cmdIndicate};
+    chain.insert(chain.end(), Check1.begin(), Check1.end());
+    chain.insert(chain.end(), {cmdPrint[0], cmdPrint[1], SSTab1, SSTab2});
+    for (std::size_t i = 0; i < kRowsPerSet; ++i)
+        chain.insert(chain.end(), {UpDown1[i], UpDown2[i], UpDown3[i], UpDown4[i]});
+    chain.insert(chain.end(), {UpDown5, UpDown6, UpDown7, UpDown8});
+    // Each later control is put right behind the first, the last one first,
+    // so that the chain ends up in this order whatever it was; the second
+    // round moves the one the toolkit may have left where it stood.
+    for (int round = 0; round < 2; ++round)
+        for (std::size_t i = chain.size(); i-- > 1;) QWidget::setTabOrder(chain[0], chain[i]);
+}
+
+bool NNkekka::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* b = qobject_cast<QPushButton*>(watched);
+        if (b && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            if (b->isEnabled()) b->click();
+            return true;
+        }
+    }
+    return StepForm::eventFilter(watched, event);
 }
 
 // ---- Showing the record ----
@@ -397,10 +452,47 @@ void NNkekka::SetNavEnabled(bool on) {
 
 // ---- The window's events ----
 
+void NNkekka::ShowFailedChecks() {
+    const std::string line = FailedChecksLine();
+    const bool single = SingleSetMode();
+    lblOut->setText(QStr(line));
+    PlaceTwips(lblOut, kLeft, single ? kOutTopOneSet : kOutTopTwoSets, kGridWidth, kOutHeight);
+    lblOut->setVisible(!line.empty());
+    grown_ = !line.empty() && !single;
+    NavBar->move(NavBar->x(), navTop_ + (grown_ ? TwipsToPixelsY(kOutStep) : 0));
+    FitHeight();
+}
+
+void NNkekka::FitHeight() {
+    // Once pending events have run: a window being restored takes its normal
+    // size back only then. A minimised or maximised window is left alone and
+    // fitted when it is restored.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QMdiSubWindow* sub = SubWindow();
+            if (Unloading() || !sub || State() != WindowState::Normal) return;
+            const int height =
+                TwipsToPixelsY(kHeightTwips) + (grown_ ? TwipsToPixelsY(kOutStep) : 0);
+            if (sub->height() != height) sub->resize(sub->width(), height);
+        },
+        Qt::QueuedConnection);
+}
+
+void NNkekka::SettingsChanged() {
+    const QMdiSubWindow* sub = SubWindow();
+    const bool active = sub && sub->mdiArea() && sub->mdiArea()->activeSubWindow() == sub;
+    if (Unloading() || StepsReady != 1 || !active || updatePending_ ||
+        State() == WindowState::Minimized)
+        return;
+    HandleActivate();
+}
+
 void NNkekka::OnLoad() {
     if (SingleSetMode()) PickDesignMoment();
     ApplyMode();
     ShowSet();
+    ShowFailedChecks();
     for (Grid* g : {sprResult1[0], sprResult1[1], sprResult2, sprResult3})
         GridSelectBlock(g, -1, -1, -1, -1);
 }
@@ -420,7 +512,9 @@ void NNkekka::OnActivate() {
 }
 
 void NNkekka::OnResized(bool minimised) {
-    if (!minimised && updatePending_) QueueUpdate();
+    if (minimised) return;
+    if (updatePending_) QueueUpdate();
+    FitHeight();
 }
 
 void NNkekka::QueueUpdate() {
@@ -454,6 +548,7 @@ void NNkekka::BringUpToDate() {
         SetPrintButtons(allowed);
         SetPrintTool(allowed);
     }
+    ShowFailedChecks();
     cmdIndicate->setFocus(Qt::OtherFocusReason);
 }
 
@@ -475,6 +570,7 @@ void NNkekka::IndicateClicked() {
     cmdIndicate->setFocus(Qt::OtherFocusReason);
     RedisplayResults();
     ShowSet();
+    ShowFailedChecks();
 }
 
 void NNkekka::Check1Click(int index) {

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <array>
 #include <cstdint>
@@ -49,6 +50,9 @@ public:
     std::array<QCheckBox*, 6> Check1{};
     // "簡易印刷(&Y)" and "全頁印刷(&Z)".
     std::array<QPushButton*, 2> cmdPrint{};
+    // In red under the lowest grid, the failed checks beside the grid
+    // ("ＯＵＴ：" and their names); hidden while every check holds.
+    QLabel* lblOut = nullptr;
 
     // While 1, the check-box handler does nothing: the window is setting the
     // ticks itself to mirror the record.
@@ -60,11 +64,18 @@ public:
     // the set has none.
     void writeins(int i);
 
+    // A settings dialog has written its table: while the window is shown it
+    // runs at once what its activation runs, so that what it shows and what
+    // can be printed follow the conditions as they are now. Shown as an
+    // icon, or behind another step, it waits for its activation.
+    void SettingsChanged();
+
 protected:
     void OnLoad() override;
     void OnActivate() override;
     void OnDeactivate() override;
     void OnResized(bool minimised) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void SetNavEnabled(bool on) override;
     void BeginClicked() override;
     void BackClicked() override;
@@ -95,9 +106,21 @@ private:
     bool PrintAllowed() const;
     void SetPrintButtons(bool on);
     void SetPrintTool(bool on);
+    // The line of the failed checks, from the record; with it the button bar
+    // moves down (and the window grows) where the lowest grid leaves no room.
+    void ShowFailedChecks();
+    // The window's normal height follows the line: the step windows' height,
+    // taller by the line while grown_.
+    void FitHeight();
+    // Tab order: the buttons, the print boxes and print buttons, the tabs,
+    // then the steppers row by row.
+    void SetTabOrder();
 
     // Activated while minimised: the results wait for the window's restoring.
     bool updatePending_ = false;
+    // The line of the failed checks needs the window taller.
+    bool grown_ = false;
+    int navTop_ = 0;  // the button bar's top without the line, pixels
 };
 
 }  // namespace talvo

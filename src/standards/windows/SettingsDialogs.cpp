@@ -1,6 +1,8 @@
 // The settings tools of the main window: each shows its dialog modally over
-// the main window.
+// the main window; a table written on OK is announced to the listener.
 #include "standards/windows/SettingsDialogs.h"
+
+#include <utility>
 
 #include "shell/toolids.h"
 #include "shell/windows/MainWindow.h"
@@ -9,13 +11,27 @@ namespace talvo {
 
 namespace {
 
+std::function<void()>& Listener() {
+    static std::function<void()> listener;
+    return listener;
+}
+
 template <class D>
 void ShowModal() {
-    D dialog(MainFrame::Instance());
-    dialog.exec();
+    bool written = false;
+    {
+        D dialog(MainFrame::Instance());
+        written = dialog.exec() == QDialog::Accepted;
+    }
+    // The dialog is gone before anyone reacts to its table.
+    if (written && Listener()) Listener()();
 }
 
 }  // namespace
+
+std::function<void()> SetSettingsListener(std::function<void()> listener) {
+    return std::exchange(Listener(), std::move(listener));
+}
 
 void RegisterSettingsDialogs() {
     RegisterDialogCommand(kToolRebarStandard, ShowModal<FKikaku>);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <array>
+#include <functional>
 
 #include "platform/grid.h"
 #include "platform/updown.h"
@@ -20,6 +21,12 @@ namespace talvo {
 // Registers the five dialogs under their tools (done once at start-up; a test
 // that removed them registers them again).
 void RegisterSettingsDialogs();
+
+// What runs each time one of the dialogs above, opened from its tool, has
+// closed with OK and written its table (Cancel and the close box run
+// nothing): the results window brings what it shows up to date with it.
+// Returns the listener it replaces; an empty one removes it.
+std::function<void()> SetSettingsListener(std::function<void()> listener);
 
 // 異形鉄筋の規格: the twelve bar sizes in a grid of name and four numbers.
 class FKikaku : public GridDialog {

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "calc/calc_fixture.h"
@@ -19,13 +20,21 @@
 #include "platform/grid.h"
 #include "platform/tabstrip.h"
 #include "platform/updown.h"
+#include "report/chapters/sequencer.h"
+#include "report/engine/recorder.h"
 #include "report/printcommand.h"
 #include "results/printrows.h"
 #include "results/rebuild.h"
 #include "results/resulttable.h"
 #include "results/stepping.h"
+#include "shell/tables.h"
+#include "shell/toolids.h"
 #include "shell/windows/shell_fixture.h"
+#include "standards/windows/SettingsDialogs.h"
+#include "standards/windows/dialog_fixture.h"
+#include "steps/windows/NBrock2.h"
 #include "steps/windows/NHanchor.h"
+#include "support/qt/clicks.h"
 #include "support/qt/shots.h"
 
 namespace talvo::test {
@@ -97,12 +106,50 @@ protected:
         Results()->SSTab1->SetTab(tab);
         Settle();
     }
+    // The step of the chain with this class name, or null.
+    StepForm* StepNamed(const char* className) const {
+        for (int i = 1; i <= Last(); ++i)
+            if (Steps()->Step(i)->ClassName() == QString::fromLatin1(className))
+                return Steps()->Step(i);
+        return nullptr;
+    }
+    int StepNumber(const char* className) const {
+        for (int i = 1; i <= Last(); ++i)
+            if (Steps()->Step(i)->ClassName() == QString::fromLatin1(className)) return i;
+        return -1;
+    }
+    // The print command of the program with the report recorded in place of
+    // the preview: `printed` holds the texts it put on paper, with colours.
+    void RecordPrints() {
+        main->SetPrintCommand([this](int mode) {
+            if (!PreparePrint()) return;
+            const auto report = report::MakeChapterReport(Design.WorkType);
+            report::RecordingOutput out;
+            report->DrawReport(out, static_cast<std::int16_t>(mode));
+            printed.clear();
+            for (const report::RecordedPage& page : out.Document().pages)
+                for (const report::DrawOp& op : page.ops)
+                    if (const auto* t = std::get_if<report::TextOp>(&op); t && !t->text.empty())
+                        printed.push_back(*t);
+            ++prints;
+        });
+    }
+    // A key pressed on the control that has the focus.
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+        Settle();
+    }
     bool ToolOn() const { return Enabled("ID_印刷"); }
     bool PrintButtonsOn() const {
         const bool short_ = Results()->cmdPrint[0]->isEnabled();
         EXPECT_EQ(Results()->cmdPrint[1]->isEnabled(), short_);
         return short_;
     }
+
+    std::vector<report::TextOp> printed;
+    int prints = 0;
 };
 
 // One grid row shows table row `row` of `set` exactly as the record holds it.
@@ -580,6 +627,384 @@ TEST_F(NNkekkaTest, ShowsOkOutAndSteppedValuesInBothModes) {
     EXPECT_EQ(w->sprResult1[0]->ForeColorAt(ColBarCount, 3), ColorStepped);
     ExpectSetShown(w, 1);
     SaveShotIfAsked(w->SubWindow(), QStringLiteral("nnkekka_one_set"));
+}
+
+// ---- Settings dialogs over the results ----
+
+// A 300 × 300 frame with one section for both frames: each bar size fits
+// (D10 × 3 and one or two of the thicker ones) under the 40 mm cover of the
+// 300–399 class; under a 120 mm cover none fits.
+void WideFrameDesign() {
+    FillDesign(0);
+    for (std::string* b :
+         {&Design.SectionBx, &Design.SectionHx, &Design.SectionBy, &Design.SectionHy})
+        *b = " 300";
+    Design.SectionDx = " 235";
+    Design.SectionDy = " 235";
+}
+
+// The mixed design under snow taken as load: on its 1:1.00 slope the whole
+// snow depth counts, Mmax of the horizontal frame 3.16 kN·m; with half of
+// it, 2.31.
+void SnowyDesign() {
+    MixedDesign();
+    Design.UseSnow = 1;
+}
+
+bool PrintsTrimmed(const std::vector<report::TextOp>& texts, const std::string& text) {
+    for (const report::TextOp& t : texts)
+        if (QString::fromStdString(t.text).trimmed().toStdString() == text) return true;
+    return false;
+}
+
+// The count printed before "本使用する。", each time the sentence stands.
+std::vector<std::string> PrintedCounts(const std::vector<report::TextOp>& texts) {
+    std::vector<std::string> counts;
+    for (std::size_t i = 1; i < texts.size(); ++i)
+        if (texts[i].text == "本使用する。") counts.push_back(texts[i - 1].text);
+    return counts;
+}
+
+class NNkekkaSettingsTest : public NNkekkaTest {
+protected:
+    void SetUp() override {
+        NNkekkaTest::SetUp();
+        RegisterSettingsDialogs();
+    }
+    void TearDown() override {
+        NNkekkaTest::TearDown();
+        for (const char* tool : {kToolRebarStandard, kToolSnowDepth, kToolForceFormulas,
+                                 kToolStirrups, kToolRebarCount})
+            RegisterDialogCommand(tool, nullptr);
+    }
+    // The engineer chooses the tool in its menu, makes `edit` in the dialog
+    // and closes it with OK or Cancel, clicked.
+    void RunDialog(const char* tool, const std::function<void(QDialog*)>& edit, bool ok) {
+        bool seen = false;
+        WhenModal<GridDialog>([&](GridDialog* d) {
+            seen = true;
+            d->activateWindow();
+            Settle();
+            edit(d);
+            QTest::mouseClick(ok ? d->cmdOK : d->cmdCancel, Qt::LeftButton);
+        });
+        QAction* item = Tools()->Tool(QString::fromUtf8(tool));
+        ASSERT_NE(item, nullptr);
+        ASSERT_TRUE(item->isEnabled());
+        item->trigger();
+        Settle();
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        main->activateWindow();
+        Settle();
+    }
+    // Every row of the shown set chosen for printing, ticked with the mouse.
+    void TickByMouse(int box) {
+        QCheckBox* b = Results()->Check1[static_cast<std::size_t>(box)];
+        QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(b->width() / 2, b->height() / 2));
+        Settle();
+    }
+};
+
+// A settings dialog closed with OK over the results window brings the
+// results up to date at once, with no activation of the window: the grid
+// shows the rows of the new conditions, the print rows are cleared and
+// printing waits for rows ticked again; what is then printed, and the
+// question before it, are of the new results. Cancel changes nothing.
+TEST_F(NNkekkaSettingsTest, ADialogClosedWithOkBringsTheResultsUpToDate) {
+    struct Case {
+        const char* name;
+        const char* tool;
+        std::function<void()> design;
+        std::function<void(QDialog*)> edit;
+        // Checks of the rebuilt results and of the print made afterwards.
+        std::function<void()> results;
+        std::function<void()> print;
+    };
+    const Case cases[] = {
+        {"rebar count, cover of the 300–399 class 40 → 120 mm", kToolRebarCount, WideFrameDesign,
+         [](QDialog* d) {
+             DialogTest::EditCell(static_cast<FSyutekkin*>(d)->sprCondition, 4, 3, "120");
+         },
+         [this] {
+             EXPECT_EQ(RebarCountRule.Cover[2], "120");
+             for (int r = 1; r <= kRowsPerSet; ++r) {
+                 EXPECT_EQ(Results()->sprResult1[0]->TextAt(ColBarCount, r).trimmed(),
+                           QStringLiteral("0"))
+                     << r;
+                 EXPECT_EQ(Results()->sprResult1[0]->ForeColorAt(ColBarCount, r), ColorOut) << r;
+             }
+         },
+         [this] { EXPECT_EQ(PrintedCounts(printed), std::vector<std::string>{" 0"}); }},
+        {"snow depth, half the depth from 1:1.0 up", kToolSnowDepth, SnowyDesign,
+         [](QDialog* d) {
+             QLineEdit* box = static_cast<FSekisetu*>(d)->Text2[2];
+             DialogTest::Type(box, "50");
+             QTest::keyClick(box, Qt::Key_Tab);
+             Settle();
+         },
+         [] {
+             EXPECT_EQ(SnowRule.DepthPercent[2], "   50");
+             EXPECT_EQ(Design.YokoMmax[0], " 2.31");
+         },
+         [this] {
+             EXPECT_TRUE(PrintsTrimmed(printed, "2.31"));
+             EXPECT_FALSE(PrintsTrimmed(printed, "3.16"));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenChain([&c] {
+            c.design();
+            SetAllRecalc(true);
+        });
+        RecordPrints();
+        ShowResults();
+        NNkekka* w = Results();
+        const bool two = !SingleSetMode();
+        TickByMouse(0);
+        if (two) {
+            SelectTab(1);
+            TickByMouse(0);
+        }
+        ASSERT_TRUE(PrintButtonsOn());
+        const auto shownBefore = w->sprResult1[0]->TextAt(ColAs, 1);
+
+        RunDialog(c.tool, c.edit, false);
+        EXPECT_TRUE(PrintButtonsOn());
+        EXPECT_TRUE(ToolOn());
+        EXPECT_TRUE(w->Check1[0]->isChecked());
+        EXPECT_EQ(w->sprResult1[0]->TextAt(ColAs, 1), shownBefore);
+        EXPECT_EQ(RecalcResult, 0);
+
+        RunDialog(c.tool, c.edit, true);
+        EXPECT_EQ(RecalcResult, 0);
+        EXPECT_EQ(RecalcLoad, 0);
+        EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{0, 0}));
+        for (QCheckBox* box : w->Check1) EXPECT_FALSE(box->isChecked());
+        EXPECT_FALSE(PrintButtonsOn());
+        EXPECT_FALSE(ToolOn());
+        ExpectSetShown(w, Design.KekkaTab);
+        c.results();
+        EXPECT_EQ(QApplication::focusWidget(), w->cmdIndicate);
+
+        // Ticked again, the rows print as they stand now.
+        TickByMouse(0);
+        if (two) {
+            SelectTab(1);
+            TickByMouse(0);
+        }
+        ASSERT_TRUE(PrintButtonsOn());
+        // Both designs hold red cells on the rows chosen: the question comes.
+        messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+        QTest::mouseClick(w->cmdPrint[1], Qt::LeftButton);
+        Settle();
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(prints, 1);
+        c.print();
+        prints = 0;
+        main.reset();
+        Settle();
+    }
+}
+
+// Over an icon the dialog's table waits for the window's own activation.
+TEST_F(NNkekkaSettingsTest, ADialogOverAnotherStepLeavesTheResultsToTheirActivation) {
+    OpenChain([] {
+        WideFrameDesign();
+        SetAllRecalc(true);
+    });
+    ShowResults();
+    ShowStep(Last() - 1);
+    RunDialog(
+        kToolRebarCount,
+        [](QDialog* d) {
+            DialogTest::EditCell(static_cast<FSyutekkin*>(d)->sprCondition, 4, 3, "120");
+        },
+        true);
+    EXPECT_EQ(RecalcResult, 1);
+    EXPECT_EQ(Design.KekkaBarCount[6], "3");
+    ShowResults();
+    EXPECT_EQ(RecalcResult, 0);
+    EXPECT_EQ(Design.KekkaBarCount[6], "0");
+}
+
+// ---- The line of the failed checks ----
+
+// Rock bolts 0.5 m long where the bond needs 1.9 m: the window names the
+// failed check in red under its lowest grid, with one set and with two
+// (where the buttons move down and the window grows by the line); a
+// passing design shows nothing. The line follows every activation.
+TEST_F(NNkekkaTest, FailedChecksShowInRedUnderTheGrids) {
+    struct Case {
+        const char* name;
+        std::int16_t sameSection;
+        const char* la;
+        const char* line;  // empty: no line
+    };
+    const Case cases[] = {
+        {"too short, one set", 1, " 0.5", "ＯＵＴ：ロックボルト長"},
+        {"too short, two sets", 0, " 0.5", "ＯＵＴ：ロックボルト長"},
+        {"long enough, one set", 1, " 2.0", ""},
+        {"long enough, two sets", 0, " 2.0", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenChain([&c] {
+            FillDesign(3);
+            Design.SameSection = c.sameSection;
+            Design.RockLa = c.la;
+            SetAllRecalc(true);
+        });
+        ShowResults();
+        NNkekka* w = Results();
+        QMdiSubWindow* sub = w->SubWindow();
+        const bool failing = *c.line != '\0';
+        const bool two = c.sameSection == 0;
+        ASSERT_EQ(SingleSetMode(), !two);
+        EXPECT_EQ(w->lblOut->isVisible(), failing);
+        EXPECT_EQ(w->lblOut->text().toStdString(), c.line);
+        EXPECT_EQ(w->lblOut->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        // Between the lowest grid and the button bar, all inside the window.
+        const Grid* lowest = two ? w->sprResult1[1] : w->sprResult2;
+        if (failing) {
+            EXPECT_GE(w->lblOut->y(), lowest->geometry().bottom());
+            EXPECT_LE(w->lblOut->geometry().bottom(), w->NavBar->y());
+            EXPECT_EQ(w->lblOut->x(), w->sprResult1[0]->x());
+        }
+        EXPECT_LE(w->NavBar->geometry().bottom(), w->height());
+        const int grown = two && failing ? TwipsToPixelsY(300) : 0;
+        EXPECT_EQ(sub->height(), TwipsToPixelsY(StepForm::kHeightTwips) + grown);
+        EXPECT_EQ(w->NavBar->y(), TwipsToPixelsY(4200) + grown);
+        if (failing) {
+            SaveShotIfAsked(sub, QStringLiteral("nnkekka_out_line_%1").arg(two ? 2 : 1));
+        }
+        main.reset();
+        Settle();
+    }
+
+    // Lengthened and shortened again in its step, the line goes and comes
+    // back with the window's next activation; the redisplay keeps it.
+    OpenChain([] {
+        FillDesign(3);
+        Design.SameSection = 0;
+        Design.RockLa = " 0.5";
+        SetAllRecalc(true);
+    });
+    ShowResults();
+    NNkekka* w = Results();
+    const int shortHeight = w->SubWindow()->height();
+    auto* length = qobject_cast<NBrock2*>(StepNamed("NBrock2"));
+    ASSERT_NE(length, nullptr);
+    auto enterLength = [&](const char* text) {
+        ShowStep(StepNumber("NBrock2"));
+        DialogTest::Type(length->Text5, text);
+        QTest::keyClick(length->Text5, Qt::Key_Tab);
+        Settle();
+        QTest::mouseClick(length->cmdResult, Qt::LeftButton);
+        Settle();
+    };
+    enterLength("2.0");
+    EXPECT_EQ(QString::fromStdString(Design.RockLa).trimmed(), QStringLiteral("2.0"));
+    EXPECT_FALSE(w->lblOut->isVisible());
+    EXPECT_EQ(w->SubWindow()->height(), shortHeight - TwipsToPixelsY(300));
+    messages.Expect("定着長が付着長を下回っています。");
+    enterLength("0.5");
+    EXPECT_TRUE(messages.AllShown());
+    EXPECT_TRUE(w->lblOut->isVisible());
+    EXPECT_EQ(w->SubWindow()->height(), shortHeight);
+    QTest::mouseClick(w->cmdIndicate, Qt::LeftButton);
+    Settle();
+    EXPECT_TRUE(w->lblOut->isVisible());
+    EXPECT_EQ(w->lblOut->text().toStdString(), "ＯＵＴ：ロックボルト長");
+}
+
+// ---- Keyboard ----
+
+// From the step before, by keys alone: the window opens with the focus on
+// its redisplay button (an arrow key steps nothing), Tab goes through the
+// print boxes, where Space ticks, past the print buttons to the tabs, and
+// only then to the steppers, which show their focus; Return on a print
+// button prints.
+TEST_F(NNkekkaTest, KeysAloneTickRowsAndPrint) {
+    OpenChain([] {
+        MixedDesign();
+        SetAllRecalc(true);
+    });
+    RecordPrints();
+    ShowStep(Last() - 1);
+    StepForm* before = Steps()->Step(Last() - 1);
+    before->cmdResult->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_Space);
+    NNkekka* w = Results();
+    ASSERT_EQ(CurStep, Last());
+    EXPECT_EQ(QApplication::focusWidget(), w->cmdIndicate);
+    const auto bars = Design.KekkaBar;
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Design.KekkaBar, bars);
+
+    // The vertical frame's first row.
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->Check1[0]);
+    SaveShotIfAsked(w->SubWindow(), QStringLiteral("nnkekka_focus_box"));
+    Key(Qt::Key_Space);
+    EXPECT_TRUE(w->Check1[0]->isChecked());
+    EXPECT_EQ(Design.KekkaPrintRow[0], 1);
+    for (int i = 1; i < kRowsPerSet; ++i) {
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), w->Check1[static_cast<std::size_t>(i)]) << i;
+    }
+    // The print buttons are still off: the tabs come next.
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->SSTab1);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Design.KekkaTab, 1);
+    ExpectSetShown(w, 1);
+
+    // The horizontal frame's second row, reached backwards.
+    for (int i = 0; i < 5; ++i) Key(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), w->Check1[1]);
+    Key(Qt::Key_Space);
+    EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{1, 2}));
+    ASSERT_TRUE(PrintButtonsOn());
+    for (int i = 2; i < kRowsPerSet; ++i) Key(Qt::Key_Tab);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->cmdPrint[0]);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->cmdPrint[1]);
+    // The vertical row is short of area: the question, answered with Return
+    // on its default button (No), prints nothing; Yes prints.
+    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(prints, 0);
+    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    Key(Qt::Key_Enter);
+    EXPECT_EQ(prints, 1);
+    EXPECT_FALSE(printed.empty());
+    EXPECT_TRUE(messages.AllShown());
+
+    // Past the tabs, the steppers of the first row, then the next row's.
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->SSTab1);
+    const std::array<UpDown*, 4> firstRow = {w->UpDown1[0], w->UpDown2[0], w->UpDown3[0],
+                                             w->UpDown4[0]};
+    const QImage unfocused = w->UpDown1[0]->grab().toImage();
+    for (UpDown* u : firstRow) {
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), u);
+    }
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->UpDown1[1]);
+    // A focused stepper shows its focus frame.
+    EXPECT_NE(w->UpDown1[1]->grab().toImage(), w->UpDown1[0]->grab().toImage());
+    EXPECT_EQ(w->UpDown1[0]->grab().toImage(), unfocused);
+    SaveShotIfAsked(w->SubWindow(), QStringLiteral("nnkekka_focus_stepper"));
+    // With the focus shown, an arrow key steps the row it stands on.
+    Key(Qt::Key_Up);
+    EXPECT_EQ(Design.KekkaBar[7], bars[7] + 1);
+    EXPECT_EQ(w->sprResult1[0]->ForeColorAt(ColBar, 2), ColorStepped);
 }
 
 }  // namespace
