@@ -28,7 +28,7 @@ QImage DecodeBmpPicture(std::string_view bytes) {
 QImage ReadBmpPicture(const QString& path) {
     if (path.isEmpty()) return QImage();
     const FileReadResult file =
-        ReadFileBounded(QFile::encodeName(path).toStdString(), kMaxPictureFileBytes);
+        ReadSmallFile(QFile::encodeName(path).toStdString(), kMaxPictureFileBytes);
     if (file.status != FileReadStatus::Ok) return QImage();
     return DecodeBmpPicture(file.bytes);
 }

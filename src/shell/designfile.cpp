@@ -210,8 +210,14 @@ struct Reader {
         if (!Starts(2)) return;
         const std::int16_t v = GetInt16(bytes, pos);
         pos += 2;
-        // Out of range: the field keeps the new-design value it was reset to.
-        if (v >= lo && v <= hi) field = v;
+        // Out of range: no value the program writes, so the file is damaged.
+        // The field keeps the new-design value it was reset to, and the
+        // reading goes on: the value's two bytes are where they should be.
+        if (v >= lo && v <= hi) {
+            field = v;
+        } else {
+            damaged = true;
+        }
     }
     void Text(std::string& field) {
         if (!Starts(2)) return;

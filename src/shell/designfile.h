@@ -28,17 +28,19 @@ enum class DesignReadStatus {
 
 // Reads `path` into `design`. On Ok and Damaged the record first gets its
 // new-design values (DesignData{}; the result colours and recalculation flags
-// are the caller's), then every value the file holds; a value outside its
-// range keeps its new-design value. Texts are taken as they stand, blanks
-// included.
+// are the caller's), then every value the file holds. Texts are taken as they
+// stand, blanks included.
 //
 // A file that ends between two values, or has bytes after the last one, is
 // read whole (Ok): the values it does not hold keep their new-design values.
 // It is Damaged when it ends inside a value, when a byte count is negative or
 // runs past the end of the file (the reading stops there: that value and
-// every later one keep their new-design values), or when a text holds bytes
+// every later one keep their new-design values), when a text holds bytes
 // that are no code page 932 (the text gets U+FFFD for them, and the reading
-// goes on). Whatever WriteDesignFile writes reads back Ok.
+// goes on), or when an Integer lies outside the range of its field (the
+// field keeps its new-design value, and the reading goes on). Whatever
+// WriteDesignFile writes of a record whose Integers lie in their ranges
+// reads back Ok.
 // `reason`, when given, receives the system's reason why an Unopenable file
 // could not be opened or read (empty when it gave none).
 DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design,

@@ -23,17 +23,40 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+// Whether a save may take the place of what `st` describes: an ordinary
+// file, or a folder (left to the rename, whose EISDIR says more). A pipe, a
+// socket or a device is never replaced: the program would not read it, and
+// a settings file linked to a device must not turn the device into a file.
+bool MayReplace(const struct stat& st) {
+    return S_ISREG(st.st_mode) || S_ISDIR(st.st_mode);
+}
+
 // The file a save must replace: a symbolic link is followed, so that the
 // link stays and its target gets the new contents. A link that leads nowhere
-// is replaced itself.
-std::string ResolveTarget(const std::string& path) {
+// is replaced itself. 0 when `target` is set, else the errno value of a
+// target that may not be replaced (ELOOP for links that lead round in a
+// circle, ENODEV for something that is no file). Any other failure to look is
+// left to the steps that follow, which name it.
+int ResolveTarget(const std::string& path, std::string& target) {
+    target = path;
     struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    if (::lstat(path.c_str(), &st) != 0) return errno == ELOOP ? ELOOP : 0;
+    if (!S_ISLNK(st.st_mode)) return MayReplace(st) ? 0 : ENODEV;
+    if (::stat(path.c_str(), &st) != 0) return errno == ELOOP ? ELOOP : 0;
+    if (!MayReplace(st)) return ENODEV;
     char* real = ::realpath(path.c_str(), nullptr);
-    if (!real) return path;
-    std::string resolved(real);
+    if (!real) return errno == ELOOP ? ELOOP : 0;
+    target = real;
     std::free(real);
-    return resolved;
+    return 0;
+}
+
+// The same look at the name in the open folder, just before the rename: a
+// pipe put there since the first look is not replaced either.
+int NotReplaceable(int dirFd, const std::string& base) {
+    struct stat st {};
+    if (::fstatat(dirFd, base.c_str(), &st, 0) != 0) return errno == ELOOP ? ELOOP : 0;
+    return MayReplace(st) ? 0 : ENODEV;
 }
 
 // What a temporary file's name adds to the target's part: "." before it,
@@ -154,7 +177,9 @@ bool WriteAll(int fd, std::string_view data) {
 
 }  // namespace
 
-FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
+namespace {
+
+FileReadResult ReadFile(const std::string& path, std::size_t limit, bool refuseLarger) {
     FileReadResult result;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
@@ -162,14 +187,13 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
         result.error = SystemReason(err);
         switch (err) {
             case ENOENT:  // nothing there, or a link that leads nowhere
-            case ENOTDIR:
-            case ENAMETOOLONG:
                 result.status = FileReadStatus::Missing;
                 break;
             case ELOOP:  // links that lead round in a circle: something is there
                 result.status = FileReadStatus::NotAFile;
                 break;
-            default:  // a folder on the way that may not be searched, a failing disk
+            default:  // a folder on the way that may not be searched, a failing disk, a
+                      // name too long (ENAMETOOLONG), a plain file on the way (ENOTDIR)
                 result.status = FileReadStatus::CannotOpen;
                 break;
         }
@@ -191,6 +215,11 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         result.status = FileReadStatus::CannotOpen;
+        return result;
+    }
+    if (refuseLarger && static_cast<std::uintmax_t>(st.st_size) > limit) {
+        ::close(fd);
+        result.status = FileReadStatus::TooLarge;
         return result;
     }
 
@@ -222,7 +251,18 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
     } else {
         result.status = FileReadStatus::Ok;
     }
+    if (refuseLarger && result.status == FileReadStatus::TooLarge) result.bytes.clear();
     return result;
+}
+
+}  // namespace
+
+FileReadResult ReadFileBounded(const std::string& path, std::size_t limit) {
+    return ReadFile(path, limit, false);
+}
+
+FileReadResult ReadSmallFile(const std::string& path, std::size_t limit) {
+    return ReadFile(path, limit, true);
 }
 
 std::string SystemReason(int err) {
@@ -293,10 +333,15 @@ std::string CannotWriteMessage(std::string_view path, std::string_view reason) {
     return message;
 }
 
+std::string NotAFileMessage(std::string_view path) {
+    return std::string(path) + " は、通常のファイルではありません。";
+}
+
 std::string ReplaceFile(const std::string& path, std::string_view bytes, ReplaceFailure* failure) {
     if (failure) *failure = ReplaceFailure{};
     auto fail = [&path, failure](ReplaceStep step, int err) {
         if (failure) *failure = ReplaceFailure{step, err};
+        if (step == ReplaceStep::NotAFile) return NotAFileMessage(path);
         return CannotWriteMessage(path, SystemReason(err));
     };
 
@@ -305,7 +350,8 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes, Replace
     // are complete on disk: a failure half way never leaves a file of old and
     // new bytes. The name is hidden, so that a crash between the two steps
     // leaves no file the user would take for a copy of their own.
-    const std::string target = ResolveTarget(path);
+    std::string target;
+    if (const int err = ResolveTarget(path, target)) return fail(ReplaceStep::NotAFile, err);
     const std::string folder = FolderOf(target);
     const std::size_t slash = target.rfind('/');
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -348,6 +394,11 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes, Replace
         ::unlinkat(dirFd, temp.c_str(), 0);
         ::close(dirFd);
         return fail(ReplaceStep::Write, err);
+    }
+    if (const int refusal = NotReplaceable(dirFd, base)) {
+        ::unlinkat(dirFd, temp.c_str(), 0);
+        ::close(dirFd);
+        return fail(ReplaceStep::NotAFile, refusal);
     }
     if (::renameat(dirFd, temp.c_str(), dirFd, base.c_str()) != 0) {
         err = errno;

@@ -16,7 +16,9 @@ enum class FileReadStatus {
                  // a loop of symbolic links
     CannotOpen,  // an ordinary file that could not be opened, one swapped for something else
                  // between the look and the opening, or a path that could not be looked at
-    TooLarge,    // more than `limit` bytes: `bytes` holds the first `limit` of them
+                 // (a name too long for the system, a plain file where a folder should be)
+    TooLarge,    // more than `limit` bytes: `bytes` holds the first `limit` of them (none
+                 // when the file was refused by its size)
     ReadError,   // reading failed part way: `bytes` holds what was read before
 };
 
@@ -38,6 +40,10 @@ std::string SystemReason(int err);
 // huge or endless file costs no more than the limit.
 FileReadResult ReadFileBounded(const std::string& path, std::size_t limit);
 
+// The same for a file that is of no use unless it is read whole: one whose
+// size is more than `limit` bytes is refused (TooLarge, nothing read).
+FileReadResult ReadSmallFile(const std::string& path, std::size_t limit);
+
 // The message of a failed save: the path, " に書き込めません。", a line break
 // and the reason.
 std::string CannotWriteMessage(std::string_view path, std::string_view reason);
@@ -49,6 +55,8 @@ enum class ReplaceStep {
     CreateTemp,  // the temporary file could not be made
     Write,       // writing, flushing or closing the temporary file failed
     Rename,      // the temporary file could not take the target's place
+    NotAFile,    // the target is, or a link leads to, no ordinary file: a pipe, a socket, a
+                 // device, or links that lead round in a circle (err ENODEV or ELOOP)
 };
 
 struct ReplaceFailure {
@@ -56,11 +64,21 @@ struct ReplaceFailure {
     int err = 0;  // the errno value
 };
 
+// The message of a save refused because its target is no ordinary file: the
+// path and " は、通常のファイルではありません。", as opening it says.
+std::string NotAFileMessage(std::string_view path);
+
 // Writes `bytes` to a temporary file in the target's folder, flushes it to
 // disk and renames it over the target, then flushes the folder (a failure of
 // that last flush does not undo the save). An existing target keeps its
 // permissions. When `path` is a symbolic link its target is replaced and the
 // link stays a link (a dangling link is itself replaced).
+//
+// Only an ordinary file is replaced. A pipe, a socket, a device, a link to
+// one of them or links that lead round in a circle are refused (step
+// NotAFile, message NotAFileMessage(path)) before anything is written, and
+// looked at once more just before the rename. A folder is left to the
+// rename, which fails with EISDIR.
 //
 // An existing target that this user may not write is refused (step Access),
 // as writing into it in place would be, although the folder would allow the
@@ -71,7 +89,8 @@ struct ReplaceFailure {
 // only as much as fits.
 //
 // Returns "" on success. On failure the temporary file is removed, the old
-// file stays whole, CannotWriteMessage(path, SystemReason(errno)) is returned and,
+// file stays whole, CannotWriteMessage(path, SystemReason(errno)) (for step
+// NotAFile: NotAFileMessage(path)) is returned and,
 // when `failure` is given, the failing step and errno are stored there.
 std::string ReplaceFile(const std::string& path, std::string_view bytes,
                         ReplaceFailure* failure = nullptr);

@@ -10,7 +10,7 @@ constexpr std::size_t kFileHeader = 14;
 constexpr std::uint32_t kCoreHeader = 12;  // OS/2 1.x: 16-bit sides, no compression
 constexpr std::uint32_t kInfoHeader = 40;
 
-enum Compression : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
+enum Compression : std::uint32_t { kRgb = 0, kBitFields = 3 };
 
 std::uint32_t U16(std::string_view b, std::size_t at) {
     return static_cast<unsigned char>(b[at]) |
@@ -64,7 +64,6 @@ std::optional<BmpSize> CheckBmp(std::string_view bytes) {
             return std::nullopt;
     }
     // A negative height is a picture stored top row first.
-    const bool topDown = height < 0;
     height = std::llabs(height);
     if (planes != 1 || width < 1 || height < 1 || width > kMaxPictureSide ||
         height > kMaxPictureSide) {
@@ -73,14 +72,10 @@ std::optional<BmpSize> CheckBmp(std::string_view bytes) {
     switch (compression) {
         case kRgb:
             break;
-        case kRle8:
-        case kRle4:
-            if (bits != (compression == kRle8 ? 8u : 4u) || topDown) return std::nullopt;
-            break;
         case kBitFields:
             if (bits != 16 && bits != 32) return std::nullopt;
             break;
-        default:  // a JPEG or PNG inside, or a compression nobody writes
+        default:  // run lengths, a JPEG or PNG inside, or a compression nobody writes
             return std::nullopt;
     }
 
@@ -96,11 +91,9 @@ std::optional<BmpSize> CheckBmp(std::string_view bytes) {
     }
     const std::uint64_t tableEnd = tableAt + entries * (headerSize == kCoreHeader ? 3 : 4);
     if (pixelsAt < tableEnd || pixelsAt >= bytes.size()) return std::nullopt;
-    if (compression == kRgb || compression == kBitFields) {
-        // Rows are padded to whole 32-bit words.
-        const std::uint64_t row = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
-        if (row * static_cast<std::uint64_t>(height) > bytes.size() - pixelsAt) return std::nullopt;
-    }
+    // Rows are padded to whole 32-bit words.
+    const std::uint64_t row = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
+    if (row * static_cast<std::uint64_t>(height) > bytes.size() - pixelsAt) return std::nullopt;
     return BmpSize{static_cast<int>(width), static_cast<int>(height)};
 }
 

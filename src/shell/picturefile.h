@@ -12,11 +12,12 @@
 
 namespace talvo {
 
-// No side of a picture of the installation comes near this; a header that
-// claims more is damaged or hostile, and decoding it would cost memory.
-inline constexpr int kMaxPictureSide = 4096;
-// A picture file is never read beyond this many bytes.
-inline constexpr std::size_t kMaxPictureFileBytes = 64u << 20;
+// The pictures of the installation are 68 x 93 and 240 x 150 pixels; a
+// header that claims a side beyond this is damaged or hostile, and decoding
+// it would cost memory and time.
+inline constexpr int kMaxPictureSide = 1024;
+// A picture file larger than this is refused by its size, without reading it.
+inline constexpr std::size_t kMaxPictureFileBytes = 4u << 20;
 
 struct BmpSize {
     int width = 0;
@@ -25,10 +26,11 @@ struct BmpSize {
 
 // The size of the picture when `bytes` are a bitmap file the program reads:
 // "BM", a core (12 bytes) or info header (40, 52, 56, 108 or 124 bytes) of one
-// plane, 1, 4, 8, 16, 24 or 32 bits per pixel, uncompressed, run-length
-// encoded (8 or 4 bits, bottom-up) or with bit fields (16 or 32 bits), sides
-// of 1 to kMaxPictureSide, its colour table and (uncompressed) every pixel
-// row within the bytes. nullopt for anything else.
+// plane, 1, 4, 8, 16, 24 or 32 bits per pixel, uncompressed (plain, or with
+// bit fields of 16 or 32 bits), sides of 1 to kMaxPictureSide, its colour
+// table and every pixel row within the bytes. nullopt for anything else: a
+// run-length encoded bitmap costs far more to decode than its bytes tell, and
+// no picture of the installation is one.
 std::optional<BmpSize> CheckBmp(std::string_view bytes);
 
 }  // namespace talvo

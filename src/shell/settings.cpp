@@ -111,25 +111,38 @@ struct RawLines {
     bool lastUnended = false;  // the last line has no line break after it
 };
 
-// Lines end with CR LF; a lone LF is taken too. Nothing after the last line
-// break counts as a line unless it holds something.
+// Lines end with CR LF, as the program writes them; a lone LF or a lone CR
+// (a file that went through another system's editor) ends a line too.
+// Nothing after the last line break counts as a line unless it holds
+// something.
 RawLines SplitLines(std::string_view bytes) {
     RawLines out;
     std::size_t start = 0;
     while (start < bytes.size() && out.lines.size() < static_cast<std::size_t>(kMaxFileLines)) {
-        std::size_t end = bytes.find('\n', start);
+        std::size_t end = bytes.find_first_of("\r\n", start);
         const bool last = end == std::string_view::npos;
         if (last) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        out.lines.push_back(line);
+        out.lines.push_back(bytes.substr(start, end - start));
         if (last) {
             out.lastUnended = true;
             break;
         }
         start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
     }
     return out;
+}
+
+// Whether a first line is the program's: its first item is the signature,
+// between double quotes or bare up to its comma. Whatever follows the item
+// on the line is damage of that line only, not a sign of another program's
+// file.
+bool StartsWithSignature(std::string_view line) {
+    while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
+    const std::size_t n = kSettingsSignature.size();
+    if (!line.empty() && line.front() == '"')
+        return line.size() >= n + 2 && line.substr(1, n) == kSettingsSignature && line[n + 1] == '"';
+    return TrimBlanks(line.substr(0, line.find(','))) == kSettingsSignature;
 }
 
 // A bare item that is wholly one number: sign, digits with at most one point,
@@ -727,13 +740,7 @@ SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwip
                                      int screenHeightTwips) {
     const RawLines split = SplitLines(bytes);
     const std::vector<std::string_view>& raw = split.lines;
-    std::string first;
-    if (!raw.empty()) {
-        const FileLine head = Tokenize(raw[0]);
-        if (!head.items.empty() && (head.items[0].kind == 'Q' || head.items[0].kind == 'B'))
-            first = std::string(head.items[0].bytes);
-    }
-    if (first != kSettingsSignature) {
+    if (raw.empty() || !StartsWithSignature(raw[0])) {
         DefaultGeometry(screenWidthTwips, screenHeightTwips, kForeignWidth, kForeignHeight);
         ClearRecent();
         AllDefaults();
@@ -847,7 +854,11 @@ bool SaveSettings(const std::string& path, std::string* error) {
     if (ReplaceFile(path, SerializeSettings(), &failure).empty()) return true;
     if (error != nullptr) {
         // The message names the file once; below it the step that failed and
-        // the reason.
+        // the reason, or only why nothing was written to what is there.
+        if (failure.step == ReplaceStep::NotAFile) {
+            *error = path + " に設定を保存できません。\r通常のファイルではありません。";
+            return false;
+        }
         std::string step;
         switch (failure.step) {
             case ReplaceStep::CreateTemp:
@@ -859,6 +870,7 @@ bool SaveSettings(const std::string& path, std::string* error) {
             case ReplaceStep::None:
             case ReplaceStep::Access:
             case ReplaceStep::Write:
+            case ReplaceStep::NotAFile:
                 step = "ファイルに書き込めません";
                 break;
         }

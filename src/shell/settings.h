@@ -39,7 +39,10 @@ SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwip
 // Writes all 148 lines through a temporary file renamed over `path`.
 // Returns false when the file could not be written, with the message for the
 // engineer in `error`: the path, " に設定を保存できません。", a line break, the
-// step that failed and the reason. The old file then stays whole.
+// step that failed and the reason. The old file then stays whole. What is no
+// ordinary file (a pipe, a socket, a device, a link to one, a loop of links)
+// is not written at all: the path, " に設定を保存できません。", a line break
+// and "通常のファイルではありません。".
 bool SaveSettings(const std::string& path, std::string* error = nullptr);
 // The bytes that SaveSettings writes.
 std::string SerializeSettings();

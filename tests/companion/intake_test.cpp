@@ -103,6 +103,50 @@ TEST_F(IntakeTest, EditedNamesFromAFileInAnyCase) {
     EXPECT_EQ(StandardName[1], "自前の基準");
 }
 
+// The companion reads the design program's file whose lines end with a lone
+// CR, or whose first line has damage after the signature, as the design
+// program does: its tables, not the built-in ones.
+TEST_F(IntakeTest, LineEndsAndDamageAfterTheSignatureKeepTheTables) {
+    const struct {
+        const char* name;
+        const char* end;
+        const char* afterSignature;
+    } cases[] = {
+        {"lone CR", "\r", ""},
+        {"lone LF", "\n", ""},
+        {"text after the closing quote", "\r\n", "xyz"},
+        {"more items", "\r", ",1,2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitAllTables();
+        RebarSpecTable[2].Name = "K16";
+        RebarSpecTable[2].Area = 2.5;
+        StandardName[1] = "自前の基準";
+        RebarCountRule.WidthClassMax[5] = "950";
+        Write("Talvo-SI.ini", [](auto&) {});
+        std::ifstream in(folder_ / "Talvo-SI.ini", std::ios::binary);
+        std::string bytes(std::istreambuf_iterator<char>(in), {});
+        in.close();
+        const std::string sig = '"' + kSettingsSignature + '"';
+        ASSERT_EQ(bytes.compare(0, sig.size(), sig), 0);
+        bytes.insert(sig.size(), c.afterSignature);
+        std::string out;
+        for (std::size_t at = 0, next; at < bytes.size(); at = next + 2) {
+            next = bytes.find("\r\n", at);
+            out += bytes.substr(at, next - at) + c.end;
+        }
+        std::ofstream(folder_ / "Talvo-SI.ini", std::ios::binary) << out;
+        Scribble();
+        EXPECT_EQ(ReadCompanionSettings(folder_.string()), SettingsStatus::Loaded);
+        EXPECT_EQ(RebarSpecTable[2].Name, "K16");
+        EXPECT_DOUBLE_EQ(RebarSpecTable[2].Area, 2.5);
+        EXPECT_DOUBLE_EQ(RebarSpecTable[0].Area, 0.7133);
+        EXPECT_EQ(StandardName[1], "自前の基準");
+        EXPECT_EQ(RebarCountRule.WidthClassMax[5], "950");
+    }
+}
+
 // A damaged value never leaves a zero area or an empty class bound behind:
 // the table of the value takes its defaults, the others keep the file's.
 TEST_F(IntakeTest, DamagedValuesGiveThatTableItsDefaults) {

@@ -416,9 +416,9 @@ TEST(DesignFile, DamagedCountStopsTheReading) {
 }
 
 // Whether saving `read`, the record read from `bytes`, keeps every value the
-// bytes hold: each comes back as it was (an Integer outside its range as its
-// new-design value, a text as the same characters), and the bytes hold
-// nothing else but what may follow the last value.
+// bytes hold: each comes back as it was (an Integer within its range, a
+// text as the same characters), and the bytes hold nothing else but what may
+// follow the last value.
 bool NothingLost(const std::string& bytes, const DesignData& read) {
     const std::vector<std::string> held = SplitItems(bytes);
     const std::vector<std::string> saved = SplitItems(SerializeDesign(read));
@@ -427,7 +427,7 @@ bool NothingLost(const std::string& bytes, const DesignData& read) {
         if (const IntSpec* s = IntAt(static_cast<int>(p))) {
             const auto v = static_cast<std::int16_t>(static_cast<unsigned char>(held[p][0]) |
                                                      static_cast<unsigned char>(held[p][1]) << 8);
-            if (saved[p] != Le16(v >= s->lo && v <= s->hi ? v : s->fresh)) return false;
+            if (v < s->lo || v > s->hi || saved[p] != Le16(v)) return false;
         } else if (cp932::ToUtf8(saved[p].substr(2)) != cp932::ToUtf8(held[p].substr(2))) {
             return false;
         }
@@ -477,17 +477,24 @@ TEST(DesignFile, UndecodableTextIsDamageButTheRestIsRead) {
     }
 }
 
-TEST(DesignFile, OutOfRangeIntegersGetTheirNewDesignValue) {
-    const std::vector<std::string> freshItems = SplitItems(SerializeDesign(DesignData{}));
+// An Integer of a file the program wrote, set to each end of its range and
+// beyond: within the range it is read as it stands; beyond it the file is
+// damaged, the field keeps its new-design value and every other value is
+// still read.
+TEST(DesignFile, IntegerOutsideItsRangeIsDamage) {
+    const std::vector<std::string> goodItems = SplitItems(SerializeDesign(FullDesign()));
     for (const IntSpec& s : kInts) {
-        const int values[] = {s.lo - 1, s.lo, s.hi, s.hi + 1, -32768, 32767, 99};
+        const int values[] = {s.lo - 1, s.lo, s.hi, s.hi + 1, -32768, 32767};
         for (int v : values) {
-            std::vector<std::string> items = freshItems;
+            SCOPED_TRACE("position " + std::to_string(s.pos) + " set to " + std::to_string(v));
+            const bool inRange = v >= s.lo && v <= s.hi;
+            std::vector<std::string> items = goodItems;
             items[s.pos] = Le16(v);
             DesignData d = DirtyDesign();
-            ASSERT_EQ(ParseDesignBytes(Join(items, 0, 136), d), DesignReadStatus::Ok);
-            items[s.pos] = Le16(v >= s.lo && v <= s.hi ? v : s.fresh);
-            EXPECT_EQ(SerializeDesign(d), Join(items, 0, 136)) << "position " << s.pos << " " << v;
+            EXPECT_EQ(ParseDesignBytes(Join(items, 0, 136), d),
+                      inRange ? DesignReadStatus::Ok : DesignReadStatus::Damaged);
+            items[s.pos] = Le16(inRange ? v : s.fresh);
+            EXPECT_EQ(SerializeDesign(d), Join(items, 0, 136));
         }
     }
 }

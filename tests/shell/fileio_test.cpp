@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "support/odd_targets.h"
+
 namespace talvo {
 namespace {
 
@@ -181,7 +183,6 @@ TEST_F(FileIo, ReadReportsWhatItFoundWithinTheLimit) {
     } cases[] = {
         {"absent", 100, FileReadStatus::Missing, ""},
         {"absent/below", 100, FileReadStatus::Missing, ""},
-        {"nine/below", 100, FileReadStatus::Missing, ""},  // a file where a folder should be
         {"dangling", 100, FileReadStatus::Missing, ""},
         // Something is there, but no file to read: never opened, so that a
         // pipe cannot make the reader wait for a writer.
@@ -206,6 +207,39 @@ TEST_F(FileIo, ReadReportsWhatItFoundWithinTheLimit) {
     ::close(sock);
     EXPECT_EQ(ReadFileBounded(Path("absent"), 1).error,
               "ファイルまたはフォルダーが見つかりません。");
+}
+
+// A path the system cannot look at is no missing file: a name longer than a
+// folder allows, or a plain file where a folder should be. Its reason goes
+// with it, for the message.
+TEST_F(FileIo, PathThatCannotBeLookedAtIsNoMissingFile) {
+    Put(Path("nine"), "123456789");
+    const struct {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {Path(std::string(256, 'a')), "ファイル名またはパスが長すぎます。"},
+        {Path("nine/below"), "パスの途中にフォルダーではないものがあります。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        const FileReadResult r = ReadFileBounded(c.path, 100);
+        EXPECT_EQ(r.status, FileReadStatus::CannotOpen);
+        EXPECT_EQ(r.error, c.reason);
+        EXPECT_EQ(r.bytes, "");
+    }
+}
+
+// A file that is of no use unless whole is refused by its size, unread; one
+// of the limit is read.
+TEST_F(FileIo, SmallFileReadRefusesALargerOneUnread) {
+    Put(Path("nine"), "123456789");
+    const FileReadResult whole = ReadSmallFile(Path("nine"), 9);
+    EXPECT_EQ(whole.status, FileReadStatus::Ok);
+    EXPECT_EQ(whole.bytes, "123456789");
+    const FileReadResult larger = ReadSmallFile(Path("nine"), 8);
+    EXPECT_EQ(larger.status, FileReadStatus::TooLarge);
+    EXPECT_EQ(larger.bytes, "");
 }
 
 TEST_F(FileIo, ReadStopsAtTheLimitOfAHugeFile) {
@@ -321,6 +355,47 @@ TEST_F(FileIo, ReplaceThroughALinkKeepsTheLink) {
     fs::create_symlink(Path("real/gone"), Path("dangling"));
     ASSERT_EQ(ReplaceFile(Path("dangling"), "saved"), "");
     EXPECT_EQ(Contents(Path("dangling")), "saved");
+}
+
+// Only an ordinary file is replaced: a pipe, a socket or a device under the
+// name, or behind a link of that name, stays what it is, and so do links
+// that lead round in a circle. A folder fails as before; a link to a file
+// and a link that leads nowhere are saved through.
+TEST_F(FileIo, ReplaceTakesThePlaceOfOrdinaryFilesOnly) {
+    int sock = -1;
+    const std::vector<test::OddTarget> targets = test::MakeOddTargets(dir_, sock);
+    std::vector<std::string> before = Names(dir_);
+    for (const test::OddTarget& t : targets) {
+        SCOPED_TRACE(t.name);
+        const std::string was = test::Kind(t.path);
+        const std::string got = ReplaceOutcome(t.path, "new");
+        switch (t.outcome) {
+            case test::OddTarget::Refused:
+                EXPECT_EQ(got, Outcome(ReplaceStep::NotAFile, t.name == "loop-a" ? ELOOP : ENODEV,
+                                       t.path + " は、通常のファイルではありません。"));
+                EXPECT_EQ(test::Kind(t.path), was);
+                break;
+            case test::OddTarget::Folder:
+                EXPECT_EQ(got, Outcome(ReplaceStep::Rename, EISDIR,
+                                       t.path + " に書き込めません。\n同じ名前のフォルダーがあります。"));
+                EXPECT_EQ(test::Kind(t.path), "folder");
+                break;
+            case test::OddTarget::ThroughLink:
+                EXPECT_EQ(got, Outcome(ReplaceStep::None, 0, ""));
+                EXPECT_EQ(test::Kind(t.path), was);
+                EXPECT_EQ(Contents(Path("real.dat")), "new");
+                break;
+            case test::OddTarget::Replaced:
+                EXPECT_EQ(got, Outcome(ReplaceStep::None, 0, ""));
+                EXPECT_EQ(test::Kind(t.path), "file: new");
+                break;
+        }
+        // No temporary file is left beside any of them.
+        EXPECT_EQ(Names(dir_), before);
+    }
+    EXPECT_EQ(test::Kind(Path("fifo")), "fifo");
+    if (Root()) EXPECT_EQ(test::Kind(Path("device")), "char device");
+    ::close(sock);
 }
 
 TEST_F(FileIo, FailedReplaceLeavesTheOldFileWholeAndSaysWhy) {

@@ -537,6 +537,9 @@ TEST_F(SettingsFile, FileCutShortKeepsEveryPartItHoldsWhole) {
                              : "inside line " + std::to_string(whole + 1) + " (byte " +
                                    std::to_string(n - ends[whole]) + " of " +
                                    std::to_string(edited[whole].size() + 2) + " with CR LF)";
+        // A cut between CR and LF leaves the line ended by its CR, as a file
+        // of lone CRs ends it: the line is whole.
+        if (n == ends[whole + 1] - 1) ++whole;
         // The last line ends in a closing quote: cut after it, only its line
         // break is lost.
         if (whole == 147 && n >= ends[147] + edited[147].size()) whole = 148;
@@ -581,6 +584,38 @@ TEST_F(SettingsFile, NumbersInOtherPlainFormsAndLoneLineFeedsAreRead) {
     EXPECT_EQ(StirrupDefaults.MinSpacing, 120);
     EXPECT_EQ(WinWidth, 8000);
     EXPECT_EQ(PullOutSafetyTable[1][4].Name, "安全14");
+}
+
+// A file of the program whose lines end with a lone CR, or whose first line
+// has damage after the signature, is no foreign file: every table it holds
+// is read.
+TEST_F(SettingsFile, LineEndsAndDamageAfterTheSignatureKeepTheTables) {
+    SetEditedState();
+    const std::string written = SerializeSettings();
+    const std::vector<std::string> lines = CrLfLines(written);
+    auto joined = [&lines](const std::string& first, const char* end) {
+        std::string out = first + end;
+        for (std::size_t k = 1; k < lines.size(); ++k) out += lines[k] + end;
+        return out;
+    };
+    const std::string sig = '"' + kSettingsSignature + '"';
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"CR LF", written},
+        {"lone LF", joined(sig, "\n")},
+        {"lone CR", joined(sig, "\r")},
+        {"text after the closing quote", joined(sig + "xyz", "\r\n")},
+        {"more items after the signature", joined(sig + ",1,\"b\"", "\r\n")},
+        {"control bytes after it", joined(sig + std::string("\0\x1A", 2), "\r")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetEmptyState();
+        EXPECT_EQ(LoadSettingsFromBytes(c.bytes, kScreenW, kScreenH), SettingsStatus::Loaded);
+        EXPECT_EQ(SerializeSettings(), written);
+    }
 }
 
 TEST_F(SettingsFile, RecentCountIsBoundedAndMatchesThePaths) {

@@ -426,9 +426,12 @@ FileChoice MainFrame::RunFileDialog(int action) {
     CMDialog1.DefaultExt = kDesignExt;
     CMDialog1.Filter = kDesignFilter;
     CMDialog1.FilterIndex = 1;
-    // Hidden read-only box and no question before replacing a file: a save
-    // over an existing design replaces it, as the engineers know it to.
+    // Hidden read-only box. The save dialog asks before a chosen name
+    // replaces an existing file: a design saved over another by a slip is
+    // lost for good. The overwrite save of a named design shows no dialog
+    // and asks nothing.
     CMDialog1.Flags = CommonDialog::kHideReadOnly;
+    if (action == 2) CMDialog1.Flags |= CommonDialog::kOverwritePrompt;
     CMDialog1.CancelError = true;
     CMDialog1.SetAction(action);
     if (CMDialog1.Cancelled() || CMDialog1.FileName.empty()) return {};

@@ -20,6 +20,7 @@
 #include "platform/printcontrol.h"
 #include "platform/printpreview.h"
 #include "shell/filedialog.h"
+#include "support/odd_targets.h"
 #include "support/qt/clicks.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
@@ -522,6 +523,53 @@ TEST_F(PreviewDlgTest, PdfIntoAMissingFolderShowsTheReasonAndLeavesNothing) {
     messages.Expect(reason, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
     d.Tool("ID_PDF")->trigger();
     EXPECT_TRUE(Files().isEmpty());
+}
+
+// The PDF save of both programs' previews writes over ordinary files only:
+// what is no file under the chosen name (or behind a link of that name) is
+// left as it is and named in the message; a folder fails as before; a link
+// to a file and a dangling link are saved through.
+TEST_F(PreviewDlgTest, PdfIsWrittenOverOrdinaryFilesOnly) {
+    for (PreviewProgram program : {PreviewProgram::Main, PreviewProgram::Companion}) {
+        const bool main = program == PreviewProgram::Main;
+        const QString place = dir.filePath(main ? "main" : "companion");
+        ASSERT_TRUE(QDir().mkpath(place));
+        int sock = -1;
+        for (const test::OddTarget& t : test::MakeOddTargets(place.toStdString(), sock)) {
+            SCOPED_TRACE(std::string(main ? "main: " : "companion: ") + t.name);
+            const std::string was = test::Kind(t.path);
+            auto& d = Open(2, program);
+            d.show();
+            ScriptedDialogs files;
+            files.Expect(2, t.path);
+            ScriptedMessages messages;
+            if (t.outcome == test::OddTarget::Refused) {
+                messages.Expect(t.path + " は、通常のファイルではありません。", MsgButtons::Ok,
+                                MsgIcon::Exclamation, MsgResult::Ok);
+            } else if (t.outcome == test::OddTarget::Folder) {
+                messages.Expect(t.path + " に書き込めません。\n同じ名前のフォルダーがあります。",
+                                MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+            }
+            test::ClickToolButton(d.ToolBar(), d.Tool("ID_PDF"));
+            EXPECT_TRUE(messages.AllShown());
+            const std::string pdfFile = "file: %PDF";
+            switch (t.outcome) {
+                case test::OddTarget::Refused:
+                case test::OddTarget::Folder:
+                    EXPECT_EQ(test::Kind(t.path), was);
+                    break;
+                case test::OddTarget::ThroughLink:
+                    EXPECT_EQ(test::Kind(t.path), was);
+                    EXPECT_EQ(test::Kind(place.toStdString() + "/real.dat").substr(0, 10), pdfFile);
+                    break;
+                case test::OddTarget::Replaced:
+                    EXPECT_EQ(test::Kind(t.path).substr(0, 10), pdfFile);
+                    break;
+            }
+            dlg.reset();
+        }
+        ::close(sock);
+    }
 }
 
 }  // namespace

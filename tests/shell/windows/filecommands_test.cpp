@@ -4,13 +4,21 @@
 #include <sys/stat.h>
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
+#include <QTest>
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/qtfiledialog.h"
 #include "shell/numtext.h"
+#include "shell/settings.h"
 #include "shell/windows/shell_fixture.h"
+#include "support/odd_targets.h"
+#include "support/qt/clicks.h"
 
 namespace talvo::test {
 namespace {
@@ -139,7 +147,15 @@ TEST_F(FileCommandsTest, FailedOpenKeepsTheOpenDesign) {
     const std::string deleted = SaveFile("deleted.kvd", Sample(1, "消えた"));
     const std::string damaged = Path("damaged.kvd");
     WriteAll(damaged, ReadAll(mine).substr(0, 79));  // cut inside the district's count
+    // A work type no design has, written over the one our writer stored.
+    const std::string strayType = Path("type9.kvd");
+    std::string type9 = ReadAll(mine);
+    type9[76] = '\x09';
+    WriteAll(strayType, type9);
+    const std::string tooLong = Path(std::string(256, 'n') + ".kvd");
+    const std::string throughFile = mine + "/inside.kvd";
     const std::string notAFile = " は、通常のファイルではありません。";
+    const std::string damagedQuestion = " は、壊れています。\r読み取れた部分を「無題」として開きますか？";
     struct Case {
         std::string path;
         std::string message;
@@ -156,8 +172,15 @@ TEST_F(FileCommandsTest, FailedOpenKeepsTheOpenDesign) {
         {foreign, foreign + " は、Talvo-SI FILE ではありません。", false, MsgResult::No},
         {shortFile, shortFile + " は、Talvo-SI FILE ではありません。", false, MsgResult::Yes},
         {deleted, deleted + " ファイルが存在しません。", true, MsgResult::No},
-        {damaged, damaged + " は、壊れています。\r読み取れた部分を「無題」として開きますか？",
-         false, MsgResult::No, MsgButtons::YesNo, MsgResult::No},
+        {damaged, damaged + damagedQuestion, false, MsgResult::No, MsgButtons::YesNo,
+         MsgResult::No},
+        {strayType, strayType + damagedQuestion, false, MsgResult::No, MsgButtons::YesNo,
+         MsgResult::No},
+        {tooLong, tooLong + " ファイルが開けません。\rファイル名またはパスが長すぎます。", false,
+         MsgResult::No},
+        {throughFile,
+         throughFile + " ファイルが開けません。\rパスの途中にフォルダーではないものがあります。",
+         false, MsgResult::No},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -317,7 +340,9 @@ TEST_F(FileCommandsTest, SaveWritesTheOwnFileAndAsksOnlyForANewOne) {
     EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ  ［" + path + "］");
     EXPECT_EQ(dialogs.shown.back().defaultExt, "kvd");
     EXPECT_EQ(dialogs.shown.back().filter, "Talvo-SI FILE (*.kvd)|*.kvd|All Files (*.*)|*.*|");
-    EXPECT_EQ(dialogs.shown.back().flags, CommonDialog::kHideReadOnly);
+    // The save dialog asks before it replaces an existing file.
+    EXPECT_EQ(dialogs.shown.back().flags,
+              CommonDialog::kHideReadOnly | CommonDialog::kOverwritePrompt);
     EXPECT_EQ(dialogs.shown.back().fileName, "");
     // A cancelled save-as changes nothing; the next save writes the own file.
     Change("二回目");
@@ -330,6 +355,138 @@ TEST_F(FileCommandsTest, SaveWritesTheOwnFileAndAsksOnlyForANewOne) {
     ASSERT_EQ(ReadDesignFile(path, back), DesignReadStatus::Ok);
     EXPECT_EQ(back.DistrictName, "二回目");
     EXPECT_TRUE(Enabled("ID_上書き保存"));
+    // Save as asks with the same flag, over the design's own file too; the
+    // open dialog has nothing to replace.
+    Change("三回目");
+    dialogs.Expect(2, path);
+    Click("ID_名前を付けて保存");
+    EXPECT_EQ(dialogs.shown.back().flags,
+              CommonDialog::kHideReadOnly | CommonDialog::kOverwritePrompt);
+    dialogs.Expect(1, path);
+    Click("ID_ファイルを開く");
+    EXPECT_EQ(dialogs.shown.back().flags, CommonDialog::kHideReadOnly);
+    EXPECT_EQ(dialogs.shown.size(), 6u);
+}
+
+// Save as onto an existing design through the program's own file dialog:
+// the dialog asks before replacing it. No keeps the old file byte for byte
+// and the dialog open for another name; Yes replaces it.
+TEST_F(FileCommandsTest, SaveAsOverAnExistingDesignAsksFirst) {
+    const std::string mine = SaveFile("mine.kvd", Sample(2, "元の地区"));
+    const std::string other = SaveFile("other.kvd", Sample(4, "別の設計"));
+    const std::string otherBytes = ReadAll(other);
+    Open();
+    OpenThroughDialog(mine);
+    Change("新しい地区");
+    QtFileDialogSink qtFiles(main.get());
+    FileDialogSink* scripted = SetFileDialogSink(&qtFiles);
+    int asked = 0;
+    bool stayedOpen = false;
+    std::string whileOpen;
+    WhenModal<QFileDialog>([&](QFileDialog* files) {
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* buttons = files->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        ASSERT_NE(name, nullptr);
+        ASSERT_NE(buttons, nullptr);
+        auto answer = [&](QMessageBox::StandardButton button) {
+            WhenModal<QMessageBox>([&, button](QMessageBox* box) {
+                ++asked;
+                EXPECT_TRUE(box->text().contains(QStringLiteral("other.kvd")))
+                    << box->text().toStdString();
+                QTest::mouseClick(box->button(button), Qt::LeftButton);
+            });
+        };
+        name->setText(QStringLiteral("other.kvd"));
+        answer(QMessageBox::No);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+        stayedOpen = files->isVisible();
+        whileOpen = ReadAll(other);
+        name->setText(QStringLiteral("other.kvd"));
+        answer(QMessageBox::Yes);
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Save), Qt::LeftButton);
+        if (files->isVisible()) {
+            ADD_FAILURE() << "the file dialog stayed open after Yes";
+            files->reject();
+        }
+    });
+    Click("ID_名前を付けて保存");
+    SetFileDialogSink(scripted);
+
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(whileOpen, otherBytes);
+    EXPECT_EQ(CurrentFile, other);
+    EXPECT_EQ(DataChanged, 0);
+    DesignData back;
+    ASSERT_EQ(ReadDesignFile(other, back), DesignReadStatus::Ok);
+    EXPECT_EQ(back.DistrictName, "新しい地区");
+    EXPECT_EQ(back.WorkType, 2);
+    // The overwrite save of the named design asks nothing and shows no dialog.
+    Change("もう一度");
+    Click("ID_上書き保存");
+    ASSERT_EQ(ReadDesignFile(other, back), DesignReadStatus::Ok);
+    EXPECT_EQ(back.DistrictName, "もう一度");
+    EXPECT_EQ(asked, 2);
+}
+
+// The design's save and the settings save at exit write over ordinary files
+// only: a pipe, a socket or a device under the name (or behind a link of
+// that name) and a loop of links are left as they are and named in the
+// message; a folder fails as before; a link to a file and a dangling link
+// are saved through.
+TEST_F(FileCommandsTest, SavesWriteOnlyOverOrdinaryFiles) {
+    for (const char* what : {"design", "settings"}) {
+        const bool design = std::string(what) == "design";
+        const std::string place = Path(what);
+        std::filesystem::create_directory(place);
+        int sock = -1;
+        for (const OddTarget& t : MakeOddTargets(place, sock)) {
+            SCOPED_TRACE(std::string(what) + ": " + t.name);
+            const std::string was = Kind(t.path);
+            std::string message;
+            if (t.outcome == OddTarget::Refused) {
+                message = design ? t.path + " は、通常のファイルではありません。"
+                                 : t.path + " に設定を保存できません。\r通常のファイルではありません。";
+            } else if (t.outcome == OddTarget::Folder) {
+                message = design ? t.path + " に書き込めません。\n同じ名前のフォルダーがあります。"
+                                 : t.path +
+                                       " に設定を保存できません。\n"
+                                       "ファイルを置き換えられません: 同じ名前のフォルダーがあります。";
+            }
+            if (!message.empty())
+                messages.Expect(message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+            Open();
+            if (design) {
+                Change();
+                dialogs.Expect(2, t.path);
+                Click("ID_名前を付けて保存");
+                EXPECT_EQ(CurrentFile, message.empty() ? t.path : std::string(kUntitled));
+                EXPECT_EQ(DataChanged, message.empty() ? 0 : 1);
+            } else {
+                IniPath = t.path;
+                Click("ID_タルヴォ－SI の終了");
+                EXPECT_TRUE(main->Unloaded());
+            }
+            EXPECT_TRUE(messages.AllShown());
+            const std::string written =
+                design ? "file: " + SerializeDesign(Design) : "file: " + SerializeSettings();
+            switch (t.outcome) {
+                case OddTarget::Refused:
+                case OddTarget::Folder:
+                    EXPECT_EQ(Kind(t.path), was);
+                    break;
+                case OddTarget::ThroughLink:
+                    EXPECT_EQ(Kind(t.path), was);
+                    EXPECT_EQ(Kind(place + "/real.dat"), written);
+                    break;
+                case OddTarget::Replaced:
+                    EXPECT_EQ(Kind(t.path), written);
+                    break;
+            }
+            main.reset();
+        }
+        ::close(sock);
+    }
 }
 
 // The save dialog's name rule: a name without "." may have up to 4 characters.

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/bmppicture.h"
 #include "platform/desktop.h"
 #include "platform/mdichild.h"
 #include "platform/qtfiledialog.h"
@@ -425,6 +426,45 @@ TEST(PlatformFileDialog, CommonDialogMembersAndTheCurrentFolder) {
         CommonDialog dlg;  // no dialog installed: cancelled
         dlg.ShowOpen();
         EXPECT_TRUE(dlg.Cancelled());
+    }
+}
+
+// A picture beside the program is read only when its file is no larger than
+// 4 MiB: a larger one is refused by its size, whatever its header says.
+TEST(PlatformPicture, FileLargerThanFourMebibytesIsNoPicture) {
+    // A bitmap of 2 × 2 pixels of 24 bits: two rows of 8 bytes.
+    std::string bmp(14 + 40 + 16, '\0');
+    auto put32 = [&bmp](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(bmp.size()));
+    put32(10, 14 + 40);
+    put32(14, 40);
+    put32(18, 2);
+    put32(22, 2);
+    bmp[26] = 1;   // one plane
+    bmp[28] = 24;  // bits per pixel
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        std::size_t size;
+        bool taken;
+    } cases[] = {
+        {"small.bmp", bmp.size(), true},
+        {"limit.bmp", std::size_t{4} << 20, true},
+        {"larger.bmp", (std::size_t{4} << 20) + 1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string bytes = bmp;
+        bytes.resize(c.size, '\0');  // bytes after the pixels, as some programs leave
+        const QString path = dir.filePath(c.name);
+        std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+        const QImage image = ReadBmpPicture(path);
+        EXPECT_EQ(!image.isNull(), c.taken);
+        if (c.taken) EXPECT_EQ(image.size(), QSize(2, 2));
     }
 }
 
