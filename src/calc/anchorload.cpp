@@ -7,6 +7,7 @@
 
 #include "calc/calcfield.h"
 #include "calc/yoko.h"
+#include "shell/angles.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -25,13 +26,9 @@ using calcfield::WholeMm;
 
 namespace {
 
-double Rad(double degrees) {
-    return degrees * Pi / 180.0;
-}
-
 double TanPhi() {
     return Design.FrictionInputMode != 0 ? NumVal(Design.TanPhi)
-                                         : std::tan(Rad(NumVal(Design.FrictionAngle)));
+                                         : std::tan(Radians(NumVal(Design.FrictionAngle)));
 }
 
 // Horizontal spacing of the bolts or anchors: the horizontal pitch, halved
@@ -201,7 +198,7 @@ void CalcSekkeiJyuuryo() {
     const double w = NumVal(Design.SekkeiW);
     if (w == 0) return;
 
-    const double theta = Rad(NumVal(Design.SlipAngle));
+    const double theta = Radians(NumVal(Design.SlipAngle));
     const double perM = w / x;
     if (!Store(Design.DeltaPrCalc, pfs * perM * std::sin(theta) - perM * std::cos(theta) * TanPhi(),
                "0.0")) {
@@ -211,7 +208,7 @@ void CalcSekkeiJyuuryo() {
 }
 
 double RestraintCoef() {
-    const double beta = Rad(NumVal(Design.SlipAngle) + NumVal(Design.InstallAngle));
+    const double beta = Radians(NumVal(Design.SlipAngle) + NumVal(Design.InstallAngle));
     const double tighten = std::sin(beta) * TanPhi();
     const double hold = std::cos(beta) * (Design.UsePlanFs != 0 ? NumVal(Design.PlanFs) : 1.0);
     double c = 0;

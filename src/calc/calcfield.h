@@ -26,11 +26,6 @@ inline double MmToM(const std::string& text) {
     return NumVal(text) / 1000;
 }
 
-// Degrees to radians with the program-wide π.
-inline double Radians(double degrees) {
-    return degrees * Pi / 180;
-}
-
 inline bool ValidWorkType(int workType) {
     return workType >= 0 && workType <= 4;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/calcfield.h"
+#include "shell/angles.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -16,7 +17,6 @@ using calcfield::HalfMm;
 using calcfield::MmToM;
 using calcfield::Present;
 using calcfield::Store;
-using calcfield::Radians;
 using calcfield::WorkTypeIndex;
 
 // Later steps work with what was stored, the rounded value.
@@ -199,7 +199,7 @@ void CalcHoukaiEnko() {
     if (t == 1)
         angle = 180;
     else if (t * t < 1)
-        angle = 2 * std::atan(t / std::sqrt(1 - t * t)) * 180 / Pi;
+        angle = Degrees(2 * std::atan(t / std::sqrt(1 - t * t)));
     else
         return;  // no arc of this radius spans the chord
     if (!Store(d.EnkoAngle, angle, "0.00")) return;

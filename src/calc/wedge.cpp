@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/calcfield.h"
+#include "shell/angles.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -13,7 +14,6 @@ namespace talvo {
 namespace {
 
 using calcfield::Present;
-using calcfield::Radians;
 
 // The derived values are shown in the wedge step's boxes, so they are stored
 // in the boxes' own layout: rounded by the pattern first, then right-aligned.
@@ -36,7 +36,7 @@ bool StoreL2(std::string& field, double value) {
 
 // α in degrees from its tangent (height over horizontal run)
 bool StoreAlpha(std::string& field, double tangent) {
-    return StoreLayout(field, std::atan(tangent) * 180 / Pi, "0.00", 4, 2);
+    return StoreLayout(field, Degrees(std::atan(tangent)), "0.00", 4, 2);
 }
 
 }  // namespace

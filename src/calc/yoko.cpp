@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/calcfield.h"
+#include "shell/angles.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -17,7 +18,6 @@ using calcfield::Governing;
 using calcfield::HalfMm;
 using calcfield::MmToM;
 using calcfield::Present;
-using calcfield::Radians;
 using calcfield::Store;
 using calcfield::WholeCount;
 using calcfield::WorkTypeIndex;

@@ -13,13 +13,6 @@ namespace talvo::companion {
 
 void ClearResultCell(int col, int row);  // study.cpp
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::string FormatKeta(const std::string& text, int places, int decimals) {
     if (text.empty()) return {};
     const double value = NumVal(text);
@@ -73,9 +66,9 @@ bool IsPlainNumber(const std::string& t) {
 
 std::int16_t CellCheck(const std::string& input, double minimum, double maximum, int places,
                        int decimals) {
-    std::string text = Trim(input);
+    std::string text = TrimBlanks(input);
     if (text.empty()) return 0;
-    if (text[0] == '-') text = "-" + Trim(text.substr(1));
+    if (text[0] == '-') text = "-" + TrimBlanks(text.substr(1));
     if (!IsPlainNumber(text)) return 1;
     const double x = NumVal(text);
     if (x < minimum || x > maximum) return 2;
@@ -90,65 +83,23 @@ std::int16_t CellCheck(const std::string& input, double minimum, double maximum,
 
 bool ValueCheck(int mode, std::string& text, double minimum, double maximum, int decimals) {
     if (text.empty()) return mode != 1;
-    static const std::string kWideDigits[] = {"０", "１", "２", "３", "４",
-                                              "５", "６", "７", "８", "９"};
-    static const std::string kWidePoint = "．";
     std::string out;
     bool bad = false;
     int points = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
+        const std::size_t start = i;
+        const char c = ReadHalfWidth(text, i);
+        if ((c >= '0' && c <= '9') || (c == '.' && ++points == 1)) {
             out += c;
-            ++i;
             continue;
         }
-        if (c == '.') {
-            if (++points > 1) {
-                bad = true;
-                break;
-            }
-            out += c;
-            ++i;
-            continue;
-        }
-        bool wide = false;
-        for (int d = 0; d < 10 && !wide; ++d) {
-            if (text.compare(i, kWideDigits[d].size(), kWideDigits[d]) == 0) {
-                out += static_cast<char>('0' + d);
-                i += kWideDigits[d].size();
-                wide = true;
-            }
-        }
-        if (wide) continue;
-        if (text.compare(i, kWidePoint.size(), kWidePoint) == 0) {
-            if (++points > 1) {
-                bad = true;
-                break;
-            }
-            out += '.';
-            i += kWidePoint.size();
-            continue;
-        }
+        // The scanned part is rewritten; the rest, from the refused
+        // character on, stays as it was.
+        out.append(text, start, std::string::npos);
         bad = true;
         break;
     }
-    // The scanned part is rewritten; an unscanned rest stays as it was.
-    if (bad) {
-        const std::size_t scannedBytes = [&] {
-            // Length of the original prefix that produced `out`.
-            std::size_t i = 0, n = 0;
-            while (n < out.size() && i < text.size()) {
-                const unsigned char c = static_cast<unsigned char>(text[i]);
-                i += (c < 0x80) ? 1 : (c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2);
-                ++n;
-            }
-            return i;
-        }();
-        text = out + text.substr(scannedBytes);
-    } else {
-        text = out;
-    }
+    text = out;
     if (mode == 1) {
         if (bad) return false;
         const double v = NumVal(text);
@@ -175,7 +126,7 @@ bool ValueCheck(int mode, std::string& text, double minimum, double maximum, int
 namespace {
 
 bool Passes(const std::string& stored, double minimum, double maximum) {
-    std::string copy = Trim(stored);
+    std::string copy = TrimBlanks(stored);
     return ValueCheck(1, copy, minimum, maximum, 0);
 }
 

@@ -33,7 +33,4 @@ bool DataCheck();
 // Whether the main bars of pattern p fit its frame section.
 bool TekkinCheck(int p);
 
-// A text without leading and trailing blanks.
-std::string Trim(const std::string& text);
-
 }  // namespace talvo::companion

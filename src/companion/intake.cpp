@@ -1,6 +1,7 @@
 #include "companion/intake.h"
 
 #include "companion/checks.h"
+#include "shell/numtext.h"
 #include "shell/tables.h"
 
 namespace talvo::companion {
@@ -9,7 +10,7 @@ namespace {
 // The bar names are shown in the pattern grid and the report without the
 // blanks the design program may keep around them.
 void TrimBarNames() {
-    for (auto& bar : RebarSpecTable) bar.Name = Trim(bar.Name);
+    for (auto& bar : RebarSpecTable) bar.Name = TrimBlanks(bar.Name);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "companion/study.h"
 #include "report/engine/renderer.h"
 #include "report/pages/failureshape.h"
+#include "shell/angles.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
 
@@ -57,7 +58,7 @@ void SetInsatuJouken(LayoutForm& jouken) {
 }
 
 void SetInsatuKekka(LayoutForm& kekka) {
-    for (int j = 0; j < 4; ++j) Set(kekka, Indexed("Label30", j), Trim(FailDepth[j]));
+    for (int j = 0; j < 4; ++j) Set(kekka, Indexed("Label30", j), TrimBlanks(FailDepth[j]));
     for (int p = 0; p < 2; ++p) {
         Set(kekka, Indexed("Label6", p), FormatKeta(PatSpanYoko[p], 6, 3));
         Set(kekka, Indexed("Label18", p), FormatKeta(PatSpanTate[p], 6, 3));
@@ -99,7 +100,8 @@ void DrawKakudo(report::PageOutput& out, int left, int top, double wr, double hr
     struct Arc {
         double x, y, r, from, to;
     };
-    const double deg = Pi / 180;
+    // One degree in radians (π / 180 exactly); the ends are scaled by it.
+    const double deg = Radians(1, Pi);
     out.SetPenStyle(report::PenStyle::Solid);
     out.SetPenWidth(1);
     auto draw = [&](const Arc& a) {

@@ -5,6 +5,7 @@
 
 #include "companion/checks.h"
 #include "companion/study.h"
+#include "shell/angles.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
 
@@ -18,14 +19,6 @@ double V(const std::string& text) {
 
 std::string F2(double value) {
     return FormatPattern(value, "0.00");
-}
-
-double Rad(double degrees) {
-    return degrees * Pi / 180;
-}
-
-double Deg(double radians) {
-    return radians * 180 / Pi;
 }
 
 // A length of the stored texts (m, at most three decimals) in whole mm.
@@ -103,8 +96,8 @@ void CountYokoWaku(int p) {
 }
 
 void CalcSuberiKakudo() {
-    const double theta = Rad(V(SlopeAngle));
-    SlipAngle = F2(Deg(std::atan(V(TrialH) / (TrialL * std::cos(theta) + TrialD))));
+    const double theta = Radians(V(SlopeAngle), Pi);
+    SlipAngle = F2(Degrees(std::atan(V(TrialH) / (TrialL * std::cos(theta) + TrialD)), Pi));
 }
 
 void CalcNakazumeJyuuryo(int p) {
@@ -136,7 +129,7 @@ void CalcEnkoKakudo(int p) {
     if (x == 1) {
         ArcAngle[p] = F2(180);
     } else {
-        ArcAngle[p] = F2(2 * Deg(std::atan(x / std::sqrt(std::fabs(1 - x * x)))));
+        ArcAngle[p] = F2(2 * Degrees(std::atan(x / std::sqrt(std::fabs(1 - x * x))), Pi));
     }
 }
 
@@ -155,15 +148,15 @@ void CalcZenJyuuryo(int p) {
 
 void CalcYokusiRyoku(int p) {
     const double psi = ShapeMode == 0 ? V(SlipAngle) : V(SlopeAngle);
-    RestraintForce[p] = F2(V(DeltaFs) * V(TotalLoadW[p]) * std::sin(Rad(psi)));
+    RestraintForce[p] = F2(V(DeltaFs) * V(TotalLoadW[p]) * std::sin(Radians(psi, Pi)));
 }
 
 void CalcWakuKajyuu(int p) {
     const double pr = V(RestraintForce[p]);
     if (ShapeMode == 0) {
-        FrameLoadP[p] = F2(pr * std::sin(Rad(V(SlopeAngle) - V(SlipAngle))));
+        FrameLoadP[p] = F2(pr * std::sin(Radians(V(SlopeAngle) - V(SlipAngle), Pi)));
     } else {
-        FrameLoadP[p] = F2(pr * std::cos(Rad((180 - V(ArcAngle[p])) / 2)));
+        FrameLoadP[p] = F2(pr * std::cos(Radians((180 - V(ArcAngle[p])) / 2, Pi)));
     }
 }
 
@@ -177,7 +170,7 @@ void CalcEnkoMoment(int p) {
 
 TrialResult RunTrial(int p, int k) {
     TrialL = NumVal(F2(k / 100.0));
-    TrialH = F2(TrialL * std::sin(Rad(V(SlopeAngle))));
+    TrialH = F2(TrialL * std::sin(Radians(V(SlopeAngle), Pi)));
     CountYokoWaku(p);
     bool invalid = false;
     if (ShapeMode == 0) {
@@ -296,9 +289,9 @@ void YokusiKeisan(int pattern) {
     CalcRatioJ(p);
     CalcTeikouMoment(p);
 
-    const double sinTheta = std::sin(Rad(V(SlopeAngle)));
+    const double sinTheta = std::sin(Radians(V(SlopeAngle), Pi));
     for (int i = 0; i < 4; ++i) {
-        std::string depth = Trim(FailDepth[i]);
+        std::string depth = TrimBlanks(FailDepth[i]);
         if (!ValueCheck(1, depth, 0.1, 9.9, 1)) {
             KekkaL[c][i].clear();
             KekkaH[c][i].clear();
@@ -315,7 +308,7 @@ void YokusiKeisan(int pattern) {
                 // The failure is at least 100 m long, so at least as high as a
                 // 100 m failure.
                 KekkaL[c][i] = kHoldsThroughoutText;
-                KekkaH[c][i] = "≧" + Trim(FormatKeta(F2(100 * sinTheta), 2, 2));
+                KekkaH[c][i] = "≧" + TrimBlanks(FormatKeta(F2(100 * sinTheta), 2, 2));
                 break;
             case SearchEnd::Found:
                 TrialL = NumVal(F2(out.k / 100.0));

@@ -34,14 +34,6 @@ struct CheckScope {
     ~CheckScope() { --EntryCheckDepth; }
 };
 
-// Blanks (half-width) at both ends removed, as the entry check reads a box.
-std::string TrimBlanks(const std::string& s) {
-    std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    std::size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
-
 std::string TextOf(const QLineEdit* box) {
     return box->text().toStdString();
 }

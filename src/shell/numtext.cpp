@@ -351,32 +351,6 @@ std::size_t CharCount(std::string_view s) {
     return n;
 }
 
-// Reads one UTF-8 character at s[i]; returns its code point and advances i.
-// A malformed byte comes back as 0xFFFD, which no check accepts.
-char32_t NextChar(std::string_view s, std::size_t& i) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    int len = c < 0x80             ? 1
-              : (c & 0xE0) == 0xC0 ? 2
-              : (c & 0xF0) == 0xE0 ? 3
-              : (c & 0xF8) == 0xF0 ? 4
-                                   : 0;
-    if (len == 0 || i + len > s.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    char32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
-    for (int k = 1; k < len; ++k) {
-        unsigned char cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    i += len;
-    return cp;
-}
-
 std::string DecimalsPattern(int decimals) {
     if (decimals <= 0) return "0";
     return "0." + std::string(static_cast<std::size_t>(decimals), '0');
@@ -565,6 +539,40 @@ std::string FormatPattern(std::string_view text, std::string_view pattern) {
     return FormatPattern(NumVal(text), pattern);
 }
 
+std::string TrimBlanks(std::string_view text) {
+    return std::string(TrimmedView(text, " "));
+}
+
+std::string_view TrimmedView(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+char ReadHalfWidth(std::string_view text, std::size_t& at) {
+    // "０" to "９" are EF BC 90 to EF BC 99 in UTF-8, "．" is EF BC 8E.
+    if (at + 2 < text.size() && static_cast<unsigned char>(text[at]) == 0xEF &&
+        static_cast<unsigned char>(text[at + 1]) == 0xBC) {
+        const auto c = static_cast<unsigned char>(text[at + 2]);
+        if (c >= 0x90 && c <= 0x99) {
+            at += 3;
+            return static_cast<char>('0' + (c - 0x90));
+        }
+        if (c == 0x8E) {
+            at += 3;
+            return '.';
+        }
+    }
+    return text[at++];
+}
+
+std::string HalfWidthDigits(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) out += ReadHalfWidth(text, i);
+    return out;
+}
+
 bool CheckValue(std::string& text, double min, double max, int decimals) {
     if (text.empty()) return true;
 
@@ -574,15 +582,13 @@ bool CheckValue(std::string& text, double min, double max, int decimals) {
     std::size_t i = 0;
     for (std::size_t pos = 0; i < text.size(); ++pos) {
         std::size_t start = i;
-        char32_t c = NextChar(text, i);
-        if (c >= U'0' && c <= U'9') {
-            converted += static_cast<char>(c);
-        } else if (c >= U'\uFF10' && c <= U'\uFF19') {
-            converted += static_cast<char>('0' + (c - U'\uFF10'));
-        } else if ((c == U'.' || c == U'\uFF0E') && !point) {
+        const char c = ReadHalfWidth(text, i);
+        if (IsDigit(c)) {
+            converted += c;
+        } else if (c == '.' && !point) {
             point = true;
             converted += '.';
-        } else if (c == U'-' && pos == 0) {
+        } else if (c == '-' && pos == 0) {
             converted += '-';
         } else {
             // Leave the characters not yet examined as they were.

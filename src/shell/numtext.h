@@ -6,6 +6,7 @@
 // each stored intermediate is part of the result.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -45,8 +46,26 @@ std::string NumStr(double value);
 std::string FormatPattern(double value, std::string_view pattern);
 std::string FormatPattern(std::string_view text, std::string_view pattern);
 
+// The text without the half-width blanks at either end. Tabs and full-width
+// spaces stay: entries and stored texts are padded with half-width blanks.
+std::string TrimBlanks(std::string_view text);
+
+// What is left of `text` when the characters of `blanks` are taken off both
+// ends, as a view into it.
+std::string_view TrimmedView(std::string_view text, std::string_view blanks);
+
+// Reads the byte at `at` of a UTF-8 text and moves `at` past what it read: a
+// full-width digit "０"-"９" or point "．" (three bytes) reads as its
+// half-width form, any other byte as itself.
+char ReadHalfWidth(std::string_view text, std::size_t& at);
+
+// The text with every full-width digit and "．" in its half-width form;
+// everything else is kept.
+std::string HalfWidthDigits(std::string_view text);
+
 // Checks a typed entry: digits, one point, a leading minus; full-width digits
-// and "．" are converted in place. Range (both bounds included), then decimals.
+// and "．" are converted in place (up to a refused character, which and all
+// after it stay as typed). Range (both bounds included), then decimals.
 // Shows one of the fixed messages and returns false on refusal; on success the
 // text is rewritten in normal form with exactly `decimals` decimals. A text of
 // only "-" and/or "." reads as 0 and becomes the 0 of the pattern ("0", "0.0").

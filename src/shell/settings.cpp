@@ -61,18 +61,15 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
+// The blanks of IsBlank, to trim an item by.
+constexpr std::string_view kBlanks = " \t";
 
 // Splits one line (without its line break) into items. Code page 932 never
 // uses a quote, comma, CR or LF byte as the second byte of a character, so
 // the line can be split on its bytes.
 FileLine Tokenize(std::string_view line) {
     FileLine out;
-    if (TrimBlanks(line).empty()) return out;
+    if (TrimmedView(line, kBlanks).empty()) return out;
     const std::size_t n = line.size();
     std::size_t i = 0;
     for (;;) {
@@ -94,7 +91,7 @@ FileLine Tokenize(std::string_view line) {
             }
         } else {
             const std::size_t comma = std::min(line.find(',', i), n);
-            item.bytes = TrimBlanks(line.substr(i, comma - i));
+            item.bytes = TrimmedView(line.substr(i, comma - i), kBlanks);
             if (item.bytes.find('"') != std::string_view::npos) item.kind = 'X';
             i = comma;
         }
@@ -149,7 +146,7 @@ bool StartsWithSignature(std::string_view line) {
 // optional exponent. "12abc" is no number here, even though its leading
 // number reads as 12: such an item is damage, not a value.
 bool IsNumberText(std::string_view s) {
-    s = TrimBlanks(s);
+    s = TrimmedView(s, kBlanks);
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     bool digits = false;

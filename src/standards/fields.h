@@ -73,13 +73,6 @@ EntryOutcome CheckEntry(std::string_view typed, const FieldSpec& spec, std::stri
 // places and decimals; an empty text stays empty).
 std::string DisplayText(std::string_view stored, const FieldSpec& spec);
 
-// The text without half-width blanks at either end.
-std::string TrimBlanks(std::string_view text);
-
-// Full-width digits "０"-"９" and the full-width point "．" as their
-// half-width forms; everything else is kept.
-std::string HalfWidthDigits(std::string_view text);
-
 // Index of the first empty text, or -1 when every text holds something.
 int FirstEmpty(const std::vector<std::string>& texts);
 

@@ -2,25 +2,34 @@
 
 #include <cmath>
 
+#include "shell/angles.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
 
 namespace talvo {
 
-std::string SlopeAngleOfRatio(const std::string& ratio) {
+std::string SlopeAngleOfRatio(const std::string& ratio, double pi) {
     const double n = NumVal(ratio);
-    return FormatNum(FormatPattern(std::atan(1.0 / n) * 180.0 / Pi, "0.00"), 3, 2);
+    return FormatNum(FormatPattern(Degrees(std::atan(1.0 / n), pi), "0.00"), 3, 2);
+}
+
+std::string SlopeRatioOfAngle(const std::string& angle, double pi) {
+    const double theta = NumVal(angle);
+    return FormatNum(FormatPattern(1.0 / std::tan(Radians(theta, pi)), "0.00"), 3, 2);
+}
+
+std::string SlopeAngleOfRatio(const std::string& ratio) {
+    return SlopeAngleOfRatio(ratio, Pi);
 }
 
 std::string SlopeRatioOfAngle(const std::string& angle) {
-    const double theta = NumVal(angle);
-    return FormatNum(FormatPattern(1.0 / std::tan(theta * Pi / 180.0), "0.00"), 3, 2);
+    return SlopeRatioOfAngle(angle, Pi);
 }
 
 std::string SlopeHeight(const std::string& slopeLength, const std::string& angle) {
     const double l = NumVal(slopeLength);
     const double theta = NumVal(angle);
-    return FormatNum(FormatPattern(l * std::sin(theta * Pi / 180.0), "0.000"), 3, 3);
+    return FormatNum(FormatPattern(l * std::sin(Radians(theta)), "0.000"), 3, 3);
 }
 
 std::string SlopeHeightOnActivation(const std::string& slopeLength, const std::string& ratio,

@@ -12,6 +12,9 @@ namespace talvo {
 std::string SlopeAngleOfRatio(const std::string& ratio);
 // n of the angle θ0 ("  1.73" for 30°).
 std::string SlopeRatioOfAngle(const std::string& angle);
+// The same with another π: the companion has its own.
+std::string SlopeAngleOfRatio(const std::string& ratio, double pi);
+std::string SlopeRatioOfAngle(const std::string& angle, double pi);
 // H = L·sin θ0 ("  5.547" for 10 m at 33.69°).
 std::string SlopeHeight(const std::string& slopeLength, const std::string& angle);
 // H as the step shows it on activation: none without a slope length other

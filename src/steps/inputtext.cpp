@@ -11,12 +11,6 @@ bool NotBlank(const std::string& text) {
     return text.find_first_not_of(' ') != std::string::npos;
 }
 
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 long long Thousandths(const std::string& metres) {
     return std::llround(std::clamp(NumVal(metres) * 1000.0, -1e15, 1e15));
 }

@@ -11,9 +11,6 @@ namespace talvo {
 // Present would take it as entered.
 bool NotBlank(const std::string& text);
 
-// The text without its blanks at both ends.
-std::string TrimBlanks(const std::string& text);
-
 // A length in metres as a whole number of thousandths (millimetres), halves
 // away from zero. The input lengths carry three decimals; comparing them so
 // keeps 0.1 + 0.2 equal to 0.3. A damaged file may hold any number: the

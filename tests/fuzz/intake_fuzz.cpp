@@ -20,7 +20,7 @@
 namespace {
 
 bool IsNumber(const std::string& text) {
-    const std::string t = talvo::companion::Trim(text);
+    const std::string t = talvo::TrimBlanks(text);
     if (t.empty()) return false;
     return std::isfinite(talvo::NumVal(t));
 }
@@ -28,7 +28,7 @@ bool IsNumber(const std::string& text) {
 bool Usable() {
     using namespace talvo;
     for (const auto& bar : RebarSpecTable) {
-        if (bar.Name != companion::Trim(bar.Name)) return false;
+        if (bar.Name != TrimBlanks(bar.Name)) return false;
         if (!(bar.Diameter > 0 && bar.Area > 0)) return false;
     }
     for (int c = 0; c < 6; ++c) {

@@ -10,6 +10,7 @@
 #include "shell/codec.h"
 #include "shell/design.h"
 #include "shell/globals.h"
+#include "shell/numtext.h"
 #include "shell/settings.h"
 #include "shell/tables.h"
 #include "support/scripted_messages.h"

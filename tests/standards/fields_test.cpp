@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/numtext.h"
 #include "support/scripted_messages.h"
 
 namespace talvo::standards {

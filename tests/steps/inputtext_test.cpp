@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/numtext.h"
+
 namespace talvo {
 namespace {
 

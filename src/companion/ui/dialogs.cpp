@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "companion/checks.h"
 #include "companion/study.h"
@@ -27,6 +26,7 @@
 #include "platform/mdichild.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
+#include "steps/gradient.h"
 
 namespace talvo::companion {
 
@@ -264,18 +264,18 @@ bool FrmCondition::LeaveBox(int i) {
     checking_ = true;
     const CondRow r = Row(i);
     QLineEdit* b = box[static_cast<std::size_t>(i)];
-    std::string text = Trim(b->text().toStdString());
+    std::string text = TrimBlanks(b->text().toStdString());
     const bool ok = ValueCheck(0, text, r.min, r.max, r.decimals);
     if (ok) {
         *r.pending = text;
+        // The gradient step's conversions with the companion's π; the record
+        // keeps their texts without the blanks the step pads them with. The
+        // angle's range keeps tan θ above 0.
         if (i == Angle && !text.empty()) {
-            const double t = std::tan(NumVal(text) * Pi / 180);
-            if (t != 0) {
-                EditSlopeRatio = FormatPattern(1 / t, "0.00");
-                box[Ratio]->setText(Q(FormatKeta(EditSlopeRatio, 3, 2)));
-            }
+            EditSlopeRatio = TrimBlanks(SlopeRatioOfAngle(text, Pi));
+            box[Ratio]->setText(Q(FormatKeta(EditSlopeRatio, 3, 2)));
         } else if (i == Ratio && !text.empty()) {
-            EditSlopeAngle = FormatPattern(std::atan(1 / NumVal(text)) * 180 / Pi, "0.00");
+            EditSlopeAngle = TrimBlanks(SlopeAngleOfRatio(text, Pi));
             box[Angle]->setText(Q(FormatKeta(EditSlopeAngle, 6, 2)));
         }
     }
@@ -680,7 +680,7 @@ FrmStandardSpan::FrmStandardSpan(QWidget* parent) : QDialog(parent) {
 void FrmStandardSpan::AssignRow(int p) {
     const int r = sprFrameSpan->currentRow() + 1;  // 1..6
     if (r < 1 || r > 6 || p < 0 || p > 1) return;
-    auto cellText = [this, r](int c) { return Trim(sprFrameSpan->TextAt(c, r).toStdString()); };
+    auto cellText = [this, r](int c) { return TrimBlanks(sprFrameSpan->TextAt(c, r).toStdString()); };
     const std::string width = cellText(1), height = cellText(2), eff = cellText(3),
                       yoko = cellText(4), tate = cellText(5);
     const int bar = barIndex_[static_cast<std::size_t>(r - 1)];

@@ -145,7 +145,7 @@ Grid* HeadGrid(QWidget* parent, const QString& name, int rows, int cols,
 // entry holds (1.25 stays 1.25; the cell check lets three through), without
 // the trailing zeros that do not change the value.
 std::string DepthText(const std::string& stored) {
-    const std::string t = Trim(stored);
+    const std::string t = TrimBlanks(stored);
     int decimals = 1;
     const auto dot = t.find('.');
     if (dot != std::string::npos) {
@@ -476,7 +476,7 @@ void FrmResult::FrameCellCheck(int col, int row) {
                MsgIcon::Exclamation, 0, kTitle);
     } else {
         // A cell of blanks only is an emptied cell.
-        stored = Trim(text).empty() ? std::string() : text;
+        stored = TrimBlanks(text).empty() ? std::string() : text;
     }
     const std::string shown = FormatKeta(stored, def.places, def.decimals);
     WriteCell(sprFrame, col, row, Q(shown));
@@ -547,7 +547,7 @@ void FrmResult::DeepCellCheck(int row) {
         MsgBox("値が有効範囲にありません。\r\n有効範囲（0.1～9.9）", MsgButtons::Ok,
                MsgIcon::Exclamation, 0, kTitle);
     } else {
-        stored = Trim(text).empty() ? std::string() : text;
+        stored = TrimBlanks(text).empty() ? std::string() : text;
     }
     WriteCell(sprDeep, 1, row, Q(DepthText(stored)));
     if (Present(stored) != Present(before) || NumVal(stored) != NumVal(before)) ClearKekka(2);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "report/pages/fill.h"
+#include "shell/angles.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -82,7 +83,7 @@ void DrawAngleArcs(PageOutput& out, int left, int top, double widthRatio, double
         arcs = kCircleArcs;
     for (const ArcDef& arc : arcs) {
         const ArcCentre centre{left / widthRatio + arc.cx, top / heightRatio + arc.cy};
-        DrawArc(out, centre, arc.radius, arc.startDeg * Pi / 180, arc.endDeg * Pi / 180, widthRatio,
+        DrawArc(out, centre, arc.radius, Radians(arc.startDeg), Radians(arc.endDeg), widthRatio,
                 heightRatio);
     }
 }

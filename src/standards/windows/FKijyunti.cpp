@@ -8,6 +8,7 @@
 #include "platform/formkit.h"
 #include "shell/globals.h"
 #include "shell/message.h"
+#include "shell/numtext.h"
 #include "shell/tables.h"
 #include "standards/windows/Catalogues.h"
 #include "standards/windows/DialogGrid.h"

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/mdichild.h"
+#include "shell/angles.h"
 
 namespace talvo {
 
@@ -178,7 +179,7 @@ void SlopeSectionFigure::paintEvent(QPaintEvent*) {
     Dimension(p, {hx, kShoulderY}, {hx, kToeY});
     // The angle at the toe, between the level and the face.
     const double r = 520;
-    const double angle = std::atan2(-fy, fx) * 180.0 / 3.14159265358979;
+    const double angle = Degrees(std::atan2(-fy, fx));
     QRectF arc(T(toe.x() - r, toe.y() - r), T(toe.x() + r, toe.y() + r));
     p.setBrush(Qt::NoBrush);
     p.drawArc(arc, 0, static_cast<int>(angle * 16));
@@ -289,8 +290,7 @@ void ArcFailureFigure::paintEvent(QPaintEvent*) {
     // θ0 at the toe.
     p.setPen(QPen(kDimension, 1));
     const double r = 640;
-    const double angle =
-        std::atan2(kToeY - kShoulderY, kShoulderX - kToeX) * 180.0 / 3.14159265358979;
+    const double angle = Degrees(std::atan2(kToeY - kShoulderY, kShoulderX - kToeX));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(T(toe.x() - r, toe.y() - r), T(toe.x() + r, toe.y() + r)), 0,
               static_cast<int>(angle * 16));

@@ -17,6 +17,7 @@
 #include "companion/ui/frmResult.h"
 #include "platform/grid.h"
 #include "platform/mdichild.h"
+#include "shell/numtext.h"
 #include "shell/tables.h"
 #include "support/qt/clicks.h"
 #include "support/qt/shots.h"
@@ -246,7 +247,7 @@ TEST_F(DialogTest, AnglesWithoutACalculableGradientAreRefused) {
         QTest::keyClicks(angle, c.typed);
         QTest::keyClick(angle, Qt::Key_Tab);
         EXPECT_EQ(angle->text().trimmed(), QString::fromUtf8(c.shown).trimmed());
-        EXPECT_EQ(EditSlopeAngle, Trim(c.shown));
+        EXPECT_EQ(EditSlopeAngle, TrimBlanks(c.shown));
         EXPECT_EQ(EditSlopeRatio, c.ratio);
         // A refused entry keeps the focus in the box.
         EXPECT_EQ(angle->hasFocus(), !c.accepted);

@@ -31,6 +31,7 @@
 #include "platform/printcontrol.h"
 #include "platform/qtfiledialog.h"
 #include "platform/updown.h"
+#include "shell/numtext.h"
 #include "shell/tables.h"
 #include "support/qt/clicks.h"
 #include "support/qt/shots.h"
@@ -361,7 +362,7 @@ TEST_F(ResultWindowTest, PdfAndPrintFromThePreviewsTools) {
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << pdf.toStdString();
         const std::string text = PdfText(f.readAll());
         EXPECT_NE(text.find("抑止可能な崩壊の規模 -くさび形-"), std::string::npos) << text;
-        EXPECT_NE(text.find(Trim(KekkaL[0][0])), std::string::npos) << text;
+        EXPECT_NE(text.find(TrimBlanks(KekkaL[0][0])), std::string::npos) << text;
     }
 }
 

@@ -170,7 +170,7 @@ TEST_F(CellEntryTest, DeleteEmptiesACellThatTakesEntries) {
     EXPECT_EQ(Cell(syutekkin->sprCondition, 3, 1), "");
     PressOk();
     EXPECT_FALSE(Open());
-    EXPECT_EQ(standards::TrimBlanks(RebarCountRule.ClearSpacing[0]), "40");
+    EXPECT_EQ(TrimBlanks(RebarCountRule.ClearSpacing[0]), "40");
 
     // A catalogue stores the emptied value at 編集 OK.
     auto* bend = static_cast<Fmage*>(Show(EditMode(new Fmage)));

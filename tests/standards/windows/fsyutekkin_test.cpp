@@ -1,6 +1,7 @@
 // The main-rebar count dialog: the width classes and conditions at load, the
 // bounds of classes 0 to 4 kept increasing, the condition cells, and what OK
 // writes.
+#include "shell/numtext.h"
 #include "standards/windows/SettingsDialogs.h"
 #include "standards/windows/dialog_fixture.h"
 
@@ -18,7 +19,7 @@ protected:
         std::string out;
         for (int c = 0; c < 6; ++c) {
             if (c) out += ' ';
-            out += standards::TrimBlanks(w->Working(c * 5));
+            out += TrimBlanks(w->Working(c * 5));
         }
         return out;
     }

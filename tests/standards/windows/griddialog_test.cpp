@@ -67,7 +67,7 @@ public:
     }
     bool CloseOnCommit() const override { return closes; }
     bool closes = true;
-    static std::string TrimBlanksOf(const std::string& s) { return standards::TrimBlanks(s); }
+    static std::string TrimBlanksOf(const std::string& s) { return TrimBlanks(s); }
 
     QLineEdit* txtLow;
     QLineEdit* txtHigh;
