@@ -25,6 +25,7 @@
 
 #include "calc/calc_fixture.h"
 #include "platform/stepform.h"
+#include "platform/updown.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
@@ -240,9 +241,10 @@ inline void ExpectLaidOutApart(QWidget* window, const std::set<QString>& overlay
     std::vector<QWidget*> parents{window};
     for (QWidget* c : window->findChildren<QWidget*>()) parents.push_back(c);
     for (QWidget* parent : parents) {
-        // The inner parts of an entry box or a list are the toolkit's own.
+        // The inner parts of an entry box, a list or an up-down control (its
+        // arrows and the focus frame over them) are the control's own.
         if (!parent->isVisible() || qobject_cast<QLineEdit*>(parent) ||
-            qobject_cast<QAbstractScrollArea*>(parent))
+            qobject_cast<QAbstractScrollArea*>(parent) || qobject_cast<UpDown*>(parent))
             continue;
         std::vector<QWidget*> shown;
         for (QObject* o : parent->children()) {
