@@ -23,7 +23,7 @@ QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name)
 
 // Over both arrows, the frame that shows the control has the focus, drawn as
 // the style draws it round a focused button or check box. It lets every
-// click through to the arrows beneath.
+// click through to the arrows beneath, and is shown only with the focus.
 class FocusFrame : public QWidget {
 public:
     explicit FocusFrame(UpDown* control) : QWidget(control), control_(control) {
@@ -56,16 +56,18 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     connect(up_, &QToolButton::clicked, this, &UpDown::UpClick);
     connect(down_, &QToolButton::clicked, this, &UpDown::DownClick);
     frame_ = new FocusFrame(this);
+    frame_->hide();
 }
 
 void UpDown::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    frame_->update();
+    frame_->show();
+    frame_->raise();
 }
 
 void UpDown::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    frame_->update();
+    frame_->hide();
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event) {
