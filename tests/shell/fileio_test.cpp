@@ -371,7 +371,7 @@ TEST_F(FileIo, ReplaceTakesThePlaceOfOrdinaryFilesOnly) {
         const std::string got = ReplaceOutcome(t.path, "new");
         switch (t.outcome) {
             case test::OddTarget::Refused:
-                EXPECT_EQ(got, Outcome(ReplaceStep::NotAFile, t.name == "loop-a" ? ELOOP : ENODEV,
+                EXPECT_EQ(got, Outcome(ReplaceStep::NotAFile, t.name == "loop-a.dat" ? ELOOP : ENODEV,
                                        t.path + " は、通常のファイルではありません。"));
                 EXPECT_EQ(test::Kind(t.path), was);
                 break;
@@ -393,8 +393,8 @@ TEST_F(FileIo, ReplaceTakesThePlaceOfOrdinaryFilesOnly) {
         // No temporary file is left beside any of them.
         EXPECT_EQ(Names(dir_), before);
     }
-    EXPECT_EQ(test::Kind(Path("fifo")), "fifo");
-    if (Root()) EXPECT_EQ(test::Kind(Path("device")), "char device");
+    EXPECT_EQ(test::Kind(Path("fifo.dat")), "fifo");
+    if (Root()) EXPECT_EQ(test::Kind(Path("device.dat")), "char device");
     ::close(sock);
 }
 

@@ -45,8 +45,9 @@ inline std::string Kind(const std::string& path) {
     return "file: " + std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Makes the targets in `folder` (which must exist); the link to a file leads
-// to "real.dat", which holds "old". The device, a copy of the null device,
+// Makes the targets in `folder` (which must exist), each named with an
+// extension as a file dialog would give it; the link to a file leads to
+// "real.dat", which holds "old". The device, a copy of the null device,
 // can only be made by root: without it its two rows are left out. The socket
 // stays bound for as long as `socketFd` is open.
 inline std::vector<OddTarget> MakeOddTargets(const std::string& folder, int& socketFd) {
@@ -57,33 +58,33 @@ inline std::vector<OddTarget> MakeOddTargets(const std::string& folder, int& soc
         targets.push_back({name, at(name), outcome});
     };
 
-    if (::mkfifo(at("fifo").c_str(), 0644) == 0) add("fifo", OddTarget::Refused);
+    if (::mkfifo(at("fifo.dat").c_str(), 0644) == 0) add("fifo.dat", OddTarget::Refused);
     socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
-    const std::string socketPath = at("socket");
+    const std::string socketPath = at("socket.dat");
     if (socketFd >= 0 && socketPath.size() < sizeof addr.sun_path) {
         std::copy(socketPath.begin(), socketPath.end(), addr.sun_path);
         if (::bind(socketFd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0)
-            add("socket", OddTarget::Refused);
+            add("socket.dat", OddTarget::Refused);
     }
-    if (::mknod(at("device").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
-        add("device", OddTarget::Refused);
-    for (const std::string what : {"fifo", "socket", "device"}) {
+    if (::mknod(at("device.dat").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        add("device.dat", OddTarget::Refused);
+    for (const std::string what : {"fifo.dat", "socket.dat", "device.dat"}) {
         if (!fs::exists(fs::symlink_status(at(what)))) continue;
         fs::create_symlink(what, at("link to " + what));
         add("link to " + what, OddTarget::Refused);
     }
-    fs::create_symlink("loop-b", at("loop-a"));
-    fs::create_symlink("loop-a", at("loop-b"));
-    add("loop-a", OddTarget::Refused);
-    fs::create_directory(at("folder"));
-    add("folder", OddTarget::Folder);
+    fs::create_symlink("loop-b.dat", at("loop-a.dat"));
+    fs::create_symlink("loop-a.dat", at("loop-b.dat"));
+    add("loop-a.dat", OddTarget::Refused);
+    fs::create_directory(at("folder.dat"));
+    add("folder.dat", OddTarget::Folder);
     std::ofstream(at("real.dat"), std::ios::binary) << "old";
-    fs::create_symlink("real.dat", at("link to file"));
-    add("link to file", OddTarget::ThroughLink);
-    fs::create_symlink("gone", at("dangling"));
-    add("dangling", OddTarget::Replaced);
+    fs::create_symlink("real.dat", at("link to file.dat"));
+    add("link to file.dat", OddTarget::ThroughLink);
+    fs::create_symlink("gone.dat", at("dangling.dat"));
+    add("dangling.dat", OddTarget::Replaced);
     return targets;
 }
 

@@ -539,7 +539,10 @@ TEST_F(PreviewDlgTest, PdfIsWrittenOverOrdinaryFilesOnly) {
             SCOPED_TRACE(std::string(main ? "main: " : "companion: ") + t.name);
             const std::string was = test::Kind(t.path);
             auto& d = Open(2, program);
+            // Wide enough that the PDF tool is not folded away.
             d.show();
+            d.setWindowState(Qt::WindowNoState);
+            d.resize(1024, 700);
             ScriptedDialogs files;
             files.Expect(2, t.path);
             ScriptedMessages messages;
