@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <exception>
 
@@ -47,6 +48,9 @@ constexpr std::array<ZoomEntry, 9> kZoomList{{
 constexpr const char* kPageFooter = "%d";
 // The smallest window: 3000 twips at the screen's 15 twips a pixel.
 constexpr int kMinimumSide = 200;
+// The size the window takes when it is restored from maximised.
+constexpr int kRestoredWidth = 800;
+constexpr int kRestoredHeight = 600;
 
 bool ShowPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
@@ -139,6 +143,10 @@ PreviewDlg::PreviewDlg(PrintControl& control, DrawReport draw, PreviewProgram pr
 
     connect(preview_, &PrintPreview::pageChanged, this, [this](int page) { ShowPageState(page); });
     connect(this, &QDialog::finished, this, [this] { previewOpen_ = false; });
+
+    // Restored from its maximised start, the window is wide enough for every
+    // tool of its bar: a narrower one folds the PDF and close tools away.
+    resize(std::max(toolBar_->sizeHint().width(), kRestoredWidth), kRestoredHeight);
 
     // The load step.
     setWindowState(windowState() | Qt::WindowMaximized);

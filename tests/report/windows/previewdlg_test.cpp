@@ -159,6 +159,24 @@ TEST_F(PreviewDlgTest, OpensOnTheWholeFirstPageWithTheToolsOfTheToolBar) {
     EXPECT_FALSE(d.PreviewOpen());
 }
 
+// Restored from its maximised start, the window of either program keeps
+// every tool on its bar rather than folding the last ones away.
+TEST_F(PreviewDlgTest, RestoredWindowShowsEveryTool) {
+    for (PreviewProgram program : {PreviewProgram::Main, PreviewProgram::Companion}) {
+        auto& d = Open(2, program);
+        d.show();
+        d.setWindowState(Qt::WindowNoState);
+        QApplication::processEvents();
+        for (const char* id : {"ID_Back", "ID_Next", "ID_Up", "ID_Dawn", "ID_Set", "ID_Print",
+                               "ID_PDF", "ID_Close"}) {
+            QWidget* button = d.ToolBar()->widgetForAction(d.Tool(id));
+            ASSERT_NE(button, nullptr) << id;
+            EXPECT_TRUE(button->isVisible()) << id;
+        }
+        dlg.reset();
+    }
+}
+
 TEST_F(PreviewDlgTest, PageStateEnablesTheTurningToolsThatCanMove) {
     struct Case {
         int pages, page;
@@ -539,10 +557,10 @@ TEST_F(PreviewDlgTest, PdfIsWrittenOverOrdinaryFilesOnly) {
             SCOPED_TRACE(std::string(main ? "main: " : "companion: ") + t.name);
             const std::string was = test::Kind(t.path);
             auto& d = Open(2, program);
-            // Wide enough that the PDF tool is not folded away.
+            // Restored from maximised, as a user may have it: the PDF tool
+            // still stands on the bar.
             d.show();
             d.setWindowState(Qt::WindowNoState);
-            d.resize(1024, 700);
             ScriptedDialogs files;
             files.Expect(2, t.path);
             ScriptedMessages messages;
