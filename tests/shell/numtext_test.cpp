@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "support/scripted_messages.h"
 
@@ -357,6 +358,40 @@ TEST(PadDecimal, NumberIsWrittenAsPlainText) {
     EXPECT_EQ(PadDecimal(12.5, 4), "  12.5");
     EXPECT_EQ(PadDecimal(0.1 + 0.2, 3), "  0.3");
     EXPECT_EQ(PadDecimal(3.0, 2), " 3");
+}
+
+// --- blanks and full-width digits ---------------------------------------------
+
+TEST(TrimBlanks, TakesOnlyHalfWidthBlanksOffBothEnds) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},
+        {"   ", ""},
+        {"  1.5 ", "1.5"},
+        {"a b", "a b"},
+        {"\t1\t", "\t1\t"},
+        {"\u3000積雪地 ", "\u3000積雪地"},
+    };
+    for (const auto& [text, trimmed] : cases) EXPECT_EQ(TrimBlanks(text), trimmed) << text;
+    EXPECT_EQ(TrimmedView("x-a-x", "x"), "-a-");
+    EXPECT_EQ(TrimmedView(" \t\r\n", " \t\r\n"), "");
+}
+
+TEST(HalfWidthDigits, FoldsDigitsAndThePointOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"０１２３４５６７８９", "0123456789"},
+        {"１．５", "1.5"},
+        {"－１", "－1"},          // the full-width minus is not a digit
+        {"Ｄ１０ 本", "Ｄ10 本"},  // other full-width letters stay
+        {"12.5", "12.5"},
+    };
+    for (const auto& [text, folded] : cases) EXPECT_EQ(HalfWidthDigits(text), folded) << text;
+
+    const std::string mixed = "１a";
+    std::size_t at = 0;
+    EXPECT_EQ(ReadHalfWidth(mixed, at), '1');
+    EXPECT_EQ(at, 3u);
+    EXPECT_EQ(ReadHalfWidth(mixed, at), 'a');
+    EXPECT_EQ(at, 4u);
 }
 
 }  // namespace
