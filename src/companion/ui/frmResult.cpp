@@ -24,7 +24,8 @@
 #include "companion/intake.h"
 #include "companion/search.h"
 #include "companion/study.h"
-#include "companion/ui/dialogs.h"
+#include "companion/ui/frmCondition.h"
+#include "companion/ui/frmStandardSpan.h"
 #include "companion/ui/report_preview.h"
 #include "platform/bmppicture.h"
 #include "platform/desktop.h"
@@ -487,51 +488,21 @@ void FrmResult::FrameCellCheck(int col, int row) {
     CrossChecks(p, row);
 }
 
+void FrmResult::PaintMark(int p, const SectionMark& mark) {
+    sprFrame->Col = p + 1;
+    for (int r : mark.rows) {
+        sprFrame->Row = r;
+        sprFrame->SetForeColor(mark.inError ? kRed : kBlack);
+    }
+}
+
 void FrmResult::CrossChecks(int p, int row) {
     const int col = p + 1;
-    auto colour = [this, col](int r, long c) {
-        sprFrame->Col = col;
-        sprFrame->Row = r;
-        sprFrame->SetForeColor(c);
-    };
-    if (row == 4 || row == 9) {
-        const bool run = row == 4 || (!sprFrame->TextAt(col, 4).isEmpty() &&
-                                      !sprFrame->TextAt(col, 9).isEmpty());
-        if (run) {
-            if (TekkinCheck(p)) {
-                colour(9, kBlack);
-            } else {
-                MessageRequest m;
-                m.text = "鉄筋本数が最大主鉄筋本数を超えています。";
-                m.icon = MsgIcon::Exclamation;
-                m.title = kTitle;
-                m.helpButton = true;
-                ShowMessage(m);
-                colour(9, kRed);
-            }
-        }
-    }
-    if (row == 5 || row == 6) {
-        if (Present(PatEffHeight[p]) && Present(PatHeight[p]) &&
-            !(NumVal(PatHeight[p]) > NumVal(PatEffHeight[p]))) {
-            MsgBox("有効高が枠高と同じか、超えています", MsgButtons::Ok, MsgIcon::Exclamation, 0,
-                   kTitle);
-            colour(6, kRed);
-            colour(5, kRed);
-        } else {
-            colour(6, kBlack);
-            colour(5, kBlack);
-        }
-    }
-    if (row == 5 || row == 7) {
-        if (Present(PatInfillThick[p]) && Present(PatHeight[p]) &&
-            NumVal(PatHeight[p]) < NumVal(PatInfillThick[p])) {
-            MsgBox("中詰め材の厚さが枠高を超えています", MsgButtons::Ok, MsgIcon::Exclamation, 0,
-                   kTitle);
-            colour(7, kRed);
-        } else {
-            colour(7, kBlack);
-        }
+    const bool barCellsFilled =
+        !sprFrame->TextAt(col, 4).isEmpty() && !sprFrame->TextAt(col, 9).isEmpty();
+    for (const SectionMark& mark : MarksAfterEntry(p, row, barCellsFilled)) {
+        if (mark.inError) ShowMessage(mark.message);
+        PaintMark(p, mark);
     }
 }
 
@@ -560,11 +531,10 @@ void FrmResult::UpDownClick(int i, bool up) {
         index = static_cast<std::int16_t>(index + (up ? 1 : -1));
         WriteCell(sprFrame, i + 1, 8, Q(RebarSpecTable[index].Name));
         PatBarArea[i] = RebarSpecTable[index].Area;
-        if (!sprFrame->TextAt(i + 1, 4).isEmpty() && !sprFrame->TextAt(i + 1, 9).isEmpty()) {
-            sprFrame->Col = i + 1;
-            sprFrame->Row = 9;
-            sprFrame->SetForeColor(TekkinCheck(i) ? kBlack : kRed);
-        }
+        // The bar fit is marked without a word: the engineer is stepping
+        // through the sizes.
+        if (!sprFrame->TextAt(i + 1, 4).isEmpty() && !sprFrame->TextAt(i + 1, 9).isEmpty())
+            PaintMark(i, BarFitMark(i));
         ClearKekka(i);
     }
     UpDown1[static_cast<std::size_t>(i)]->setFocus();

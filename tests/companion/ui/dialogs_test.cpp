@@ -1,5 +1,3 @@
-#include "companion/ui/dialogs.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,7 +12,12 @@
 
 #include "companion/checks.h"
 #include "companion/study.h"
+#include "companion/ui/frmCondition.h"
+#include "companion/ui/frmDeltaFs.h"
+#include "companion/ui/frmPermission.h"
 #include "companion/ui/frmResult.h"
+#include "companion/ui/frmStandardSpan.h"
+#include "companion/ui/frmVolume.h"
 #include "platform/grid.h"
 #include "platform/mdichild.h"
 #include "shell/numtext.h"

@@ -24,7 +24,6 @@
 #include "companion/checks.h"
 #include "companion/intake.h"
 #include "companion/study.h"
-#include "companion/ui/dialogs.h"
 #include "companion/ui/report_preview.h"
 #include "platform/grid.h"
 #include "platform/previewdlg.h"
