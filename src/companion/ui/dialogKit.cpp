@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/formkit.h"
 
 namespace talvo::companion {
 
@@ -23,6 +24,7 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
 
 QLabel* UnitLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    EnlargeSmallLetterUnit(label);
     return label;
 }
 

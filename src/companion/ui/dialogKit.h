@@ -17,7 +17,9 @@ namespace talvo::companion {
 QPushButton* Button(const QString& text, QWidget* parent);
 // The buttons of a dialog's bottom row, to the right.
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
-// A unit beside an entry ("m", "kN/m<sup>3</sup>").
+// A unit beside an entry ("m", "kN/m<sup>3</sup>"): a length unit of small
+// letters only is set as tall as the capitals around it, as in the design
+// program's step windows.
 QLabel* UnitLabel(const QString& text, QWidget* parent);
 // The dialogs bind no button to Escape: the key is dropped (true) and the
 // dialog stays open.
