@@ -188,6 +188,100 @@ bool TekkinCheck(int p) {
 
 namespace {
 
+// A row of the pattern grid: its study-record value, display format and
+// range, and the range as its message names it (the brackets as written).
+struct FrameRow {
+    PatText* field;
+    int places, decimals;
+    double min, max;
+    const char* rangeLine;
+};
+
+const FrameRow kFrameRows[9] = {
+    {&PatSpanYoko, 8, 3, 1, 10, "有効範囲（1～10）"},
+    {&PatSpanTate, 8, 3, 0, 10, "有効範囲（0～10)"},
+    {&PatOverhang, 8, 3, 0, 10, "有効範囲（0～10)"},
+    {&PatWidth, 12, 0, 100, 1000, "有効範囲（100～1000)"},
+    {&PatHeight, 12, 0, 100, 1000, "有効範囲（100～1000)"},
+    {&PatEffHeight, 12, 0, 50, 1000, "有効範囲（50～1000)"},
+    {&PatInfillThick, 12, 0, 0, 1000, "有効範囲（0～1000)"},
+    {nullptr, 0, 0, 0, 0, ""},  // the bar names: no entry
+    {&PatBarCount, 12, 0, 1, 10, "有効範囲（1～10）"},
+};
+
+MessageRequest RangeMessage(const char* rangeLine) {
+    MessageRequest m;
+    m.text = std::string("値が有効範囲にありません。\r\n") + rangeLine;
+    m.buttons = MsgButtons::Ok;
+    m.icon = MsgIcon::Exclamation;
+    m.title = kTitle;
+    return m;
+}
+
+// The check of a cell: the typed text stored when it passes, the range
+// message when it does not. An accepted cell of blanks only is emptied.
+bool CheckCell(const std::string& typed, double min, double max, const char* rangeLine,
+               std::string& stored, CellLeft& left) {
+    left.accepted = CellCheck(typed, min, max, 2, 3) == 0;
+    if (left.accepted)
+        stored = TrimBlanks(typed).empty() ? std::string() : typed;
+    else
+        left.message = RangeMessage(rangeLine);
+    return left.accepted;
+}
+
+bool Changed(const std::string& now, const std::string& before) {
+    return Present(now) != Present(before) || NumVal(now) != NumVal(before);
+}
+
+}  // namespace
+
+std::string FrameCellShown(int p, int row) {
+    if (row < 1 || row > 9 || !kFrameRows[row - 1].field) return {};
+    const FrameRow& r = kFrameRows[row - 1];
+    return FormatKeta((*r.field)[p], r.places, r.decimals);
+}
+
+CellLeft LeaveFrameCell(int p, int row, const std::string& typed) {
+    CellLeft left;
+    if (row < 1 || row > 9 || !kFrameRows[row - 1].field) return left;
+    const FrameRow& r = kFrameRows[row - 1];
+    std::string& stored = (*r.field)[p];
+    const std::string before = stored;
+    CheckCell(typed, r.min, r.max, r.rangeLine, stored, left);
+    left.shown = FormatKeta(stored, r.places, r.decimals);
+    if ((row == 5 || row == 6 || row == 7 || row == 9) && NumVal(left.shown) != NumVal(stored))
+        stored = left.shown;
+    // Results never outlive the inputs they came from.
+    if (Changed(stored, before)) ClearKekka(p);
+    return left;
+}
+
+std::string DepthShown(const std::string& stored) {
+    const std::string t = TrimBlanks(stored);
+    int decimals = 1;
+    const auto dot = t.find('.');
+    if (dot != std::string::npos) {
+        const auto last = t.find_last_not_of('0');
+        if (last != std::string::npos && last > dot)
+            decimals = std::max(decimals, static_cast<int>(last - dot));
+    }
+    return FormatKeta(stored, 12, decimals);
+}
+
+CellLeft LeaveDepthCell(int i, const std::string& typed) {
+    CellLeft left;
+    if (i < 0 || i > 3) return left;
+    std::string& stored = FailDepth[i];
+    const std::string before = stored;
+    CheckCell(typed, 0.1, 9.9, "有効範囲（0.1～9.9）", stored, left);
+    left.shown = DepthShown(stored);
+    if (Changed(stored, before)) ClearKekka(2);
+    return left;
+}
+
+namespace {
+
 SectionMark Mark(std::vector<int> rows, bool inError, const char* text, bool helpButton = false) {
     SectionMark m;
     m.rows = std::move(rows);
@@ -228,6 +322,33 @@ std::vector<SectionMark> MarksAfterEntry(int p, int row, bool barCellsFilled) {
     if (row == 5 || row == 6) marks.push_back(EffectiveHeightMark(p));
     if (row == 5 || row == 7) marks.push_back(InfillThicknessMark(p));
     return marks;
+}
+
+bool AssignStandardRow(int p, const StandardRow& row, bool sameInfill) {
+    auto differ = [](const std::string& a, const std::string& b) { return NumVal(a) != NumVal(b); };
+    const bool changed = differ(row.width, PatWidth[p]) || differ(row.height, PatHeight[p]) ||
+                         differ(row.effHeight, PatEffHeight[p]) ||
+                         differ(row.spanYoko, PatSpanYoko[p]) ||
+                         differ(row.spanTate, PatSpanTate[p]) ||
+                         (sameInfill && differ(PatInfillThick[p], row.height)) ||
+                         row.barIndex != PatBarIndex[p] || row.barCount != PatBarCount[p];
+    if (changed) ClearKekka(p);
+    PatWidth[p] = row.width;
+    PatHeight[p] = row.height;
+    PatEffHeight[p] = row.effHeight;
+    PatSpanYoko[p] = row.spanYoko;
+    PatSpanTate[p] = row.spanTate;
+    PatBarIndex[p] = static_cast<std::int16_t>(row.barIndex);
+    PatBarCount[p] = row.barCount;
+    if (sameInfill) PatInfillThick[p] = PatHeight[p];
+    return changed;
+}
+
+SectionMark InfillAfterAssignment(int p, bool sameInfill) {
+    SectionMark m;
+    m.rows = {7};
+    m.inError = !sameInfill && NumVal(PatInfillThick[p]) > NumVal(PatHeight[p]);
+    return m;
 }
 
 namespace {

@@ -1,4 +1,5 @@
-// The companion's number text, its entry checks and the clearing of results.
+// The companion's number text, its entry checks, the rules its windows mark
+// and the clearing of results: what the windows show and ask is decided here.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +37,31 @@ bool DataCheck();
 // Whether the main bars of pattern p fit its frame section.
 bool TekkinCheck(int p);
 
+// ---- Cells of the results window ----
+
+// What leaving a cell leaves behind.
+struct CellLeft {
+    bool accepted = false;
+    MessageRequest message;  // the range message, shown when refused
+    std::string shown;       // the cell's text: its stored value, formatted
+};
+
+// A value of pattern p's column (rows 1-7 and 9 of the pattern grid) as its
+// cell shows it.
+std::string FrameCellShown(int p, int row);
+// Leaving that cell with `typed` in it: CellCheck in the row's range; an
+// accepted text is stored as typed (blanks only empty it). In rows 5, 6, 7
+// and 9 a stored value with decimals that the cell's format drops becomes
+// the shown text. A value that changed clears the pattern's results.
+CellLeft LeaveFrameCell(int p, int row, const std::string& typed);
+
+// A failure depth as its cell shows it and the search uses it: one decimal
+// at least, and every decimal the entry holds.
+std::string DepthShown(const std::string& stored);
+// Leaving the cell of depth i (0-3): as a frame cell, a changed depth
+// clearing the results of both patterns.
+CellLeft LeaveDepthCell(int i, const std::string& typed);
+
 // ---- Section rules of the pattern grid ----
 
 // One rule between the section values of a pattern, as the results window
@@ -59,6 +85,23 @@ SectionMark InfillThicknessMark(int p);
 // width and count cells both showing a value), rows 5 and 6 the effective
 // height, rows 5 and 7 the infill thickness.
 std::vector<SectionMark> MarksAfterEntry(int p, int row, bool barCellsFilled);
+
+// ---- The standard frame spans ----
+
+// A row of the standard frame-span table as the dialog assigns it: its
+// section and spans as texts (trimmed), and its main bars.
+struct StandardRow {
+    std::string width, height, effHeight, spanYoko, spanTate;
+    int barIndex = 0;  // into RebarSpecTable
+    std::string barCount;
+};
+// Pattern p takes the row; with `sameInfill` its infill thickness takes the
+// frame height. When any of these differs from the pattern's own, the
+// pattern's results are cleared first; true then.
+bool AssignStandardRow(int p, const StandardRow& row, bool sameInfill);
+// The infill row of pattern p after an assignment: black when the thickness
+// took the frame height, else red while it is greater than the frame height.
+SectionMark InfillAfterAssignment(int p, bool sameInfill);
 
 // ---- The conditions dialog ----
 

@@ -291,6 +291,136 @@ TEST_F(DataCheckTest, SectionMarksAfterAnEntry) {
     }
 }
 
+// Results of every case (both patterns, both shapes) before a cell is left.
+void FillResults() {
+    for (auto* table : {&KekkaL, &KekkaH})
+        for (int c = 0; c < 4; ++c)
+            for (int j = 0; j < 4; ++j) (*table)[c][j] = "1.00";
+}
+
+// Which patterns still have their results (either shape).
+std::pair<bool, bool> ResultsKept() {
+    return {!KekkaL[0][0].empty() && !KekkaL[2][0].empty(),
+            !KekkaL[1][0].empty() && !KekkaL[3][0].empty()};
+}
+
+// Leaving a cell of the pattern grid or the depth grid, each case on the
+// study as it starts: the refusal, what the cell then shows, what is stored,
+// and whose results survive.
+TEST_F(DataCheckTest, LeavingAResultsWindowCell) {
+    struct Case {
+        int p;    // -1: the depth grid
+        int row;  // pattern-grid row, or depth 0-3
+        const char* typed;
+        const char* range;  // the refusal's range line, or nullptr
+        const char* shown;
+        const char* stored;
+        bool kept0, kept1;
+    };
+    const Case cases[] = {
+        {0, 4, "150.5", "有効範囲（100～1000)", "         200", "  200", true, true},
+        {0, 4, "150", nullptr, "         150", "150", false, true},
+        {0, 1, "abc", "有効範囲（1～10）", "       1.200", " 1.200", true, true},
+        {0, 1, "1.2000", nullptr, "       1.200", "1.2000", true, true},
+        {1, 1, "1.5", nullptr, "       1.500", "1.5", true, false},
+        {0, 2, "0", nullptr, "       0.000", "0", false, true},
+        {0, 3, "10.5", "有効範囲（0～10)", "       0.000", "0.000", true, true},
+        {0, 9, "2.5", nullptr, "           3", "           3", false, true},
+        {0, 9, "2.0", nullptr, "           2", "2.0", true, true},
+        {0, 6, "155.4", "有効範囲（50～1000)", "         155", "  155", true, true},
+        {1, 5, "   ", nullptr, "", "", true, false},
+        {1, 7, "1000", nullptr, "        1000", "1000", true, false},
+        {-1, 1, "1.25", nullptr, "           1.25", "1.25", false, false},
+        {-1, 0, "0.125", nullptr, "           0.125", "0.125", false, false},
+        {-1, 2, "2", nullptr, "           2.0", "2", false, false},
+        {-1, 3, "2.0", nullptr, "           2.0", "2.0", true, true},
+        {-1, 1, "10", "有効範囲（0.1～9.9）", "           1.0", "1.0", true, true},
+        {-1, 1, "", nullptr, "", "", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.p << " " << c.row << " " << c.typed);
+        test::SetUpStudy();
+        FillResults();
+        ScriptedMessages none;  // the window shows the message, not the check
+        const CellLeft left =
+            c.p < 0 ? LeaveDepthCell(c.row, c.typed) : LeaveFrameCell(c.p, c.row, c.typed);
+        EXPECT_EQ(left.accepted, c.range == nullptr);
+        if (c.range) {
+            EXPECT_EQ(left.message.text, std::string("値が有効範囲にありません。\r\n") + c.range);
+            EXPECT_EQ(left.message.title, kTitle);
+            EXPECT_EQ(left.message.icon, MsgIcon::Exclamation);
+            EXPECT_FALSE(left.message.helpButton);
+        }
+        EXPECT_EQ(left.shown, c.shown);
+        const PatText* fields[] = {&PatSpanYoko,    &PatSpanTate, &PatOverhang,
+                                   &PatWidth,       &PatHeight,   &PatEffHeight,
+                                   &PatInfillThick, nullptr,      &PatBarCount};
+        EXPECT_EQ(c.p < 0 ? FailDepth[c.row] : (*fields[c.row - 1])[c.p], c.stored);
+        if (c.p >= 0) {
+            EXPECT_EQ(FrameCellShown(c.p, c.row), c.shown);
+        } else {
+            EXPECT_EQ(DepthShown(FailDepth[c.row]), c.shown);
+        }
+        EXPECT_EQ(ResultsKept(), std::make_pair(c.kept0, c.kept1));
+    }
+}
+
+// A standard row assigned to a pattern of the start study: whether the
+// pattern's results go, and how its infill row is marked afterwards.
+TEST_F(DataCheckTest, AssigningAStandardRow) {
+    const StandardRow row2{"200", "200", "155", "1.200", "1.200", 0, "2"};
+    const StandardRow row3{"300", "300", "235", "2.000", "2.000", 1, "2"};
+    const StandardRow row6{"600", "600", "510", "3.000", "3.000", 4, "4"};
+    struct Case {
+        const char* what;
+        std::function<void()> before;
+        int p;
+        StandardRow row;
+        bool same;
+        bool changed;
+        bool infillRed;
+    };
+    const std::vector<Case> cases = {
+        {"the start pattern 1 again", [] {}, 0, row2, false, false, false},
+        {"the start pattern 2 again", [] {}, 1, row3, false, false, false},
+        {"another section", [] {}, 1, row6, false, true, false},
+        {"the bar stepped to D13", [] { PatBarIndex[0] = 1; }, 0, row2, false, true, false},
+        {"another count", [] { PatBarCount[0] = "3"; }, 0, row2, false, true, false},
+        {"a count written otherwise", [] { PatBarCount[0] = "2.0"; }, 0, row2, false, true, false},
+        {"the infill taking the height", [] {}, 0, row2, true, true, false},
+        {"the infill at the height already", [] { PatInfillThick[0] = "200"; }, 0, row2, true,
+         false, false},
+        {"an infill thicker than the new frame", [] { PatInfillThick[0] = "250"; }, 0, row2, false,
+         false, true},
+        {"an infill thinner than the new frame", [] { PatInfillThick[0] = "250"; }, 0, row3, false,
+         true, false},
+        {"an infill thicker, taking the height", [] { PatInfillThick[0] = "250"; }, 0, row2, true,
+         true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::SetUpStudy();
+        FillResults();
+        c.before();
+        const std::string overhang = PatOverhang[c.p], infill = PatInfillThick[c.p];
+        EXPECT_EQ(AssignStandardRow(c.p, c.row, c.same), c.changed);
+        EXPECT_EQ(ResultsKept(),
+                  c.p == 0 ? std::make_pair(!c.changed, true) : std::make_pair(true, !c.changed));
+        EXPECT_EQ(PatWidth[c.p], c.row.width);
+        EXPECT_EQ(PatHeight[c.p], c.row.height);
+        EXPECT_EQ(PatEffHeight[c.p], c.row.effHeight);
+        EXPECT_EQ(PatSpanYoko[c.p], c.row.spanYoko);
+        EXPECT_EQ(PatSpanTate[c.p], c.row.spanTate);
+        EXPECT_EQ(PatBarIndex[c.p], c.row.barIndex);
+        EXPECT_EQ(PatBarCount[c.p], c.row.barCount);
+        EXPECT_EQ(PatInfillThick[c.p], c.same ? c.row.height : infill);
+        EXPECT_EQ(PatOverhang[c.p], overhang);
+        const SectionMark mark = InfillAfterAssignment(c.p, c.same);
+        EXPECT_EQ(mark.rows, std::vector<int>{7});
+        EXPECT_EQ(mark.inError, c.infillRed);
+    }
+}
+
 // Leaving a box of the conditions dialog, each case on the conditions as the
 // dialog opens on them: what the box then shows, what is pending, and the
 // gradient converted into the other slope box.

@@ -64,25 +64,15 @@ void FrmStandardSpan::AssignRow(int p) {
     auto cellText = [this, r](int c) {
         return TrimBlanks(sprFrameSpan->TextAt(c, r).toStdString());
     };
-    const std::string width = cellText(1), height = cellText(2), eff = cellText(3),
-                      yoko = cellText(4), tate = cellText(5);
-    const int bar = barIndex_[static_cast<std::size_t>(r - 1)];
-    const std::string count = barCount_[static_cast<std::size_t>(r - 1)];
-    auto differ = [](const std::string& a, const std::string& b) { return NumVal(a) != NumVal(b); };
-    const bool changed = differ(width, PatWidth[p]) || differ(height, PatHeight[p]) ||
-                         differ(eff, PatEffHeight[p]) || differ(yoko, PatSpanYoko[p]) ||
-                         differ(tate, PatSpanTate[p]) ||
-                         (chkSame->isChecked() && differ(PatInfillThick[p], height)) ||
-                         bar != PatBarIndex[p] || count != PatBarCount[p];
-    if (changed) ClearKekka(p);
-    PatWidth[p] = width;
-    PatHeight[p] = height;
-    PatEffHeight[p] = eff;
-    PatSpanYoko[p] = yoko;
-    PatSpanTate[p] = tate;
-    PatBarIndex[p] = static_cast<std::int16_t>(bar);
-    PatBarCount[p] = count;
-    if (chkSame->isChecked()) PatInfillThick[p] = PatHeight[p];
+    StandardRow row;
+    row.width = cellText(1);
+    row.height = cellText(2);
+    row.effHeight = cellText(3);
+    row.spanYoko = cellText(4);
+    row.spanTate = cellText(5);
+    row.barIndex = barIndex_[static_cast<std::size_t>(r - 1)];
+    row.barCount = barCount_[static_cast<std::size_t>(r - 1)];
+    AssignStandardRow(p, row, chkSame->isChecked());
     if (FrmResult* w = ResultWindow()) w->ShowAssignedPattern(p, chkSame->isChecked());
     accept();
 }
