@@ -8,6 +8,7 @@
 #include "shell/message.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
+#include "steps/gradient.h"
 
 namespace talvo::companion {
 
@@ -183,6 +184,283 @@ bool TekkinCheck(int p) {
     if (NumVal(PatBarCount[p]) > n) return false;
     if (d + cv + phi / 2 > h) return false;
     return n >= 1;
+}
+
+namespace {
+
+// A row of the pattern grid: its study-record value, display format and
+// range, and the range as its message names it (the brackets as written).
+struct FrameRow {
+    PatText* field;
+    int places, decimals;
+    double min, max;
+    const char* rangeLine;
+};
+
+const FrameRow kFrameRows[9] = {
+    {&PatSpanYoko, 8, 3, 1, 10, "有効範囲（1～10）"},
+    {&PatSpanTate, 8, 3, 0, 10, "有効範囲（0～10)"},
+    {&PatOverhang, 8, 3, 0, 10, "有効範囲（0～10)"},
+    {&PatWidth, 12, 0, 100, 1000, "有効範囲（100～1000)"},
+    {&PatHeight, 12, 0, 100, 1000, "有効範囲（100～1000)"},
+    {&PatEffHeight, 12, 0, 50, 1000, "有効範囲（50～1000)"},
+    {&PatInfillThick, 12, 0, 0, 1000, "有効範囲（0～1000)"},
+    {nullptr, 0, 0, 0, 0, ""},  // the bar names: no entry
+    {&PatBarCount, 12, 0, 1, 10, "有効範囲（1～10）"},
+};
+
+MessageRequest RangeMessage(const char* rangeLine) {
+    MessageRequest m;
+    m.text = std::string("値が有効範囲にありません。\r\n") + rangeLine;
+    m.buttons = MsgButtons::Ok;
+    m.icon = MsgIcon::Exclamation;
+    m.title = kTitle;
+    return m;
+}
+
+// The check of a cell: the typed text stored when it passes, the range
+// message when it does not. An accepted cell of blanks only is emptied.
+bool CheckCell(const std::string& typed, double min, double max, const char* rangeLine,
+               std::string& stored, CellLeft& left) {
+    left.accepted = CellCheck(typed, min, max, 2, 3) == 0;
+    if (left.accepted)
+        stored = TrimBlanks(typed).empty() ? std::string() : typed;
+    else
+        left.message = RangeMessage(rangeLine);
+    return left.accepted;
+}
+
+bool Changed(const std::string& now, const std::string& before) {
+    return Present(now) != Present(before) || NumVal(now) != NumVal(before);
+}
+
+}  // namespace
+
+std::string FrameCellShown(int p, int row) {
+    if (row < 1 || row > 9 || !kFrameRows[row - 1].field) return {};
+    const FrameRow& r = kFrameRows[row - 1];
+    return FormatKeta((*r.field)[p], r.places, r.decimals);
+}
+
+CellLeft LeaveFrameCell(int p, int row, const std::string& typed) {
+    CellLeft left;
+    if (row < 1 || row > 9 || !kFrameRows[row - 1].field) return left;
+    const FrameRow& r = kFrameRows[row - 1];
+    std::string& stored = (*r.field)[p];
+    const std::string before = stored;
+    CheckCell(typed, r.min, r.max, r.rangeLine, stored, left);
+    left.shown = FormatKeta(stored, r.places, r.decimals);
+    if ((row == 5 || row == 6 || row == 7 || row == 9) && NumVal(left.shown) != NumVal(stored))
+        stored = left.shown;
+    // Results never outlive the inputs they came from.
+    if (Changed(stored, before)) ClearKekka(p);
+    return left;
+}
+
+std::string DepthShown(const std::string& stored) {
+    const std::string t = TrimBlanks(stored);
+    int decimals = 1;
+    const auto dot = t.find('.');
+    if (dot != std::string::npos) {
+        const auto last = t.find_last_not_of('0');
+        if (last != std::string::npos && last > dot)
+            decimals = std::max(decimals, static_cast<int>(last - dot));
+    }
+    return FormatKeta(stored, 12, decimals);
+}
+
+CellLeft LeaveDepthCell(int i, const std::string& typed) {
+    CellLeft left;
+    if (i < 0 || i > 3) return left;
+    std::string& stored = FailDepth[i];
+    const std::string before = stored;
+    CheckCell(typed, 0.1, 9.9, "有効範囲（0.1～9.9）", stored, left);
+    left.shown = DepthShown(stored);
+    if (Changed(stored, before)) ClearKekka(2);
+    return left;
+}
+
+namespace {
+
+SectionMark Mark(std::vector<int> rows, bool inError, const char* text, bool helpButton = false) {
+    SectionMark m;
+    m.rows = std::move(rows);
+    m.inError = inError;
+    if (inError) {
+        m.message.text = text;
+        m.message.buttons = MsgButtons::Ok;
+        m.message.icon = MsgIcon::Exclamation;
+        m.message.title = kTitle;
+        m.message.helpButton = helpButton;
+    }
+    return m;
+}
+
+}  // namespace
+
+SectionMark BarFitMark(int p) {
+    return Mark({9}, !TekkinCheck(p), "鉄筋本数が最大主鉄筋本数を超えています。", true);
+}
+
+SectionMark EffectiveHeightMark(int p) {
+    const bool both = Present(PatEffHeight[p]) && Present(PatHeight[p]);
+    return Mark({6, 5}, both && !(NumVal(PatHeight[p]) > NumVal(PatEffHeight[p])),
+                "有効高が枠高と同じか、超えています");
+}
+
+SectionMark InfillThicknessMark(int p) {
+    // Whether the infill is considered does not matter: the thickness stays
+    // stored, and a pattern is calculated again with it once it is.
+    const bool both = Present(PatInfillThick[p]) && Present(PatHeight[p]);
+    return Mark({7}, both && NumVal(PatHeight[p]) < NumVal(PatInfillThick[p]),
+                "中詰め材の厚さが枠高を超えています");
+}
+
+std::vector<SectionMark> MarksAfterEntry(int p, int row, bool barCellsFilled) {
+    std::vector<SectionMark> marks;
+    if (row == 4 || (row == 9 && barCellsFilled)) marks.push_back(BarFitMark(p));
+    if (row == 5 || row == 6) marks.push_back(EffectiveHeightMark(p));
+    if (row == 5 || row == 7) marks.push_back(InfillThicknessMark(p));
+    return marks;
+}
+
+bool AssignStandardRow(int p, const StandardRow& row, bool sameInfill) {
+    auto differ = [](const std::string& a, const std::string& b) { return NumVal(a) != NumVal(b); };
+    const bool changed = differ(row.width, PatWidth[p]) || differ(row.height, PatHeight[p]) ||
+                         differ(row.effHeight, PatEffHeight[p]) ||
+                         differ(row.spanYoko, PatSpanYoko[p]) ||
+                         differ(row.spanTate, PatSpanTate[p]) ||
+                         (sameInfill && differ(PatInfillThick[p], row.height)) ||
+                         row.barIndex != PatBarIndex[p] || row.barCount != PatBarCount[p];
+    if (changed) ClearKekka(p);
+    PatWidth[p] = row.width;
+    PatHeight[p] = row.height;
+    PatEffHeight[p] = row.effHeight;
+    PatSpanYoko[p] = row.spanYoko;
+    PatSpanTate[p] = row.spanTate;
+    PatBarIndex[p] = static_cast<std::int16_t>(row.barIndex);
+    PatBarCount[p] = row.barCount;
+    if (sameInfill) PatInfillThick[p] = PatHeight[p];
+    return changed;
+}
+
+SectionMark InfillAfterAssignment(int p, bool sameInfill) {
+    SectionMark m;
+    m.rows = {7};
+    m.inError = !sameInfill && NumVal(PatInfillThick[p]) > NumVal(PatHeight[p]);
+    return m;
+}
+
+namespace {
+
+// An entry of the conditions dialog: its fields, its range and decimals, and
+// the format its box shows.
+struct ConditionRow {
+    std::string* committed;
+    std::string* pending;
+    double min, max;
+    int decimals;
+    int places, shownDecimals;
+};
+
+ConditionRow RowOf(int entry) {
+    switch (entry) {
+        case EntryRatio:
+            return {&SlopeRatio, &EditSlopeRatio, 0.01, 9.99, 2, 3, 2};
+        case EntryAngle:
+            // Only the angles whose gradient (1/tanθ to two decimals) lies
+            // within the ratio's 0.01 to 9.99 can be calculated: θ = 5.71
+            // gives 10.00 and θ = 89.72 gives 0.00, so the range names them.
+            return {&SlopeAngle, &EditSlopeAngle, 5.72, 89.71, 2, 6, 2};
+        case EntrySafety:
+            return {&DeltaFs, &EditDeltaFs, 0.01, 1.0, 2, 6, 2};
+        case EntryDistance:
+            return {&ArcTopDistance, &EditArcTopDistance, 0, 99.999, 3, 6, 3};
+        case EntryFrame:
+            return {&FrameWeight, &EditFrameWeight, 0.1, 99.9, 1, 6, 1};
+        case EntryPack:
+            return {&InfillWeight, &EditInfillWeight, 0.1, 99.9, 1, 6, 1};
+        case EntryMass:
+            return {&SoilWeight, &EditSoilWeight, 0.1, 99.9, 1, 6, 1};
+        case EntryConcrete:
+            return {&SigmaCa, &EditSigmaCa, 0.1, 99.9, 1, 6, 1};
+        default:
+            return {&SigmaSa, &EditSigmaSa, 1, 999, 0, 6, 0};
+    }
+}
+
+}  // namespace
+
+std::string ConditionShown(int entry, const std::string& value) {
+    const ConditionRow r = RowOf(entry);
+    return FormatKeta(value, r.places, r.shownDecimals);
+}
+
+std::string& ConditionCommitted(int entry) {
+    return *RowOf(entry).committed;
+}
+
+std::string& ConditionPending(int entry) {
+    return *RowOf(entry).pending;
+}
+
+void OpenConditions() {
+    for (int i = 0; i < kConditionEntries; ++i) ConditionPending(i) = ConditionCommitted(i);
+    EditInfillMode = InfillMode;
+    EditSlopeInputMode = SlopeInputMode;
+}
+
+ConditionLeft LeaveCondition(int entry, const std::string& typed) {
+    const ConditionRow r = RowOf(entry);
+    std::string text = TrimBlanks(typed);
+    ConditionLeft left;
+    left.accepted = ValueCheck(0, text, r.min, r.max, r.decimals);
+    if (left.accepted) {
+        *r.pending = text;
+        // The gradient step's conversions with the companion's π; the record
+        // keeps their texts without the blanks the step pads them with. The
+        // angle's range keeps tan θ above 0.
+        if (entry == EntryAngle && !text.empty()) {
+            EditSlopeRatio = TrimBlanks(SlopeRatioOfAngle(text, Pi));
+            left.otherEntry = EntryRatio;
+        } else if (entry == EntryRatio && !text.empty()) {
+            EditSlopeAngle = TrimBlanks(SlopeAngleOfRatio(text, Pi));
+            left.otherEntry = EntryAngle;
+        }
+        if (left.otherEntry >= 0)
+            left.otherShown = ConditionShown(left.otherEntry, ConditionPending(left.otherEntry));
+    }
+    left.shown = ConditionShown(entry, *r.pending);
+    return left;
+}
+
+bool CommitConditions() {
+    // Compared as numbers; a value cleared or filled in changes too (an empty
+    // text reads as 0 but leaves nothing to calculate with).
+    auto differ = [](const std::string& a, const std::string& b) {
+        return NumVal(a) != NumVal(b) || Present(a) != Present(b);
+    };
+    const bool changed = differ(EditSoilWeight, SoilWeight) || EditInfillMode != InfillMode ||
+                         differ(EditInfillWeight, InfillWeight) ||
+                         differ(EditFrameWeight, FrameWeight) ||
+                         (SlopeInputMode == 0 && differ(EditSlopeRatio, SlopeRatio)) ||
+                         (SlopeInputMode == 1 && differ(EditSlopeAngle, SlopeAngle)) ||
+                         EditSlopeInputMode != SlopeInputMode || differ(EditDeltaFs, DeltaFs) ||
+                         differ(EditSigmaCa, SigmaCa) || differ(EditSigmaSa, SigmaSa) ||
+                         differ(EditArcTopDistance, ArcTopDistance);
+    if (changed) ClearKekka(2);
+    SoilWeight = EditSoilWeight;
+    InfillWeight = EditInfillWeight;
+    InfillMode = EditInfillMode;
+    FrameWeight = EditFrameWeight;
+    SlopeRatio = EditSlopeRatio;
+    SlopeAngle = EditSlopeAngle;
+    SlopeInputMode = EditSlopeInputMode;
+    DeltaFs = EditDeltaFs;
+    SigmaCa = EditSigmaCa;
+    SigmaSa = EditSigmaSa;
+    ArcTopDistance = EditArcTopDistance;
+    return changed;
 }
 
 }  // namespace talvo::companion

@@ -73,6 +73,10 @@ void EnlargeUnit(QLabel* label) {
 
 }  // namespace
 
+void EnlargeSmallLetterUnit(QLabel* label) {
+    if (IsSmallLetterUnit(label->text())) EnlargeUnit(label);
+}
+
 QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int width, int height,
                  Qt::Alignment align) {
     auto* l = new QLabel(parent);
@@ -80,7 +84,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int wi
     l->setText(text);
     l->setAlignment(align);
     PlaceTwips(l, left, top, width, height);
-    if (IsSmallLetterUnit(text)) EnlargeUnit(l);
+    EnlargeSmallLetterUnit(l);
     return l;
 }
 

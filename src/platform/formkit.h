@@ -57,6 +57,9 @@ void SetLabelForeColor(QLabel* label, const QColor& c);
 // they stand as tall as the capitals and digits beside them.
 QLabel* AddLabel(QWidget* parent, const QString& text, int left, int top, int width, int height,
                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+// The same for a label made elsewhere (one placed by a layout): a text "m" or
+// "mm" is set larger; any other text is left as it is.
+void EnlargeSmallLetterUnit(QLabel* label);
 // A smaller static text, top-aligned: an index or an exponent set beside a
 // normal text (the "0" of sinθ0, the "2" of a square).
 QLabel* AddSmallLabel(QWidget* parent, const QString& text, int left, int top, int width,

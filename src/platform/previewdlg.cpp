@@ -310,9 +310,9 @@ void PreviewDlg::PrintReport(int page, const QString& progress, bool rebuild) {
     QApplication::restoreOverrideCursor();
     SetPrinting(QString());
     Refresh();
-    if (!failure.empty()) MsgBox(failure, MsgButtons::Ok, MsgIcon::Exclamation);
+    if (!failure.empty()) MsgBox(failure, MsgButtons::Ok, MsgIcon::Exclamation, 0, messageTitle_);
     if (!rebuilt.empty() && rebuilt != failure)
-        MsgBox(rebuilt, MsgButtons::Ok, MsgIcon::Exclamation);
+        MsgBox(rebuilt, MsgButtons::Ok, MsgIcon::Exclamation, 0, messageTitle_);
 }
 
 void PreviewDlg::PrintCurPage() {
@@ -339,7 +339,7 @@ void PreviewDlg::SavePdf() {
     dialog.ShowSave();
     if (dialog.Cancelled() || dialog.FileName.empty()) return;
     const std::string failure = control_.SavePdf(dialog.FileName);
-    if (!failure.empty()) MsgBox(failure, MsgButtons::Ok, MsgIcon::Exclamation);
+    if (!failure.empty()) MsgBox(failure, MsgButtons::Ok, MsgIcon::Exclamation, 0, messageTitle_);
 }
 
 void PreviewDlg::showEvent(QShowEvent* event) {

@@ -15,6 +15,8 @@
 #include <memory>
 #include <string>
 
+#include "shell/message.h"
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -71,6 +73,9 @@ public:
     void SetPrinterSetup(PrinterSetup setup) { setup_ = std::move(setup); }
     // The preview is open: true from the first showing until it closes.
     bool PreviewOpen() const { return previewOpen_; }
+    // The title of the preview's messages (a print or a PDF that failed):
+    // the program's own; "Talvo-SI" unless the program gives another.
+    void SetMessageTitle(std::string title) { messageTitle_ = std::move(title); }
 
     // After the report was drawn anew on the control from outside.
     void Refresh();
@@ -123,6 +128,7 @@ private:
     bool cancelRequested_ = false;
     std::map<std::string, QAction*> tools_;
     bool previewOpen_ = false;
+    std::string messageTitle_ = kAppTitle;
 };
 
 }  // namespace talvo

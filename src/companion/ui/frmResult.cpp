@@ -24,7 +24,8 @@
 #include "companion/intake.h"
 #include "companion/search.h"
 #include "companion/study.h"
-#include "companion/ui/dialogs.h"
+#include "companion/ui/frmCondition.h"
+#include "companion/ui/frmStandardSpan.h"
 #include "companion/ui/report_preview.h"
 #include "platform/bmppicture.h"
 #include "platform/desktop.h"
@@ -62,25 +63,10 @@ std::string S(const QString& s) {
     return s.toStdString();
 }
 
-// A row of the pattern grid: its study-record value, display format and range.
-struct FrameRow {
-    const char* heading;
-    PatText* field;
-    int places, decimals;
-    double min, max;
-    const char* rangeLine;
-};
-
-const FrameRow kRows[9] = {
-    {"横枠スパン長(m)", &PatSpanYoko, 8, 3, 1, 10, "有効範囲（1～10）"},
-    {"縦枠スパン長(m)", &PatSpanTate, 8, 3, 0, 10, "有効範囲（0～10)"},
-    {"上張出し長(m)", &PatOverhang, 8, 3, 0, 10, "有効範囲（0～10)"},
-    {"枠幅(mm)", &PatWidth, 12, 0, 100, 1000, "有効範囲（100～1000)"},
-    {"枠高(mm)", &PatHeight, 12, 0, 100, 1000, "有効範囲（100～1000)"},
-    {"有効高(mm)", &PatEffHeight, 12, 0, 50, 1000, "有効範囲（50～1000)"},
-    {"中詰め材厚さ(mm)", &PatInfillThick, 12, 0, 0, 1000, "有効範囲（0～1000)"},
-    {"呼び名　", nullptr, 0, 0, 0, 0, ""},
-    {"本数　（本）", &PatBarCount, 12, 0, 1, 10, "有効範囲（1～10）"},
+// The row headings of the pattern grid.
+const char* const kRowHeadings[9] = {
+    "横枠スパン長(m)", "縦枠スパン長(m)",  "上張出し長(m)", "枠幅(mm)",     "枠高(mm)",
+    "有効高(mm)",      "中詰め材厚さ(mm)", "呼び名　",      "本数　（本）",
 };
 
 // Row 7 while the infill is not considered: as the window loads, and as the
@@ -139,21 +125,6 @@ Grid* HeadGrid(QWidget* parent, const QString& name, int rows, int cols,
     }
     g->setFixedSize(w + 2, rows * rowHeight + 2);
     return g;
-}
-
-// A depth as the search uses it: one decimal at least, and every decimal the
-// entry holds (1.25 stays 1.25; the cell check lets three through), without
-// the trailing zeros that do not change the value.
-std::string DepthText(const std::string& stored) {
-    const std::string t = TrimBlanks(stored);
-    int decimals = 1;
-    const auto dot = t.find('.');
-    if (dot != std::string::npos) {
-        const auto last = t.find_last_not_of('0');
-        if (last != std::string::npos && last > dot)
-            decimals = std::max(decimals, static_cast<int>(last - dot));
-    }
-    return FormatKeta(stored, 12, decimals);
 }
 
 void Head(Grid* g, int col, int row, const QString& text) {
@@ -265,7 +236,7 @@ FrmResult::FrmResult(QWidget* parent) : QWidget(parent) {
     Head(groups, 1, 8, QStringLiteral("鉄筋"));
     auto* rowHeads = HeadGrid(this, QStringLiteral("vaSpread1(0)"), 9, 1, {130});
     for (int r = 1; r <= 9; ++r) {
-        rowHeads->SetText(1, r, QString::fromUtf8(kRows[r - 1].heading));
+        rowHeads->SetText(1, r, QString::fromUtf8(kRowHeadings[r - 1]));
     }
     sprFrame = MakeGrid(this, QStringLiteral("sprFrame"), 9, 2, true);
     for (int i = 0; i < 2; ++i) {
@@ -388,15 +359,13 @@ void FrmResult::FormLoad() {
     for (int p = 0; p < 2; ++p) {
         const int col = p + 1;
         for (int r = 1; r <= 9; ++r) {
-            if (r == 8) continue;
-            const FrameRow& row = kRows[r - 1];
-            WriteCell(sprFrame, col, r, Q(FormatKeta((*row.field)[p], row.places, row.decimals)));
+            if (r != 8) WriteCell(sprFrame, col, r, Q(FrameCellShown(p, r)));
         }
         WriteCell(sprFrame, col, 8, Q(RebarSpecTable[PatBarIndex[p]].Name));
         PatBarArea[p] = RebarSpecTable[PatBarIndex[p]].Area;
     }
     ShowInfillRow(false);
-    for (int j = 1; j <= 4; ++j) WriteCell(sprDeep, 1, j, Q(DepthText(FailDepth[j - 1])));
+    for (int j = 1; j <= 4; ++j) WriteCell(sprDeep, 1, j, Q(DepthShown(FailDepth[j - 1])));
     optShape[ShapeMode != 0 ? 1 : 0]->setChecked(true);
     optShapeClick(ShapeMode != 0 ? 1 : 0);
 }
@@ -427,18 +396,13 @@ void FrmResult::ShowAssignedPattern(int p, bool sameInfill) {
     WriteCell(sprFrame, col, 2, Q(FormatKeta(PatSpanTate[p], 8, 3)));
     WriteCell(sprFrame, col, 8, Q(RebarSpecTable[PatBarIndex[p]].Name));
     WriteCell(sprFrame, col, 9, Q(FormatKeta(PatBarCount[p], 12, 0)));
-    sprFrame->Col = col;
-    sprFrame->Row = 7;
-    if (sameInfill) {
-        if (InfillMode == 1) WriteCell(sprFrame, col, 7, Q(FormatKeta(PatHeight[p], 12, 0)));
-        sprFrame->SetForeColor(kBlack);
-    } else {
-        sprFrame->SetForeColor(NumVal(PatInfillThick[p]) > NumVal(PatHeight[p]) ? kRed : kBlack);
-    }
-    for (int r : {6, 5, 9}) {
-        sprFrame->Row = r;
-        sprFrame->SetForeColor(kBlack);
-    }
+    if (sameInfill && InfillMode == 1)
+        WriteCell(sprFrame, col, 7, Q(FormatKeta(PatHeight[p], 12, 0)));
+    PaintMark(p, InfillAfterAssignment(p, sameInfill));
+    // The marks the section rules left on the column go with the old section.
+    SectionMark cleared;
+    cleared.rows = {6, 5, 9};
+    PaintMark(p, cleared);
 }
 
 void FrmResult::ShowPicture() {
@@ -464,74 +428,30 @@ void FrmResult::FrameCellCheck(int col, int row) {
     if (row < 1 || row > 9 || row == 8 || col < 1 || col > 2) return;
     Writing guard(writing_);
     const int p = col - 1;
-    const FrameRow& def = kRows[row - 1];
     if (row == 7 && InfillMode != 1) return;  // locked: the dash is no entry
     sprFrame->Col = col;
     sprFrame->Row = row;
-    const std::string text = S(sprFrame->Text());
-    std::string& stored = (*def.field)[p];
-    const std::string before = stored;
-    if (CellCheck(text, def.min, def.max, 2, 3) != 0) {
-        MsgBox(std::string("値が有効範囲にありません。\r\n") + def.rangeLine, MsgButtons::Ok,
-               MsgIcon::Exclamation, 0, kTitle);
-    } else {
-        // A cell of blanks only is an emptied cell.
-        stored = TrimBlanks(text).empty() ? std::string() : text;
-    }
-    const std::string shown = FormatKeta(stored, def.places, def.decimals);
-    WriteCell(sprFrame, col, row, Q(shown));
-    if ((row == 5 || row == 6 || row == 7 || row == 9) && NumVal(shown) != NumVal(stored))
-        stored = shown;
-    // Results never outlive the inputs they came from.
-    if (Present(stored) != Present(before) || NumVal(stored) != NumVal(before)) ClearKekka(p);
+    const CellLeft left = LeaveFrameCell(p, row, S(sprFrame->Text()));
+    if (!left.accepted) ShowMessage(left.message);
+    WriteCell(sprFrame, col, row, Q(left.shown));
     CrossChecks(p, row);
+}
+
+void FrmResult::PaintMark(int p, const SectionMark& mark) {
+    sprFrame->Col = p + 1;
+    for (int r : mark.rows) {
+        sprFrame->Row = r;
+        sprFrame->SetForeColor(mark.inError ? kRed : kBlack);
+    }
 }
 
 void FrmResult::CrossChecks(int p, int row) {
     const int col = p + 1;
-    auto colour = [this, col](int r, long c) {
-        sprFrame->Col = col;
-        sprFrame->Row = r;
-        sprFrame->SetForeColor(c);
-    };
-    if (row == 4 || row == 9) {
-        const bool run = row == 4 || (!sprFrame->TextAt(col, 4).isEmpty() &&
-                                      !sprFrame->TextAt(col, 9).isEmpty());
-        if (run) {
-            if (TekkinCheck(p)) {
-                colour(9, kBlack);
-            } else {
-                MessageRequest m;
-                m.text = "鉄筋本数が最大主鉄筋本数を超えています。";
-                m.icon = MsgIcon::Exclamation;
-                m.title = kTitle;
-                m.helpButton = true;
-                ShowMessage(m);
-                colour(9, kRed);
-            }
-        }
-    }
-    if (row == 5 || row == 6) {
-        if (Present(PatEffHeight[p]) && Present(PatHeight[p]) &&
-            !(NumVal(PatHeight[p]) > NumVal(PatEffHeight[p]))) {
-            MsgBox("有効高が枠高と同じか、超えています", MsgButtons::Ok, MsgIcon::Exclamation, 0,
-                   kTitle);
-            colour(6, kRed);
-            colour(5, kRed);
-        } else {
-            colour(6, kBlack);
-            colour(5, kBlack);
-        }
-    }
-    if (row == 5 || row == 7) {
-        if (Present(PatInfillThick[p]) && Present(PatHeight[p]) &&
-            NumVal(PatHeight[p]) < NumVal(PatInfillThick[p])) {
-            MsgBox("中詰め材の厚さが枠高を超えています", MsgButtons::Ok, MsgIcon::Exclamation, 0,
-                   kTitle);
-            colour(7, kRed);
-        } else {
-            colour(7, kBlack);
-        }
+    const bool barCellsFilled =
+        !sprFrame->TextAt(col, 4).isEmpty() && !sprFrame->TextAt(col, 9).isEmpty();
+    for (const SectionMark& mark : MarksAfterEntry(p, row, barCellsFilled)) {
+        if (mark.inError) ShowMessage(mark.message);
+        PaintMark(p, mark);
     }
 }
 
@@ -540,17 +460,9 @@ void FrmResult::DeepCellCheck(int row) {
     Writing guard(writing_);
     sprDeep->Col = 1;
     sprDeep->Row = row;
-    const std::string text = S(sprDeep->Text());
-    std::string& stored = FailDepth[row - 1];
-    const std::string before = stored;
-    if (CellCheck(text, 0.1, 9.9, 2, 3) != 0) {
-        MsgBox("値が有効範囲にありません。\r\n有効範囲（0.1～9.9）", MsgButtons::Ok,
-               MsgIcon::Exclamation, 0, kTitle);
-    } else {
-        stored = TrimBlanks(text).empty() ? std::string() : text;
-    }
-    WriteCell(sprDeep, 1, row, Q(DepthText(stored)));
-    if (Present(stored) != Present(before) || NumVal(stored) != NumVal(before)) ClearKekka(2);
+    const CellLeft left = LeaveDepthCell(row - 1, S(sprDeep->Text()));
+    if (!left.accepted) ShowMessage(left.message);
+    WriteCell(sprDeep, 1, row, Q(left.shown));
 }
 
 void FrmResult::UpDownClick(int i, bool up) {
@@ -560,11 +472,10 @@ void FrmResult::UpDownClick(int i, bool up) {
         index = static_cast<std::int16_t>(index + (up ? 1 : -1));
         WriteCell(sprFrame, i + 1, 8, Q(RebarSpecTable[index].Name));
         PatBarArea[i] = RebarSpecTable[index].Area;
-        if (!sprFrame->TextAt(i + 1, 4).isEmpty() && !sprFrame->TextAt(i + 1, 9).isEmpty()) {
-            sprFrame->Col = i + 1;
-            sprFrame->Row = 9;
-            sprFrame->SetForeColor(TekkinCheck(i) ? kBlack : kRed);
-        }
+        // The bar fit is marked without a word: the engineer is stepping
+        // through the sizes.
+        if (!sprFrame->TextAt(i + 1, 4).isEmpty() && !sprFrame->TextAt(i + 1, 9).isEmpty())
+            PaintMark(i, BarFitMark(i));
         ClearKekka(i);
     }
     UpDown1[static_cast<std::size_t>(i)]->setFocus();

@@ -19,6 +19,8 @@ class UpDown;
 
 namespace talvo::companion {
 
+struct SectionMark;
+
 class FrmResult : public QWidget {
     Q_OBJECT
 public:
@@ -66,6 +68,8 @@ private:
     void FormLoad();
     void WriteCell(Grid* grid, int col, int row, const QString& text);
     void CrossChecks(int p, int row);
+    // Colours the rows of a section rule in pattern p's column.
+    void PaintMark(int p, const SectionMark& mark);
     void ShowPicture();
 
     bool writing_ = false;

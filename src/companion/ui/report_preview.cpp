@@ -1,6 +1,7 @@
 #include "companion/ui/report_preview.h"
 
 #include "companion/report.h"
+#include "companion/study.h"
 #include "platform/previewdlg.h"
 #include "platform/printcontrol.h"
 
@@ -17,6 +18,7 @@ void InsatuPreview(QWidget* parent, void (*beforeShow)(PreviewDlg&)) {
     // is then (the preview is modal: the record cannot change meanwhile).
     PreviewDlg dlg(
         control, [](PrintControl& c, int) { DrawReportOn(c); }, PreviewProgram::Companion, parent);
+    dlg.SetMessageTitle(kTitle);
     if (beforeShow) beforeShow(dlg);
     dlg.exec();
 }

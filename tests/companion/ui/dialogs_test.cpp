@@ -1,20 +1,27 @@
-#include "companion/ui/dialogs.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <map>
 #include <memory>
 
 #include "companion/checks.h"
 #include "companion/study.h"
+#include "companion/ui/frmCondition.h"
+#include "companion/ui/frmDeltaFs.h"
+#include "companion/ui/frmPermission.h"
 #include "companion/ui/frmResult.h"
+#include "companion/ui/frmStandardSpan.h"
+#include "companion/ui/frmVolume.h"
 #include "platform/grid.h"
 #include "platform/mdichild.h"
 #include "shell/numtext.h"
@@ -283,6 +290,77 @@ TEST_F(DialogTest, EscapeLeavesTheDialogsOpen) {
         QTest::keyClick(d, Qt::Key_Escape);
         EXPECT_TRUE(d->isVisible()) << d->objectName().toStdString();
         d->hide();
+    }
+}
+
+// The text of a label as it is drawn, without its markup.
+QString DrawnText(const QLabel* label) {
+    QString t = label->text();
+    return t.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+}
+
+// Every unit label of the companion's windows, as they open, stands at least
+// as tall as a capital of the labels beside it ("m" is a small letter only,
+// "kN/m³" has its capitals), in the program's own face and in the face of a
+// Japanese desktop, whose small letters are smaller still. The degree sign
+// is a raised mark, not letters, and is left as it is.
+TEST_F(DialogTest, UnitLabelsStandAsTallAsTheCapitalsBesideThem) {
+    const QStringList units = {QStringLiteral("m"), QStringLiteral("mm"), QStringLiteral("kN/m3"),
+                               QStringLiteral("N/mm2"), QStringLiteral("(単位 N/mm2)")};
+    const QFont programFace = QApplication::font();
+    for (const char* face : {"", "IPAGothic"}) {
+        SCOPED_TRACE(*face ? face : "program face");
+        if (*face) QApplication::setFont(QFont(QString::fromLatin1(face), 9));
+        FrmCondition dlg(window_.get());
+        FrmDeltaFs fs(&dlg, &dlg);
+        FrmPermission ps(&dlg, &dlg);
+        UnitWeightGroup = 0;
+        FrmVolume vol(&dlg, &dlg);
+        FrmStandardSpan span(window_.get());
+        std::map<QString, int> seen;
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{window_.get(), &dlg, &fs, &ps, &vol, &span}) {
+            w->show();
+            QApplication::processEvents();
+            for (QLabel* label : w->findChildren<QLabel*>()) {
+                const QString text = DrawnText(label);
+                // The window's own labels, not those of the dialogs over it.
+                if (label->window() != w || !units.contains(text)) continue;
+                SCOPED_TRACE(w->objectName().toStdString() + " " + text.toStdString());
+                ++seen[text];
+                // The capitals beside it: the labels of its row, or the text
+                // of the window around it when it stands alone.
+                double capital = 0;
+                for (QLabel* other : label->parentWidget()->findChildren<QLabel*>(
+                         QString(), Qt::FindDirectChildrenOnly)) {
+                    if (other == label || units.contains(DrawnText(other))) continue;
+                    const int mid = other->geometry().center().y();
+                    if (mid < label->geometry().top() || mid > label->geometry().bottom()) continue;
+                    capital = std::max(
+                        capital, QFontMetricsF(other->font()).tightBoundingRect("H").height());
+                }
+                if (capital == 0)
+                    capital = QFontMetricsF(label->parentWidget()->font())
+                                  .tightBoundingRect("H")
+                                  .height();
+                const double drawn = QFontMetricsF(label->font()).tightBoundingRect(text).height();
+                EXPECT_GE(drawn, capital - 1) << "capitals " << capital;
+                // The whole text is in the label.
+                EXPECT_GE(label->width(), label->sizeHint().width());
+            }
+            if (w == &dlg)
+                talvo::test::SaveShotIfAsked(
+                    &dlg, QStringLiteral("companion_conditions_units_%1")
+                              .arg(*face ? QString::fromLatin1(face) : QStringLiteral("program")));
+            if (w != window_.get()) w->hide();
+        }
+        // The distance's "m", the three unit weights and the two stresses of
+        // the conditions, and the stress table's unit line were among them.
+        EXPECT_EQ(seen[QStringLiteral("m")], 1);
+        EXPECT_EQ(seen[QStringLiteral("kN/m3")], 3);
+        EXPECT_EQ(seen[QStringLiteral("N/mm2")], 2);
+        EXPECT_EQ(seen[QStringLiteral("(単位 N/mm2)")], 1);
+        QApplication::setFont(programFace);
     }
 }
 

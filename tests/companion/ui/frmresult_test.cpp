@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -20,11 +21,12 @@
 #include <QToolButton>
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include "companion/checks.h"
 #include "companion/intake.h"
 #include "companion/study.h"
-#include "companion/ui/dialogs.h"
+#include "companion/ui/frmCondition.h"
 #include "companion/ui/report_preview.h"
 #include "platform/grid.h"
 #include "platform/previewdlg.h"
@@ -35,6 +37,7 @@
 #include "shell/tables.h"
 #include "support/qt/clicks.h"
 #include "support/qt/shots.h"
+#include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
 namespace talvo::companion {
@@ -364,6 +367,74 @@ TEST_F(ResultWindowTest, PdfAndPrintFromThePreviewsTools) {
         EXPECT_NE(text.find("抑止可能な崩壊の規模 -くさび形-"), std::string::npos) << text;
         EXPECT_NE(text.find(TrimBlanks(KekkaL[0][0])), std::string::npos) << text;
     }
+}
+
+// Every message the companion shows carries its own title, the preview's
+// among them: a print that cannot start and a PDF that cannot be written,
+// provoked through the printer and the file dialog the preview is given, as
+// much as the entries refused in the results window and the conditions.
+TEST_F(ResultWindowTest, EveryMessageCarriesTheProgramsTitle) {
+    QTemporaryDir dir;
+    const std::string missing = QDir(dir.path()).filePath("none/study.pdf").toStdString();
+    // What writing into the missing folder says, as any control says it.
+    PrintControl control;
+    DrawReportOn(control);
+    const std::string pdfFailure = control.SavePdf(missing);
+    ASSERT_FALSE(pdfFailure.empty());
+
+    ScriptedMessages messages;
+    // The results window: a refused cell, a section rule, the calculation.
+    messages.Expect(std::string(kRange) + "有効範囲（1～10）");
+    Type(window_->sprFrame, 1, 1, "abc");
+    messages.Expect("有効高が枠高と同じか、超えています");
+    Type(window_->sprFrame, 2, 5, "235");
+    messages.Expect("鉄筋本数が最大主鉄筋本数を超えています。");
+    Type(window_->sprFrame, 1, 9, "4");
+    messages.Expect("条件が不足しています");
+    window_->cmdCalculate->click();
+
+    // The conditions: a value out of range, a value that is none.
+    talvo::test::WhenModal<FrmCondition>([&](FrmCondition* dlg) {
+        dlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+        for (auto [box, typed, text] :
+             {std::tuple{FrmCondition::Frame, "100",
+                         "値が有効範囲にありません。\r有効範囲（0.1～99.9）"},
+              std::tuple{FrmCondition::Safety, "0.2.1", "値が正しくありません。"}}) {
+            QLineEdit* b = dlg->box[static_cast<std::size_t>(box)];
+            messages.Expect(text);
+            QTest::mouseClick(b, Qt::LeftButton);
+            b->selectAll();
+            QTest::keyClicks(b, typed);
+            QTest::keyClick(b, Qt::Key_Tab);
+        }
+        QTest::mouseClick(dlg->Command2, Qt::LeftButton);
+    });
+    QTest::mouseClick(window_->cmdCondition, Qt::LeftButton);
+
+    // The preview: its print tool with a printer whose file cannot be made,
+    // its PDF tool with a name in a folder that is not there.
+    talvo::test::ScriptedDialogs files;
+    files.Expect(2, missing);
+    talvo::test::WhenModal<PreviewDlg>([&](PreviewDlg* preview) {
+        preview->Printer().setOutputFormat(QPrinter::PdfFormat);
+        preview->Printer().setOutputFileName(
+            QString::fromStdString(QDir(dir.path()).filePath("none/printer.pdf").toStdString()));
+        messages.Expect("印刷を開始できません。");
+        ClickToolButton(preview->ToolBar(), preview->Tool("ID_Print"));
+        messages.Expect(pdfFailure);
+        ClickToolButton(preview->ToolBar(), preview->Tool("ID_PDF"));
+        ClickToolButton(preview->ToolBar(), preview->Tool("ID_Close"));
+    });
+    QTest::mouseClick(window_->cmdPrint, Qt::LeftButton);
+
+    messages.Expect("終了してもよろしいですか？", MsgResult::Cancel);
+    window_->cmdAppEnd->click();
+
+    ASSERT_EQ(messages.Shown().size(), 9u);
+    for (const MessageRequest& shown : messages.Shown())
+        EXPECT_EQ(shown.title, kTitle) << shown.text;
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
 }
 
 TEST_F(ResultWindowTest, ReportThroughTheCompanionPreview) {

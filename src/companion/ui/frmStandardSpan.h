@@ -1,0 +1,34 @@
+// The standard frame spans: a row of the table assigned to pattern 1 or 2.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+class QCheckBox;
+class QPushButton;
+
+namespace talvo {
+class Grid;
+}
+
+namespace talvo::companion {
+
+class FrmStandardSpan : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmStandardSpan(QWidget* parent = nullptr);
+    Grid* sprFrameSpan = nullptr;
+    QCheckBox* chkSame = nullptr;
+    std::array<QPushButton*, 2> cmdPattern{};
+    QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdHelp = nullptr;
+    // Assigns the row of the active cell to pattern p.
+    void AssignRow(int p);
+
+private:
+    std::array<int, 7> barIndex_{};
+    std::array<std::string, 7> barCount_{};
+};
+
+}  // namespace talvo::companion
