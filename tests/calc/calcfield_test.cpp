@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/calc_fixture.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

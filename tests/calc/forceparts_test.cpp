@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "calc/calc_fixture.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "calc/anchorage.h"
-#include "calc/calc_fixture.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

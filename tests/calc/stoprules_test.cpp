@@ -19,11 +19,11 @@
 #include "calc/recalc.h"
 #include "calc/wedge.h"
 #include "calc/yoko.h"
-#include "calc_fixture.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
+#include "support/filled_design.h"
 
 namespace talvo {
 namespace {

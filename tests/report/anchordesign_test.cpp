@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "calc/anchorage.h"
-#include "calc/calc_fixture.h"
 #include "report/chapters/pageprocs.h"
 #include "report/engine/headings.h"
 #include "report/engine/layoutform.h"
@@ -28,6 +27,7 @@
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "steps/groundanchor.h"
+#include "support/filled_design.h"
 
 namespace talvo::report {
 namespace {

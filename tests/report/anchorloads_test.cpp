@@ -14,7 +14,6 @@
 #include <variant>
 #include <vector>
 
-#include "../calc/calc_fixture.h"
 #include "calc/anchorload.h"
 #include "report/chapters/pageprocs.h"
 #include "report/chapters/sequencer.h"
@@ -25,6 +24,7 @@
 #include "report/report_fixture.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
+#include "support/filled_design.h"
 
 namespace talvo::report {
 namespace {

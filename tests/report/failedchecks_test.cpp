@@ -18,7 +18,6 @@
 #include <variant>
 #include <vector>
 
-#include "calc/calc_fixture.h"
 #include "report/chapters/sequencer.h"
 #include "report/engine/headings.h"
 #include "report/engine/layoutform.h"
@@ -33,6 +32,7 @@
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/tables.h"
+#include "support/filled_design.h"
 
 namespace talvo::report {
 namespace {

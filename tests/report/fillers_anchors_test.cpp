@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "../calc/calc_fixture.h"
 #include "report/engine/headings.h"
 #include "report/engine/layoutform.h"
 #include "report/engine/recorder.h"
@@ -16,6 +15,7 @@
 #include "report/pages/failureshape.h"
 #include "report/report_fixture.h"
 #include "shell/design.h"
+#include "support/filled_design.h"
 
 namespace talvo::report {
 namespace {

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "calc/calc_fixture.h"
 #include "report/engine/layoutform.h"
 #include "report/pages/conditions.h"
 #include "report/pages/results.h"
 #include "results/rebuild.h"
 #include "shell/globals.h"
+#include "support/filled_design.h"
 
 namespace talvo::report {
 namespace {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "../calc/calc_fixture.h"
 #include "report/chapters/sequencer.h"
 #include "report/engine/recorder.h"
 #include "results/rebuild.h"
 #include "shell/design.h"
 #include "shell/globals.h"
+#include "support/filled_design.h"
 
 namespace talvo::report {
 namespace {

@@ -14,7 +14,6 @@
 #include <variant>
 #include <vector>
 
-#include "../calc/calc_fixture.h"
 #include "report/chapters/pageprocs.h"
 #include "report/chapters/sequencer.h"
 #include "report/engine/headings.h"
@@ -28,6 +27,7 @@
 #include "shell/globals.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
+#include "support/filled_design.h"
 
 namespace talvo::report {
 namespace {

@@ -14,7 +14,6 @@
 #include <utility>
 #include <vector>
 
-#include "../calc/calc_fixture.h"
 #include "calc/recalc.h"
 #include "report/chapters/pageprocs.h"
 #include "report/chapters/sequencer.h"
@@ -28,6 +27,7 @@
 #include "shell/globals.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
+#include "support/filled_design.h"
 
 namespace talvo::report {
 namespace {

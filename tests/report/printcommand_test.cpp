@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/calc_fixture.h"
 #include "results/rebuild.h"
 #include "shell/globals.h"
+#include "support/filled_design.h"
 #include "support/scripted_messages.h"
 
 namespace talvo {

@@ -8,11 +8,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "calc/calc_fixture.h"
 #include "results/rebuild.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "steps/groundanchor.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 

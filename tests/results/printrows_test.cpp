@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <functional>
 
-#include "calc/calc_fixture.h"
 #include "results/checked_designs.h"
 #include "results/designchecks.h"
 #include "results/resulttable.h"
 #include "shell/design.h"
+#include "support/filled_design.h"
 #include "support/scripted_messages.h"
 
 namespace talvo::test {

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "calc/calc_fixture.h"
 #include "results/fitting.h"
 #include "results/resulttable.h"
 #include "results/stepping.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/tables.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

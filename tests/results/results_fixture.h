@@ -7,10 +7,10 @@
 #include <ostream>
 #include <string>
 
-#include "calc/calc_fixture.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/tables.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 

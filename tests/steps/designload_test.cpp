@@ -8,7 +8,7 @@
 #include <string>
 
 #include "calc/anchorload.h"
-#include "steps/worked_anchor_design.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

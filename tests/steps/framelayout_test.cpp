@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "calc/calc_fixture.h"
 #include "shell/design.h"
 #include "shell/globals.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

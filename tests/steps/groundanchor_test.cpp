@@ -8,7 +8,7 @@
 #include <string>
 
 #include "calc/anchorage.h"
-#include "calc/calc_fixture.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "calc/calc_fixture.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

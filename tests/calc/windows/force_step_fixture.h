@@ -14,9 +14,9 @@
 #include <memory>
 #include <string>
 
-#include "calc/calc_fixture.h"
 #include "shell/globals.h"
 #include "shell/windows/step_test_host.h"
+#include "support/filled_design.h"
 #include "support/scripted_messages.h"
 
 namespace talvo::test {

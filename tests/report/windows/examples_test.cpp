@@ -15,7 +15,6 @@
 #include <variant>
 #include <vector>
 
-#include "calc/calc_fixture.h"
 #include "calc/recalc.h"
 #include "calc/wedge.h"
 #include "platform/grid.h"
@@ -39,6 +38,7 @@
 #include "steps/loadconditions.h"
 #include "steps/plate.h"
 #include "steps/rockbolt.h"
+#include "support/filled_design.h"
 #include "support/qt/shots.h"
 #include "support/scripted_messages.h"
 

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/calc_fixture.h"
 #include "platform/printcontrol.h"
 #include "report/chapters/sequencer.h"
 #include "report/failing_designs.h"
@@ -22,6 +21,7 @@
 #include "shell/designfile.h"
 #include "shell/globals.h"
 #include "shell/message.h"
+#include "support/filled_design.h"
 
 namespace talvo {
 namespace {

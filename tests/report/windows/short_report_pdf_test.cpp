@@ -11,11 +11,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "calc/calc_fixture.h"
 #include "platform/printcontrol.h"
 #include "report/chapters/sequencer.h"
 #include "results/rebuild.h"
 #include "shell/globals.h"
+#include "support/filled_design.h"
 
 namespace talvo {
 namespace {

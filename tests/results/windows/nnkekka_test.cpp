@@ -15,7 +15,6 @@
 #include <variant>
 #include <vector>
 
-#include "calc/calc_fixture.h"
 #include "calc/windows/NGouryoku.h"
 #include "platform/grid.h"
 #include "platform/tabstrip.h"
@@ -34,6 +33,7 @@
 #include "standards/windows/dialog_fixture.h"
 #include "steps/windows/NBrock2.h"
 #include "steps/windows/NHanchor.h"
+#include "support/filled_design.h"
 #include "support/qt/clicks.h"
 #include "support/qt/shots.h"
 

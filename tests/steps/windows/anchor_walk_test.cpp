@@ -26,7 +26,7 @@
 #include "steps/windows/NMprate.h"
 #include "steps/windows/NMsiatu.h"
 #include "steps/windows/walk_fixture.h"
-#include "steps/worked_anchor_design.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {

@@ -23,7 +23,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/calc_fixture.h"
 #include "platform/stepform.h"
 #include "platform/updown.h"
 #include "shell/design.h"
@@ -31,6 +30,7 @@
 #include "shell/numtext.h"
 #include "shell/tables.h"
 #include "shell/windows/step_test_host.h"
+#include "support/filled_design.h"
 #include "support/qt/shots.h"
 #include "support/scripted_messages.h"
 

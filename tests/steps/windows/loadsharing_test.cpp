@@ -6,7 +6,7 @@
 
 #include "steps/windows/NJrocktb.h"
 #include "steps/windows/input_entry_fixture.h"
-#include "steps/worked_anchor_design.h"
+#include "support/filled_design.h"
 
 namespace talvo::test {
 namespace {
