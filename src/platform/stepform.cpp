@@ -185,7 +185,11 @@ WindowState StepForm::State() const {
 }
 
 void StepForm::SetState(WindowState state) {
-    if (sub_) SetWindowState(sub_, state);
+    if (!sub_) return;
+    const bool outer = !settingState_;
+    settingState_ = true;
+    SetWindowState(sub_, state);
+    if (outer) settingState_ = false;
 }
 
 void StepForm::BringToFront() {
@@ -240,6 +244,11 @@ void StepForm::OnSubWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStat
     const bool isActive = newState & Qt::WindowActive;
     if (!wasActive && isActive) HandleActivate();
     if (wasActive && !isActive) HandleDeactivate();
+    // Restored by the engineer from its icon rather than by the program:
+    // the steps move on to this one as their buttons would move them.
+    const bool restored = (oldState & Qt::WindowMinimized) && !(newState & Qt::WindowMinimized);
+    if (restored && !settingState_ && !unloading_)
+        if (StepNavigator* m = StepNavigator::Current()) m->StepRestored(this);
 }
 
 void StepForm::StartScreenAction() {

@@ -47,6 +47,10 @@ public:
     virtual void ShowResults(StepForm* from) = 0;
     // Shows the work-type selection step, loaded afresh.
     virtual void ShowSelectStep() = 0;
+    // frm was restored by the engineer from its minimised window (its
+    // restore button, a double-click, its menu): it becomes the one step
+    // shown, as ShowStep makes a step.
+    virtual void StepRestored(StepForm* frm) = 0;
 
 protected:
     StepNavigator();
@@ -186,6 +190,8 @@ private:
     int helpContextId_ = 0;
     int sinkTopTwips_ = kSinkTopTwips;
     bool unloading_ = false;
+    // Set while the program itself changes the window state (SetState).
+    bool settingState_ = false;
     bool inResize_ = false;
     bool inActivate_ = false;
 };

@@ -230,6 +230,17 @@ void StepManager::ShowStep(int n) {
     target->BringToFront();
 }
 
+void StepManager::StepRestored(StepForm* frm) {
+    if (!forms_ || StepIndexOf(frm) < 1) return;
+    for (long i = 1; i <= forms_->Count(); ++i) {
+        StepForm* f = forms_->Item(i);
+        if (f && f != frm && f->IsLoaded() && f->State() == WindowState::Normal)
+            f->SetState(WindowState::Minimized);
+    }
+    if (frm->State() == WindowState::Minimized) return;
+    frm->BringToFront();
+}
+
 void StepManager::SetStepCaption(StepForm* frm, int index) {
     if (!frm || index < 1 || index > names_.Count()) return;
     const std::string& name =
