@@ -125,6 +125,14 @@ public:
     void SetState(WindowState state);
     // Activates the window's MDI child (a refused entry does this first).
     void BringToFront();
+    // The focus of a step being shown: a control of the window that holds
+    // it keeps it (one the window's activation gave it, or the one the
+    // engineer left there), but for the navigation buttons and the sink;
+    // otherwise the first entry box in the tab order takes it. A window
+    // without an entry box keeps its focus as it is.
+    void TakeOpeningFocus();
+    // The first enabled, visible entry box in the tab order, or null.
+    QLineEdit* FirstEntryBox() const;
 
     // Set by the manager just before the window is unloaded: from then on
     // the window runs none of its protocol handlers.

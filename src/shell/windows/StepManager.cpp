@@ -228,6 +228,7 @@ void StepManager::ShowStep(int n) {
     if (!target || !target->IsLoaded()) return;
     target->SetState(WindowState::Normal);
     target->BringToFront();
+    target->TakeOpeningFocus();
 }
 
 void StepManager::StepRestored(StepForm* frm) {
@@ -239,6 +240,7 @@ void StepManager::StepRestored(StepForm* frm) {
     }
     if (frm->State() == WindowState::Minimized) return;
     frm->BringToFront();
+    frm->TakeOpeningFocus();
 }
 
 void StepManager::SetStepCaption(StepForm* frm, int index) {

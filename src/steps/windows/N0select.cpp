@@ -243,6 +243,7 @@ void N0select::OpenChain(bool results) {
         } else if (StepForm* first = steps->Step(1)) {
             first->SetState(WindowState::Normal);
             first->BringToFront();
+            first->TakeOpeningFocus();
         }
         StepsReady = 1;
     }

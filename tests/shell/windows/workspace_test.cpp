@@ -301,6 +301,91 @@ TEST_F(WorkspaceTest, RestoringAStepFromItsIconMinimisesTheStepShown) {
     }
 }
 
+// A step opens with the focus in its first entry box, however it is
+// reached, unless it gives the focus elsewhere itself (the slope step to its
+// figure, the results window to its redisplay button, a step without entry
+// boxes keeps it on its first button). A box the engineer left the focus in
+// takes it again when the step comes back; a navigation button does not.
+TEST_F(WorkspaceTest, AStepOpensWithTheFocusInItsFirstEntryBox) {
+    enum How { kStart, kNext, kBack, kMenu, kClickInto, kType };
+    struct Act {
+        How how;
+        int step;           // the step reached (kMenu), or clicked into (kClickInto)
+        const char* focus;  // the focus afterwards
+    };
+    struct Walk {
+        int type;
+        std::vector<Act> acts;
+    };
+    const Walk walks[] = {
+        {0,
+         {{kStart, 1, "txtWidth(0)"},
+          {kType, 1, "txtHeight(0)"},  // typed straight into b_y, then Tab
+          {kNext, 2, "txtSpanNum(0)"},
+          {kNext, 3, "txtName(0)"},
+          {kNext, 4, "Picture1"},
+          {kBack, 3, "txtName(0)"},
+          {kMenu, 12, "cmdIndicate"},
+          {kMenu, 7, "cmdBegin"},
+          {kMenu, 2, "txtSpanNum(0)"},
+          {kClickInto, 2, "txtSpanLength(1)"},
+          {kMenu, 5, "Text1"},
+          {kMenu, 2, "txtSpanLength(1)"},
+          {kMenu, 1, "txtWidth(0)"}}},  // left by its next button
+        {4,
+         {{kStart, 1, "txtWidth(0)"},
+          {kMenu, 2, "Text1"},
+          {kMenu, 5, "txtSafety"},
+          {kMenu, 7, "txtStandardName"},
+          {kNext, 8, "txtds"},
+          {kMenu, 14, "txtStress"}}},
+    };
+    Open();
+    for (const Walk& walk : walks) {
+        SCOPED_TRACE(testing::Message() << "type " << walk.type);
+        for (const Act& act : walk.acts) {
+            SCOPED_TRACE(testing::Message() << act.how << " " << act.step);
+            switch (act.how) {
+                case kStart:
+                    Select()->Option3D1[walk.type]->click();
+                    ClickButton(Select()->cmdStart);
+                    break;
+                case kNext:
+                    ClickButton(Step(CurStep)->cmdNext);
+                    break;
+                case kBack:
+                    ClickButton(Step(CurStep)->cmdBack);
+                    break;
+                case kMenu:
+                    Tools()->Click(QString::fromUtf8(StepIconId(act.step).c_str()));
+                    Pump();
+                    break;
+                case kClickInto: {
+                    auto* box = Step(act.step)->findChild<QLineEdit*>(act.focus);
+                    ASSERT_NE(box, nullptr);
+                    ClickAt(At(box, box->rect().center()));
+                    break;
+                }
+                case kType:
+                    QTest::keyClicks(QApplication::focusWidget(), "250");
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                    Pump();
+                    EXPECT_EQ(Design.SectionBy, " 250");
+                    break;
+            }
+            ASSERT_EQ(CurStep, act.how == kStart ? 1 : act.step);
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_TRUE(Step(CurStep)->isAncestorOf(focus));
+            EXPECT_EQ(focus->objectName().toStdString(), act.focus);
+        }
+        Tools()->Click(QString::fromUtf8(StepIconId(1).c_str()));
+        Pump();
+        ClickButton(Step(1)->cmdBegin);
+        ASSERT_FALSE(Steps()->ChainOpen());
+    }
+}
+
 // How many rows of pixels the dark ink of a widget's text covers.
 int InkRows(QWidget* w) {
     const QImage img = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
