@@ -1,5 +1,6 @@
 #include "platform/stepform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -185,11 +186,40 @@ WindowState StepForm::State() const {
 }
 
 void StepForm::SetState(WindowState state) {
-    if (sub_) SetWindowState(sub_, state);
+    if (!sub_) return;
+    const bool outer = !settingState_;
+    settingState_ = true;
+    SetWindowState(sub_, state);
+    if (outer) settingState_ = false;
 }
 
 void StepForm::BringToFront() {
     if (sub_ && sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
+}
+
+QLineEdit* StepForm::FirstEntryBox() const {
+    const QRect inner = rect();
+    int guard = 0;
+    for (QWidget* w = nextInFocusChain(); w && w != this && guard < 100000;
+         w = w->nextInFocusChain(), ++guard) {
+        auto* box = qobject_cast<QLineEdit*>(w);
+        if (!box || box == FocusSink || !isAncestorOf(box)) continue;
+        if (!box->isEnabled() || !box->isVisible() || box->isReadOnly()) continue;
+        if ((box->focusPolicy() & Qt::TabFocus) != Qt::TabFocus) continue;
+        // A box kept below the visible area only takes the focus.
+        if (!inner.intersects(QRect(box->mapTo(this, QPoint(0, 0)), box->size()))) continue;
+        return box;
+    }
+    return nullptr;
+}
+
+void StepForm::TakeOpeningFocus() {
+    if (unloading_ || !sub_ || State() == WindowState::Minimized) return;
+    QWidget* now = QApplication::focusWidget();
+    const bool held = now && isAncestorOf(now) && now->isEnabled() && now->isVisible() &&
+                      now != FocusSink && now->parentWidget() != NavBar;
+    if (held) return;
+    if (QLineEdit* first = FirstEntryBox()) first->setFocus(Qt::OtherFocusReason);
 }
 
 void StepForm::SetNavEnabled(bool on) {
@@ -240,6 +270,11 @@ void StepForm::OnSubWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStat
     const bool isActive = newState & Qt::WindowActive;
     if (!wasActive && isActive) HandleActivate();
     if (wasActive && !isActive) HandleDeactivate();
+    // Restored by the engineer from its icon rather than by the program:
+    // the steps move on to this one as their buttons would move them.
+    const bool restored = (oldState & Qt::WindowMinimized) && !(newState & Qt::WindowMinimized);
+    if (restored && !settingState_ && !unloading_)
+        if (StepNavigator* m = StepNavigator::Current()) m->StepRestored(this);
 }
 
 void StepForm::StartScreenAction() {

@@ -47,6 +47,10 @@ public:
     virtual void ShowResults(StepForm* from) = 0;
     // Shows the work-type selection step, loaded afresh.
     virtual void ShowSelectStep() = 0;
+    // frm was restored by the engineer from its minimised window (its
+    // restore button, a double-click, its menu): it becomes the one step
+    // shown, as ShowStep makes a step.
+    virtual void StepRestored(StepForm* frm) = 0;
 
 protected:
     StepNavigator();
@@ -121,6 +125,14 @@ public:
     void SetState(WindowState state);
     // Activates the window's MDI child (a refused entry does this first).
     void BringToFront();
+    // The focus of a step being shown: a control of the window that holds
+    // it keeps it (one the window's activation gave it, or the one the
+    // engineer left there), but for the navigation buttons and the sink;
+    // otherwise the first entry box in the tab order takes it. A window
+    // without an entry box keeps its focus as it is.
+    void TakeOpeningFocus();
+    // The first enabled, visible entry box in the tab order, or null.
+    QLineEdit* FirstEntryBox() const;
 
     // Set by the manager just before the window is unloaded: from then on
     // the window runs none of its protocol handlers.
@@ -186,6 +198,8 @@ private:
     int helpContextId_ = 0;
     int sinkTopTwips_ = kSinkTopTwips;
     bool unloading_ = false;
+    // Set while the program itself changes the window state (SetState).
+    bool settingState_ = false;
     bool inResize_ = false;
     bool inActivate_ = false;
 };

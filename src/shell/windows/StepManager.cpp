@@ -228,6 +228,19 @@ void StepManager::ShowStep(int n) {
     if (!target || !target->IsLoaded()) return;
     target->SetState(WindowState::Normal);
     target->BringToFront();
+    target->TakeOpeningFocus();
+}
+
+void StepManager::StepRestored(StepForm* frm) {
+    if (!forms_ || StepIndexOf(frm) < 1) return;
+    for (long i = 1; i <= forms_->Count(); ++i) {
+        StepForm* f = forms_->Item(i);
+        if (f && f != frm && f->IsLoaded() && f->State() == WindowState::Normal)
+            f->SetState(WindowState::Minimized);
+    }
+    if (frm->State() == WindowState::Minimized) return;
+    frm->BringToFront();
+    frm->TakeOpeningFocus();
 }
 
 void StepManager::SetStepCaption(StepForm* frm, int index) {

@@ -120,6 +120,10 @@ public:
     void ShowResults(StepForm* from) override;
     // The host's selection step (the start-screen action of a step).
     void ShowSelectStep() override;
+    // A step restored from its icon by the engineer: every other step in the
+    // normal state is minimised (maximised ones stay), and frm is the active
+    // window with the focus.
+    void StepRestored(StepForm* frm) override;
     // The icon-arrange command's rebuild: the chain is closed and built anew
     // from the design record, and the former current step is shown again.
     void RebuildChain();

@@ -1,9 +1,11 @@
 #include "steps/windows/N0select.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -82,12 +84,19 @@ N0select::N0select(QWidget* parent) : StandaloneStep(parent) {
     auto* combined = new QGroupBox("併用工", this);
     auto* frameOnlyBox = new QVBoxLayout(frameOnly);
     auto* combinedBox = new QVBoxLayout(combined);
+    // The five types are one choice, whichever box draws them.
+    options_ = new QButtonGroup(this);
+    options_->setExclusive(true);
     for (int k = 0; k < 5; ++k) {
         Option3D1[k] = new QRadioButton(kOptionCaptions[k], k < 3 ? frameOnly : combined);
         Option3D1[k]->setObjectName(QString("Option3D1_%1").arg(k));
         (k < 3 ? frameOnlyBox : combinedBox)->addWidget(Option3D1[k]);
+        options_->addButton(Option3D1[k], k);
+        Option3D1[k]->installEventFilter(this);
         connect(Option3D1[k], &QRadioButton::toggled, this, [this, k](bool on) {
-            if (on) OptionClick(k);
+            if (!on) return;
+            KeepTabStopOnChoice();
+            OptionClick(k);
         });
     }
     chkLoadInput = new QCheckBox("設計荷重Ｐtを直接入力", combined);
@@ -154,7 +163,47 @@ void N0select::LoadInputClick(bool checked) {
     ChooseDirectLoad(checked);
 }
 
+void N0select::KeepTabStopOnChoice() {
+    // The Tab key enters the choice at the type chosen and leaves it at the
+    // next key; the arrow keys and the mouse reach the others.
+    for (QRadioButton* option : Option3D1)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool N0select::MoveChoice(QObject* watched, int step) {
+    int k = 0;
+    while (k < 5 && Option3D1[k] != watched) ++k;
+    if (k == 5) return false;
+    // Round all five in their order, over the two boxes, passing over a
+    // disabled one.
+    for (int n = 1; n < 5; ++n) {
+        QRadioButton* next = Option3D1[(k + step * n + 10) % 5];
+        if (!next->isEnabled() || !next->isVisible()) continue;
+        next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        next->setChecked(true);
+        return true;
+    }
+    return true;
+}
+
 bool N0select::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+                case Qt::Key_Up:
+                case Qt::Key_Left:
+                    if (MoveChoice(watched, -1)) return true;
+                    break;
+                case Qt::Key_Down:
+                case Qt::Key_Right:
+                    if (MoveChoice(watched, 1)) return true;
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
     if (event->type() == QEvent::FocusIn && (watched == Text4 || watched == Text5)) {
         // The buttons run their actions themselves; a sink reached with the
         // Tab key (or with a flag left by anything else) starts nothing and
@@ -194,6 +243,7 @@ void N0select::OpenChain(bool results) {
         } else if (StepForm* first = steps->Step(1)) {
             first->SetState(WindowState::Normal);
             first->BringToFront();
+            first->TakeOpeningFocus();
         }
         StepsReady = 1;
     }

@@ -10,6 +10,7 @@
 #include "platform/entryboxes.h"
 #include "shell/windows/StepManager.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -43,11 +44,16 @@ protected:
 
 private:
     void OptionClick(int k);
+    void KeepTabStopOnChoice();
+    // Moves the choice from the option `watched` by `step` places, round the
+    // five; false when `watched` is no option.
+    bool MoveChoice(QObject* watched, int step);
     void LoadInputClick(bool checked);
     void ButtonClick(bool results);
     void OpenChain(bool results);
 
     EntryGroup* entries_ = nullptr;
+    QButtonGroup* options_ = nullptr;
     bool loading_ = false;
 };
 

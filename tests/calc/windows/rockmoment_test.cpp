@@ -552,7 +552,9 @@ TEST_F(RockForceTest, EnteredXStaysWhileAnotherPositionIsChosen) {
     });
     Show(kShear);
     NLrocksendan* s = Shear();
-    EXPECT_EQ(Text(s->Text1), " 0.400");
+    // The step opens with the focus in the box, its text selected whole.
+    EXPECT_TRUE(s->Text1->hasFocus());
+    EXPECT_EQ(Text(s->Text1), "0.400");
     QTest::mouseClick(s->Rows->Options[2], Qt::LeftButton);
     EXPECT_FALSE(s->Text1->isEnabled());
     EXPECT_EQ(Text(s->Text1), " 0.400");

@@ -126,13 +126,13 @@ TEST_F(WorkspaceTest, EveryWindowShowsItsOwnPictureHoweverItIsReached) {
     struct Way {
         const char* what;
         std::function<void()> go;
-        int shown;  // the step then shown alone, or 0 when two stay normal
+        int shown;  // the step then shown alone, or 0 when every step is an icon
     };
     const Way ways[] = {
         {"the results window from the window menu",
          [&] { Tools()->Click(QString::fromUtf8(StepIconId(results).c_str())); }, results},
         {"the frame-section step restored from its icon over the results window",
-         [&] { ClickAt(CaptionButton(Step(1)->SubWindow(), QStyle::SC_TitleBarNormalButton)); }, 0},
+         [&] { ClickAt(CaptionButton(Step(1)->SubWindow(), QStyle::SC_TitleBarNormalButton)); }, 1},
         {"its section changed and its results button pressed",
          [&] {
              auto* step = qobject_cast<N2danmen*>(Step(1));
@@ -162,7 +162,8 @@ TEST_F(WorkspaceTest, EveryWindowShowsItsOwnPictureHoweverItIsReached) {
         SaveScreenIfAsked(QStringLiteral("workspace-%1").arg(++k));
     }
     EXPECT_EQ(Design.SectionBy, " 250");
-    EXPECT_EQ(Step(results)->State(), WindowState::Normal);
+    // Restoring the first step sent the results window to its icon.
+    EXPECT_EQ(Step(results)->State(), WindowState::Minimized);
 }
 
 // An icon's restore button restores that icon's step: when it is let go at
@@ -205,6 +206,183 @@ TEST_F(WorkspaceTest, AnIconsRestoreButtonRestoresThatStep) {
                   section->cmdResult, section->cmdSelect[0], section->cmdSelect[1]};
         }
         for (QPushButton* b : on) EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+    }
+}
+
+// Restoring a step from its icon, by its restore button or by a double-click
+// on it, makes it the one step shown, as the step buttons do: the step shown
+// before goes to its icon, and every icon keeps its buttons off. Minimising
+// the step shown leaves every step an icon, with no buttons on.
+TEST_F(WorkspaceTest, RestoringAStepFromItsIconMinimisesTheStepShown) {
+    enum How { kRestoreButton, kDoubleClick, kMinimiseButton };
+    struct Act {
+        How how;
+        int step;
+    };
+    struct Order {
+        const char* what;
+        int type;
+        int from;  // the step shown first, by the window menu
+        std::vector<Act> acts;
+    };
+    const Order orders[] = {
+        {"rock bolts: 13 then 4 from 12", 3, 12, {{kRestoreButton, 13}, {kRestoreButton, 4}}},
+        {"rock bolts: 4, minimised, then 13",
+         3,
+         12,
+         {{kRestoreButton, 4}, {kMinimiseButton, 4}, {kRestoreButton, 13}}},
+        {"wedge: the first step, the results, the second",
+         0,
+         5,
+         {{kRestoreButton, 1}, {kDoubleClick, 12}, {kRestoreButton, 2}}},
+        {"anchors: double-clicks",
+         4,
+         1,
+         {{kDoubleClick, 15}, {kDoubleClick, 7}, {kDoubleClick, 1}}},
+    };
+    // A main window large enough that no icon lies under the step shown.
+    WinWidth = 18000;
+    WinHeight = 13500;
+    Open();
+    for (const Order& order : orders) {
+        SCOPED_TRACE(order.what);
+        OpenChain(order.type);
+        Tools()->Click(QString::fromUtf8(StepIconId(order.from).c_str()));
+        Pump();
+        ExpectShown(order.from);
+        for (const Act& act : order.acts) {
+            SCOPED_TRACE(testing::Message() << "step " << act.step << " by " << act.how);
+            QMdiSubWindow* sub = Step(act.step)->SubWindow();
+            switch (act.how) {
+                case kRestoreButton:
+                    ClickAt(CaptionButton(sub, QStyle::SC_TitleBarNormalButton));
+                    break;
+                case kDoubleClick: {
+                    const QPoint p = CaptionButton(sub, QStyle::SC_TitleBarLabel);
+                    QTest::mouseMove(Screen(), p);
+                    QTest::mouseDClick(Screen(), Qt::LeftButton, {}, p);
+                    Pump();
+                    break;
+                }
+                case kMinimiseButton:
+                    ClickAt(CaptionButton(sub, QStyle::SC_TitleBarMinButton));
+                    break;
+            }
+            const int shown = act.how == kMinimiseButton ? 0 : act.step;
+            if (shown) ExpectShown(shown);
+            for (int i = 1; i <= Count(); ++i) {
+                SCOPED_TRACE(testing::Message() << "step " << i);
+                StepForm* step = Step(i);
+                const bool on = i == shown;
+                if (!on) EXPECT_EQ(step->State(), WindowState::Minimized);
+                std::vector<QPushButton*> followers = {step->cmdBegin, step->cmdNext,
+                                                       step->cmdResult};
+                if (auto* section = qobject_cast<N2danmen*>(step)) {
+                    // The first step has no step before it, and its redisplay
+                    // button follows its section lists.
+                    followers.insert(followers.end(),
+                                     {section->cmdSelect[0], section->cmdSelect[1]});
+                    EXPECT_FALSE(step->cmdBack->isEnabled());
+                } else {
+                    followers.push_back(step->cmdBack);
+                    // The results window keeps its redisplay button on.
+                    if (i != Count()) followers.push_back(step->cmdIndicate);
+                }
+                for (QPushButton* b : followers)
+                    if (b) EXPECT_EQ(b->isEnabled(), on) << b->objectName().toStdString();
+            }
+        }
+        SaveScreenIfAsked(QStringLiteral("restore-%1").arg(order.type));
+        Tools()->Click(QString::fromUtf8(StepIconId(1).c_str()));
+        Pump();
+        QTest::mouseClick(Step(1)->cmdBegin, Qt::LeftButton);
+        Pump();
+        ASSERT_FALSE(Steps()->ChainOpen());
+    }
+}
+
+// A step opens with the focus in its first entry box, however it is
+// reached, unless it gives the focus elsewhere itself (the slope step to its
+// figure, the results window to its redisplay button, a step without entry
+// boxes keeps it on its first button). A box the engineer left the focus in
+// takes it again when the step comes back; a navigation button does not.
+TEST_F(WorkspaceTest, AStepOpensWithTheFocusInItsFirstEntryBox) {
+    enum How { kStart, kNext, kBack, kMenu, kClickInto, kType };
+    struct Act {
+        How how;
+        int step;           // the step reached (kMenu), or clicked into (kClickInto)
+        const char* focus;  // the focus afterwards
+    };
+    struct Walk {
+        int type;
+        std::vector<Act> acts;
+    };
+    const Walk walks[] = {
+        {0,
+         {{kStart, 1, "txtWidth(0)"},
+          {kType, 1, "txtHeight(0)"},  // typed straight into b_y, then Tab
+          {kNext, 2, "txtSpanNum(0)"},
+          {kNext, 3, "txtName(0)"},
+          {kNext, 4, "Picture1"},
+          {kBack, 3, "txtName(0)"},
+          {kMenu, 12, "cmdIndicate"},
+          {kMenu, 7, "cmdBegin"},
+          {kMenu, 2, "txtSpanNum(0)"},
+          {kClickInto, 2, "txtSpanLength(1)"},
+          {kMenu, 5, "Text1"},
+          {kMenu, 2, "txtSpanLength(1)"},
+          {kMenu, 1, "txtWidth(0)"}}},  // left by its next button
+        {4,
+         {{kStart, 1, "txtWidth(0)"},
+          {kMenu, 2, "Text1"},
+          {kMenu, 5, "txtSafety"},
+          {kMenu, 7, "txtStandardName"},
+          {kNext, 8, "txtds"},
+          {kMenu, 14, "txtStress"}}},
+    };
+    Open();
+    for (const Walk& walk : walks) {
+        SCOPED_TRACE(testing::Message() << "type " << walk.type);
+        for (const Act& act : walk.acts) {
+            SCOPED_TRACE(testing::Message() << act.how << " " << act.step);
+            switch (act.how) {
+                case kStart:
+                    Select()->Option3D1[walk.type]->click();
+                    ClickButton(Select()->cmdStart);
+                    break;
+                case kNext:
+                    ClickButton(Step(CurStep)->cmdNext);
+                    break;
+                case kBack:
+                    ClickButton(Step(CurStep)->cmdBack);
+                    break;
+                case kMenu:
+                    Tools()->Click(QString::fromUtf8(StepIconId(act.step).c_str()));
+                    Pump();
+                    break;
+                case kClickInto: {
+                    auto* box = Step(act.step)->findChild<QLineEdit*>(act.focus);
+                    ASSERT_NE(box, nullptr);
+                    ClickAt(At(box, box->rect().center()));
+                    break;
+                }
+                case kType:
+                    QTest::keyClicks(QApplication::focusWidget(), "250");
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                    Pump();
+                    EXPECT_EQ(Design.SectionBy, " 250");
+                    break;
+            }
+            ASSERT_EQ(CurStep, act.how == kStart ? 1 : act.step);
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            EXPECT_TRUE(Step(CurStep)->isAncestorOf(focus));
+            EXPECT_EQ(focus->objectName().toStdString(), act.focus);
+        }
+        Tools()->Click(QString::fromUtf8(StepIconId(1).c_str()));
+        Pump();
+        ClickButton(Step(1)->cmdBegin);
+        ASSERT_FALSE(Steps()->ChainOpen());
     }
 }
 

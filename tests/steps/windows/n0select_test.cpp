@@ -4,10 +4,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "platform/stepform.h"
 #include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
+#include "support/qt/shots.h"
 
 namespace talvo::test {
 namespace {
@@ -33,7 +35,100 @@ protected:
         return Design.KekkaPrintRow == std::array<std::int16_t, 2>{0, 0} && Design.KekkaBar[3] == 3;
     }
     StepManager* Steps() const { return main->Steps(); }
+
+    // The options marked, as their indexes ("3" when only the fourth is).
+    std::string Marked() const {
+        std::string marked;
+        for (int k = 0; k < 5; ++k)
+            if (Select()->Option3D1[k]->isChecked()) marked += std::to_string(k);
+        return marked;
+    }
+    // Chooses type k with the mouse: a click on its mark.
+    void ClickOption(int k) {
+        QRadioButton* option = Select()->Option3D1[k];
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        Pump();
+    }
+    // Chooses type k with the keyboard: a click into the last site name, Tab
+    // into the types, then the arrow keys the shorter way round the five.
+    void KeyOption(int k) {
+        QLineEdit* last = Select()->txtGenba[2];
+        QTest::mouseClick(last, Qt::LeftButton);
+        Pump();
+        QTest::keyClick(last, Qt::Key_Tab);
+        Pump();
+        QWidget* at = QApplication::focusWidget();
+        int from = 0;
+        while (from < 5 && Select()->Option3D1[from] != at) ++from;
+        ASSERT_LT(from, 5) << "the Tab key did not enter the types";
+        ASSERT_TRUE(Select()->Option3D1[from]->isChecked()) << "entered at an option not chosen";
+        const int down = (k - from + 5) % 5;
+        for (int i = 0; i < (down <= 2 ? down : 5 - down); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), down <= 2 ? Qt::Key_Down : Qt::Key_Up);
+            Pump();
+        }
+        ASSERT_EQ(QApplication::focusWidget(), Select()->Option3D1[k]);
+    }
+    // The start button with the keyboard: Tab on to it, then Space.
+    void StartByKeys() {
+        for (int i = 0; i < 4 && QApplication::focusWidget() != Select()->cmdStart; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            Pump();
+        }
+        ASSERT_EQ(QApplication::focusWidget(), Select()->cmdStart);
+        QTest::keyClick(Select()->cmdStart, Qt::Key_Space);
+        Pump();
+    }
+    // The class names of the open chain, in order.
+    std::vector<std::string> Chain() const {
+        std::vector<std::string> names;
+        for (int i = 1; i <= Steps()->StepForms()->Count(); ++i)
+            names.push_back(Steps()->Step(i)->ClassName().toStdString());
+        return names;
+    }
 };
+
+// The five types are one choice, however the two boxes draw them: each pair
+// of types chosen one after the other, with the mouse and with the keyboard,
+// leaves only the last one marked, and the start opens that type's chain.
+TEST_F(N0selectTest, TheFiveTypesAreOneChoice) {
+    Open();
+    for (bool keys : {false, true}) {
+        for (int first = 0; first < 5; ++first) {
+            for (int second = 0; second < 5; ++second) {
+                if (first == second) continue;
+                SCOPED_TRACE(testing::Message()
+                             << (keys ? "keys " : "mouse ") << first << " then " << second);
+                ASSERT_NE(Select(), nullptr);
+                for (int k : {first, second}) {
+                    if (keys)
+                        KeyOption(k);
+                    else
+                        ClickOption(k);
+                    EXPECT_EQ(Marked(), std::to_string(k));
+                    EXPECT_EQ(Design.WorkType, k);
+                }
+                if (!keys && first == 3 && second == 0)
+                    SaveShotIfAsked(Select(), QStringLiteral("select-rockbolt-then-wedge"));
+                if (keys) {
+                    StartByKeys();
+                } else {
+                    QTest::mouseClick(Select()->cmdStart, Qt::LeftButton);
+                    Pump();
+                }
+                ASSERT_TRUE(Steps()->ChainOpen());
+                EXPECT_EQ(Chain(), StepChain(second, Design.PtDirect));
+                EXPECT_EQ(main->Caption(), "タルヴォ－ＳＩ" + TypeCaption[second] + "  ［無題］");
+                // Back to the start screen, which shows the type chosen.
+                QTest::mouseClick(Steps()->Step(1)->cmdBegin, Qt::LeftButton);
+                Pump();
+                ASSERT_FALSE(Steps()->ChainOpen());
+                ASSERT_NE(Select(), nullptr);
+                EXPECT_EQ(Marked(), std::to_string(second));
+            }
+        }
+    }
+}
 
 TEST_F(N0selectTest, NewDesignTakesTheFirstWorkType) {
     Open();
