@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # The files scripts/format.sh formats and scripts/check-format.sh checks:
 # every .cpp and .h of src/, tests/, bench/ and app/, separated by NULs.
 CLANG_FORMAT="${CLANG_FORMAT:-clang-format-14}"

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs all tests; checks the
-# layout of the sources; runs the Qt-free tests again under AddressSanitizer
-# and UndefinedBehaviorSanitizer; builds the fuzz targets and runs each over
-# its seeds for a while. A compiler launcher (ccache) is used only when the
-# environment names one: CMAKE_CXX_COMPILER_LAUNCHER=ccache.
+# Checks the layout of the sources; builds everything with warnings as errors
+# and runs all tests; runs the Qt-free tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer; builds the fuzz targets and runs each over its
+# seeds for a while. A compiler launcher (ccache) is used only when the
+# environment names one: CMAKE_CXX_COMPILER_LAUNCHER=ccache. TALVO_JOBS sets
+# the number of compile jobs, TALVO_FUZZ_SECONDS the time of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-jobs=$(nproc)
+jobs="${TALVO_JOBS:-$(nproc)}"
 fuzz_seconds="${TALVO_FUZZ_SECONDS:-20}"
 
 # The layout check first, as it is quick; a file that differs fails the run
