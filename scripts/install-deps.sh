@@ -7,7 +7,7 @@ PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev libqt6printsupport6 libqt6test6 qt6-qpa-plugins libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format-14
     fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
     poppler-utils xvfb xauth
 )

@@ -138,7 +138,7 @@ double SnowDepthPercent(double n, std::int16_t& snowClass) {
 double CalcYokoKajyuu() {
     DesignData& d = Design;
     // No weights at all rather than some of them.
-    auto none = [&d] {
+    auto none = [&] {
         d.YokoWc.clear();
         d.YokoWe.clear();
         d.YokoWs.clear();

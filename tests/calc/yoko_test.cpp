@@ -15,6 +15,7 @@
 #include "shell/design.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
+#include "support/case_names.h"
 
 namespace talvo {
 namespace {
@@ -464,7 +465,10 @@ INSTANTIATE_TEST_SUITE_P(
         SnowCase{"0.60", 1, "0.500", "6.00", "9.65", "6.82", "3.41", " 1.36", "3.75"},
         SnowCase{"0.99", 1, "0.500", "6.00", "9.65", "6.82", "3.41", " 1.36", "3.75"},
         SnowCase{"1.00", 2, "1.000", "12.00", "15.65", "11.07", "5.54", " 2.22", "6.09"},
-        SnowCase{"1.50", 2, "1.000", "12.00", "15.65", "11.07", "5.54", " 2.22", "6.09"}));
+        SnowCase{"1.50", 2, "1.000", "12.00", "15.65", "11.07", "5.54", " 2.22", "6.09"}),
+    [](const ::testing::TestParamInfo<SnowCase>& info) {
+        return "slope_" + test::CaseName(info.param.slopeN);
+    });
 
 class SnowRuleTableUse : public test::CalcTest {};
 

@@ -394,7 +394,9 @@ TEST_F(FileIo, ReplaceTakesThePlaceOfOrdinaryFilesOnly) {
         EXPECT_EQ(Names(dir_), before);
     }
     EXPECT_EQ(test::Kind(Path("fifo.dat")), "fifo");
-    if (Root()) EXPECT_EQ(test::Kind(Path("device.dat")), "char device");
+    if (Root()) {
+        EXPECT_EQ(test::Kind(Path("device.dat")), "char device");
+    }
     ::close(sock);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "support/case_names.h"
 #include "support/scripted_messages.h"
 
 namespace talvo {
@@ -171,6 +172,10 @@ struct CheckCase {
 
 class CheckValueTest : public ::testing::TestWithParam<CheckCase> {};
 
+std::string CheckCaseName(const ::testing::TestParamInfo<CheckCase>& info) {
+    return test::CaseName(info.param.text);
+}
+
 TEST_P(CheckValueTest, AcceptsInNormalFormOrRefusesWithItsMessage) {
     const CheckCase& c = GetParam();
     test::ScriptedMessages messages;
@@ -202,7 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"-0", -1, 1, 0, "0", nullptr},
         // No digit at all: reads as 0, written as the 0 of the pattern.
         CheckCase{"-", -10, 10, 0, "0", nullptr}, CheckCase{".", 0, 10, 1, "0.0", nullptr},
-        CheckCase{"-.", -1, 1, 2, "0.00", nullptr}));
+        CheckCase{"-.", -1, 1, 2, "0.00", nullptr}),
+    CheckCaseName);
 
 INSTANTIATE_TEST_SUITE_P(BadCharacters, CheckValueTest,
                          ::testing::Values(CheckCase{"1.2.3", -1e9, 1e9, 3, nullptr, kInvalid},
@@ -219,7 +225,8 @@ INSTANTIATE_TEST_SUITE_P(BadCharacters, CheckValueTest,
                                            CheckCase{"abc", -1e9, 1e9, 0, nullptr, kInvalid},
                                            CheckCase{"1\xff", -1e9, 1e9, 0, nullptr, kInvalid},
                                            // The characters are checked before the range.
-                                           CheckCase{"9999x", 100, 1000, 0, nullptr, kInvalid}));
+                                           CheckCase{"9999x", 100, 1000, 0, nullptr, kInvalid}),
+                         CheckCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     OutOfRange, CheckValueTest,
@@ -232,7 +239,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"99.95", 0.1, 99.9, 1, nullptr, kRange01},
         CheckCase{"-", 100, 1000, 0, nullptr, kRange100},
         CheckCase{"-5", 0, 10, 0, nullptr, "値が有効範囲にありません。\r有効範囲（0～10）"},
-        CheckCase{"0.5", 1, 2, 2, nullptr, "値が有効範囲にありません。\r有効範囲（1.00～2.00）"}));
+        CheckCase{"0.5", 1, 2, 2, nullptr, "値が有効範囲にありません。\r有効範囲（1.00～2.00）"}),
+    CheckCaseName);
 
 INSTANTIATE_TEST_SUITE_P(TooManyDecimals, CheckValueTest,
                          ::testing::Values(CheckCase{"5.", 0, 100, 0, nullptr, kInteger},
@@ -241,7 +249,8 @@ INSTANTIATE_TEST_SUITE_P(TooManyDecimals, CheckValueTest,
                                            CheckCase{"12.50", 0.1, 99.9, 1, nullptr, kDecimal1},
                                            CheckCase{"１２．５０", 0.1, 99.9, 1, nullptr,
                                                      kDecimal1},
-                                           CheckCase{"12.345", 0, 100, 2, nullptr, kDecimal2}));
+                                           CheckCase{"12.345", 0, 100, 2, nullptr, kDecimal2}),
+                         CheckCaseName);
 
 // --- rounding up and down -------------------------------------------------
 

@@ -464,7 +464,9 @@ TEST(PlatformPicture, FileLargerThanFourMebibytesIsNoPicture) {
         std::ofstream(path.toStdString(), std::ios::binary) << bytes;
         const QImage image = ReadBmpPicture(path);
         EXPECT_EQ(!image.isNull(), c.taken);
-        if (c.taken) EXPECT_EQ(image.size(), QSize(2, 2));
+        if (c.taken) {
+            EXPECT_EQ(image.size(), QSize(2, 2));
+        }
     }
 }
 

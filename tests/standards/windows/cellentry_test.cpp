@@ -129,7 +129,9 @@ TEST_F(CellEntryTest, EveryWayOutOfACellRunsItsCheckOrDropsTheEntry) {
             EXPECT_EQ(c.stored(), before);
             // Only a catalogue's 編集 ｷｬﾝｾﾙ keeps the dialog, in pick mode.
             EXPECT_EQ(Open(), way != CellWay::CloseBox && (!drops || c.catalogue));
-            if (Open()) EXPECT_EQ(Cell(grid, c.col, c.row), c.restored);
+            if (Open()) {
+                EXPECT_EQ(Cell(grid, c.col, c.row), c.restored);
+            }
             if (drops) continue;
 
             Show(c.make());

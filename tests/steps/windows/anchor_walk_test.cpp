@@ -96,7 +96,9 @@ protected:
     // 5.0)·2.000 / 1 = 110.0; Pt = 110.0 / cos 45° = 155.56. PFs is ticked
     // (110.0 / (cos 45°·1.80) = 86.42) and unticked again.
     void DesignLoad(DesignLoadStep* w) {
-        if (w->Label3) EXPECT_EQ(Shown(w->Label3), "   110.0");
+        if (w->Label3) {
+            EXPECT_EQ(Shown(w->Label3), "   110.0");
+        }
         EXPECT_EQ(Shown(w->Label16), "     5.0");
         EXPECT_EQ(Shown(w->DeltaPrUnit), "(kN/m)");
         EXPECT_EQ(Shown(w->Label19), "cosβ");

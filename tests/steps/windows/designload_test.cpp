@@ -42,7 +42,9 @@ TEST_P(DesignLoadWindow, WorkedDesignShownOnActivation) {
     DesignLoadStep* w = Open();
     // S = (50.0 + 5.0)·2.000 / 1 = 110.0; Pt = 110.0 / cos 45° = 155.56.
     EXPECT_EQ(w->Label3 != nullptr, Rock());
-    if (Rock()) EXPECT_EQ(Text(w->Label3), "   110.0");
+    if (Rock()) {
+        EXPECT_EQ(Text(w->Label3), "   110.0");
+    }
     EXPECT_EQ(Text(w->Label16), "     5.0");
     EXPECT_EQ(Text(w->DeltaPrUnit), "(kN/m)");
     EXPECT_EQ(Text(w->Label19), "cosβ");
@@ -101,7 +103,9 @@ TEST_P(DesignLoadWindow, EachChoiceRecomputesTheLoadAtOnce) {
         EXPECT_EQ(Text(w->Label21), s.pt);
         EXPECT_EQ(w->Check1->isEnabled(), s.planFsOpen);
         EXPECT_EQ(Flags(), s.flags);
-        if (Rock()) EXPECT_EQ(Text(w->Label3), "   110.0");
+        if (Rock()) {
+            EXPECT_EQ(Text(w->Label3), "   110.0");
+        }
         EXPECT_EQ(Text(w->Label16), "     5.0");
         // The longest restraint term under its bar.
         if (s.term.size() > std::string("sinβ･tanφ＋cosβ").size())
@@ -146,7 +150,9 @@ TEST_P(DesignLoadWindow, ANegativeIncreaseIsShownBesideTheZeroItTakes) {
     EXPECT_EQ(Text(w->DeltaPrUnit), "<-1.3>  (kN/m)");
     EXPECT_EQ(w->DeltaPrUnit->textFormat(), Qt::PlainText);
     EXPECT_EQ(Text(w->Label21), "   141.4");
-    if (Rock()) EXPECT_EQ(Text(w->Label3), "   100.0");
+    if (Rock()) {
+        EXPECT_EQ(Text(w->Label3), "   100.0");
+    }
     SaveShot(w, Rock() ? QStringLiteral("NIrockst_negative") : QStringLiteral("NIrockpt_negative"));
 
     // A load that cannot be worked out (no rows) leaves the values empty.
@@ -154,7 +160,9 @@ TEST_P(DesignLoadWindow, ANegativeIncreaseIsShownBesideTheZeroItTakes) {
     RecalcLoad = 1;
     w->HandleActivate();
     EXPECT_EQ(Text(w->Label21), "");
-    if (Rock()) EXPECT_EQ(Text(w->Label3), "");
+    if (Rock()) {
+        EXPECT_EQ(Text(w->Label3), "");
+    }
 }
 
 TEST_P(DesignLoadWindow, ArrowKeysChooseAndTabEndsOnTheSink) {

@@ -320,7 +320,7 @@ TEST_F(TendonTest, TypingANameMarksTheDesignChangedAtOnce) {
 }
 
 TEST_F(TendonTest, KeyboardOrderAndTheSink) {
-    NAgrand1* w = OpenNew();
+    OpenNew();
     // The step shows with the standard name focused; Tab runs through the
     // names, the loads (Tys first), the chosen kind and the buttons, and the
     // sink sends it on to the steel name.
