@@ -274,7 +274,9 @@ TEST_F(WorkspaceTest, RestoringAStepFromItsIconMinimisesTheStepShown) {
                 SCOPED_TRACE(testing::Message() << "step " << i);
                 StepForm* step = Step(i);
                 const bool on = i == shown;
-                if (!on) EXPECT_EQ(step->State(), WindowState::Minimized);
+                if (!on) {
+                    EXPECT_EQ(step->State(), WindowState::Minimized);
+                }
                 std::vector<QPushButton*> followers = {step->cmdBegin, step->cmdNext,
                                                        step->cmdResult};
                 if (auto* section = qobject_cast<N2danmen*>(step)) {
@@ -288,8 +290,11 @@ TEST_F(WorkspaceTest, RestoringAStepFromItsIconMinimisesTheStepShown) {
                     // The results window keeps its redisplay button on.
                     if (i != Count()) followers.push_back(step->cmdIndicate);
                 }
-                for (QPushButton* b : followers)
-                    if (b) EXPECT_EQ(b->isEnabled(), on) << b->objectName().toStdString();
+                for (QPushButton* b : followers) {
+                    if (b) {
+                        EXPECT_EQ(b->isEnabled(), on) << b->objectName().toStdString();
+                    }
+                }
             }
         }
         SaveScreenIfAsked(QStringLiteral("restore-%1").arg(order.type));
