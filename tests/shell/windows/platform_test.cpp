@@ -337,8 +337,7 @@ TEST(PlatformMessageBox, ALineOfSixtyFullWidthCharactersStaysWhole) {
         EXPECT_LE(label->heightForWidth(label->width()), label->height());
         EXPECT_LE(box->width(), screen.width());
         EXPECT_LE(label->geometry().right(), box->width());
-        if (c.icon == MsgIcon::Exclamation && !c.pointSize)
-            test::SaveShotIfAsked(box.get(), QStringLiteral("help-warning"));
+        test::SaveShotIfAsked(box.get(), QStringLiteral("message-box-%1").arg(&c - cases));
     }
 }
 
