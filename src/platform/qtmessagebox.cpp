@@ -2,7 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLayout>
 #include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace talvo {
@@ -62,10 +68,51 @@ QMessageBox::Icon IconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The longest line, in characters, that a box keeps on one line whatever its
+// characters; a longer line wraps at the width of this many full-width ones.
+constexpr int kWholeLineChars = 60;
+
+// QMessageBox wraps its text at about half the screen, which breaks the
+// program's longer one-line messages. This box is made wide enough for each
+// of its lines up to kWholeLineChars characters, as far as the screen lets it.
+class ProgramMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QLabel* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (label) label->setMinimumWidth(WholeLinesWidth(*label));
+        QMessageBox::showEvent(event);
+        // Held to the screen's room: the label gives up what the box lacks,
+        // and wraps there.
+        if (!label || !layout()) return;
+        const int excess = layout()->totalMinimumSize().width() - width();
+        if (excess > 0) {
+            label->setMinimumWidth(std::max(0, label->minimumWidth() - excess));
+            setText(text());  // sizes the box again
+        }
+    }
+
+private:
+    // The width that keeps every line up to kWholeLineChars characters whole
+    // at the label's font.
+    static int WholeLinesWidth(const QLabel& label) {
+        const QFontMetricsF fm(label.font());
+        const qreal full = fm.horizontalAdvance(QString(kWholeLineChars, QChar(0x6F22)));
+        qreal widest = 0;
+        for (const QString& line : label.text().split(QLatin1Char('\n'))) {
+            const qreal w = fm.horizontalAdvance(line);
+            widest = std::max(widest, line.size() <= kWholeLineChars ? w : std::min(w, full));
+        }
+        return static_cast<int>(std::ceil(widest)) + 1;
+    }
+};
+
 }  // namespace
 
 QMessageBox* QtMessageSink::Build(const MessageRequest& request, QWidget* parent) {
-    auto* box = new QMessageBox(parent);
+    auto* box = new ProgramMessageBox(parent);
     box->setWindowTitle(QString::fromStdString(request.title.empty() ? kAppTitle : request.title));
     box->setTextFormat(Qt::PlainText);
     box->setText(MessageText(request.text));

@@ -247,6 +247,7 @@ std::string PickedText(const std::vector<std::string>& row, const ValuesInUse& i
     if (!TrimBlanks(cell).empty()) return cell;
     for (std::size_t i = 0; i < inUse.columns.size(); ++i)
         if (inUse.columns[i] == col && i < inUse.current.size()) return inUse.current[i];
+    if (inUse.nameColumn > 0 && col == inUse.nameColumn) return inUse.currentName;
     return cell;
 }
 
@@ -363,7 +364,7 @@ std::string& WeightValueField(int group) {
 
 void PickUnitWeight(int group, const std::string& name, const std::string& value) {
     if (!TrimBlanks(value).empty()) WeightValueField(group) = FormatNum(value, 5, 1);
-    WeightNameField(group) = name;
+    if (!TrimBlanks(name).empty()) WeightNameField(group) = name;
     DataChanged = 1;
     RecalcLoad = 1;
     RecalcForce = 1;

@@ -109,8 +109,8 @@ bool RowHoldsAValue(const std::vector<std::string>& row, const ValuesInUse& inUs
 // one whose name is the design's. Row 1 when no row holds a value in use.
 int RowOfValuesInUse(const CatalogueRows& rows, const ValuesInUse& inUse);
 // The text a pick gives for column `col` of a row: the cell's text, or, for
-// a value the row does not hold, the design's text, so that the step keeps
-// its value. A pick never writes an empty text over a value.
+// a value or a name the row does not hold, the design's text, so that the
+// step keeps it. A pick never writes an empty text over a value or a name.
 std::string PickedText(const std::vector<std::string>& row, const ValuesInUse& inUse, int col);
 
 // ---- Design strengths and allowable stresses (four standards) ----
@@ -139,9 +139,9 @@ bool PickStressSet(int standard, int row);
 std::string WeightCaption(int group);
 std::string WeightNameHeading(int group);
 // The pick: the group's weight field takes FormatNum(value, 5, 1) (an empty
-// value keeps the weight) and its name field the name unchanged; DataChanged,
-// RecalcLoad, RecalcForce and RecalcAnchorBar are raised, as a typed weight
-// raises them.
+// value keeps the weight) and its name field the name unchanged (an empty
+// name keeps the name); DataChanged, RecalcLoad, RecalcForce and
+// RecalcAnchorBar are raised, as a typed weight raises them.
 void PickUnitWeight(int group, const std::string& name, const std::string& value);
 // The design's name and weight fields of a group (0 frame, 1 infill, 2 snow,
 // 3 moving soil).

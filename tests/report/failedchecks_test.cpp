@@ -29,6 +29,7 @@
 #include "report/pages/checks.h"
 #include "report/pages/results.h"
 #include "results/checked_designs.h"
+#include "results/resulttable.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/tables.h"
@@ -481,6 +482,24 @@ TEST_F(FailedChecks, ProvidedRebarShortOfTheRequiredArea) {
         EXPECT_TRUE(PrintsText(printed, "本使用する。"));
         EXPECT_TRUE(PrintsText(printed, c.sign));
     }
+}
+
+// Rebar rules under which no bar fits the frame (a cover of 100 mm each
+// side of a 200 mm beam): the results show a count of 0 in red, and so does
+// the paper, in the sentence of the bars used as on the line of the area
+// they provide.
+TEST_F(FailedChecks, NoBarFittingPrintsItsCountOfZeroAsFailed) {
+    test::PassingDesign(0);
+    for (std::string& cover : RebarCountRule.Cover) cover = "100";
+    SetAllRecalc(true);
+    RunResultsActivation();
+    // One section for both frames: the shared set, its first row.
+    ASSERT_EQ(Design.SameSection, 1);
+    ASSERT_EQ(Design.KekkaBarCount[6], "0");
+    ASSERT_EQ(CellColor(1, ColBarCount, 6), ColorOut);
+    const Texts red = RedTextsOfReportPage("InsTekkinRyo");
+    const Texts expected = {" 0", " 0", "    ", "＜", "・・・", "ＯＵＴ"};
+    EXPECT_EQ(red, expected);
 }
 
 // ---- the stirrups

@@ -222,6 +222,36 @@ TEST_F(CatalogueCoreTest, TheWeightPickWritesItsGroupAndRaisesTheWeightFlags) {
     EXPECT_EQ(WeightNameHeading(2), "備 考");
 }
 
+// A name or a value the picked row does not hold keeps the design's text.
+TEST_F(CatalogueCoreTest, APickKeepsWhatTheRowDoesNotHold) {
+    struct Case {
+        std::vector<std::string> row;
+        const char* name;
+        const char* gamma;
+    };
+    const Case cases[] = {
+        {{"", "      3.5"}, "積雪地", "    3.5"},
+        {{"新雪", "      1.5"}, "新雪", "    1.5"},
+        {{"  ", "      1.5"}, "積雪地", "    1.5"},
+        {{"新雪", ""}, "新雪", "    2.0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Design.SnowRemarks = "積雪地";
+        Design.SnowGamma = "    2.0";
+        const ValuesInUse inUse = ValuesInUseOf(CatalogueKind::UnitWeight, 2, 0);
+        const std::string name = PickedText(c.row, inUse, 1);
+        const std::string value = PickedText(c.row, inUse, 2);
+        PickUnitWeight(2, name, value);
+        EXPECT_EQ(Design.SnowRemarks, c.name);
+        EXPECT_EQ(Design.SnowGamma, c.gamma);
+        // The pick itself keeps the name it is given none for.
+        Design.SnowRemarks = "積雪地";
+        PickUnitWeight(2, c.row[0], c.row[1]);
+        EXPECT_EQ(Design.SnowRemarks, c.name);
+    }
+}
+
 TEST_F(CatalogueCoreTest, FixedTablesHoldTheirCellsExactly) {
     EXPECT_EQ(AnchorBondCell(4, 4), "    1.35");
     EXPECT_EQ(AnchorBondCell(1, 6), kNoValueCell);

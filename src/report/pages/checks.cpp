@@ -244,6 +244,12 @@ void SetInsTekkinRyo(LayoutForm& form, int direction) {
     Put(form, "Label26", PadDecimal(count, 2));
     Put(form, "Label29", PadDecimal(count, 2));
     Put(form, "Label30", PadDecimal(c.Text(Design.KekkaAs), 4));
+    // A count of 0 is a row where no bar fits: it reads red wherever it
+    // prints, as the results show it.
+    if (!TrimBlanks(count).empty() && NumVal(count) == 0) {
+        SetColor(form, "Label26", true);
+        SetColor(form, "Label29", true);
+    }
 
     // The provided area against the required one, as printed. Short of it,
     // the sentence no longer claims the bars satisfy it, and the line ends

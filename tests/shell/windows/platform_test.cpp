@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -18,16 +18,18 @@
 #include <filesystem>
 #include <fstream>
 
+#include "companion/intake.h"
 #include "platform/bmppicture.h"
 #include "platform/desktop.h"
+#include "platform/grid.h"
 #include "platform/mdichild.h"
 #include "platform/qtfiledialog.h"
 #include "platform/qtmessagebox.h"
-#include "platform/grid.h"
 #include "platform/tabstrip.h"
 #include "platform/toolbarmenu.h"
 #include "platform/updown.h"
 #include "shell/filedialog.h"
+#include "support/qt/laid_out_lines.h"
 #include "support/qt/shots.h"
 
 namespace talvo {
@@ -136,7 +138,8 @@ TEST(PlatformGrid, CellsBlocksColoursAndModes) {
     // A block: rows 2 to 4 of column 5.
     GridSelectBlock(&g, 5, 2, 5, 4);
     g.SetForeColor(0xFF0000);
-    for (int r = 1; r <= 6; ++r) EXPECT_EQ(g.ForeColorAt(5, r), r >= 2 && r <= 4 ? 0xFF0000 : 0) << r;
+    for (int r = 1; r <= 6; ++r)
+        EXPECT_EQ(g.ForeColorAt(5, r), r >= 2 && r <= 4 ? 0xFF0000 : 0) << r;
     // The whole grid.
     GridSelectAll(&g);
     g.SetForeColor(0);
@@ -282,6 +285,62 @@ TEST(PlatformMessageBox, TheBoxAsShown) {
     EXPECT_EQ(box->windowTitle(), QStringLiteral("バージョン情報"));
 }
 
+// A line of up to 60 full-width characters stays whole on the shown box;
+// only a longer one wraps, and the box stays on the screen.
+TEST(PlatformMessageBox, ALineOfSixtyFullWidthCharactersStaysWhole) {
+    const std::string sixty = [] {
+        std::string s;
+        for (int i = 0; i < 6; ++i) s += "漢字の行幅試験用文字";
+        return s;
+    }();
+    const std::string longer = sixty + "さらに続く二十文字ほどの長い行がここにあります";
+    struct Case {
+        const char* what;
+        std::string text;
+        MsgIcon icon;
+        std::vector<int> lines;
+        int pointSize = 0;  // the box's own font size, 0 for the program's
+    };
+    const Case cases[] = {
+        {"design program's help warning",
+         "PATH 環境変数で指定されたディレクトリには Talvo-SI.HLP が見つかりません。\r\n"
+         "ヘルプ機能は利用できません。",
+         MsgIcon::Exclamation,
+         {1, 1}},
+        {"companion's help warning", companion::kHelpMissingText, MsgIcon::Exclamation, {1, 1}},
+        {"sixty full-width characters", sixty + "\r\n短い行", MsgIcon::None, {1, 1}},
+        {"sixty beside an icon", sixty, MsgIcon::Question, {1}},
+        {"a longer line wraps", longer + "\r" + sixty, MsgIcon::Information, {2, 1}},
+        // Sixty characters wider than the screen: the box keeps to the
+        // screen and the line wraps in it.
+        {"a font too large for the screen", sixty, MsgIcon::Exclamation, {2}, 16},
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MessageRequest r;
+        r.text = c.text;
+        r.buttons = MsgButtons::OkCancel;
+        r.icon = c.icon;
+        std::unique_ptr<QMessageBox> box(QtMessageSink::Build(r, nullptr));
+        if (c.pointSize) {
+            QFont f = box->font();
+            f.setPointSize(c.pointSize);
+            box->setFont(f);
+        }
+        box->show();
+        QApplication::processEvents();
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(test::LaidOutLines(label), c.lines);
+        // The label shows all of its text, and the box fits the screen.
+        EXPECT_LE(label->heightForWidth(label->width()), label->height());
+        EXPECT_LE(box->width(), screen.width());
+        EXPECT_LE(label->geometry().right(), box->width());
+        test::SaveShotIfAsked(box.get(), QStringLiteral("message-box-%1").arg(&c - cases));
+    }
+}
+
 TEST(PlatformMessageBox, ShowReturnsTheButtonPressed) {
     QtMessageSink sink;
     MessageSink* previous = SetMessageSink(&sink);
@@ -371,7 +430,8 @@ TEST(PlatformFileDialog, DialogTextsAreJapanese) {
     for (const QLabel* l : d->findChildren<QLabel*>())
         if (l->isVisible()) texts << l->text();
     EXPECT_TRUE(texts.contains(QStringLiteral("キャンセル"))) << texts.join('|').toStdString();
-    EXPECT_TRUE(texts.contains(QStringLiteral("保存(&S)")) || texts.contains(QStringLiteral("保存")))
+    EXPECT_TRUE(texts.contains(QStringLiteral("保存(&S)")) ||
+                texts.contains(QStringLiteral("保存")))
         << texts.join('|').toStdString();
     for (const char* english : {"Cancel", "Save", "Look in:", "File name:"})
         EXPECT_FALSE(texts.contains(QString::fromUtf8(english))) << english;

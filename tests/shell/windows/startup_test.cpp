@@ -10,9 +10,12 @@
 #include <QTest>
 #include <filesystem>
 
+#include "platform/qtmessagebox.h"
 #include "shell/settings.h"
 #include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
+#include "support/qt/clicks.h"
+#include "support/qt/laid_out_lines.h"
 #include "support/qt/shots.h"
 
 namespace talvo::test {
@@ -151,6 +154,30 @@ TEST_F(StartupTest, HelpFileSearch) {
         ASSERT_NE(Select(), nullptr);
         main.reset();
     }
+}
+
+// The warning as the program's own box shows it: each of its two lines on
+// one line of the box.
+TEST_F(StartupTest, TheHelpWarningKeepsEachLineWhole) {
+    std::filesystem::remove(Path("Talvo-SI.HLP"));
+    QtMessageSink boxes;
+    MessageSink* scripted = SetMessageSink(&boxes);
+    bool shown = false;
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+        shown = true;
+        EXPECT_EQ(box->text().toStdString(),
+                  "PATH 環境変数で指定されたディレクトリには Talvo-SI.HLP が見つかりません。\n"
+                  "ヘルプ機能は利用できません。");
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        EXPECT_NE(label, nullptr);
+        if (label) EXPECT_EQ(LaidOutLines(label), (std::vector<int>{1, 1}));
+        SaveShotIfAsked(box, QStringLiteral("help-warning-at-start"));
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    Start({}, false, Path("nowhere"));
+    SetMessageSink(scripted);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Enabled("ID_目次"));
 }
 
 TEST_F(StartupTest, CommandLineOpensTheDesign) {

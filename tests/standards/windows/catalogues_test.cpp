@@ -356,7 +356,7 @@ TEST_F(CatalogueTest, AUnitWeightPickWritesItsGroupAndTheWeightFlags) {
     PressOk();
     EXPECT_FALSE(Open());
     EXPECT_EQ(Design.SnowGamma, "    3.5");
-    EXPECT_EQ(Design.SnowRemarks, "");
+    EXPECT_EQ(Design.SnowRemarks, "旧");  // the row has no remark to give
     EXPECT_EQ(Design.FrameGamma, "   24.0");
     // DataChanged, then load, force, anchor bar, result, wedge.
     EXPECT_EQ(AllFlags(), "111100");

@@ -20,10 +20,11 @@ namespace {
 
 class ReferenceButtonTest : public InputStepTest {
 protected:
-    // Presses `button`; once dialog D stands open, `act` drives it. Fails
-    // when no D opens.
+    // Presses `button` (by a mouse click when told, which takes the focus
+    // from the box being typed in); once dialog D stands open, `act` drives
+    // it. Fails when no D opens.
     template <class D>
-    static void PressAndDo(QPushButton* button, std::function<void(D*)> act) {
+    static void PressAndDo(QPushButton* button, std::function<void(D*)> act, bool byMouse = false) {
         ASSERT_TRUE(button->isEnabled()) << Str(button->objectName());
         bool seen = false;
         auto tries = std::make_shared<int>(0);
@@ -40,7 +41,10 @@ protected:
             if (++*tries < 400) QTimer::singleShot(5, *poll);
         };
         QTimer::singleShot(0, *poll);
-        button->click();
+        if (byMouse)
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            button->click();
         PumpEvents();
         *poll = nullptr;
         EXPECT_TRUE(seen) << "no dialog opened";
@@ -132,6 +136,54 @@ TEST_F(ReferenceButtonTest, UnitWeightPickFillsOnlyItsPanel) {
     Type(w->txtName[0], w->txtName[0]->text());
     EXPECT_EQ(Flags(), "00000");
     SaveShot(w, "n4omosa_picked");
+}
+
+// A picked row without a name keeps the remark the engineer typed, by OK as
+// by a double-click; a row with a name writes it.
+TEST_F(ReferenceButtonTest, UnitWeightPickOfARowWithoutANameKeepsTheTypedName) {
+    Design.UseSnow = 1;
+    Design.WorkType = 0;
+    UnitWeightTable[2][1] = {"新雪", "1.5"};  // row 1 as built in: no name, 3.5
+    struct Case {
+        int row;
+        bool doubleClick;
+        const char* name;
+        const char* weight;
+    };
+    for (const Case& c : {Case{1, false, "積雪地", "    3.5"}, Case{1, true, "積雪地", "    3.5"},
+                          Case{2, false, "新雪", "    1.5"}, Case{2, true, "新雪", "    1.5"}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "row " << c.row << (c.doubleClick ? " double-click" : " OK"));
+        Design.SnowRemarks = "";
+        Design.SnowGamma = "    2.0";
+        N4omosa* w = Load<N4omosa>();
+        TypeWithoutLeaving(w->txtName[2], QStringLiteral("積雪地"));
+        PressAndDo<FJyuuryo>(
+            w->cmdRefer[2],
+            [&c](FJyuuryo* d) {
+                Grid* grid = d->CatalogueGrid();
+                if (c.doubleClick) {
+                    QWidget* vp = grid->viewport();
+                    const QRect cell = grid->visualRect(grid->model()->index(c.row - 1, 1));
+                    // The press before a double-click chooses the cell.
+                    QTest::mouseClick(vp, Qt::LeftButton, {}, cell.center());
+                    QTest::mouseDClick(vp, Qt::LeftButton, {}, cell.center());
+                } else {
+                    grid->setCurrentCell(c.row - 1, 0);
+                    QTest::mouseClick(d->cmdOK, Qt::LeftButton);
+                }
+                PumpEvents();
+                if (d->isVisible()) {
+                    ADD_FAILURE() << "the row was not picked";
+                    d->reject();
+                }
+            },
+            true);
+        EXPECT_EQ(S(w->txtName[2]), c.name);
+        EXPECT_EQ(Design.SnowRemarks, c.name);
+        EXPECT_EQ(S(w->txtWeight[2]), c.weight);
+        EXPECT_EQ(Design.SnowGamma, c.weight);
+    }
 }
 
 TEST_F(ReferenceButtonTest, SteelPickGoesThroughTheRockBoltBoxes) {
