@@ -170,7 +170,9 @@ TEST_F(StartupTest, TheHelpWarningKeepsEachLineWhole) {
                   "ヘルプ機能は利用できません。");
         auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         EXPECT_NE(label, nullptr);
-        if (label) EXPECT_EQ(LaidOutLines(label), (std::vector<int>{1, 1}));
+        if (label) {
+            EXPECT_EQ(LaidOutLines(label), (std::vector<int>{1, 1}));
+        }
         SaveShotIfAsked(box, QStringLiteral("help-warning-at-start"));
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
