@@ -8,17 +8,16 @@
 
 #include "calc/rebar.h"
 #include "calc/recalc.h"
+#include "filled_design.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
 #include "shell/tables.h"
-#include "filled_design.h"
 
 namespace talvo {
 namespace {
 
 using bench::FillDesign;
-
 
 void BM_ResultsActivation(benchmark::State& state) {
     FillDesign(static_cast<std::int16_t>(state.range(0)));

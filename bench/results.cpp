@@ -11,11 +11,11 @@
 #include <cmath>
 #include <cstdint>
 
+#include "filled_design.h"
 #include "results/rebuild.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/tables.h"
-#include "filled_design.h"
 
 namespace talvo {
 namespace {

@@ -70,8 +70,8 @@ bool StoreInfill(double l1, long long n) {
     const double bx = MmToM(d.SectionBx);
     const double by = MmToM(d.SectionBy);
     const double x = NumVal(d.SpanX);
-    return Store(d.HoukaiWe, (l1 - bx * n) * (x - by) * MmToM(d.InfillThick) * NumVal(d.InfillGamma),
-               "0.00");
+    return Store(d.HoukaiWe,
+                 (l1 - bx * n) * (x - by) * MmToM(d.InfillThick) * NumVal(d.InfillGamma), "0.00");
 }
 
 void CopyToWorkType() {
@@ -214,7 +214,8 @@ void CalcHoukaiEnko() {
     const double theta = NumVal(d.SlopeAngle);
     if (!Store(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(theta)), "0.00"))
         return;
-    if (!Store(d.HoukaiPr, Stored(d.HoukaiP) * std::cos(Radians((180 - thetaC) / 2)), "0.00")) return;
+    if (!Store(d.HoukaiPr, Stored(d.HoukaiP) * std::cos(Radians((180 - thetaC) / 2)), "0.00"))
+        return;
 
     // Simple beam over the chord under a triangular load peaking at mid-span.
     const double pr = Stored(d.HoukaiPr);

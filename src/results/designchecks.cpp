@@ -94,12 +94,14 @@ std::vector<std::string> FailedCheckNames() {
             break;
         case 3:
             if (!ptComputed) break;
-            if (!(RockShearHolds() && RockTensileHolds())) names.push_back("ロックボルト鋼材の選定");
+            if (!(RockShearHolds() && RockTensileHolds()))
+                names.push_back("ロックボルト鋼材の選定");
             if (!JudgeAnchorage().holds) names.push_back("ロックボルト長");
             break;
         case 4:
             if (ptComputed) {
-                if (!(TendonTensileHolds() && TendonYieldHolds())) names.push_back("テンドンの選定");
+                if (!(TendonTensileHolds() && TendonYieldHolds()))
+                    names.push_back("テンドンの選定");
                 if (!JudgeAnchorage().holds) names.push_back("アンカー長");
             }
             if (!BearingHolds()) names.push_back("支圧応力度の検討");

@@ -13,7 +13,9 @@
 namespace talvo {
 
 struct DesignData {
-    // work type: 0 wedge failure from the slope shoulder, 1 circular-arc failure in mid-slope, 2 greening foundation (horizontal beams only), 3 with rock bolts, 4 with ground anchors, 5 none chosen [file 1]
+    // work type: 0 wedge failure from the slope shoulder, 1 circular-arc failure in mid-slope, 2
+    // greening foundation (horizontal beams only), 3 with rock bolts, 4 with ground anchors, 5 none
+    // chosen [file 1]
     std::int16_t WorkType{5};
     // district name (地区名), at most 70 bytes [file 2]
     std::string DistrictName{};
@@ -33,7 +35,8 @@ struct DesignData {
     std::string SectionHy{};
     // effective height d_y of the vertical beam section, mm [file 10]
     std::string SectionDy{};
-    // 1: both directions have the same section (縦横同じ寸法), one result set, the design forces are the larger of both directions; 0: separate sections [file 11]
+    // 1: both directions have the same section (縦横同じ寸法), one result set, the design forces
+    // are the larger of both directions; 0: separate sections [file 11]
     std::int16_t SameSection{1};
     // number of spans n_x of the horizontal beam (across the slope) [file 13]
     std::string SpanCountX{};
@@ -91,13 +94,15 @@ struct DesignData {
     std::string SlopeN{};
     // slope angle θ0, degrees [file 39]
     std::string SlopeAngle{};
-    // total length L_y of the frame down the slope = n_y·y + c + d (also the slope length のり長), m [file 40]
+    // total length L_y of the frame down the slope = n_y·y + c + d (also the slope length のり長),
+    // m [file 40]
     std::string TotalLengthY{};
     // total width L_x of the frame across the slope = n_x·x + a + b, m [file 41]
     std::string TotalLengthX{};
     // slope height H = L_y·sin θ0 (のり高), m [file 42]
     std::string SlopeHeight{};
-    // how the gradient is entered: 1 as the ratio 1:n (比率入力), 0 as the angle (角度入力) [file 43]
+    // how the gradient is entered: 1 as the ratio 1:n (比率入力), 0 as the angle (角度入力) [file
+    // 43]
     std::int16_t SlopeInputMode{1};
     // planned safety factor PFs of the slope (のり面の計画安全率) [file 44]
     std::string PlanFs{};
@@ -105,7 +110,8 @@ struct DesignData {
     std::string Pr{};
     // slip-surface gradient θ (すべり面勾配), degrees [file 46]
     std::string SlipAngle{};
-    // horizontal spacing of the anchors or bolts (水平間隔): the horizontal pitch, halved for a staggered layout, m [file 47]
+    // horizontal spacing of the anchors or bolts (水平間隔): the horizontal pitch, halved for a
+    // staggered layout, m [file 47]
     std::string HorizSpacing{};
     // number of installation rows n (施工段数) [file 48]
     std::string RowCount{};
@@ -117,7 +123,8 @@ struct DesignData {
     std::string TanPhi{};
     // how the friction is entered: 0 as the angle φ (角度入力), 1 as tan φ (tanφ入力) [file 52]
     std::int16_t FrictionInputMode{0};
-    // wedge: length L1 along the slope face from the shoulder (the loaded length of the vertical beam), m [file 53]
+    // wedge: length L1 along the slope face from the shoulder (the loaded length of the vertical
+    // beam), m [file 53]
     std::string KusabiL1{};
     // wedge: horizontal side L2 of the wedge section (section area L2·H/2), m [file 54]
     std::string KusabiL2{};
@@ -133,17 +140,20 @@ struct DesignData {
     std::string EnkoL2{};
     // arc: distance L3 from the slope shoulder to the top of the failure, m [file 60]
     std::string EnkoL3{};
-    // safety-factor increase ΔFs that the frame must carry against sliding, work types 0 and 1 [file 61]
+    // safety-factor increase ΔFs that the frame must carry against sliding, work types 0 and 1
+    // [file 61]
     std::string DeltaFs{};
     // maximum bending moment of the vertical beam, kN·m
     std::array<std::string, 5> TateMmax{};
     // maximum shear force of the vertical beam, kN
     std::array<std::string, 5> TateSmax{};
-    // load Q = W·sin θ0 in the slope direction on one horizontal span (W = `DesignData.YokoW`), also the shear load of the main anchor bar, kN
+    // load Q = W·sin θ0 in the slope direction on one horizontal span (W = `DesignData.YokoW`),
+    // also the shear load of the main anchor bar, kN
     std::string YokoQ{};
     // distributed load w = Q/x on the horizontal beam, kN/m
     std::string YokoLoadW{};
-    // maximum bending moment of the horizontal beam (the larger magnitude of span and overhang), kN·m
+    // maximum bending moment of the horizontal beam (the larger magnitude of span and overhang),
+    // kN·m
     std::array<std::string, 5> YokoMmax{};
     // maximum shear force of the horizontal beam, kN
     std::array<std::string, 5> YokoSmax{};
@@ -153,7 +163,8 @@ struct DesignData {
     std::array<std::string, 5> TateShearX{};
     // distance x used for the horizontal beam's shear check, m [file 64 + 4·i]
     std::array<std::string, 5> YokoShearX{"0.000", "0.000", "0.000", "0.000", "0.000"};
-    // shear check position: 0 the entered x, 1 x = b/2, 2 x = b/2 + h/2 (支点より離れた位置) [file 65 + 4·i]
+    // shear check position: 0 the entered x, 1 x = b/2, 2 x = b/2 + h/2 (支点より離れた位置) [file
+    // 65 + 4·i]
     std::array<std::int16_t, 5> ShearXMode{};
     // maximum bending moment by direction and part (0 span, 1 overhang), kN·m
     std::array<std::array<std::string, 2>, 2> Mmax{};
@@ -213,7 +224,8 @@ struct DesignData {
     std::string Tus{};
     // tendon yield load Tys (降伏荷重), kN [file 108]
     std::string Tys{};
-    // 0 temporary anchor (仮設アンカー), 1 permanent anchor, normal state (永久アンカー（常時）), 2 permanent anchor, earthquake (永久アンカー（地震時）) [file 109]
+    // 0 temporary anchor (仮設アンカー), 1 permanent anchor, normal state (永久アンカー（常時）), 2
+    // permanent anchor, earthquake (永久アンカー（地震時）) [file 109]
     std::int16_t AnchorKind{0};
     // factor on Tus
     std::array<std::string, 3> TusCoef{"0.65", "0.60", "0.75"};
@@ -269,12 +281,14 @@ struct DesignData {
     std::string PlateTReq{};
     // plate thickness t, mm [file 126]
     std::string PlateT{};
-    // result set whose print row is being chosen: 0 vertical beams, 1 horizontal beams (1 for work type 2 or when `DesignData.SameSection` is 1); index into `DesignData.KekkaPrintRow`
+    // result set whose print row is being chosen: 0 vertical beams, 1 horizontal beams (1 for work
+    // type 2 or when `DesignData.SameSection` is 1); index into `DesignData.KekkaPrintRow`
     std::int16_t KekkaTab{0};
     // main rebar size of the row, index into `RebarSpecTable`
     std::array<std::int16_t, 12> KekkaBar{0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5};
     // number of main bars (本数)
-    std::array<std::string, 12> KekkaBarCount{"0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"};
+    std::array<std::string, 12> KekkaBarCount{"0", "0", "0", "0", "0", "0",
+                                              "0", "0", "0", "0", "0", "0"};
     // rebar area As provided, mm²
     std::array<std::string, 12> KekkaAs{};
     // rebar tensile stress σs, N/mm²
@@ -297,7 +311,8 @@ struct DesignData {
     std::array<std::int16_t, 2> KekkaPrintRow{};
     // required rebar area, mm²
     std::array<double, 2> RequiredAs{};
-    // number of main bars of that size that fit the vertical beam at the set cover and spacing, 0 when the size does not fit
+    // number of main bars of that size that fit the vertical beam at the set cover and spacing, 0
+    // when the size does not fit
     std::array<std::int16_t, 12> TateBarFit{};
     // the same for the horizontal beam
     std::array<std::int16_t, 12> YokoBarFit{};
@@ -377,7 +392,8 @@ struct DesignData {
     std::string SekkeiWs{};
     // total weight W = Wc + We + Ws per horizontal span, kN
     std::string SekkeiW{};
-    // design load Pt per anchor or bolt in use (`DesignData.PtInput` when `DesignData.PtDirect` is 1, else `DesignData.PtCalc`), kN/本
+    // design load Pt per anchor or bolt in use (`DesignData.PtInput` when `DesignData.PtDirect` is
+    // 1, else `DesignData.PtCalc`), kN/本
     std::string Pt{};
     // length of vertical beam that shares one anchor's load, m
     std::string TateShareL{};
@@ -387,7 +403,8 @@ struct DesignData {
     std::string TateToubunpu{};
     // uniformly distributed load on the horizontal beam from Pt, kN/m
     std::string YokoToubunpu{};
-    // vertical sharing length: 0 total vertical beam length ÷ anchor count, 1 vertical pitch [file 121]
+    // vertical sharing length: 0 total vertical beam length ÷ anchor count, 1 vertical pitch [file
+    // 121]
     std::int16_t TateShareMode{0};
     // horizontal sharing length: 0 total width ÷ anchor count, 1 horizontal pitch [file 122]
     std::int16_t YokoShareMode{0};
@@ -417,7 +434,8 @@ struct DesignData {
     std::string PtCalc{};
     // design load Pt entered directly, kN/本 [file 130]
     std::string PtInput{};
-    // 1: Pt is entered directly (設計荷重Ｐtを直接入力); the anchored types then skip their four steps from the restraint conditions to the anchorage length [file 131]
+    // 1: Pt is entered directly (設計荷重Ｐtを直接入力); the anchored types then skip their four
+    // steps from the restraint conditions to the anchorage length [file 131]
     std::int16_t PtDirect{0};
     // 1: the infill weight is considered (中詰め材 考慮する) [file 132]
     std::int16_t UseInfill{1};

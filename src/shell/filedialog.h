@@ -45,9 +45,9 @@ public:
     static constexpr int kFileMustExist = 0x1000;  // the open dialog takes existing files only
 
     std::string DialogTitle;  // the caption; "" for the toolkit's own
-    std::string FileName;    // in: proposed name; out: the chosen path
-    std::string DefaultExt;  // without its dot
-    std::string Filter;      // "Description|pattern|..." pairs
+    std::string FileName;     // in: proposed name; out: the chosen path
+    std::string DefaultExt;   // without its dot
+    std::string Filter;       // "Description|pattern|..." pairs
     int FilterIndex = 1;
     int Flags = 0;
     // Kept for the callers that set it; a cancelled dialog never raises an

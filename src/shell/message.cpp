@@ -9,11 +9,14 @@ unsigned long g_shown = 0;
 
 MsgResult DefaultAnswer(const MessageRequest& r) {
     switch (r.buttons) {
-        case MsgButtons::Ok: return MsgResult::Ok;
-        case MsgButtons::OkCancel: return r.defaultButton == 1 ? MsgResult::Cancel : MsgResult::Ok;
-        case MsgButtons::YesNo: return r.defaultButton == 1 ? MsgResult::No : MsgResult::Yes;
+        case MsgButtons::Ok:
+            return MsgResult::Ok;
+        case MsgButtons::OkCancel:
+            return r.defaultButton == 1 ? MsgResult::Cancel : MsgResult::Ok;
+        case MsgButtons::YesNo:
+            return r.defaultButton == 1 ? MsgResult::No : MsgResult::Yes;
         case MsgButtons::YesNoCancel:
-            return r.defaultButton == 2 ? MsgResult::Cancel
+            return r.defaultButton == 2   ? MsgResult::Cancel
                    : r.defaultButton == 1 ? MsgResult::No
                                           : MsgResult::Yes;
     }
@@ -26,7 +29,9 @@ MessageSink* SetMessageSink(MessageSink* sink) {
     return old;
 }
 
-MessageSink* CurrentMessageSink() { return g_sink; }
+MessageSink* CurrentMessageSink() {
+    return g_sink;
+}
 
 unsigned long ShownMessageCount() {
     return g_shown;

@@ -153,12 +153,18 @@ Scaled Scale(std::uint64_t m, int q, int t) {
         if (shift == 0) return {static_cast<std::uint64_t>(num), -1, true};
         u128 rest = num & ((u128(1) << shift) - 1);
         u128 half = u128(1) << (shift - 1);
-        return {static_cast<std::uint64_t>(num >> shift), rest < half ? -1 : rest == half ? 0 : 1,
+        return {static_cast<std::uint64_t>(num >> shift),
+                rest < half    ? -1
+                : rest == half ? 0
+                               : 1,
                 rest == 0};
     }
     u128 den = u128(kPow10[-t]) << shift;
     u128 rest = num % den;
-    return {static_cast<std::uint64_t>(num / den), 2 * rest < den ? -1 : 2 * rest == den ? 0 : 1,
+    return {static_cast<std::uint64_t>(num / den),
+            2 * rest < den    ? -1
+            : 2 * rest == den ? 0
+                              : 1,
             rest == 0};
 }
 
@@ -200,8 +206,8 @@ void FifteenDigits(double a, std::uint64_t& coef, int& exp) {
     // "d.dddddddddddddde±x"; to_chars is exact and ignores the C locale, which
     // the windows may set to one with a decimal comma.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific,
-                             kSignificant - 1);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, kSignificant - 1);
     const char* p = buf;
     std::uint64_t c = 0;
     for (; *p != 'e'; ++p) {
@@ -461,7 +467,8 @@ double NumVal(std::string_view text) {
     int scale = 0;
     if (i < n && s[i] == '.') {
         std::size_t fracFrom = ++i;
-        for (; i < n && IsDigit(s[i]); ++i) mant = mant * 10 + static_cast<std::uint64_t>(s[i] - '0');
+        for (; i < n && IsDigit(s[i]); ++i)
+            mant = mant * 10 + static_cast<std::uint64_t>(s[i] - '0');
         digitCount += i - fracFrom;
         scale = -static_cast<int>(i - fracFrom);
     }
@@ -684,8 +691,9 @@ std::string PadDecimal(std::string_view text, int width) {
     std::string_view s = from == std::string_view::npos ? std::string_view() : text.substr(from);
     std::size_t at = s.rfind('.');
     std::size_t len = CharCount(at == std::string_view::npos ? s : s.substr(0, at));
-    std::size_t pad =
-        width > 0 && len < static_cast<std::size_t>(width) ? static_cast<std::size_t>(width) - len : 0;
+    std::size_t pad = width > 0 && len < static_cast<std::size_t>(width)
+                          ? static_cast<std::size_t>(width) - len
+                          : 0;
     std::string out;
     out.reserve(pad + s.size());
     out.append(pad, ' ');

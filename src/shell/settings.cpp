@@ -138,7 +138,8 @@ bool StartsWithSignature(std::string_view line) {
     while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
     const std::size_t n = kSettingsSignature.size();
     if (!line.empty() && line.front() == '"')
-        return line.size() >= n + 2 && line.substr(1, n) == kSettingsSignature && line[n + 1] == '"';
+        return line.size() >= n + 2 && line.substr(1, n) == kSettingsSignature &&
+               line[n + 1] == '"';
     return TrimBlanks(line.substr(0, line.find(','))) == kSettingsSignature;
 }
 

@@ -1,8 +1,9 @@
 #include "shell/stepchain.h"
-#include "shell/toolids.h"
 
 #include <array>
 #include <cstdio>
+
+#include "shell/toolids.h"
 
 namespace talvo {
 

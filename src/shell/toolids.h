@@ -14,7 +14,8 @@ inline constexpr const char* kToolSaveAs = "ID_名前を付けて保存";
 inline constexpr const char* kToolPrint = "ID_印刷";  // the print submenu
 inline constexpr const char* kToolPrintShort = "ID_簡易印刷";
 inline constexpr const char* kToolPrintFull = "ID_全項印刷";
-inline constexpr const char* kToolRecentPrefix = "ID_最近使ったファイル";  // + 1 to 4: the recent files
+inline constexpr const char* kToolRecentPrefix =
+    "ID_最近使ったファイル";  // + 1 to 4: the recent files
 inline constexpr const char* kToolExit = "ID_タルヴォ－SI の終了";
 inline constexpr const char* kMenuStandards = "ID_規格";
 inline constexpr const char* kToolRebarStandard = "ID_異形鉄筋の規格";
@@ -32,7 +33,8 @@ inline constexpr const char* kToolHelpSearch = "ID_キーワードで検索";
 inline constexpr const char* kToolHomePage = "ID_クオラのホームページへ";
 inline constexpr const char* kToolVersion = "ID_バージョン情報";
 inline constexpr const char* kPopupPrint = "ID_ポップアップ印刷";
-inline constexpr const char* kToolStart = "ID_検討開始";  // tools without a menu place: the step buttons' access keys
+inline constexpr const char* kToolStart =
+    "ID_検討開始";  // tools without a menu place: the step buttons' access keys
 inline constexpr const char* kToolResults = "ID_結果画面";
 inline constexpr const char* kToolBegin = "ID_初期画面";
 inline constexpr const char* kToolBack = "ID_前画面へ";

@@ -371,13 +371,15 @@ TEST_F(FileIo, ReplaceTakesThePlaceOfOrdinaryFilesOnly) {
         const std::string got = ReplaceOutcome(t.path, "new");
         switch (t.outcome) {
             case test::OddTarget::Refused:
-                EXPECT_EQ(got, Outcome(ReplaceStep::NotAFile, t.name == "loop-a.dat" ? ELOOP : ENODEV,
-                                       t.path + " は、通常のファイルではありません。"));
+                EXPECT_EQ(got,
+                          Outcome(ReplaceStep::NotAFile, t.name == "loop-a.dat" ? ELOOP : ENODEV,
+                                  t.path + " は、通常のファイルではありません。"));
                 EXPECT_EQ(test::Kind(t.path), was);
                 break;
             case test::OddTarget::Folder:
-                EXPECT_EQ(got, Outcome(ReplaceStep::Rename, EISDIR,
-                                       t.path + " に書き込めません。\n同じ名前のフォルダーがあります。"));
+                EXPECT_EQ(
+                    got, Outcome(ReplaceStep::Rename, EISDIR,
+                                 t.path + " に書き込めません。\n同じ名前のフォルダーがあります。"));
                 EXPECT_EQ(test::Kind(t.path), "folder");
                 break;
             case test::OddTarget::ThroughLink:

@@ -1,7 +1,8 @@
+#include "shell/message.h"
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "shell/message.h"
 #include "support/scripted_messages.h"
 
 namespace talvo {

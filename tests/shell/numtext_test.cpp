@@ -133,10 +133,14 @@ TEST(FormatPattern, RoundsHalvesAwayFromZeroOnTheDecimalText) {
 
 TEST(FormatPattern, PlaceholdersBlanksAndMinus) {
     const PatternCase cases[] = {
-        {12.5, " ##0.00", " 12.50"},   {7, " ##0", " 7"},  // a "#" without a digit prints nothing
-        {0.5, "  #0.0", "  0.5"},      {1234, "#0", "1234"},  // more digits than places: the field
-                                                              // grows
-        {-12.5, "  ##0.0", "  -12.5"}, {-1.5, "  ##0.0", "  -1.5"}, {0, "0", "0"},
+        {12.5, " ##0.00", " 12.50"},
+        {7, " ##0", " 7"},  // a "#" without a digit prints nothing
+        {0.5, "  #0.0", "  0.5"},
+        {1234, "#0", "1234"},  // more digits than places: the field
+                               // grows
+        {-12.5, "  ##0.0", "  -12.5"},
+        {-1.5, "  ##0.0", "  -1.5"},
+        {0, "0", "0"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatPattern(c.value, c.pattern), c.expected) << c.value << " " << c.pattern;
@@ -373,12 +377,8 @@ TEST(PadDecimal, NumberIsWrittenAsPlainText) {
 
 TEST(TrimBlanks, TakesOnlyHalfWidthBlanksOffBothEnds) {
     const std::pair<const char*, const char*> cases[] = {
-        {"", ""},
-        {"   ", ""},
-        {"  1.5 ", "1.5"},
-        {"a b", "a b"},
-        {"\t1\t", "\t1\t"},
-        {"\u3000積雪地 ", "\u3000積雪地"},
+        {"", ""},       {"   ", ""},        {"  1.5 ", "1.5"},
+        {"a b", "a b"}, {"\t1\t", "\t1\t"}, {"\u3000積雪地 ", "\u3000積雪地"},
     };
     for (const auto& [text, trimmed] : cases) EXPECT_EQ(TrimBlanks(text), trimmed) << text;
     EXPECT_EQ(TrimmedView("x-a-x", "x"), "-a-");
@@ -389,7 +389,7 @@ TEST(HalfWidthDigits, FoldsDigitsAndThePointOnly) {
     const std::pair<const char*, const char*> cases[] = {
         {"０１２３４５６７８９", "0123456789"},
         {"１．５", "1.5"},
-        {"－１", "－1"},          // the full-width minus is not a digit
+        {"－１", "－1"},           // the full-width minus is not a digit
         {"Ｄ１０ 本", "Ｄ10 本"},  // other full-width letters stay
         {"12.5", "12.5"},
     };

@@ -4,7 +4,9 @@
 
 namespace talvo::test {
 
-ScriptedMessages::ScriptedMessages() { previous_ = SetMessageSink(this); }
+ScriptedMessages::ScriptedMessages() {
+    previous_ = SetMessageSink(this);
+}
 
 ScriptedMessages::~ScriptedMessages() {
     SetMessageSink(previous_);

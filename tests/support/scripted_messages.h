@@ -13,7 +13,7 @@ namespace talvo::test {
 
 class ScriptedMessages : public MessageSink {
 public:
-    ScriptedMessages();   // installs itself
+    ScriptedMessages();            // installs itself
     ~ScriptedMessages() override;  // restores the previous sink; fails on unshown expectations
 
     // Expects the next message to have exactly this text; answers with `answer`.
@@ -30,7 +30,10 @@ public:
 
     const std::vector<MessageRequest>& Shown() const { return shown_; }
     bool AllShown() const { return expected_.empty(); }
-    void Clear() { expected_.clear(); shown_.clear(); }
+    void Clear() {
+        expected_.clear();
+        shown_.clear();
+    }
 
 private:
     struct Expected {

@@ -19,5 +19,4 @@ bool ShowDerivedForm(const QLabel* entered, QLabel* derived, std::string& field,
     return true;
 }
 
-
 }  // namespace talvo

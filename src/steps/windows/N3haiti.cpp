@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QSignalBlocker>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 #include "platform/formkit.h"
 #include "shell/design.h"

@@ -155,7 +155,8 @@ TEST_F(FileCommandsTest, FailedOpenKeepsTheOpenDesign) {
     const std::string tooLong = Path(std::string(256, 'n') + ".kvd");
     const std::string throughFile = mine + "/inside.kvd";
     const std::string notAFile = " は、通常のファイルではありません。";
-    const std::string damagedQuestion = " は、壊れています。\r読み取れた部分を「無題」として開きますか？";
+    const std::string damagedQuestion =
+        " は、壊れています。\r読み取れた部分を「無題」として開きますか？";
     struct Case {
         std::string path;
         std::string message;
@@ -444,13 +445,15 @@ TEST_F(FileCommandsTest, SavesWriteOnlyOverOrdinaryFiles) {
             const std::string was = Kind(t.path);
             std::string message;
             if (t.outcome == OddTarget::Refused) {
-                message = design ? t.path + " は、通常のファイルではありません。"
-                                 : t.path + " に設定を保存できません。\r通常のファイルではありません。";
+                message =
+                    design ? t.path + " は、通常のファイルではありません。"
+                           : t.path + " に設定を保存できません。\r通常のファイルではありません。";
             } else if (t.outcome == OddTarget::Folder) {
-                message = design ? t.path + " に書き込めません。\n同じ名前のフォルダーがあります。"
-                                 : t.path +
-                                       " に設定を保存できません。\n"
-                                       "ファイルを置き換えられません: 同じ名前のフォルダーがあります。";
+                message =
+                    design ? t.path + " に書き込めません。\n同じ名前のフォルダーがあります。"
+                           : t.path +
+                                 " に設定を保存できません。\n"
+                                 "ファイルを置き換えられません: 同じ名前のフォルダーがあります。";
             }
             if (!message.empty())
                 messages.Expect(message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);

@@ -93,5 +93,4 @@ public:
     int selectShown = 0;
 };
 
-
 }  // namespace talvo::test
