@@ -14,13 +14,14 @@
 
 #include "platform/printcontrol.h"
 #include "report/chapters/sequencer.h"
-#include "report/failing_designs.h"
 #include "report/printcommand.h"
-#include "results/checked_designs.h"
+#include "results/designchecks.h"
+#include "results/printrows.h"
 #include "results/rebuild.h"
 #include "shell/designfile.h"
 #include "shell/globals.h"
 #include "shell/message.h"
+#include "steps/groundanchor.h"
 #include "support/filled_design.h"
 
 namespace talvo {
@@ -114,31 +115,88 @@ TEST(ReportDir, EachDesignsShortAndFullReport) {
     }
 }
 
-// The failing copies of the worked designs, with their red marks: a ground
-// anchor with the design load entered on a plate of 12.0 mm that needs 13.6,
-// one whose anchorage length falls below its bond lengths, one on a weak
-// tendon and one on a plate narrower than its box-out; a wedge design whose
-// main anchor bar is overstressed; a rock bolt shorter than its bond length.
-// With TALVO_REPORT_DIR set their short and full reports are written there as
-// NAME-short.pdf and NAME-full.pdf.
+// The failing copies of the worked designs: each opens a design of
+// examples/ and breaks one check beside the results grid, which stays clear.
+// A ground anchor with the design load entered on a plate thinner than it
+// needs, one whose anchorage length falls below its bond lengths, one on a
+// weak tendon and one on a plate narrower than its box-out; a wedge design
+// whose main anchor bar is overstressed; a rock bolt shorter than its bond
+// length. With TALVO_REPORT_DIR set their short and full reports are written
+// there as NAME-short.pdf and NAME-full.pdf.
+void OpenExample(const char* name) {
+    test::ResetCalcState();
+    ASSERT_EQ(ReadDesignFile((kExamplesFolder / (std::string(name) + ".kvd")).string(), Design),
+              DesignReadStatus::Ok);
+    SetAllRecalc(true);
+    RunResultsActivation();
+}
+
+// The allowable loads of the tendon as its step derives them.
+void DeriveTendonAllowables() {
+    const auto kind = static_cast<std::size_t>(Design.AnchorKind);
+    Design.TusAllow = TendonAllowable(Design.TusCoef[kind], Design.Tus);
+    Design.TysAllow = TendonAllowable(Design.TysCoef[kind], Design.Tys);
+}
+
+void ThinPlate() {
+    OpenExample("anchor-direct");
+    Design.PlateT = "  6.0";
+}
+
+void ShortAnchorage() {
+    OpenExample("anchor");
+    Design.AnchorLa = " 1.0";
+    RunResultsActivation();
+}
+
+void WeakTendon() {
+    OpenExample("anchor");
+    Design.Tus = "  40.0";
+    Design.Tys = "  34.0";
+    DeriveTendonAllowables();
+}
+
+void NarrowPlate() {
+    OpenExample("anchor");
+    Design.PlateU = " 130";
+    SetAllRecalc(true);
+    RunResultsActivation();
+}
+
+void BarOverstressed() {
+    OpenExample("wedge");
+    Design.AncBarTauSa = "    5";
+}
+
+void RockBoltTooShort() {
+    OpenExample("rockbolt");
+    Design.RockLa = " 0.5";
+    RunResultsActivation();
+}
+
 TEST(ReportDir, FailingDesignsReports) {
     const std::string outDir = Env("TALVO_REPORT_DIR");
     if (!outDir.empty()) QDir().mkpath(QString::fromStdString(outDir));
     const struct {
         const char* name;
         void (*design)();
-    } designs[] = {{"anchor-direct-thin-plate", test::ThinPlateDirectAnchor},
-                   {"anchor-short-anchorage", test::ShortAnchorage},
-                   {"anchor-weak-tendon", test::WeakTendonAnchor},
-                   {"anchor-narrow-plate", test::NarrowPlateAnchor},
-                   {"wedge-bar-overstressed", test::WedgeBarOverstressed},
-                   {"rockbolt-too-short", test::RockBoltTooShort}};
+        std::vector<std::string> failed;
+    } designs[] = {
+        {"anchor-direct-thin-plate", ThinPlate, {"アンカープレートの検討"}},
+        {"anchor-short-anchorage", ShortAnchorage, {"アンカー長"}},
+        {"anchor-weak-tendon", WeakTendon, {"テンドンの選定"}},
+        {"anchor-narrow-plate", NarrowPlate, {"支圧応力度の検討", "アンカープレートの検討"}},
+        {"wedge-bar-overstressed", BarOverstressed, {"主アンカーの検討"}},
+        {"rockbolt-too-short", RockBoltTooShort, {"ロックボルト長"}},
+    };
     for (const auto& d : designs) {
         SCOPED_TRACE(d.name);
         d.design();
+        if (HasFatalFailure()) return;
         Design.KekkaPrintRow = {1, 1};
-        // Nothing red in the grid: the question comes from the failed check.
-        ResultColor = {};
+        // The grid holds; the question comes from the broken check alone.
+        EXPECT_FALSE(PrintRowsHoldOut());
+        EXPECT_EQ(FailedCheckNames(), d.failed);
         YesToAll yes;
         ASSERT_TRUE(PreparePrint());
         EXPECT_EQ(yes.texts, std::vector<std::string>{
