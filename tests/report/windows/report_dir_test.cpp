@@ -165,7 +165,7 @@ void NarrowPlate() {
 
 void BarOverstressed() {
     OpenExample("wedge");
-    Design.AncBarTauSa = "    5";
+    Design.AncBarTauSa = "   30";
 }
 
 void RockBoltTooShort() {
