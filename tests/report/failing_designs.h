@@ -49,9 +49,7 @@ inline void WeakTendonAnchor() {
     DesignData& d = Design;
     d.Tus = "  40.0";
     d.Tys = "  34.0";
-    const auto kind = static_cast<std::size_t>(d.AnchorKind);
-    d.TusAllow = TendonAllowable(d.TusCoef[kind], d.Tus);
-    d.TysAllow = TendonAllowable(d.TysCoef[kind], d.Tys);
+    DeriveTendonAllowables();
 }
 
 // The ground anchor on a plate of 130 mm over its box-out of 150 mm: no
@@ -61,9 +59,7 @@ inline void NarrowPlateAnchor() {
     Design.PlateU = " 130";
     SetAllRecalc(true);
     RunResultsActivation();
-    const auto kind = static_cast<std::size_t>(Design.AnchorKind);
-    Design.TusAllow = TendonAllowable(Design.TusCoef[kind], Design.Tus);
-    Design.TysAllow = TendonAllowable(Design.TysCoef[kind], Design.Tys);
+    DeriveTendonAllowables();
 }
 
 }  // namespace talvo::test

@@ -16,6 +16,15 @@
 
 namespace talvo::test {
 
+// The tendon's allowable loads as its step stores them: the factors of the
+// anchor's kind on Tus and Tys.
+inline void DeriveTendonAllowables() {
+    DesignData& d = Design;
+    const auto kind = static_cast<std::size_t>(d.AnchorKind);
+    d.TusAllow = TendonAllowable(d.TusCoef[kind], d.Tus);
+    d.TysAllow = TendonAllowable(d.TysCoef[kind], d.Tys);
+}
+
 // The filled design of the work type (FillDesign) calculated as the results
 // window does, with every check beside the grid passing: the main anchor bar
 // D22 at Fs 1.5 (τs 26.0) under τsa 80; the rock bolt as filled (τ 41.3,
@@ -30,11 +39,7 @@ inline void PassingDesign(std::int16_t workType) {
     if (workType == 4) d.PlateU = " 250";
     SetAllRecalc(true);
     RunResultsActivation();
-    if (workType == 4) {
-        const auto kind = static_cast<std::size_t>(d.AnchorKind);
-        d.TusAllow = TendonAllowable(d.TusCoef[kind], d.Tus);
-        d.TysAllow = TendonAllowable(d.TysCoef[kind], d.Tys);
-    }
+    if (workType == 4) DeriveTendonAllowables();
 }
 
 // A ground anchor with the design load entered, 76.0 kN, on the 250 mm

@@ -15,13 +15,13 @@
 #include "platform/printcontrol.h"
 #include "report/chapters/sequencer.h"
 #include "report/printcommand.h"
+#include "results/checked_designs.h"
 #include "results/designchecks.h"
 #include "results/printrows.h"
 #include "results/rebuild.h"
 #include "shell/designfile.h"
 #include "shell/globals.h"
 #include "shell/message.h"
-#include "steps/groundanchor.h"
 #include "support/filled_design.h"
 
 namespace talvo {
@@ -76,13 +76,33 @@ std::vector<fs::path> DesignFiles(const fs::path& folder) {
     return files;
 }
 
-// Reads the design and brings its results up to date with the first row of
-// each set chosen for printing.
-void OpenForPrinting(const fs::path& file) {
+// Reads the design and brings its results up to date as the results window
+// does.
+void OpenDesign(const fs::path& file) {
     test::ResetCalcState();
     ASSERT_EQ(ReadDesignFile(file.string(), Design), DesignReadStatus::Ok);
     SetAllRecalc(true);
     RunResultsActivation();
+}
+
+// Draws the short (insFlg 0) or full (1) report of the design as it stands;
+// with an output folder, saves it there as NAME-short.pdf or NAME-full.pdf.
+void DrawReport(const std::string& name, int insFlg, const std::string& outDir) {
+    PrintControl control;
+    control.SetFooter("- %d -");
+    report::MakeChapterReport(Design.WorkType)->DrawReport(control, insFlg);
+    EXPECT_GT(control.PageCount(), 0);
+    if (outDir.empty()) return;
+    const std::string pdf =
+        (fs::path(outDir) / (name + (insFlg == 0 ? "-short.pdf" : "-full.pdf"))).string();
+    EXPECT_EQ(control.SavePdf(pdf), "") << pdf;
+}
+
+// Reads the design and brings its results up to date with the first row of
+// each set chosen for printing.
+void OpenForPrinting(const fs::path& file) {
+    OpenDesign(file);
+    if (::testing::Test::HasFatalFailure()) return;
     Design.KekkaPrintRow = {1, 1};
     YesToAll yes;
     ASSERT_TRUE(PreparePrint());
@@ -101,17 +121,8 @@ TEST(ReportDir, EachDesignsShortAndFullReport) {
         OpenForPrinting(file);
         if (HasFatalFailure()) return;
 
-        for (int insFlg = 0; insFlg <= 1; ++insFlg) {
-            if (outDir.empty() && insFlg == 1) break;
-            PrintControl control;
-            control.SetFooter("- %d -");
-            report::MakeChapterReport(Design.WorkType)->DrawReport(control, insFlg);
-            EXPECT_GT(control.PageCount(), 0);
-            if (outDir.empty()) continue;
-            const std::string pdf =
-                (fs::path(outDir) / (name + (insFlg == 0 ? "-short.pdf" : "-full.pdf"))).string();
-            EXPECT_EQ(control.SavePdf(pdf), "") << pdf;
-        }
+        DrawReport(name, 0, outDir);
+        if (!outDir.empty()) DrawReport(name, 1, outDir);
     }
 }
 
@@ -124,18 +135,7 @@ TEST(ReportDir, EachDesignsShortAndFullReport) {
 // length. With TALVO_REPORT_DIR set their short and full reports are written
 // there as NAME-short.pdf and NAME-full.pdf.
 void OpenExample(const char* name) {
-    test::ResetCalcState();
-    ASSERT_EQ(ReadDesignFile((kExamplesFolder / (std::string(name) + ".kvd")).string(), Design),
-              DesignReadStatus::Ok);
-    SetAllRecalc(true);
-    RunResultsActivation();
-}
-
-// The allowable loads of the tendon as its step derives them.
-void DeriveTendonAllowables() {
-    const auto kind = static_cast<std::size_t>(Design.AnchorKind);
-    Design.TusAllow = TendonAllowable(Design.TusCoef[kind], Design.Tus);
-    Design.TysAllow = TendonAllowable(Design.TysCoef[kind], Design.Tys);
+    OpenDesign(kExamplesFolder / (std::string(name) + ".kvd"));
 }
 
 void ThinPlate() {
@@ -153,7 +153,7 @@ void WeakTendon() {
     OpenExample("anchor");
     Design.Tus = "  40.0";
     Design.Tys = "  34.0";
-    DeriveTendonAllowables();
+    test::DeriveTendonAllowables();
 }
 
 void NarrowPlate() {
@@ -202,18 +202,7 @@ TEST(ReportDir, FailingDesignsReports) {
         EXPECT_EQ(yes.texts, std::vector<std::string>{
                                  "印刷対象となっている結果にはｏｕｔとなる項目があります。\r"
                                  "印刷しますか？"});
-        for (int insFlg = 0; insFlg <= 1; ++insFlg) {
-            PrintControl control;
-            control.SetFooter("- %d -");
-            report::MakeChapterReport(Design.WorkType)->DrawReport(control, insFlg);
-            EXPECT_GT(control.PageCount(), 0);
-            if (outDir.empty()) continue;
-            const std::string pdf =
-                (fs::path(outDir) /
-                 (std::string(d.name) + (insFlg == 0 ? "-short.pdf" : "-full.pdf")))
-                    .string();
-            EXPECT_EQ(control.SavePdf(pdf), "") << pdf;
-        }
+        for (int insFlg = 0; insFlg <= 1; ++insFlg) DrawReport(d.name, insFlg, outDir);
     }
 }
 
