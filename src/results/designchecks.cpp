@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "results/requiredentries.h"
 #include "shell/design.h"
 #include "shell/numtext.h"
 #include "steps/anchorbar.h"
@@ -82,48 +83,86 @@ bool AnchorBarHolds() {
     return Holds(d.AncBarTauS, d.AncBarTauSa, JudgeAnchorBar(d.AncBarTauSa, d.AncBarTauS).out);
 }
 
+namespace {
+
+bool FrameWithoutAnchors() {
+    return Design.WorkType >= 0 && Design.WorkType <= 2;
+}
+// The bolt and tendon checks and the anchorage length need a computed Pt:
+// a Pt entered directly skips their steps.
+bool RockBoltComputed() {
+    return Design.WorkType == 3 && Design.PtDirect == 0;
+}
+bool GroundAnchorComputed() {
+    return Design.WorkType == 4 && Design.PtDirect == 0;
+}
+bool GroundAnchor() {
+    return Design.WorkType == 4;
+}
+bool Always() {
+    return true;
+}
+bool EntriesGiven() {
+    return MissingEntryNames().empty();
+}
+bool RockSteelHolds() {
+    return RockShearHolds() && RockTensileHolds();
+}
+bool TendonHolds() {
+    return TendonTensileHolds() && TendonYieldHolds();
+}
+bool AnchorageHolds() {
+    return JudgeAnchorage().holds;
+}
+
+void Join(std::string& line, const std::string& name) {
+    if (!line.empty()) line += "、";
+    line += name;
+}
+
+}  // namespace
+
+const std::vector<DesignCheck>& DesignCheckTable() {
+    static const std::vector<DesignCheck> table = {
+        {kMissingEntriesTitle, Always, EntriesGiven, true},
+        {kSectionAnchorBar, FrameWithoutAnchors, AnchorBarHolds},
+        {kSectionRockSteel, RockBoltComputed, RockSteelHolds},
+        {kSectionRockLength, RockBoltComputed, AnchorageHolds},
+        {kSectionTendon, GroundAnchorComputed, TendonHolds},
+        {kSectionAnchorLength, GroundAnchorComputed, AnchorageHolds},
+        {kSectionBearing, GroundAnchor, BearingHolds},
+        {kSectionPlate, GroundAnchor, PlateThickEnough},
+    };
+    return table;
+}
+
 std::vector<std::string> FailedCheckNames() {
-    const DesignData& d = Design;
-    const bool ptComputed = d.PtDirect == 0;
     std::vector<std::string> names;
-    switch (d.WorkType) {
-        case 0:
-        case 1:
-        case 2:
-            if (!AnchorBarHolds()) names.push_back("主アンカーの検討");
-            break;
-        case 3:
-            if (!ptComputed) break;
-            if (!(RockShearHolds() && RockTensileHolds()))
-                names.push_back("ロックボルト鋼材の選定");
-            if (!JudgeAnchorage().holds) names.push_back("ロックボルト長");
-            break;
-        case 4:
-            if (ptComputed) {
-                if (!(TendonTensileHolds() && TendonYieldHolds()))
-                    names.push_back("テンドンの選定");
-                if (!JudgeAnchorage().holds) names.push_back("アンカー長");
-            }
-            if (!BearingHolds()) names.push_back("支圧応力度の検討");
-            if (!PlateThickEnough()) names.push_back("アンカープレートの検討");
-            break;
-        default:
-            break;
+    for (const DesignCheck& c : DesignCheckTable()) {
+        if (c.entries || !c.printed() || c.holds()) continue;
+        names.push_back(c.title);
     }
     return names;
 }
 
+std::string MissingEntriesLine() {
+    std::string names;
+    for (const std::string& name : MissingEntryNames()) Join(names, name);
+    return names.empty() ? names : std::string(kMissingEntriesTitle) + "：" + names;
+}
+
 std::string FailedChecksLine() {
-    std::string line;
-    for (const std::string& name : FailedCheckNames()) {
-        line += line.empty() ? "ＯＵＴ：" : "、";
-        line += name;
-    }
+    std::string out;
+    for (const std::string& name : FailedCheckNames()) Join(out, name);
+    std::string line = MissingEntriesLine();
+    if (!out.empty()) line += (line.empty() ? "" : "　") + std::string("ＯＵＴ：") + out;
     return line;
 }
 
 bool DesignChecksFail() {
-    return !FailedCheckNames().empty();
+    for (const DesignCheck& c : DesignCheckTable())
+        if (c.printed() && !c.holds()) return true;
+    return false;
 }
 
 }  // namespace talvo

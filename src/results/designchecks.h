@@ -2,9 +2,11 @@
 // ground anchor, the stresses of a rock bolt, the anchorage length against
 // the bond lengths, the bearing stress and the thickness of the anchor
 // plate, and the shear stress of the main anchor bar of the frames without
-// anchors. The report pages mark a failed one in red and the question before
-// printing asks about any of them through these predicates alone, so the
-// paper and the question never tell two stories.
+// anchors; and, as one more row, the required entries a design must have
+// (requiredentries.h). The report pages mark a failed one in red and the
+// question before printing asks about any of them through these predicates
+// and the one table below alone, so the screen, the paper and the question
+// never tell two stories.
 //
 // Each compares the texts stored in the design, which are the numbers the
 // pages print, the way its step window compares them. Where a step waits for
@@ -49,22 +51,55 @@ bool PlateThickEnough();
 // computed (no load Q, no Fs, no bar area) is stored empty and never holds.
 bool AnchorBarHolds();
 
-// The checks above that the design's reports print and that have failed, by
-// the names of their report sections in report order, each once: for the
-// frames without anchors (work types 0 to 2) the main anchor bar
-// ("主アンカーの検討"); for rock bolts (3) with a computed Pt the bolt stresses
-// ("ロックボルト鋼材の選定") and the anchorage length ("ロックボルト長"); for
-// ground anchors (4) with a computed Pt the tendon ("テンドンの選定") and the
-// anchorage length ("アンカー長"), and with any Pt the bearing stress
-// ("支圧応力度の検討") and the plate thickness ("アンカープレートの検討").
+// The titles of the report sections that print the checks above, as the
+// pages number them and as the line below names a failed one.
+inline constexpr const char* kSectionAnchorBar = "主アンカーの検討";
+inline constexpr const char* kSectionRockSteel = "ロックボルト鋼材の選定";
+inline constexpr const char* kSectionRockLength = "ロックボルト長";
+inline constexpr const char* kSectionTendon = "テンドンの選定";
+inline constexpr const char* kSectionAnchorLength = "アンカー長";
+inline constexpr const char* kSectionBearing = "支圧応力度の検討";
+inline constexpr const char* kSectionPlate = "アンカープレートの検討";
+
+// What the line names for the required entries left empty
+// (requiredentries.h).
+inline constexpr const char* kMissingEntriesTitle = "未入力";
+
+// One row of what is checked beside the results grid. A check row names its
+// report section (`title`), tells whether the design's reports print it and
+// judges it. The row of the required entries (`entries`) holds while none is
+// empty; the line names the empty ones after kMissingEntriesTitle.
+struct DesignCheck {
+    const char* title;
+    bool (*printed)();
+    bool (*holds)();
+    bool entries = false;
+};
+
+// Every check, in the order the line names them: the required entries
+// first, then for the frames without anchors (work types 0 to 2) the main
+// anchor bar; for rock bolts (3) with a computed Pt the bolt stresses and the
+// anchorage length; for ground anchors (4) with a computed Pt the tendon and
+// the anchorage length, and with any Pt the bearing stress and the plate
+// thickness. The question before printing, the results window's line and
+// the reports' lines go by this table alone.
+const std::vector<DesignCheck>& DesignCheckTable();
+
+// The check rows the design's reports print and that have failed, by their
+// titles in table order, each once (the required entries not among them).
 std::vector<std::string> FailedCheckNames();
 
-// The one line that names them all, "ＯＵＴ：" and the names joined by "、";
-// empty while every check holds. The short report and the results window
-// show it as it stands.
+// "未入力：" and the names of the empty required entries joined by "、";
+// empty while every required entry is given.
+std::string MissingEntriesLine();
+
+// The one line that names everything that fails: the missing entries'
+// part, then "ＯＵＴ：" and the names of the failed checks joined by "、",
+// the two parts parted by a full-width blank; empty while everything holds.
+// The short report and the results window show it as it stands.
 std::string FailedChecksLine();
 
-// Some check above has failed.
+// Some row of the table has failed: a check, or a required entry is empty.
 bool DesignChecksFail();
 
 }  // namespace talvo

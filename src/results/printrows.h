@@ -22,8 +22,9 @@ int PrintTableRow(int set);
 bool PrintRowsHoldOut();
 
 // Asks before OUT results are printed: 0 print, -1 do not print. With no OUT
-// value in the print rows and no failed check of the anchors, the plate or
-// the main anchor bar (DesignChecksFail) it asks nothing and returns 0;
+// value in the print rows, no failed check of the anchors, the plate or the
+// main anchor bar and no required entry left empty (DesignChecksFail) it
+// asks nothing and returns 0;
 // otherwise it asks with Yes and No, No being the default (Enter does not
 // print). Both reports ask alike.
 std::int16_t Ins_Aka_Check();

@@ -36,6 +36,7 @@ TEST(PrintCommand, RowsMustBeChosenAndAreRecorded) {
         Design.SameSection = c.sameSection;
         Design.KekkaPrintRow = {c.tate, c.yoko};
         ResultColor = {};  // nothing OUT: no question
+        Design.AncBarFs = "  1.5";
         Design.AncBarTauS = "26.0";
         Design.AncBarTauSa = "80";
         PrintCaseTate = PrintCaseYoko = -9;

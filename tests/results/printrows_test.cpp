@@ -77,9 +77,10 @@ TEST(InsAkaCheck, AsksOnlyForARedValueOfAPrintRowThatStopsAPrint) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetCalcState();
-        Design.WorkType = 0;
-        // A main anchor bar that passes: only the grid can ask here.
+        // Every entry given and a main anchor bar that passes: only the grid
+        // can ask here.
+        FillDesign(0);
+        Design.AncBarFs = "  1.5";
         Design.AncBarTauS = "26.0";
         Design.AncBarTauSa = "80";
         Design.SameSection = c.sameSection;
@@ -126,6 +127,7 @@ TEST(InsAkaCheck, AsksForAFailedCheckOfTheAnchorsPlateOrMainAnchorBar) {
         {"rock bolt, Pt entered: La under La1", 3,
          [](DesignData& d) {
              d.PtDirect = 1;
+             d.PtInput = d.Pt;
              d.RockLa = " 1.8";
          },
          false},
@@ -141,10 +143,20 @@ TEST(InsAkaCheck, AsksForAFailedCheckOfTheAnchorsPlateOrMainAnchorBar) {
         {"anchor, Pt entered: tendon and La not designed", 4,
          [](DesignData& d) {
              d.PtDirect = 1;
+             d.PtInput = d.Pt;
              d.TusAllow = "";
              d.BondLa2Up = "3.1";
          },
          false},
+        // An entry never entered asks as a failed check does.
+        {"frame: no ΔFs", 0, [](DesignData& d) { d.DeltaFs = ""; }, true},
+        {"anchor: no σck", 4, [](DesignData& d) { d.SigmaCk = " "; }, true},
+        {"anchor, Pt entered: no Pt", 4,
+         [](DesignData& d) {
+             d.PtDirect = 1;
+             d.PtInput = "";
+         },
+         true},
         {"anchor, Pt entered: plate thinner", 4,
          [](DesignData& d) {
              d.PtDirect = 1;

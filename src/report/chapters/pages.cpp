@@ -29,14 +29,19 @@ std::unique_ptr<LayoutForm> Form(std::string_view name, void (*fill)(LayoutForm&
 // result set (Dokei) for a common section, and always in the chapter that has
 // the horizontal frame only; the two sets (Ikei) otherwise. The short report
 // has no pages for the checks beside the results, so under its result table
-// a red line names those that failed.
+// a red line names those that failed; in both reports the line names the
+// required entries left empty, which no page of their own marks.
 void SummaryTables(PageContext& p) {
     const bool oneSet = p.Chapter() == ChapterKind::FrameSide || Design.SameSection != 0;
     auto forces = oneSet ? Form("InsOryuokuDokei", SetInsOryuokuDokei)
                          : Form("InsOryuokuIkei", SetInsOryuokuIkei);
     auto results = oneSet ? Form("InsKekkaHyouDokei", SetInsKekkaHyouDokei)
                           : Form("InsKekkaHyouIkei", SetInsKekkaHyouIkei);
-    if (!p.Full()) PutFailedChecksLine(*results);
+    if (p.Full()) {
+        PutMissingEntriesLine(*results);
+    } else {
+        PutFailedChecksLine(*results);
+    }
     p.DrawAt(std::move(forces), kSummaryForcesTop);
     p.DrawAt(std::move(results), kSummaryResultTop);
 }

@@ -92,7 +92,7 @@ void AnchorageOutLine(LayoutForm& form, const std::string& la, std::string_view 
 void AnchorBondLengths(LayoutForm& form, int secondPtWidth, bool emptyLa2AsZero,
                        std::string_view adoption) {
     const DesignData& d = Design;
-    Put(form, "Label13", SectionTitle("アンカー長"));
+    Put(form, "Label13", SectionTitle(kSectionAnchorLength));
     PutNum(form, "Label1", d.Pt, 4);
     PutNum(form, "Label5", d.AnchorDa, 3);
     PutNum(form, "Label6", d.AnchorTauG, 1);
@@ -124,7 +124,7 @@ void TotalLength(LayoutForm& form, const std::string& lf, const std::string& la,
 void SetInsAnchorKouzai(LayoutForm& form) {
     const DesignData& d = Design;
     Put(form, "Label1", ChapterTitle("アンカーの検討"));
-    Put(form, "Label13", SectionTitle("テンドンの選定"));
+    Put(form, "Label13", SectionTitle(kSectionTendon));
     Put(form, "Label6", d.TendonName);
     Put(form, "Label9", d.TendonStandard);
     const std::string tusCoef = KindFactor(d.TusCoef, d.AnchorKind);
@@ -170,8 +170,8 @@ void SetInsAnchorNagasa(LayoutForm& form) {
 void SetInsRockTyou(LayoutForm& form) {
     const DesignData& d = Design;
     Put(form, "Label27", ChapterTitle("ロックボルトの検討"));
-    Put(form, "Label13(0)", SectionTitle("ロックボルト鋼材の選定"));
-    Put(form, "Label13(1)", SectionTitle("ロックボルト長"));
+    Put(form, "Label13(0)", SectionTitle(kSectionRockSteel));
+    Put(form, "Label13(1)", SectionTitle(kSectionRockLength));
 
     const RebarSpec* bar = Bar(d.RockBarIndex);
     const std::string area = bar ? NumStr(bar->Area * 100) : std::string();
@@ -212,7 +212,7 @@ void SetInsRockNagasa(LayoutForm& form) {
 
 void SetInsSiatu(LayoutForm& form) {
     const DesignData& d = Design;
-    Put(form, "Label27", ChapterTitle("支圧応力度の検討"));
+    Put(form, "Label27", ChapterTitle(kSectionBearing));
     Put(form, "Label13", SectionTitle("許容支圧応力度"));
     Put(form, "Label23", SectionTitle("支圧応力度"));
 
@@ -266,7 +266,7 @@ void SetInsSiatu(LayoutForm& form) {
 
 void SetInsPrate(LayoutForm& form) {
     const DesignData& d = Design;
-    Put(form, "Label27", ChapterTitle("アンカープレートの検討"));
+    Put(form, "Label27", ChapterTitle(kSectionPlate));
     Put(form, "Label13", SectionTitle("曲げモーメント"));
     Put(form, "Label11", SectionTitle("プレートの厚さ"));
 

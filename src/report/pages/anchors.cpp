@@ -162,7 +162,7 @@ void SetInsSyuAncBar(LayoutForm& form) {
     const DesignData& d = Design;
     const RebarSpec* bar = Bar(d.AncBarIndex);
     const std::string area = AreaMm2(bar);
-    Put(form, "Label2", ChapterTitle("主アンカーの検討"));
+    Put(form, "Label2", ChapterTitle(kSectionAnchorBar));
     Put(form, "Label34", PadDecimal(d.YokoQ, 3));
     Put(form, "Label30", PadDecimal(d.YokoQ, 3));
     Put(form, "Label21", PadDecimal(bar ? bar->Name : std::string(), 3));

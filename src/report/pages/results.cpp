@@ -125,11 +125,22 @@ void SetInsKekkaHyouDokei(LayoutForm& form) {
     SetResultRow(form, 1, PrintCaseYoko, 1);
 }
 
-void PutFailedChecksLine(LayoutForm& form) {
-    const std::string line = FailedChecksLine();
+namespace {
+
+void PutRedLine(LayoutForm& form, const std::string& line) {
     if (line.empty()) return;
     Put(form, "LabFailed", line);
     SetColor(form, "LabFailed", true);
+}
+
+}  // namespace
+
+void PutFailedChecksLine(LayoutForm& form) {
+    PutRedLine(form, FailedChecksLine());
+}
+
+void PutMissingEntriesLine(LayoutForm& form) {
+    PutRedLine(form, MissingEntriesLine());
 }
 
 }  // namespace talvo::report

@@ -33,7 +33,12 @@ void SetInsKekkaHyouIkei(LayoutForm& form);
 void SetInsKekkaHyouDokei(LayoutForm& form);
 
 // Under either result table, in red, the line that names every failed check
-// beside the results (FailedChecksLine); nothing while they all hold.
+// beside the results and every required entry left empty
+// (FailedChecksLine); nothing while they all hold.
 void PutFailedChecksLine(LayoutForm& form);
+// The same place in the full report: only the empty required entries
+// (MissingEntriesLine), which no later page names; the failed checks are
+// marked on their own pages.
+void PutMissingEntriesLine(LayoutForm& form);
 
 }  // namespace talvo::report
