@@ -50,10 +50,6 @@ bool WedgeH(const D& d) {
 bool WedgeAlpha(const D& d) {
     return d.KusabiInputMode == 1 || d.KusabiInputMode == 3 || d.KusabiInputMode == 4;
 }
-// Only the bearing stress of a ground anchor reads the design strength.
-bool Bearing(const D& d) {
-    return d.WorkType == 4;
-}
 bool FrictionByAngle(const D& d) {
     return d.FrictionInputMode == 0;
 }
@@ -114,7 +110,7 @@ const std::vector<StepEntries>& EntriesBySteps() {
           {"tanφ", &D::TanPhi, FrictionByTan}}},
         {"NCtatemoment", {{"ΔFs", &D::DeltaFs, nullptr}}},
         {"NGouryoku",
-         {{"σck", &D::SigmaCk, Bearing},
+         {{"σck", &D::SigmaCk, nullptr},
           {"σca", &D::SigmaCa, nullptr},
           {"τca", &D::TauCa, nullptr},
           {"τoa", &D::TauOa, nullptr},

@@ -5,6 +5,9 @@
 // overhang, a span count down the slope, a slip-surface gradient) read as 0
 // when empty, as they always have.
 //
+// The design strength σck counts in every work type, although only the
+// bearing stress of a ground anchor computes with it: every report's
+// condition table prints it beside the allowable stresses taken for it.
 // The entries that only a check beside the results compares (τsa of the main
 // anchor bar and of the bolt steel, σsa of the bolt steel, the adopted plate
 // thickness t) are not listed: their check already fails on an empty text.

@@ -348,8 +348,13 @@ const std::vector<Entry> kRestraint = {{"PFs", &D::PlanFs},
                                        {"施工段数", &D::RowCount},
                                        {"α", &D::InstallAngle},
                                        {"φ", &D::FrictionAngle}};
-const std::vector<Entry> kAllowables = {
-    {"σca", &D::SigmaCa}, {"τca", &D::TauCa}, {"τoa", &D::TauOa}, {"σsa", &D::SigmaSa}};
+// The design strength too: every report's condition table prints it with
+// the allowable stresses taken for it.
+const std::vector<Entry> kAllowables = {{"σck", &D::SigmaCk},
+                                        {"σca", &D::SigmaCa},
+                                        {"τca", &D::TauCa},
+                                        {"τoa", &D::TauOa},
+                                        {"σsa", &D::SigmaSa}};
 
 std::vector<Entry> Join(std::initializer_list<std::vector<Entry>> parts) {
     std::vector<Entry> all;
@@ -428,8 +433,7 @@ const std::vector<EntryCase>& EntryCases() {
                 {"τb", &D::AnchorTauB},
                 {"Fs", &D::AnchorFs},
                 {"La", &D::AnchorLa},
-                {"Lf", &D::AnchorLf},
-                {"σck", &D::SigmaCk}},
+                {"Lf", &D::AnchorLf}},
                kAllowables,
                {{"u", &D::PlateU}, {"σpa", &D::PlateSigma}}})},
         {"ground anchor, Pt entered", "anchor-direct.kvd", nullptr,
@@ -437,7 +441,7 @@ const std::vector<EntryCase>& EntryCases() {
                kLayout,
                kWeights,
                kSlope,
-               {{"Pt", &D::PtInput}, {"σck", &D::SigmaCk}},
+               {{"Pt", &D::PtInput}},
                kAllowables,
                {{"u", &D::PlateU}, {"σpa", &D::PlateSigma}}})},
     };
