@@ -18,13 +18,14 @@ inline constexpr const char* kHelpMissingText =
 inline constexpr const char* kHelpMissingTitle = "ミルダ－ＳＩ ヘルプが見つかりません。";
 
 // Reads the settings file of the program folder (its name matched without
-// regard to case), read-only. A missing or foreign file gives the built-in
-// tables; in a file of the design program every value is validated and a
-// table with a missing or bad value gets its defaults, so no bar has a zero
-// area and no width class an empty bound. Bar names lose their surrounding
-// blanks. A standards table built from defaults takes the companion's own
-// names, the two reference standards without the "(参考)" that the design
-// program gives them; names read from the file stay as they are.
+// regard to case), read-only, as the design program reads it (a UTF-8
+// byte-order mark before the signature included). A missing or foreign file
+// gives the built-in tables; in a file of the design program every value is
+// validated and a table with a missing or bad value gets its defaults, so no
+// bar has a zero area and no width class an empty bound. Bar names lose their
+// surrounding blanks. A standards table built from defaults takes the
+// companion's own names, the two reference standards without the "(参考)" that
+// the design program gives them; names read from the file stay as they are.
 SettingsStatus ReadCompanionSettings(const std::string& programFolder);
 // The same on the bytes of a settings file in memory (never Missing).
 SettingsStatus TakeCompanionSettings(std::string_view bytes);

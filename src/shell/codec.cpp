@@ -250,6 +250,16 @@ std::size_t ByteCount(std::string_view utf8) {
     return FromUtf8(utf8).size();
 }
 
+bool IsUtf8(std::string_view bytes) {
+    if (IsAscii(bytes)) return true;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t n = Utf8SequenceLength(bytes.substr(pos));
+        if (n == 0) return false;
+        pos += n;
+    }
+    return true;
+}
+
 bool Representable(std::string_view utf8) {
     std::size_t replaced = 0;
     FromUtf8(utf8, &replaced);

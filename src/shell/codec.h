@@ -19,6 +19,10 @@ std::string FromUtf8(std::string_view utf8, std::size_t* replaced = nullptr);
 // given, receives how many such sequences there were.
 std::string ToUtf8(std::string_view bytes, std::size_t* undecodable = nullptr);
 
+// True when the bytes are well-formed UTF-8 throughout (no stray or cut
+// sequence, no overlong form, no surrogate).
+bool IsUtf8(std::string_view bytes);
+
 // Length of the code-page-932 form in bytes (a half-width character 1, a
 // full-width character 2; a character that cannot be held counts as its "?").
 std::size_t ByteCount(std::string_view utf8);

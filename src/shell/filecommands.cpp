@@ -1,6 +1,7 @@
 #include "shell/filecommands.h"
 
 #include "shell/codec.h"
+#include "shell/designfile.h"
 #include "shell/globals.h"
 
 namespace talvo {
@@ -68,6 +69,21 @@ void PushRecentFile(const std::string& path) {
 
 std::string RecentCaption(int n, const std::string& path) {
     return "&" + std::to_string(n) + " " + path;
+}
+
+bool ChangedByAnotherWriter(const std::string& path) {
+    return DesignFileStamp.path == path &&
+           CompareWithStamp(DesignFileStamp) == StampComparison::Changed;
+}
+
+std::string ChangedFileQuestion(const std::string& path) {
+    return path + " は、読み込んだ後にほかのプログラムで変更されています。\r上書きしますか？";
+}
+
+void StampWrittenDesign(const std::string& path, const DesignData& design) {
+    // The bytes the writer wrote, not a reading of the file afterwards: a
+    // write of another program in between must not become this stamp.
+    DesignFileStamp = StampOfWritten(path, SerializeDesign(design));
 }
 
 }  // namespace talvo

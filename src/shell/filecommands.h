@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/design.h"
+
 namespace talvo {
 
 inline constexpr const char* kDesignFilter = "Talvo-SI FILE (*.kvd)|*.kvd|All Files (*.*)|*.*|";
@@ -29,5 +31,17 @@ void PushRecentFile(const std::string& path);
 int RecentEntries();
 // Caption of recent-file tool n: "&n path".
 std::string RecentCaption(int n, const std::string& path);
+
+// Whether writing the open design over its own file `path` must ask first:
+// DesignFileStamp is of that file, and another program has changed it since
+// this program last read or wrote it (its size, time or bytes differ). A file
+// removed since is written without a question, as is one never stamped or
+// something that is no ordinary file now (the write says what it meets).
+bool ChangedByAnotherWriter(const std::string& path);
+// The question before such a file is written over: the path, a line break and
+// whether to write over it.
+std::string ChangedFileQuestion(const std::string& path);
+// Takes DesignFileStamp from `design` just written to `path`.
+void StampWrittenDesign(const std::string& path, const DesignData& design);
 
 }  // namespace talvo

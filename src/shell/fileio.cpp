@@ -265,6 +265,92 @@ FileReadResult ReadSmallFile(const std::string& path, std::size_t limit) {
     return ReadFile(path, limit, true);
 }
 
+namespace {
+
+// FNV-1a over 64 bits: enough to tell one state of a file from another that
+// has the same size and time; nobody forges a design file to look unchanged.
+constexpr std::uint64_t kFnvOffset = 14695981039346656037u;
+constexpr std::uint64_t kFnvPrime = 1099511628211u;
+
+std::uint64_t AddToChecksum(std::uint64_t sum, std::string_view bytes) {
+    for (const char c : bytes) {
+        sum ^= static_cast<unsigned char>(c);
+        sum *= kFnvPrime;
+    }
+    return sum;
+}
+
+std::int64_t ModifiedNs(const struct stat& st) {
+    return static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+}
+
+}  // namespace
+
+FileStamp TakeFileStamp(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return FileStamp{};
+    // O_NONBLOCK: a pipe put there since the look must not make this wait.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return FileStamp{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return FileStamp{};
+    }
+    // The time is the one before the reading: a write while the bytes are
+    // read gives the file a later time, which the next comparison sees.
+    FileStamp stamp;
+    stamp.modifiedNs = ModifiedNs(st);
+    const auto want = static_cast<std::uintmax_t>(st.st_size);
+    std::uint64_t sum = kFnvOffset;
+    std::uintmax_t got = 0;
+    char buf[65536];
+    while (got < want) {
+        const std::size_t ask =
+            static_cast<std::size_t>(std::min<std::uintmax_t>(sizeof buf, want - got));
+        const ssize_t n = ::read(fd, buf, ask);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return FileStamp{};
+        }
+        if (n == 0) break;  // shorter than it was: the size below says so
+        sum = AddToChecksum(sum, std::string_view(buf, static_cast<std::size_t>(n)));
+        got += static_cast<std::uintmax_t>(n);
+    }
+    ::close(fd);
+    stamp.path = path;
+    stamp.size = got;
+    stamp.checksum = sum;
+    return stamp;
+}
+
+FileStamp StampOfWritten(const std::string& path, std::string_view bytes) {
+    FileStamp stamp;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return stamp;
+    stamp.path = path;
+    stamp.size = bytes.size();
+    stamp.modifiedNs = ModifiedNs(st);
+    stamp.checksum = AddToChecksum(kFnvOffset, bytes);
+    return stamp;
+}
+
+StampComparison CompareWithStamp(const FileStamp& stamp) {
+    if (stamp.path.empty()) return StampComparison::Unknown;
+    struct stat st {};
+    if (::stat(stamp.path.c_str(), &st) != 0)
+        return errno == ENOENT ? StampComparison::Removed : StampComparison::Unknown;
+    if (!S_ISREG(st.st_mode)) return StampComparison::Unknown;
+    if (static_cast<std::uintmax_t>(st.st_size) != stamp.size || ModifiedNs(st) != stamp.modifiedNs)
+        return StampComparison::Changed;
+    const FileStamp now = TakeFileStamp(stamp.path);
+    if (now.path.empty()) return StampComparison::Unknown;
+    return now.size == stamp.size && now.modifiedNs == stamp.modifiedNs &&
+                   now.checksum == stamp.checksum
+               ? StampComparison::Same
+               : StampComparison::Changed;
+}
+
 std::string SystemReason(int err) {
     switch (err) {
         case ENOENT:

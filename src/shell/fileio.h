@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,42 @@ FileReadResult ReadFileBounded(const std::string& path, std::size_t limit);
 // The same for a file that is of no use unless it is read whole: one whose
 // size is more than `limit` bytes is refused (TooLarge, nothing read).
 FileReadResult ReadSmallFile(const std::string& path, std::size_t limit);
+
+// What a file held when this program last read or wrote it: its size, its
+// modification time and a checksum of its bytes. A later save compares the
+// file with it to tell whether another program has written there since.
+struct FileStamp {
+    std::string path;             // the file stamped; empty when there is no stamp
+    std::uintmax_t size = 0;      // bytes
+    std::int64_t modifiedNs = 0;  // modification time, nanoseconds since 1970
+    std::uint64_t checksum = 0;   // FNV-1a (64 bits) of the bytes
+};
+
+// The stamp of the ordinary file at `path` as it stands now (a symbolic link
+// is followed). No stamp (an empty path) when nothing is there, it is no
+// ordinary file or it cannot be read. No more bytes are read than the file
+// held when it was opened, so a file that keeps growing cannot hold the
+// reading up.
+FileStamp TakeFileStamp(const std::string& path);
+
+// The stamp of `bytes` that were just written to `path`: their size and
+// checksum, with the modification time the file has now. Should another
+// program have written there in between, the stamp matches neither, and the
+// next comparison finds the file changed.
+FileStamp StampOfWritten(const std::string& path, std::string_view bytes);
+
+enum class StampComparison {
+    Same,     // the size, the time and the bytes are those of the stamp
+    Changed,  // an ordinary file whose size, time or bytes differ from the stamp
+    Removed,  // nothing at the path any more (a link that leads nowhere included)
+    Unknown,  // no stamp, something that is no ordinary file now, or a file that
+              // could not be looked at or read
+};
+
+// Compares the file at the stamp's path with the stamp. The bytes are read
+// only when the size and the time agree: a writer may keep both (a file
+// system with a coarse clock, a tool that sets the time back).
+StampComparison CompareWithStamp(const FileStamp& stamp);
 
 // The message of a failed save: the path, " に書き込めません。", a line break
 // and the reason.

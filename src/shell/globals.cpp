@@ -12,6 +12,7 @@ std::int16_t RecalcResult = 0;
 std::int16_t DataChanged = 0;
 std::string CurrentFile;
 std::string TargetFile;
+FileStamp DesignFileStamp;
 std::int16_t DlgAction = 0;
 std::int16_t DlgCancelled = 0;
 std::int16_t SaveAnswer = 0;
@@ -50,6 +51,7 @@ void ResetProgramState() {
     DataChanged = 0;
     CurrentFile = kUntitled;
     TargetFile.clear();
+    DesignFileStamp = FileStamp{};
     DlgAction = 0;
     DlgCancelled = 0;
     SaveAnswer = 0;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/fileio.h"
+
 namespace talvo {
 
 // Recalculation flags (0/1): raised by inputs, settings dialogs and the file
@@ -29,6 +31,10 @@ inline constexpr const char* kNoFile = "ファイルなし";
 extern std::string CurrentFile;
 // Path that the next design-file read or write uses.
 extern std::string TargetFile;
+// The design file as this program last read or wrote it (no stamp before the
+// first): the overwrite save compares the file with it, to tell whether
+// another program or another run of this one has written there since.
+extern FileStamp DesignFileStamp;
 
 // Which dialog AskFileName shows: 1 the open dialog, 2 the save dialog.
 extern std::int16_t DlgAction;

@@ -37,6 +37,9 @@ constexpr int kBodyLines = 147;
 constexpr std::size_t kMaxFileBytes = 1 << 20;
 constexpr int kMaxFileLines = 600;
 
+// The byte-order mark of UTF-8.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 // Window sizes of the start without a usable file.
 constexpr int kMissingWidth = 9600, kMissingHeight = 6600;
 constexpr int kForeignWidth = 9585, kForeignHeight = 5910;
@@ -736,6 +739,19 @@ std::string SerializeSettings() {
 
 SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwips,
                                      int screenHeightTwips) {
+    // An editor may save the file with a UTF-8 byte-order mark in front of
+    // the signature, and then in UTF-8. The mark is no part of the file and
+    // is skipped; the bytes after it are taken as the UTF-8 it announces
+    // when they are that, else as code page 932 as ever. Either way the next
+    // write gives the program's own form, without the mark.
+    std::string fromUtf8;
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+        bytes.remove_prefix(kUtf8Mark.size());
+        if (cp932::IsUtf8(bytes)) {
+            fromUtf8 = cp932::FromUtf8(bytes);
+            bytes = fromUtf8;
+        }
+    }
     const RawLines split = SplitLines(bytes);
     const std::vector<std::string_view>& raw = split.lines;
     if (raw.empty() || !StartsWithSignature(raw[0])) {

@@ -29,7 +29,9 @@ enum class SettingsStatus { Loaded, Missing, Foreign };
 // tables it holds whole keep their values, and a last line without its line
 // break counts as cut. A damaged window rectangle gives the 9600 x 6600
 // default; a damaged recent list an empty one. RecentCount is kept within 0 to
-// 4 and ends before the first empty path.
+// 4 and ends before the first empty path. A UTF-8 byte-order mark before the
+// signature (an editor's) is skipped, and the bytes after it are read as UTF-8
+// when they are that.
 SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int screenHeightTwips);
 
 // The same on the bytes of a settings file in memory (never Missing).

@@ -12,6 +12,7 @@
 #include "calc/rebar.h"
 #include "companion/checks.h"
 #include "companion/study.h"
+#include "shell/codec.h"
 #include "shell/numtext.h"
 #include "shell/settings.h"
 #include "shell/tables.h"
@@ -101,6 +102,27 @@ TEST_F(IntakeTest, EditedNamesFromAFileInAnyCase) {
     EXPECT_EQ(RebarSpecTable[3].Name, "K19");
     EXPECT_DOUBLE_EQ(RebarSpecTable[2].Area, 2.5);
     EXPECT_EQ(StandardName[1], "自前の基準");
+}
+
+// A settings file that an editor saved in UTF-8 with a byte-order mark before
+// the signature is the design program's all the same: its tables, with their
+// Japanese names, not the built-in ones.
+TEST_F(IntakeTest, ByteOrderMarkBeforeTheSignatureKeepsTheTables) {
+    RebarSpecTable[2].Name = "K16";
+    RebarSpecTable[2].Area = 2.5;
+    StandardName[1] = "自前の基準";
+    UnitWeightTable[0][0] = {"自前のモルタル", "22.5"};
+    RebarCountRule.WidthClassMax[5] = "950";
+    std::ofstream(folder_ / "Talvo-SI.ini", std::ios::binary)
+        << "\xEF\xBB\xBF" + cp932::ToUtf8(SerializeSettings());
+    Scribble();
+    EXPECT_EQ(ReadCompanionSettings(folder_.string()), SettingsStatus::Loaded);
+    EXPECT_EQ(RebarSpecTable[2].Name, "K16");
+    EXPECT_DOUBLE_EQ(RebarSpecTable[2].Area, 2.5);
+    EXPECT_EQ(StandardName[1], "自前の基準");
+    EXPECT_EQ(UnitWeightTable[0][0].Name, "自前のモルタル");
+    EXPECT_EQ(UnitWeightTable[0][0].Value, "22.5");
+    EXPECT_EQ(RebarCountRule.WidthClassMax[5], "950");
 }
 
 // The companion reads the design program's file whose lines end with a lone

@@ -124,6 +124,8 @@ def settings():
         write(target, "default.ini", data)
         write(target, "default_cut.ini", b"\n".join(lines[:12]) + b"\n")
         write(target, "signature_only.ini", lines[0] + b"\n")
+        # As an editor saves it: UTF-8 after a byte-order mark.
+        write(target, "byte_order_mark.ini", b"\xef\xbb\xbf" + data.decode("cp932").encode())
 
 
 if __name__ == "__main__":

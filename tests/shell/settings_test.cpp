@@ -379,6 +379,38 @@ TEST_F(SettingsFile, MissingOrForeignFileGivesDefaultsAndACentredWindow) {
     }
 }
 
+// A file that an editor saved with a UTF-8 byte-order mark before the
+// signature is still the program's: its tables are read, whether the bytes
+// after the mark are the UTF-8 it announces or code page 932 as before, and
+// the next write is the program's own form again, without the mark.
+TEST_F(SettingsFile, ByteOrderMarkBeforeTheSignatureKeepsTheTables) {
+    SetEditedState();
+    const std::string written = SerializeSettings();
+    const std::string mark = "\xEF\xBB\xBF";
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-8 after the mark", mark + cp932::ToUtf8(written)},
+        {"code page 932 after the mark", mark + written},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::string path = dir / "Talvo-SI.ini";
+        WriteBytes(path, c.bytes);
+        SetEmptyState();
+        EXPECT_EQ(LoadSettings(path, kScreenW, kScreenH), SettingsStatus::Loaded);
+        EXPECT_EQ(WinWidth, 8000);
+        EXPECT_EQ(RecentFile[1], "/home/技師/現場,1.kvd");
+        EXPECT_EQ(UnitWeightTable[3][4].Name, "重さ34");
+        EXPECT_EQ(StandardName[2], "規準2");
+        EXPECT_EQ(PullOutSafetyTable[1][4].Name, "安全14");
+        ASSERT_TRUE(SaveSettings(path));
+        EXPECT_EQ(ReadBytes(path), written);
+    }
+}
+
 // The parts of the file, by their first and last line.
 enum Part {
     Window,

@@ -27,6 +27,16 @@ bool HasOwnFile() {
     return CurrentFile != kUntitled && CurrentFile != kNoFile;
 }
 
+// Before the design is written over its own file: when another program (or
+// another window of this one) has written there since this program last read
+// or wrote it, the engineer is asked first. No, the default, writes nothing,
+// so that the design can still be saved under another name.
+bool MayWriteOverOwnFile(const std::string& path) {
+    if (!ChangedByAnotherWriter(path)) return true;
+    return MsgBox(ChangedFileQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation, 1) ==
+           MsgResult::Yes;
+}
+
 // The save question. `keptName`, when given, receives the name the design
 // had just before the question gave it up, so that a command that goes on to
 // a dialog the engineer cancels can give the design its name back.
@@ -44,6 +54,7 @@ bool ConfirmSaveKeeping(std::string* keptName) {
         DlgAction = 2;
         if (HasOwnFile()) {
             TargetFile = CurrentFile;
+            if (!MayWriteOverOwnFile(TargetFile)) return false;
         } else {
             AskFileName();
             if (DlgCancelled != 0) return false;
@@ -138,8 +149,13 @@ bool ReadDesign() {
     DesignData read;
     std::string reason;
     DesignReadStatus status;
+    FileStamp stamp;
     {
         MainFrame::Hourglass busy;
+        // Taken before the reading: should another program write in between,
+        // the stamp is of the older bytes and the next save asks, where a
+        // stamp taken after would vouch for bytes that were never read.
+        stamp = TakeFileStamp(TargetFile);
         status = ReadDesignFile(TargetFile, read, &reason);
     }
     if (status != DesignReadStatus::Ok && status != DesignReadStatus::Damaged) {
@@ -165,6 +181,7 @@ bool ReadDesign() {
         CurrentFile = kUntitled;
     } else {
         CurrentFile = TargetFile;
+        DesignFileStamp = stamp;
         AddRecentFile();
     }
     SetCaption(PlainCaption(CurrentFile));
@@ -187,6 +204,7 @@ bool WriteDesign(const std::string& path) {
         return false;
     }
     CurrentFile = path;
+    StampWrittenDesign(path, Design);
     AddRecentFile();
     SetCaption(StepMode == 0 ? PlainCaption(CurrentFile)
                              : ChainCaption(Design.WorkType, CurrentFile));
@@ -231,12 +249,15 @@ void SaveDesign() {
     if (Main()) Main()->SetToolEnabled(kToolSave, false);
     DlgCancelled = 0;
     DlgAction = 2;
+    bool write = true;
     if (HasOwnFile()) {
         TargetFile = CurrentFile;
+        write = MayWriteOverOwnFile(TargetFile);
     } else {
         AskFileName();
+        write = DlgCancelled == 0;
     }
-    if (DlgCancelled == 0) WriteDesign(TargetFile);
+    if (write) WriteDesign(TargetFile);
     if (Main()) Main()->SetToolEnabled(kToolSave, true);
 }
 

@@ -22,7 +22,8 @@ void AskFileName();
 // Puts CurrentFile at the top of the recent list and updates its tools.
 void AddRecentFile();
 // The save question. True: the caller may give up the open design; false:
-// the caller stops (Cancel, a cancelled or refused save dialog, a failed write).
+// the caller stops (Cancel, a cancelled or refused save dialog, No to writing
+// over a file that another program has changed, a failed write).
 bool ConfirmSave();
 // Reads TargetFile and, when it is a design file, closes the open design,
 // takes the read one into the record and shows the selection step for it.

@@ -1,6 +1,7 @@
 // The design-file commands driven through the real main window: new, open,
 // close, save, save as and the recent files, with the save question answered
 // every way, refused and cancelled dialogs, and writes that fail.
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QCheckBox>
@@ -427,6 +428,169 @@ TEST_F(FileCommandsTest, SaveAsOverAnExistingDesignAsksFirst) {
     ASSERT_EQ(ReadDesignFile(other, back), DesignReadStatus::Ok);
     EXPECT_EQ(back.DistrictName, "もう一度");
     EXPECT_EQ(asked, 2);
+}
+
+// What another program does to a design file while this one has it open.
+enum class OtherWriter {
+    None,
+    Rewrote,          // saved another design there (another size)
+    SameSizeAndTime,  // other bytes of the same size, the time set back to the old one
+    Removed,
+};
+
+// Changes `path` behind the program's back as `what` says.
+void ActBehindTheProgram(const std::string& path, OtherWriter what) {
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    switch (what) {
+        case OtherWriter::None:
+            break;
+        case OtherWriter::Rewrote: {
+            DesignData theirs;
+            theirs.WorkType = 4;
+            theirs.DistrictName = "ほかの窓で保存した地区";
+            ASSERT_TRUE(WriteDesignFile(path, theirs).ok);
+            break;
+        }
+        case OtherWriter::SameSizeAndTime: {
+            // Another work type: one byte after the signature item.
+            std::string bytes = ReadAll(path);
+            ASSERT_GT(bytes.size(), 76u);
+            bytes[76] = bytes[76] == '\x01' ? '\x02' : '\x01';
+            WriteAll(path, bytes);
+            const struct timespec times[2] = {before.st_atim, before.st_mtim};
+            ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+            struct stat after {};
+            ASSERT_EQ(::stat(path.c_str(), &after), 0);
+            ASSERT_EQ(after.st_size, before.st_size);
+            ASSERT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+            ASSERT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+            break;
+        }
+        case OtherWriter::Removed:
+            ASSERT_TRUE(std::filesystem::remove(path));
+            break;
+    }
+}
+
+std::string ChangedQuestion(const std::string& path) {
+    return path + " は、読み込んだ後にほかのプログラムで変更されています。\r上書きしますか？";
+}
+
+// The overwrite save compares the design's file with what this program read
+// there: when another program (or another window of this one) has written
+// there since, it asks first, No the default. No leaves that file byte for
+// byte and the design open and changed; Yes writes. A file unchanged or
+// removed since is written without a question.
+TEST_F(FileCommandsTest, OverwriteSaveAsksWhenAnotherWriterChangedTheFile) {
+    const struct {
+        const char* name;
+        OtherWriter other;
+        bool asked;
+    } cases[] = {
+        {"another writer saved there", OtherWriter::Rewrote, true},
+        {"same size and time, other bytes", OtherWriter::SameSizeAndTime, true},
+        {"unchanged", OtherWriter::None, false},
+        {"removed", OtherWriter::Removed, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = SaveFile("mine.kvd", Sample(0, "元の地区"));
+        Open();
+        OpenThroughDialog(path);
+        Change("保存する地区");
+        ActBehindTheProgram(path, c.other);
+        const std::string theirs = ReadAll(path);
+        if (c.asked) {
+            messages.Expect(ChangedQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation,
+                            MsgResult::No);
+            Click("ID_上書き保存");
+            ASSERT_TRUE(messages.AllShown());
+            EXPECT_EQ(messages.Shown().back().defaultButton, 1);  // No
+            EXPECT_EQ(ReadAll(path), theirs);
+            EXPECT_EQ(CurrentFile, path);
+            EXPECT_EQ(DataChanged, 1);
+            EXPECT_EQ(Design.DistrictName, "保存する地区");
+            EXPECT_TRUE(Enabled("ID_上書き保存"));
+            messages.Expect(ChangedQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation,
+                            MsgResult::Yes);
+        }
+        Click("ID_上書き保存");
+        EXPECT_TRUE(messages.AllShown());
+        DesignData back;
+        ASSERT_EQ(ReadDesignFile(path, back), DesignReadStatus::Ok);
+        EXPECT_EQ(back.DistrictName, "保存する地区");
+        EXPECT_EQ(DataChanged, 0);
+        // What was written is now what the program knows of the file: the
+        // next save asks nothing.
+        Change("もう一度");
+        Click("ID_上書き保存");
+        ASSERT_EQ(ReadDesignFile(path, back), DesignReadStatus::Ok);
+        EXPECT_EQ(back.DistrictName, "もう一度");
+        main.reset();
+    }
+}
+
+// The save question of the exit (and of new, open and close) writes over the
+// design's own file only as the overwrite save does: after another program
+// wrote there, it asks, and No keeps the program running with the design
+// open, so that it can be saved under another name.
+TEST_F(FileCommandsTest, SaveQuestionAsksTooBeforeWritingOverAChangedFile) {
+    const std::string path = SaveFile("mine.kvd", Sample(0, "元の地区"));
+    Open();
+    OpenThroughDialog(path);
+    Change("保存する地区");
+    ActBehindTheProgram(path, OtherWriter::Rewrote);
+    const std::string theirs = ReadAll(path);
+    for (const char* tool : {"ID_新規作成", "ID_ファイルを閉じる", "ID_タルヴォ－SI の終了"}) {
+        SCOPED_TRACE(tool);
+        messages.Expect(SaveQuestion(path), MsgResult::Yes)
+            .Expect(ChangedQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+        Click(tool);
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(ReadAll(path), theirs);
+        EXPECT_EQ(ended, 0);
+        EXPECT_FALSE(main->Unloaded());
+        EXPECT_EQ(CurrentFile, path);
+        EXPECT_EQ(Design.DistrictName, "保存する地区");
+        EXPECT_EQ(DataChanged, 1);
+        ASSERT_NE(Select(), nullptr);
+    }
+    // Yes writes over it, and the program ends.
+    messages.Expect(SaveQuestion(path), MsgResult::Yes)
+        .Expect(ChangedQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    Click("ID_タルヴォ－SI の終了");
+    EXPECT_TRUE(main->Unloaded());
+    DesignData back;
+    ASSERT_EQ(ReadDesignFile(path, back), DesignReadStatus::Ok);
+    EXPECT_EQ(back.DistrictName, "保存する地区");
+}
+
+// After a save as, the overwrite save compares the new file with what was
+// written there, and the old file is no longer the design's.
+TEST_F(FileCommandsTest, SaveAsMovesTheComparisonToTheNewFile) {
+    const std::string first = SaveFile("first.kvd", Sample(0, "元の地区"));
+    const std::string second = Path("second.kvd");
+    Open();
+    OpenThroughDialog(first);
+    Change("保存する地区");
+    dialogs.Expect(2, second);
+    Click("ID_名前を付けて保存");
+    ASSERT_EQ(CurrentFile, second);
+    ActBehindTheProgram(first, OtherWriter::Rewrote);
+    Change("二回目");
+    Click("ID_上書き保存");  // no question: the first file is not the design's any more
+    DesignData back;
+    ASSERT_EQ(ReadDesignFile(second, back), DesignReadStatus::Ok);
+    EXPECT_EQ(back.DistrictName, "二回目");
+    ActBehindTheProgram(second, OtherWriter::Rewrote);
+    const std::string theirs = ReadAll(second);
+    Change("三回目");
+    messages.Expect(ChangedQuestion(second), MsgButtons::YesNo, MsgIcon::Exclamation,
+                    MsgResult::No);
+    Click("ID_上書き保存");
+    EXPECT_EQ(ReadAll(second), theirs);
+    EXPECT_EQ(DataChanged, 1);
 }
 
 // The design's save and the settings save at exit write over ordinary files

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "platform/qtmessagebox.h"
+#include "shell/codec.h"
 #include "shell/settings.h"
 #include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
@@ -267,6 +268,43 @@ TEST_F(StartupTest, SettingsFileWrittenAtExit) {
     EXPECT_EQ(WinTop, centred.top);
     EXPECT_EQ(WinWidth, 9600);
     EXPECT_EQ(WinHeight, 6100);
+}
+
+// A settings file that an editor saved in UTF-8 with a byte-order mark is
+// the program's own: the start takes its tables, and the exit writes them
+// back in the program's form, without the mark.
+TEST_F(StartupTest, SettingsFileWithAByteOrderMarkKeepsItsTables) {
+    InitAllTables();
+    UnitWeightTable[0][4] = {"自前のモルタル", "22.5"};
+    StandardName[3] = "自前の基準";
+    RecentCount = 1;
+    RecentFile = {"", Path("現場.kvd"), "", "", ""};
+    WinLeft = 600, WinTop = 300, WinWidth = 8400, WinHeight = 6000;
+    const std::string own = SerializeSettings();
+    WriteAll(Path("Talvo-SI.ini"), "\xEF\xBB\xBF" + cp932::ToUtf8(own));
+    InitAllTables();
+    RecentCount = 0;
+    RecentFile = {};
+    Start();
+    EXPECT_EQ(UnitWeightTable[0][4].Name, "自前のモルタル");
+    EXPECT_EQ(StandardName[3], "自前の基準");
+    EXPECT_EQ(ToolCaption("ID_最近使ったファイル1"), "&1 " + Path("現場.kvd"));
+    ExpectWindowAt(600, 300, 8400, 6000);
+    Click("ID_タルヴォ－SI の終了");
+    EXPECT_EQ(ended, 1);
+    // The window's four lines are the rectangle at exit, within a pixel of
+    // the one read; everything else is the file as the program writes it.
+    const auto afterWindow = [](const std::string& bytes) {
+        std::size_t at = 0;
+        for (int line = 0; line < 5 && at != std::string::npos; ++line)
+            at = bytes.find("\r\n", at + 2 * (line > 0));
+        return at == std::string::npos ? std::string() : bytes.substr(at);
+    };
+    const std::string back = ReadAll(IniPath);
+    const std::string signatureLine = '"' + kSettingsSignature + "\"\r\n";
+    EXPECT_EQ(back.substr(0, signatureLine.size()), signatureLine);
+    EXPECT_EQ(afterWindow(back), afterWindow(own));
+    EXPECT_FALSE(afterWindow(own).empty());
 }
 
 // Ten starts and exits leave the window where the first put it: the
