@@ -1,8 +1,10 @@
 // A failed check reaches the paper as such: the plate thinner than required,
-// the anchorage length short of its bond lengths, the main anchor bar without
-// a τs, the provided rebar short of the required area, the stirrups below
-// their minimum spacing or not placeable at all, a bearing stress that could
-// not be worked out, and in the short report every check beside the results.
+// the anchorage length short of its bond lengths, the rock bolt's bar over a
+// stress it must keep, the main anchor bar without a τs, the provided rebar
+// short of the required area, the stirrups below their minimum spacing or not
+// placeable at all, a bearing stress that could not be worked out, and in the
+// short report every check beside the results, each study-table row with
+// what it compared.
 // Read from the operations the renderer records, as they print: texts, in
 // drawing order, with colours and places.
 
