@@ -1,8 +1,10 @@
 // A failed check reaches the paper as such: the plate thinner than required,
-// the anchorage length short of its bond lengths, the main anchor bar without
-// a τs, the provided rebar short of the required area, the stirrups below
-// their minimum spacing or not placeable at all, a bearing stress that could
-// not be worked out, and in the short report every check beside the results.
+// the anchorage length short of its bond lengths, the rock bolt's bar over a
+// stress it must keep, the main anchor bar without a τs, the provided rebar
+// short of the required area, the stirrups below their minimum spacing or not
+// placeable at all, a bearing stress that could not be worked out, and in the
+// short report every check beside the results, each study-table row with
+// what it compared.
 // Read from the operations the renderer records, as they print: texts, in
 // drawing order, with colours and places.
 
@@ -30,6 +32,7 @@
 #include "report/pages/results.h"
 #include "results/checked_designs.h"
 #include "results/resulttable.h"
+#include "shell/codec.h"
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/tables.h"
@@ -42,6 +45,7 @@ using Texts = std::vector<std::string>;
 
 constexpr std::uint32_t kRed = kVerdictRed;
 constexpr const char* kPlateAdoption = "市場性を考慮して、プレートの厚さを";
+constexpr const char* kAnchorBarUnchecked = "主アンカーを照査できない。・・・ ＯＵＴ";
 
 // The texts a filled form prints, in drawing order, empty ones left out.
 std::vector<TextOp> Printed(std::unique_ptr<LayoutForm> form) {
@@ -187,17 +191,19 @@ TEST_F(FailedChecks, ShortReportMarksTheChecksBesideTheResults) {
          "ＯＵＴ：ロックボルト長",
          2,
          {"     0.5", "ＯＵＴ"}},
-        // τ is not in the table: the allowable it was held against is marked.
+        // τ is not in the table: the allowable it was held against is marked,
+        // and τ is written in its row.
         {"rock bolt, τ over τsa",
          test::RockBoltOverstressed,
          "ＯＵＴ：ロックボルト鋼材の選定",
          2,
-         {"    30", "ＯＵＴ"}},
+         {"    30", "ＯＵＴ", "τ＝41.3＞τsa"}},
         {"ground anchor, weak tendon",
          test::WeakTendonAnchor,
          "ＯＵＴ：テンドンの選定",
          2,
-         {"    40.0", "ＯＵＴ", "    34.0", "ＯＵＴ"}},
+         {"    40.0", "ＯＵＴ", "0.60Tus＝24.00＜Ｐt＝29.5", "    34.0", "ＯＵＴ",
+          "0.75Tys＝25.50＜Ｐt＝29.5"}},
         // Pt entered: the short report is page 1 alone.
         {"ground anchor, thin plate",
          test::ThinPlateDirectAnchor,
@@ -234,6 +240,68 @@ TEST_F(FailedChecks, ShortReportMarksTheChecksBesideTheResults) {
         if (c.pages > 1) {
             EXPECT_EQ(RedTexts(run.Texts(2)), c.secondPageRed);
         }
+    }
+}
+
+// A row of a study table whose check failed reads on its own: beside the
+// allowable, marked as before, it names in red what was compared with it,
+// in the item column after the item and flush against the symbol column, on
+// the row's line.
+TEST_F(FailedChecks, StudyTableRowsShowWhatAFailedCheckCompared) {
+    using Fill = void (*)(LayoutForm&);
+    struct Case {
+        const char* what;
+        std::int16_t workType;
+        std::function<void()> change;
+        Texts red;
+    };
+    const Case cases[] = {
+        {"bolt, τ over τsa", 3, [] { Design.RockTauSa = " 30"; },
+         Texts{"    30", "ＯＵＴ", "τ＝41.3＞τsa"}},
+        {"bolt, σ over σsa", 3, [] { Design.RockSigmaSa = " 50"; },
+         Texts{"    50", "ＯＵＴ", "σ＝58.5＞σsa"}},
+        // No τ worked out: nothing to write in its place.
+        {"bolt, no τ", 3, [] { Design.RockTau = ""; }, Texts{"    80", "ＯＵＴ", "照査できない"}},
+        {"bolt, holding", 3, [] {}, Texts{}},
+        {"tendon, tensile only", 4, [] { Design.TusAllow = "  29.00"; },
+         Texts{"   183.0", "ＯＵＴ", "0.60Tus＝29.00＜Ｐt＝29.5"}},
+        // Loads of three figures: the whole wording would not fit its cell.
+        {"tendon, large loads", 4,
+         [] {
+             Design.Pt = " 295.0";
+             Design.TysAllow = " 240.00";
+         },
+         Texts{"   183.0", "ＯＵＴ", "0.60Tus 109.80＜Ｐt 295.0", "   156.0", "ＯＵＴ",
+               "0.75Tys 240.00＜Ｐt 295.0"}},
+        {"tendon, holding", 4, [] {}, Texts{}},
+    };
+    // The half-width column of the forms' 8.25 pt fixed-pitch face.
+    constexpr double kColumn = 82.5;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::PassingDesign(c.workType);
+        c.change();
+        auto form = LoadForm(c.workType == 3 ? "InsRockKento" : "InsAnchorKento");
+        const Fill fill = c.workType == 3 ? SetInsRockKento : SetInsAnchorKento;
+        fill(*form);
+        // Rows 10 and 11 of the table: item, allowable, comparison.
+        const struct {
+            const char *item, *allowable, *compared;
+        } rows[] = {{c.workType == 3 ? "Label66" : "Label65", "Label22", "Cmp22"},
+                    {c.workType == 3 ? "Label71" : "Label68", "Label25", "Cmp25"}};
+        for (const auto& r : rows) {
+            ASSERT_NE(form->Label(r.compared), nullptr) << r.compared;
+            const FormLabel& item = *form->Label(r.item);
+            const FormLabel& compared = *form->Label(r.compared);
+            if (compared.caption.empty()) continue;
+            EXPECT_EQ(compared.top, form->Label(r.allowable)->top);
+            EXPECT_NEAR(
+                compared.left + kColumn * static_cast<double>(cp932::ByteCount(compared.caption)),
+                item.left + item.width, 1);
+            EXPECT_GT(compared.left,
+                      item.left + kColumn * static_cast<double>(cp932::ByteCount(item.caption)));
+        }
+        EXPECT_EQ(RedTexts(Printed(std::move(form))), c.red);
     }
 }
 
@@ -403,6 +471,47 @@ TEST_F(FailedChecks, ComputedAnchorWithAShortAnchorage) {
               (Texts{"L", "a", "＝", "2.5", "(m)", "＜", "4.1", "(m)", "・・・", "ＯＵＴ"}));
 }
 
+// ---- the rock-bolt steel
+
+// A bar that fails a stress check is not adopted: the sentence that names it
+// for use is left out, whichever check fails, and the failing line is red.
+TEST_F(FailedChecks, RockBoltBarFailingAStressCheckIsNotAdopted) {
+    struct Case {
+        const char* what;
+        void (*change)();
+        Texts red;
+    };
+    const Case cases[] = {
+        {"τ over τsa", [] { Design.RockTauSa = " 30"; }, Texts{" 41.3", "ＯＵＴ"}},
+        {"σ over σsa", [] { Design.RockSigmaSa = " 50"; }, Texts{" 58.5", "ＯＵＴ"}},
+        {"both holding", [] {}, Texts{}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::PassingDesign(3);
+        c.change();
+        ResetHeadingNumbers();
+        const std::vector<TextOp> printed = PrintedForm("InsRockTyou", SetInsRockTyou);
+        EXPECT_EQ(RedTexts(printed), c.red);
+        const bool adopted = c.red.empty();
+        for (const char* sentence : {"(断面積 As", "を使用する。"})
+            EXPECT_EQ(PrintsText(printed, sentence), adopted) << sentence;
+        // The checks themselves and the lengths below them all still print.
+        EXPECT_TRUE(PrintsText(printed, "・せん断応力度"));
+        EXPECT_TRUE(PrintsText(printed, "・引張応力度"));
+        EXPECT_TRUE(PrintsText(printed, "したがって、ロックボルトの定着長を"));
+    }
+}
+
+// The bolt overstressed in its report: its steel page adopts no bar.
+TEST_F(FailedChecks, OverstressedRockBoltInItsFullReport) {
+    test::RockBoltOverstressed();
+    const ReportRun run(1);
+    const std::vector<TextOp> page = run.TextsOf("InsRockTyou");
+    EXPECT_FALSE(PrintsText(page, "を使用する。"));
+    EXPECT_EQ(RedTexts(page), (Texts{" 41.3", "ＯＵＴ"}));
+}
+
 // ---- the main anchor bar
 
 TEST_F(FailedChecks, MainAnchorBarWithoutATauSFails) {
@@ -421,7 +530,8 @@ TEST_F(FailedChecks, MainAnchorBarWithoutATauSFails) {
              RecalcAnchorBar = 1;
              RunResultsActivation();
          },
-         "", Texts{"   ", "ＯＵＴ"}},
+         "", Texts{kAnchorBarUnchecked}},
+        {"no τsa", test::WedgeBarWithoutAllowable, "26.0", Texts{kAnchorBarUnchecked}},
         // A real zero load computes τs = 0.0, which passes.
         {"zero load",
          [] {
@@ -433,6 +543,12 @@ TEST_F(FailedChecks, MainAnchorBarWithoutATauSFails) {
          "0.0", Texts{}},
         {"as filled", [] { test::PassingDesign(0); }, "26.0", Texts{}},
     };
+    // Where a passing bar prints its comparison.
+    test::PassingDesign(0);
+    const std::vector<TextOp> passing = PrintedForm("InsSyuAncBar", SetInsSyuAncBar);
+    const TextOp* stress = Find(passing, " 26.0");
+    ASSERT_NE(stress, nullptr);
+    const double checkY = stress->y;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         c.design();
@@ -441,6 +557,11 @@ TEST_F(FailedChecks, MainAnchorBarWithoutATauSFails) {
         const std::vector<TextOp> printed = PrintedForm("InsSyuAncBar", SetInsSyuAncBar);
         EXPECT_EQ(RedTexts(printed), c.red);
         EXPECT_EQ(PrintsText(printed, "ＯＫ"), c.red.empty());
+        // The red line takes the comparison's row; nothing else of it is left.
+        EXPECT_EQ(PrintsText(printed, "・・・"), c.red.empty());
+        if (!c.red.empty()) {
+            EXPECT_EQ(FirstRed(printed)->y, checkY);
+        }
     }
 }
 

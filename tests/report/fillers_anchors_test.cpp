@@ -279,6 +279,7 @@ label Label19 1440 3000 480 "019.0"
 label Label16 2160 3000 240 "16"
 label Label14 3000 3000 480 "140"
 label Label11 5400 3000 480 "11"
+label LabOut(0) 1200 3000 3600 ""
 )";
 
 TEST(MainAnchorBar, WorkedCheckAndVerdict) {
@@ -292,8 +293,9 @@ TEST(MainAnchorBar, WorkedCheckAndVerdict) {
         {"38.8", "80", "≦", "ＯＫ", 0},
         {"80.0", "80", "≦", "ＯＫ", 0},
         {"80.1", "80", "＞", "ＯＵＴ", 255},
-        // A stress that was never computed is no pass.
-        {"", "80", "＞", "ＯＵＴ", 255},
+        // A stress that was never computed is no pass, and no comparison:
+        // one red line stands in the row instead.
+        {"", "80", "", "", 255},
     };
     for (const Case& c : cases) {
         test::FillDesign(0);
@@ -305,20 +307,25 @@ TEST(MainAnchorBar, WorkedCheckAndVerdict) {
         Design.AncBarTauS = c.tauS;
         LayoutForm form = ParseForm(kSyuAncBarForm);
         SetInsSyuAncBar(form);
-        ExpectCaptions(form, {{"Label2", "１ 主アンカーの検討"},
-                              {"Label34", " 12.34"},
-                              {"Label30", " 12.34"},
-                              {"Label21", "D22"},
-                              {"Label24", " 387.1"},
-                              {"Label13", " 387.1"},
-                              {"Label6", "  1.5"},
-                              {"Label27", "1.5"},
-                              {"Label14", " " + c.tauSa},
-                              {"Label29", " " + c.tauSa},
-                              {"Label16", c.sign},
-                              {"Label11", c.verdict}});
-        EXPECT_EQ(form.Label("Label11")->foreColor, c.colour) << c.tauS;
-        EXPECT_EQ(form.Label("Label19")->foreColor, c.colour) << c.tauS;
+        const bool compared = c.verdict[0] != '\0';
+        ExpectCaptions(form,
+                       {{"Label2", "１ 主アンカーの検討"},
+                        {"Label34", " 12.34"},
+                        {"Label30", " 12.34"},
+                        {"Label21", "D22"},
+                        {"Label24", " 387.1"},
+                        {"Label13", " 387.1"},
+                        {"Label6", "  1.5"},
+                        {"Label27", "1.5"},
+                        {"Label14", compared ? " " + c.tauSa : ""},
+                        {"Label29", " " + c.tauSa},
+                        {"Label16", c.sign},
+                        {"Label11", c.verdict},
+                        {"LabOut(0)", compared ? "" : "主アンカーを照査できない。・・・ ＯＵＴ"}});
+        EXPECT_EQ(form.Label(compared ? "Label11" : "LabOut(0)")->foreColor, c.colour) << c.tauS;
+        if (compared) {
+            EXPECT_EQ(form.Label("Label19")->foreColor, c.colour) << c.tauS;
+        }
         EXPECT_EQ(form.Label("Label14")->foreColor, kWindowTextColor);
     }
 }

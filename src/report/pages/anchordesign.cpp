@@ -182,13 +182,20 @@ void SetInsRockTyou(LayoutForm& form) {
     PutNum(form, "Lab23", d.RockS, 4);
     PutNum(form, "Lab59", d.RockTau, 3);
     PutNum(form, "Lab29", d.RockTauSa, 3);
-    CheckLine(form, RockShearHolds(), "Lab28", "Lab31", "Lab59");
+    const bool shear = CheckLine(form, RockShearHolds(), "Lab28", "Lab31", "Lab59");
 
     PutNum(form, "Lab24", area, 4);
     PutNum(form, "Lab25", d.Pt, 4);
     PutNum(form, "Lab60", d.RockSigma, 3);
     PutNum(form, "Lab56", d.RockSigmaSa, 3);
-    CheckLine(form, RockTensileHolds(), "Lab55", "Lab58", "Lab60");
+    const bool tensile = CheckLine(form, RockTensileHolds(), "Lab55", "Lab58", "Lab60");
+
+    // A bar that fails a stress check below is no bar to use: its row of
+    // adoption is left out, and the red check lines say why.
+    if (!shear || !tensile) {
+        const int top = Need(form, "Lab17").top;
+        ClearRows(form, top - kSuperscriptRise, top + kRowHeight);
+    }
 
     PutNum(form, "Label1", d.Pt, 4);
     PutNum(form, "Label5", d.RockDa, 3);

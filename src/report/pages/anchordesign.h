@@ -30,7 +30,9 @@ void SetInsAnchorNagasa(LayoutForm& form);
 
 // InsRockTyou: the bolt bar, its shear and tensile checks, the bond lengths
 // and the anchorage length; opens the chapter "ロックボルトの検討" with its
-// sections "ロックボルト鋼材の選定" and "ロックボルト長".
+// sections "ロックボルト鋼材の選定" and "ロックボルト長". A bar that fails
+// either stress check is not adopted: its sentence "…を使用する。" is left
+// out.
 void SetInsRockTyou(LayoutForm& form);
 // InsRockNagasa: slip-surface depth plus anchorage length; no heading.
 void SetInsRockNagasa(LayoutForm& form);

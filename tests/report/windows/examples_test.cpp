@@ -210,17 +210,21 @@ void Greening(DesignData& d) {
     SetAnchorBar(d, 3);
 }
 
-// Rock bolts D25 of SD 295 in weathered rock, 2.0 m bonded below a slip
-// surface 2.0 m deep, under a 300 × 300 frame on a 1:0.8 cut.
+// Rock bolts D29 of SD 295 in weathered rock, 2.0 m bonded below a slip
+// surface 2.0 m deep, under a 300 × 300 frame on a 1:0.8 cut. The restraint
+// of 115 kN/m gives the frame a design moment of 5.21 kN·m, whose required
+// area (144.0 mm²) is above 0.2 % of b·d (141 mm²): no bar size passes with
+// less. The bolt's τ is then 73.4 N/mm² under τsa 80, which a D25 would not
+// keep.
 void RockBolt(DesignData& d) {
     SetFrame(d, "300", "300", "235", "4", "4");
     SetSlope(d, "0.80");
     SetWeights(d);
-    SetAnchorsAndRestraint(d, "80.0", "15.0");
+    SetAnchorsAndRestraint(d, "115.0", "15.0");
     SetConcrete(d, 2, 0);
     d.RockTauSa = SteelStressTable[0].TauSa;
     d.RockSigmaSa = SteelStressTable[0].SigmaSa;
-    d.RockBarIndex = 5;
+    d.RockBarIndex = 6;
     d.RockDa = " 65";
     d.RockTauG = "0.40";
     d.RockTauB = "1.60";
@@ -229,29 +233,34 @@ void RockBolt(DesignData& d) {
     d.RockLf = " 2.0";
 }
 
-// Ground anchors of three 12.7 mm strands under a 600 × 600 frame against a
-// landslide.
+// Ground anchors of three 12.7 mm strands under a 500 × 500 frame against a
+// landslide: Pt 212.4 kN on a grid of 2.0 m. Its design moment of 26.22 kN·m
+// asks 415.3 mm², between 0.2 % of b·d (410 mm²) and the six D10 that fit
+// around the 150 mm box-out (428.0 mm²), so that every bar size of the
+// results, D10 included, is laid at 0.2 % or more.
 void Anchor(DesignData& d) {
-    SetFrame(d, "600", "600", "510", "4", "4");
+    SetFrame(d, "500", "500", "410", "4", "4");
     SetSlope(d, "1.00");
     SetWeights(d);
-    SetAnchorsAndRestraint(d, "600.0", "25.0");
+    SetAnchorsAndRestraint(d, "550.0", "25.0");
     SetConcrete(d, 2, 2);
     SetGroundAnchor(d, "SWPR7BL 1S12.7×3本", "549.0", "468.0", "27.4", "28.0");
 }
 
-// Ground anchors of one 15.2 mm strand under a 500 × 500 frame, the design
-// load given by the landslide study (the restraint steps are skipped).
+// Ground anchors of one 15.2 mm strand under a 400 × 400 frame, the design
+// load of 100 kN given by the landslide study (the restraint steps are
+// skipped). Its design moment of 12.35 kN·m asks 258.7 mm², between 0.2 % of
+// b·d (248 mm²) and the four D10 that fit around the box-out (285.3 mm²).
 void AnchorDirect(DesignData& d) {
-    SetFrame(d, "500", "500", "410", "4", "4");
+    SetFrame(d, "400", "400", "310", "4", "4");
     SetSlope(d, "1.00");
     SetWeights(d);
     d.AllGridPoints = 1;
     ApplyGridRule(d);
     d.PtDirect = 1;
-    d.PtInput = " 130.0";
+    d.PtInput = " 100.0";
     SetConcrete(d, 2, 2);
-    SetGroundAnchor(d, "SWPR7BL 1S15.2", "261.0", "222.0", "15.2", "22.0");
+    SetGroundAnchor(d, "SWPR7BL 1S15.2", "261.0", "222.0", "15.2", "19.0");
 }
 
 struct Example {
@@ -396,8 +405,37 @@ void ExpectAnchorageHolds() {
     }
 }
 
+// The least main reinforcement a reviewer asks of a beam: the bars a report
+// adopts ("を N 本使用する") carry at least 0.2 % of b·d of their section.
+constexpr double kLeastSteelRatio = 0.002;
+
+// The bar arrangements the reports adopt, the print rows of the sets they
+// print (the shared set alone when both frames share one section), each
+// against the width and effective height of its frame.
+void ExpectLeastReinforcement() {
+    const DesignData& d = Design;
+    struct Printed {
+        int set, row;
+        const std::string &b, &depth;
+    };
+    std::vector<Printed> printed;
+    if (!SingleSetMode()) printed.push_back({0, PrintCaseTate, d.SectionBy, d.SectionDy});
+    printed.push_back({1, PrintCaseYoko, d.SectionBx, d.SectionDx});
+    for (const Printed& p : printed) {
+        const auto k = static_cast<std::size_t>(p.row);
+        ASSERT_TRUE(ValidResultRow(p.set, p.row)) << p.row;
+        const double area = NumVal(d.KekkaAs[k]);
+        const double section = NumVal(p.b) * NumVal(p.depth);
+        ASSERT_GT(section, 0);
+        EXPECT_GE(area / section, kLeastSteelRatio)
+            << "set " << p.set << ": " << d.KekkaBarCount[k] << " × bar " << d.KekkaBar[k]
+            << ", As " << d.KekkaAs[k] << " in " << p.b << " × " << p.depth;
+    }
+}
+
 // Both reports with print row `row` of every set: asked nothing before
-// printing, and nothing on any page printed red or marked OUT or "Err".
+// printing, nothing on any page printed red or marked OUT or "Err", and the
+// bars they adopt no less than the least reinforcement.
 void ExpectReportsClean(std::int16_t row) {
     SCOPED_TRACE(testing::Message() << "print row " << row);
     Design.KekkaPrintRow = {row, row};
@@ -408,6 +446,7 @@ void ExpectReportsClean(std::int16_t row) {
             return;
         }
     }
+    ExpectLeastReinforcement();
     for (const std::int16_t insFlg : {0, 1}) {
         report::RecordingOutput out;
         report::MakeChapterReport(Design.WorkType)->DrawReport(out, insFlg);
