@@ -202,8 +202,9 @@ void SetInsAnchorKento(LayoutForm& form) {
     // The tendon's loads carry the red of the capacity checks they fail; the
     // row then shows the allowable load (the kind's factor on that load)
     // against Pt, as the tendon's page compares them.
-    const auto factor = [&d](const std::array<std::string, 3>& factors) {
-        return TrimBlanks(factors[static_cast<std::size_t>(AnchorKindInUse(d.AnchorKind))]);
+    const auto kind = static_cast<std::size_t>(AnchorKindInUse(d.AnchorKind));
+    const auto factor = [kind](const std::array<std::string, 3>& factors) {
+        return TrimBlanks(factors[kind]);
     };
     StudyTable(form, {.name = CenterStr(d.TendonName, kCentredColumns),
                       .standard = CenterStr(d.TendonStandard, kCentredColumns),
