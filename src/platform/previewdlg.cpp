@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -106,6 +107,18 @@ PreviewDlg::PreviewDlg(PrintControl& control, DrawReport draw, PreviewProgram pr
     AddTool("ID_Close", "閉じる(&C)");
     connect(zoomList_, &QComboBox::activated, this,
             [this](int position) { ComboChange(position); });
+    // Tab walks the bar in the order it stands, the zoom list among the
+    // tools, then the button that shows the tools a narrow window folds away
+    // (there only then), and goes on to the page.
+    QList<QWidget*> stops;
+    for (QAction* action : toolBar_->actions())
+        if (QWidget* stop = toolBar_->widgetForAction(action);
+            stop && stop->focusPolicy() != Qt::NoFocus)
+            stops << stop;
+    if (auto* folded = toolBar_->findChild<QToolButton*>("qt_toolbar_ext_button")) {
+        folded->setFocusPolicy(Qt::TabFocus);
+        stops << folded;
+    }
 
     preview_ = new PrintPreview(control_, this);
     auto* scroll = new QScrollArea(this);
@@ -113,6 +126,9 @@ PreviewDlg::PreviewDlg(PrintControl& control, DrawReport draw, PreviewProgram pr
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setBackgroundRole(QPalette::Dark);
+    scroll->setObjectName("PreviewPage");
+    stops << scroll;
+    for (qsizetype i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
 
     // The strip shown while printing: where the print goes, the page being
     // printed and a button that stops the print.
@@ -165,6 +181,12 @@ QAction* PreviewDlg::AddTool(const std::string& id, const QString& caption) {
     action->setObjectName(QString::fromStdString(id));
     connect(action, &QAction::triggered, this, [this, id] { ToolClick(id); });
     tools_[id] = action;
+    // A tool bar's buttons take no focus by default: without it a tool with
+    // no mnemonic (PDF..., 拡大, 縮小) could not be reached from the keyboard.
+    if (QWidget* button = toolBar_->widgetForAction(action)) {
+        button->setObjectName(QString::fromStdString(id) + "_Button");
+        button->setFocusPolicy(Qt::TabFocus);
+    }
     return action;
 }
 
@@ -283,7 +305,13 @@ void PreviewDlg::SetPrinting(const QString& text) {
     printingText_->setText(text);
     destination_->setText(text.isEmpty() ? QString() : Destination(*printer_));
     printingStrip_->setVisible(!text.isEmpty());
+    // The bar is off while printing, which takes the focus from the tool
+    // pressed; it comes back to that tool, where a keyboard user left it.
+    if (!text.isEmpty()) focusBeforePrint_ = focusWidget();
     toolBar_->setEnabled(text.isEmpty());
+    if (text.isEmpty() && focusBeforePrint_ && focusBeforePrint_->isEnabled())
+        focusBeforePrint_->setFocus(Qt::OtherFocusReason);
+    if (text.isEmpty()) focusBeforePrint_ = nullptr;
     if (!text.isEmpty()) emit printing(text);
 }
 
@@ -367,6 +395,16 @@ void PreviewDlg::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_PageDown:
             NextPage();
             break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Return presses the tool that has the focus, as Space does.
+            if (auto* button = qobject_cast<QToolButton*>(focusWidget());
+                button && button->parentWidget() == toolBar_ && button->isEnabled()) {
+                button->click();
+                break;
+            }
+            QDialog::keyPressEvent(event);
+            return;
         default:
             QDialog::keyPressEvent(event);
             return;

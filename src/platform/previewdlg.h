@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <map>
@@ -126,6 +127,7 @@ private:
     QLabel* destination_ = nullptr;
     QPushButton* cancel_ = nullptr;
     bool cancelRequested_ = false;
+    QPointer<QWidget> focusBeforePrint_;
     std::map<std::string, QAction*> tools_;
     bool previewOpen_ = false;
     std::string messageTitle_ = kAppTitle;

@@ -265,6 +265,12 @@ bool PrintControl::PaintPages(QPainter& painter, int first, int last,
 }
 
 QByteArray PrintControl::PdfBytes() const {
+    return PdfPages(1, static_cast<int>(Document().pages.size()));
+}
+
+QByteArray PrintControl::PdfPages(int first, int last, const PageHook& beforePage,
+                                  bool* stopped) const {
+    if (stopped) *stopped = false;
     const auto& doc = Document();
     if (doc.pages.empty()) return {};
     QBuffer buffer;
@@ -277,19 +283,32 @@ QByteArray PrintControl::PdfBytes() const {
         QPainter painter;
         if (!painter.begin(&writer)) return {};
         SetTwipsTransform(painter, writer);
-        PaintPages(painter, 1, static_cast<int>(doc.pages.size()),
-                   [&writer] { return writer.newPage(); });
+        bool halted = false;
+        PaintPages(
+            painter, first, last, [&writer] { return writer.newPage(); },
+            [&](int printed) {
+                if (!beforePage || beforePage(printed)) return true;
+                halted = true;
+                return false;
+            });
         if (!painter.end()) return {};
+        if (halted) {
+            if (stopped) *stopped = true;
+            return {};
+        }
     }
     return buffer.data();
 }
 
-std::string PrintControl::SavePdf(const std::string& path) const {
-    if (Document().pages.empty()) return "PDFファイルに書き出すページがありません。";
-    const QByteArray bytes = PdfBytes();
+std::string PrintControl::WritePdf(const std::string& path, const QByteArray& bytes) {
     if (bytes.isEmpty()) return "PDFファイルを作成できません。";
     return ReplaceFile(path,
                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+std::string PrintControl::SavePdf(const std::string& path) const {
+    if (Document().pages.empty()) return "PDFファイルに書き出すページがありません。";
+    return WritePdf(path, PdfBytes());
 }
 
 std::string PrintControl::Print(QPrinter& printer, int page, const PageHook& beforePage,
@@ -302,11 +321,26 @@ std::string PrintControl::Print(QPrinter& printer, int page, const PageHook& bef
     // The layout first: setting it would undo the full-page mode.
     printer.setPageLayout(LayoutFor(doc));
     printer.setFullPage(true);
+    const int first = page == 0 ? 1 : page;
+    const int last = page == 0 ? count : page;
+    // A print into a PDF file (the printer settings offer it beside the
+    // printers) is written as the PDF tool writes its file: whole or not at
+    // all, over an ordinary file only, and a failure names the file and the
+    // reason. The printer's own file output writes in place, leaves a half
+    // file behind a failure, waits for ever on a pipe of that name and says
+    // no more than that it cannot start.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        bool stopped = false;
+        const QByteArray bytes = PdfPages(first, last, beforePage, &stopped);
+        if (stopped) {
+            if (cancelled) *cancelled = true;
+            return "";
+        }
+        return WritePdf(printer.outputFileName().toStdString(), bytes);
+    }
     QPainter painter;
     if (!painter.begin(&printer)) return "印刷を開始できません。";
     SetTwipsTransform(painter, printer);
-    const int first = page == 0 ? 1 : page;
-    const int last = page == 0 ? count : page;
     bool broken = false;
     bool stopped = false;
     PaintPages(

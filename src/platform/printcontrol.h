@@ -82,7 +82,9 @@ public:
     // without margins: every page when `page` is 0, else only that page
     // (1-based). Returns "" on success, else the Japanese error text. When
     // `beforePage` stops the print the printer's job is aborted, nothing is
-    // reported and `*cancelled` (when given) becomes true.
+    // reported and `*cancelled` (when given) becomes true. A printer set to
+    // print into a PDF file has the file written as SavePdf writes it
+    // (replaced whole or left untouched; nothing written when stopped).
     std::string Print(QPrinter& printer, int page = 0, const PageHook& beforePage = {},
                       bool* cancelled = nullptr) const;
 
@@ -91,6 +93,12 @@ private:
     // `beforePage` stopped it.
     bool PaintPages(QPainter& painter, int first, int last, const std::function<bool()>& newPage,
                     const PageHook& beforePage = {}) const;
+    // Pages first to last as PDF; empty bytes when writing failed or
+    // `beforePage` stopped it (then `*stopped` becomes true).
+    QByteArray PdfPages(int first, int last, const PageHook& beforePage = {},
+                        bool* stopped = nullptr) const;
+    // Replaces `path` by `bytes`; "" or the Japanese error text.
+    static std::string WritePdf(const std::string& path, const QByteArray& bytes);
     void PaintPicture(QPainter& painter, const report::PictureOp& op) const;
     void DrawFooter(QPainter& painter, int page) const;
     const QImage& Picture(const std::string& name) const;

@@ -22,6 +22,13 @@ public:
     void SetCaption(int tab, const QString& caption) { setTabText(tab, caption); }
     QString Caption(int tab) const { return tabText(tab); }
 
+    // Ctrl+Tab and Ctrl+PgDn show the next tab, Ctrl+Shift+Tab and Ctrl+PgUp
+    // the previous one (round the ends), wherever the focus is in `window`.
+    // The strip itself is one Tab stop whose arrow keys switch it.
+    void SwitchFromAnywhereIn(QWidget* window);
+    // The next enabled tab `step` places on (-1 the previous), round the ends.
+    void Step(int step);
+
 signals:
     // The current tab changed, by the engineer or by code; the previous tab
     // is given for the windows that read it.

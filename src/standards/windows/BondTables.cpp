@@ -1,7 +1,9 @@
 #include "standards/windows/BondTables.h"
 
+#include <QFocusEvent>
 #include <QFrame>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -35,6 +37,9 @@ Grid* ChoiceGrid(QWidget* parent, const QString& name, int rows, int cols, int l
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One Tab stop, its cells chosen by the arrow keys: Tab goes on to the
+    // next table or button instead of walking every cell first.
+    grid->setTabKeyNavigation(false);
     return grid;
 }
 
@@ -238,27 +243,59 @@ FMasatuAnchor::FMasatuAnchor(QWidget* parent)
     sprAdhesion->SetText(1, 1, QStr(CohesionCell("1.0")));
     GridSelectAll(sprAnchor);
     GridSelectAll(sprAdhesion);
-    connect(sprAnchor, &QTableWidget::cellClicked, this, [this](int row, int col) {
-        source_ = 1;
-        selCol_ = col + 1;
-        selRow_ = row + 1;
+    connect(sprAnchor, &QTableWidget::cellClicked, this,
+            [this](int row, int col) { Choose(1, col + 1, row + 1); });
+    connect(sprAdhesion, &QTableWidget::cellClicked, this,
+            [this](int row, int col) { Choose(2, col + 1, row + 1); });
+    // The cell moved to by the arrow keys is chosen as a clicked one is.
+    connect(sprAnchor, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        if (sprAnchor->hasFocus() && row >= 0 && col >= 0) Choose(1, col + 1, row + 1);
     });
-    connect(sprAdhesion, &QTableWidget::cellClicked, this, [this](int row, int col) {
-        source_ = 2;
-        selCol_ = col + 1;
-        selRow_ = row + 1;
+    connect(sprAdhesion, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        if (sprAdhesion->hasFocus() && row >= 0 && col >= 0) Choose(2, col + 1, row + 1);
     });
-    // The friction in use is chosen at opening, as if clicked.
+    // So is the marked cell of a table that Tab brings the focus to (the
+    // cohesive-soil cell has no other cell to move to) or that Return is
+    // pressed in (see eventFilter).
+    sprAnchor->installEventFilter(this);
+    sprAdhesion->installEventFilter(this);
+    // The friction in use is chosen at opening, as if clicked; without one
+    // nothing is chosen, and the first cells are only marked, so that the
+    // focus coming to a table cannot move its mark (and choose) by itself.
+    sprAdhesion->setCurrentCell(0, 0);
     if (FindValue(sprAnchor, 14, Design.AnchorTauG, &selCol_, &selRow_)) {
         source_ = 1;
         sprAnchor->setCurrentCell(selRow_ - 1, selCol_ - 1);
+    } else {
+        sprAnchor->setCurrentCell(0, 0);
     }
     // The choice is forgotten by a press on Cancel or 粘着力 c 入力, and after
     // OK clicked with the mouse, whatever OK did.
     for (QPushButton* b : {cmdOK, cmdCancel, cmdStick}) b->installEventFilter(this);
 }
 
+void FMasatuAnchor::Choose(int source, int col, int row) {
+    source_ = source;
+    selCol_ = col;
+    selRow_ = row;
+}
+
 bool FMasatuAnchor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == sprAnchor || watched == sprAdhesion) {
+        auto* grid = static_cast<Grid*>(watched);
+        // The cell marked in a table that Tab brings the focus to, or in
+        // which Return is pressed (for OK), is the choice.
+        bool marked = false;
+        if (event->type() == QEvent::FocusIn) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            marked = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+        } else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            marked = key == Qt::Key_Return || key == Qt::Key_Enter;
+        }
+        if (marked && grid->currentRow() >= 0 && grid->currentColumn() >= 0)
+            Choose(grid == sprAnchor ? 1 : 2, grid->currentColumn() + 1, grid->currentRow() + 1);
+    }
     if (event->type() == QEvent::MouseButtonPress && (watched == cmdCancel || watched == cmdStick))
         source_ = 0;
     if (event->type() == QEvent::MouseButtonRelease && watched == cmdOK)

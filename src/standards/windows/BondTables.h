@@ -70,7 +70,8 @@ private:
     void ClosePanel();
 };
 
-// グラウンドアンカーの周面摩擦抵抗: the choice is the cell clicked last.
+// グラウンドアンカーの周面摩擦抵抗: the choice is the cell clicked or moved to
+// by the keys last.
 class FMasatuAnchor : public CohesionTable {
     Q_OBJECT
 public:
@@ -88,6 +89,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Choose(int source, int col, int row);
     int source_ = 0;
     int selCol_ = 0;
     int selRow_ = 0;

@@ -33,7 +33,10 @@ FKijyunti::FKijyunti(QWidget* parent)
     SSTab1->setObjectName("SSTab1");
     PlaceTwips(SSTab1, 240, 120, 8700, 360);
     SSTab1->setExpanding(false);
-    SSTab1->setFocusPolicy(Qt::NoFocus);
+    // The standards are switched by keys too: the strip is a Tab stop of its
+    // own, and Ctrl+Tab or Ctrl+PgDn/PgUp switch it from any box or cell.
+    SSTab1->setFocusPolicy(Qt::TabFocus);
+    SSTab1->SwitchFromAnywhereIn(this);
 
     // The standard's name, above the grid, in edit mode only.
     AddLabel(this, QStr("単位 (N/mm²)"), 7000, 560, 1800, 300);

@@ -370,7 +370,7 @@ TEST_F(ResultWindowTest, PdfAndPrintFromThePreviewsTools) {
 }
 
 // Every message the companion shows carries its own title, the preview's
-// among them: a print that cannot start and a PDF that cannot be written,
+// among them: a print into a file and a PDF that cannot be written,
 // provoked through the printer and the file dialog the preview is given, as
 // much as the entries refused in the results window and the conditions.
 TEST_F(ResultWindowTest, EveryMessageCarriesTheProgramsTitle) {
@@ -381,6 +381,9 @@ TEST_F(ResultWindowTest, EveryMessageCarriesTheProgramsTitle) {
     DrawReportOn(control);
     const std::string pdfFailure = control.SavePdf(missing);
     ASSERT_FALSE(pdfFailure.empty());
+    const std::string printerFile = QDir(dir.path()).filePath("none/printer.pdf").toStdString();
+    const std::string printFailure = control.SavePdf(printerFile);
+    ASSERT_FALSE(printFailure.empty());
 
     ScriptedMessages messages;
     // The results window: a refused cell, a section rule, the calculation.
@@ -418,9 +421,8 @@ TEST_F(ResultWindowTest, EveryMessageCarriesTheProgramsTitle) {
     files.Expect(2, missing);
     talvo::test::WhenModal<PreviewDlg>([&](PreviewDlg* preview) {
         preview->Printer().setOutputFormat(QPrinter::PdfFormat);
-        preview->Printer().setOutputFileName(
-            QString::fromStdString(QDir(dir.path()).filePath("none/printer.pdf").toStdString()));
-        messages.Expect("印刷を開始できません。");
+        preview->Printer().setOutputFileName(QString::fromStdString(printerFile));
+        messages.Expect(printFailure);
         ClickToolButton(preview->ToolBar(), preview->Tool("ID_Print"));
         messages.Expect(pdfFailure);
         ClickToolButton(preview->ToolBar(), preview->Tool("ID_PDF"));

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
@@ -22,6 +23,7 @@
 #include "shell/filedialog.h"
 #include "support/odd_targets.h"
 #include "support/qt/clicks.h"
+#include "support/qt/shots.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
@@ -107,6 +109,38 @@ protected:
         dlg->Printer().setOutputFormat(QPrinter::PdfFormat);
         dlg->Printer().setOutputFileName(PrinterFile());
         return *dlg;
+    }
+    // Shows the window as wide as a screen of 1024 pixels shows it maximised
+    // (the offscreen screen is narrower and folds the last tools away),
+    // active, for keys.
+    void ShowForKeys(PreviewDlg& d) {
+        d.show();
+        d.setWindowState(Qt::WindowNoState);
+        d.resize(1024, 700);
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        Pump();
+    }
+    static void Pump() {
+        for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    }
+    // A key pressed where the focus is.
+    static void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << "no focus";
+        QTest::keyClick(focus, static_cast<Qt::Key>(key), modifiers);
+        Pump();
+    }
+    static QString FocusName() {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QString("<none>");
+    }
+    // Tabs on until the focus is on `name`; false when a whole round of
+    // the window never reaches it.
+    static bool TabTo(const QString& name) {
+        for (int i = 0; i < 30 && QApplication::focusWidget() && FocusName() != name; ++i)
+            Press(Qt::Key_Tab);
+        return FocusName() == name;
     }
     QString PrinterFile() const { return dir.filePath("printer.pdf"); }
     QStringList Files() const {
@@ -441,6 +475,125 @@ TEST_F(PreviewDlgTest, EveryToolDoesItsWorkWhenItsButtonIsClicked) {
     }
 }
 
+// The bar by keys alone, in both programs: Tab walks every tool in the order
+// it stands (the zoom list among them) and on to the page, Shift+Tab walks
+// back, and Return or Space presses the tool with the focus: PDF... writes
+// the report's pages under the name given.
+TEST_F(PreviewDlgTest, EveryToolIsReachedByTabAndThePdfIsSavedByKeysAlone) {
+    for (PreviewProgram program : {PreviewProgram::Main, PreviewProgram::Companion}) {
+        const bool main = program == PreviewProgram::Main;
+        SCOPED_TRACE(main ? "design program" : "companion");
+        auto& d = Open(3, program);
+        ShowForKeys(d);
+        ASSERT_TRUE(TabTo("ID_Next_Button"));
+        // One round of the window from 次ページ (前ページ is off on page 1).
+        QStringList round{FocusName()};
+        for (int i = 0; i < 30; ++i) {
+            Press(Qt::Key_Tab);
+            if (FocusName() == round.front()) break;
+            round << FocusName();
+        }
+        QStringList expected{"ID_Next_Button",  "ID_Up_Button",  "ID_Dawn_Button",
+                             "ID_Combo",        "ID_Set_Button", "ID_PagePrint_Button",
+                             "ID_Print_Button", "ID_PDF_Button", "ID_Close_Button",
+                             "PreviewPage"};
+        if (!main) expected.removeAll("ID_PagePrint_Button");
+        EXPECT_EQ(round, expected);
+        ASSERT_TRUE(TabTo("ID_PDF_Button"));
+        Press(Qt::Key_Backtab);
+        EXPECT_EQ(FocusName(), "ID_Print_Button");
+        Press(Qt::Key_Tab);
+        ASSERT_EQ(FocusName(), "ID_PDF_Button");
+        if (main) test::SaveShotIfAsked(&d, "preview_pdf_focused");
+
+        const std::string pdf = dir.filePath(main ? "keys.pdf" : "study-keys.pdf").toStdString();
+        {
+            ScriptedDialogs files;
+            files.Expect(2, pdf);
+            ScriptedMessages messages;  // no message expected
+            Press(main ? Qt::Key_Return : Qt::Key_Space);
+            EXPECT_EQ(files.shown.size(), 1u);
+        }
+        const QString file = QString::fromStdString(pdf);
+        ASSERT_EQ(PdfPageCount(file), 3);
+        for (int page = 1; page <= 3; ++page) {
+            const QString text = PageText(file, page);
+            EXPECT_TRUE(text.contains(kPageTexts[page - 1])) << text.toStdString();
+            EXPECT_EQ(HasFooterLine(text, QString::number(page)), main) << text.toStdString();
+        }
+        EXPECT_EQ(FocusName(), "ID_PDF_Button");
+        dlg.reset();
+    }
+}
+
+// A print into a PDF file, which the printer settings offer beside the
+// printers, is written as the PDF tool writes its file: the report's pages
+// whole, over an ordinary file only, and a failure names the file and why.
+// By keys alone: 設定 by Tab and Space, then 印刷 by its mnemonic.
+TEST_F(PreviewDlgTest, PrintIntoAPdfFileChosenInTheSettingsIsWrittenAsThePdfToolWritesIt) {
+    const QString folder = dir.filePath("folder");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString old = dir.filePath("old.pdf");
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+    const std::string fifo = dir.filePath("fifo.pdf").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    struct Case {
+        const char* name;
+        std::string path;
+        bool written;
+    };
+    const Case cases[] = {
+        {"a new file", dir.filePath("印刷.pdf").toStdString(), true},
+        {"an existing file", old.toStdString(), true},
+        {"a missing folder", dir.filePath("none/report.pdf").toStdString(), false},
+        {"a folder", folder.toStdString(), false},
+        {"a pipe", fifo, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& d = Open(5);
+        d.Printer().setOutputFileName(QString());
+        // What the print dialog sets when its PDF file output is chosen.
+        d.SetPrinterSetup([&c](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(c.path));
+            return true;
+        });
+        ShowForKeys(d);
+        d.Preview().SetPreviewPage(2);
+        const std::string was = test::Kind(c.path);
+        const std::string refused = c.written ? "" : control.SavePdf(c.path);
+        ASSERT_EQ(refused.empty(), c.written);
+        ASSERT_TRUE(TabTo("ID_Set_Button"));
+        Press(Qt::Key_Space);
+        ScriptedMessages messages;
+        if (!c.written)
+            messages.Expect(refused, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+        // A mnemonic presses its tool and clicks it 100 ms later.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+        QTest::qWait(150);
+        Pump();
+        EXPECT_TRUE(messages.AllShown());
+        ExpectPreviewRestored(2);
+        // The focus is back where the engineer left it.
+        EXPECT_EQ(FocusName(), "ID_Set_Button");
+        if (c.written) {
+            const QString file = QString::fromStdString(c.path);
+            ASSERT_EQ(PdfPageCount(file), 5);
+            EXPECT_TRUE(PageText(file, 4).contains(kPageTexts[3]));
+            EXPECT_TRUE(HasFooterLine(PageText(file, 4), "4"));
+        } else {
+            EXPECT_EQ(test::Kind(c.path), was);
+        }
+        dlg.reset();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none")));
+}
+
 TEST_F(PreviewDlgTest, SettingsToolOpensThePrinterSettingsOfTheDialogsPrinter) {
     auto& d = Open();
     QPrinter* asked = nullptr;
@@ -465,19 +618,23 @@ TEST_F(PreviewDlgTest, FailedPrintIsReportedAndThePreviewComesBack) {
     const Case cases[] = {
         {"report fails on page print", "ID_PagePrint", 4, false, "帳票を作成できませんでした。"},
         {"report fails on full print", "ID_Print", 0, false, "帳票を作成できませんでした。"},
-        {"printer cannot start", "ID_PagePrint", std::nullopt, true, "印刷を開始できません。"},
-        {"printer cannot start, full", "ID_Print", std::nullopt, true, "印刷を開始できません。"},
+        // The printer's file cannot be written: the message names it and why.
+        {"printer file in a missing folder", "ID_PagePrint", std::nullopt, true, nullptr},
+        {"printer file in a missing folder, full", "ID_Print", std::nullopt, true, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         auto& d = Open();
         d.Preview().SetPreviewPage(4);
-        if (c.missingFolder) d.Printer().setOutputFileName(dir.filePath("none/printer.pdf"));
+        const std::string missing = dir.filePath("none/printer.pdf").toStdString();
+        if (c.missingFolder) d.Printer().setOutputFileName(QString::fromStdString(missing));
+        const std::string message = c.message ? c.message : control.SavePdf(missing);
+        ASSERT_FALSE(message.empty());
         // The report fails for the print only; the preview's rebuild works.
         int failures = 0;
         report.failOn = c.failOn;
         ScriptedMessages messages;
-        messages.Expect(c.message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+        messages.Expect(message, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
         messages.OnShow([&] {
             ++failures;
             // The message stands over the restored preview.

@@ -1,6 +1,7 @@
 // The steps' "参考値..." buttons: each opens its dialog, a row is picked (or
 // the dialog cancelled), and the step's boxes, the design and the flags show
 // the pick as the step's own checks store it.
+#include <QTest>
 #include <QTimer>
 
 #include "calc/windows/NGouryoku.h"
@@ -71,6 +72,66 @@ protected:
             EXPECT_TRUE(d->isVisible());
             d->cmdCancel->click();
         });
+    }
+    // ---- By keys alone ----
+
+    // A key pressed where the focus is (the modal window when nothing in it
+    // holds the focus).
+    static void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* to = QApplication::focusWidget();
+        if (!to) to = QApplication::activeModalWidget();
+        ASSERT_NE(to, nullptr) << "no window for the key";
+        QTest::keyClick(to, static_cast<Qt::Key>(key), modifiers);
+        PumpEvents();
+    }
+    static void Keys(int key, int times) {
+        for (int i = 0; i < times; ++i) Key(key);
+    }
+    // Tabs on until `target` has the focus; false when it is never reached.
+    static bool TabTo(QWidget* target) {
+        for (int i = 0; i < 40 && !target->hasFocus(); ++i) Key(Qt::Key_Tab);
+        return target->hasFocus();
+    }
+    // Moves the marked cell of `grid` to (col, row) with the arrow keys,
+    // from wherever it stands (the grid has the focus).
+    static void ArrowTo(Grid* grid, int col, int row) {
+        Keys(Qt::Key_Up, grid->rowCount());
+        Keys(Qt::Key_Left, grid->columnCount());
+        Keys(Qt::Key_Down, row - 1);
+        Keys(Qt::Key_Right, col - 1);
+    }
+    // Presses `button`, which has the focus, by Space; once dialog D stands
+    // open with the focus inside it, `act` drives it by keys. A dialog still
+    // open after `act` is a failure, and is cancelled.
+    template <class D>
+    static void OpenByKeys(QPushButton* button, std::function<void(D*)> act) {
+        ASSERT_TRUE(button->hasFocus()) << "the focus is on " << Focused();
+        bool seen = false;
+        auto tries = std::make_shared<int>(0);
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [&seen, act, tries, poll] {
+            auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+            QWidget* focus = QApplication::focusWidget();
+            if (d && d->isVisible() && focus && d->isAncestorOf(focus)) {
+                seen = true;
+                act(d);
+                if (d->isVisible()) {
+                    ADD_FAILURE() << "the dialog stayed open";
+                    d->reject();
+                }
+                return;
+            }
+            if (++*tries < 400) QTimer::singleShot(5, *poll);
+        };
+        QTimer::singleShot(0, *poll);
+        QTest::keyClick(button, Qt::Key_Space);
+        PumpEvents();
+        *poll = nullptr;
+        EXPECT_TRUE(seen) << "no dialog opened";
+        // Offscreen, the focus comes back to the main window only when it is
+        // activated again, as the window manager does.
+        button->window()->activateWindow();
+        PumpEvents();
     }
     static std::string S(const QLineEdit* box) { return Str(box->text()); }
     static std::string Trimmed(const std::string& s) {
@@ -279,6 +340,200 @@ TEST_F(ReferenceButtonTest, GroundAnchorAnchorageButtonsFillTheirBoxes) {
     EXPECT_EQ(Trimmed(Design.AnchorFs), "2.0");
     EXPECT_EQ(DataChanged, 1);
     SaveShot(w, "nbgrand2_picked");
+}
+
+// Every row of the four bond and friction tables picked by keys alone: the
+// step's 参考値... reached by Tab and pressed by Space, the table reached by
+// Tab, the cell by the arrow keys, OK by Return. The step's box and the
+// design take the value of the cell marked, as of a cell clicked.
+TEST_F(ReferenceButtonTest, EveryRowOfTheBondAndFrictionTablesIsPickedByKeys) {
+    struct Table {
+        const char* name;
+        int workType;
+        int button;
+        const char* grid;
+        std::vector<std::pair<int, int>> cells;  // (col, row)
+    };
+    std::vector<std::pair<int, int>> anchorFriction, anchorBond, rockFriction, rockBond;
+    for (int row = 1; row <= 14; ++row) {
+        // The lower or the upper end of the range.
+        anchorFriction.push_back({row % 2 ? 1 : 3, row});
+        rockFriction.push_back({1, row});
+    }
+    anchorFriction.push_back({3, 1});
+    for (int row = 1; row <= 10; ++row) anchorBond.push_back({4, row});
+    anchorBond.push_back({5, 10});
+    for (int col = 1; col <= 4; ++col) rockBond.push_back({col, 1});
+    const Table tables[] = {
+        {"anchor friction", 4, 0, "sprAnchor", anchorFriction},
+        {"anchor bond", 4, 1, "sprAnchor", anchorBond},
+        {"rock-bolt friction", 3, 0, "sprRock", rockFriction},
+        {"rock-bolt bond", 3, 1, "sprRock", rockBond},
+    };
+    for (const Table& t : tables) {
+        FillDesign(static_cast<std::int16_t>(t.workType));
+        QLineEdit* box = nullptr;
+        QPushButton* button = nullptr;
+        std::string* field = nullptr;
+        if (t.workType == 4) {
+            auto* w = Load<NBgrand2>();
+            box = t.button == 0 ? w->txtTau : w->txtTaub;
+            button = w->cmdRefer[static_cast<std::size_t>(t.button)];
+            field = t.button == 0 ? &Design.AnchorTauG : &Design.AnchorTauB;
+        } else {
+            auto* w = Load<NBrock2>();
+            box = t.button == 0 ? w->Text2 : w->Text3;
+            button = w->cmdRefer[static_cast<std::size_t>(t.button)];
+            field = t.button == 0 ? &Design.RockTauG : &Design.RockTauB;
+        }
+        Enter(box);
+        Key(Qt::Key_Tab);
+        for (const auto& [col, row] : t.cells) {
+            SCOPED_TRACE(testing::Message() << t.name << ", column " << col << ", row " << row);
+            std::string shown;
+            OpenByKeys<FixedTable>(button, [&, col = col, row = row](FixedTable* d) {
+                auto* grid = d->findChild<Grid*>(t.grid);
+                ASSERT_NE(grid, nullptr);
+                ASSERT_TRUE(TabTo(grid));
+                ArrowTo(grid, col, row);
+                shown = Str(grid->TextAt(col, row));
+                Key(Qt::Key_Return);
+            });
+            const std::string value = Str(QString::fromStdString(shown).trimmed());
+            EXPECT_EQ(S(box), FormatNum(value, 5, 2));
+            EXPECT_EQ(NumVal(*field), NumVal(value));
+            // The step gives the focus back to the button, for the next pick.
+            EXPECT_TRUE(button->hasFocus());
+        }
+    }
+}
+
+// The cohesive-soil rows by keys: 粘着力 c 入力 by Tab and Space, the
+// cohesion typed and taken by Return; the cohesion cell of the anchors'
+// table is reached by Tab, the rock bolts' row is marked by the entry.
+// A dash of the bond table is refused and the arrows go on from there.
+TEST_F(ReferenceButtonTest, CohesiveSoilAndARefusedDashArePickedByKeys) {
+    FillDesign(4);
+    auto* anchor = Load<NBgrand2>();
+    Enter(anchor->txtTau);
+    Key(Qt::Key_Tab);
+    OpenByKeys<FMasatuAnchor>(anchor->cmdRefer[0], [](FMasatuAnchor* d) {
+        ASSERT_TRUE(TabTo(d->cmdStick));
+        Key(Qt::Key_Space);
+        ASSERT_TRUE(d->Text1->hasFocus());
+        QTest::keyClicks(d->Text1, "0.05");
+        Key(Qt::Key_Return);
+        EXPECT_FALSE(d->Picture1->isVisible());
+        ASSERT_TRUE(TabTo(d->sprAdhesion));
+        Key(Qt::Key_Return);
+    });
+    EXPECT_EQ(S(anchor->txtTau), "    0.05");
+    EXPECT_EQ(Trimmed(Design.AnchorTauG), "0.05");
+
+    Enter(anchor->txtTaub);
+    Key(Qt::Key_Tab);
+    OpenByKeys<FFutyakuAnchor>(anchor->cmdRefer[1], [this](FFutyakuAnchor* d) {
+        ASSERT_TRUE(TabTo(d->sprAnchor));
+        ArrowTo(d->sprAnchor, 1, 6);
+        messages.Expect("基準値が選択されていません！");
+        Key(Qt::Key_Return);
+        EXPECT_TRUE(messages.AllShown());
+        ASSERT_TRUE(d->isVisible());
+        d->activateWindow();
+        PumpEvents();
+        ASSERT_TRUE(d->sprAnchor->hasFocus());
+        Keys(Qt::Key_Right, 2);
+        Key(Qt::Key_Return);
+    });
+    EXPECT_EQ(S(anchor->txtTaub), "    0.80");
+
+    FillDesign(3);
+    auto* rock = Load<NBrock2>();
+    Enter(rock->Text2);
+    Key(Qt::Key_Tab);
+    OpenByKeys<FMasatuRock>(rock->cmdRefer[0], [](FMasatuRock* d) {
+        ASSERT_TRUE(TabTo(d->cmdStick));
+        Key(Qt::Key_Space);
+        ASSERT_TRUE(d->Text1->hasFocus());
+        QTest::keyClicks(d->Text1, "0.05");
+        Key(Qt::Key_Return);
+        EXPECT_EQ(d->sprRock->currentRow(), 14);
+        Key(Qt::Key_Return);
+    });
+    EXPECT_EQ(S(rock->Text2), "    0.04");
+    EXPECT_EQ(Trimmed(Design.RockTauG), "0.04");
+}
+
+// The four standards of 設計基準強度および許容応力度 picked by keys alone: its
+// tab strip is one Tab stop whose arrow keys switch it, and Ctrl+Tab,
+// Ctrl+PgDn (next), Ctrl+Shift+Tab and Ctrl+PgUp (previous, round the ends)
+// switch it from the grid. The pick writes the step and the design.
+TEST_F(ReferenceButtonTest, EachStandardOfTheDesignStrengthsIsPickedByKeys) {
+    enum How { StripArrows, CtrlTab, CtrlPgDn, CtrlShiftTab, CtrlPgUp };
+    struct Case {
+        const char* name;
+        int from;  // the tab shown at opening
+        How how;
+        int steps;
+        int standard, row;
+        const char* sigmaCk;  // the design's own when the row has none
+        const char *sigmaCa, *tauCa, *tauOa, *sigmaSa;
+    };
+    const Case cases[] = {
+        {"Ctrl+Tab round the end", 3, CtrlTab, 1, 0, 1, "15", "5.0", "0.33", "1.3", "160"},
+        {"the strip's arrows", 0, StripArrows, 1, 1, 2, "24", "6.0", "0.40", "1.4", "180"},
+        {"Ctrl+PgDn", 0, CtrlPgDn, 2, 2, 4, "30", "11.0", "0.50", "1.8", "176"},
+        {"Ctrl+PgUp round the end", 0, CtrlPgUp, 1, 3, 4, "30", "10.0", "0.25", "1.8", "180"},
+        {"Ctrl+Shift+Tab", 3, CtrlShiftTab, 1, 2, 5, "40", "14.0", "0.55", "2.0", "176"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitAllTables();
+        FillDesign(2);
+        Design.SigmaCk = "24";
+        StandardTab = static_cast<std::int16_t>(c.from);
+        auto* w = Load<NGouryoku>();
+        Enter(w->txtAdhesion);
+        Key(Qt::Key_Tab);
+        OpenByKeys<FKijyunti>(w->cmdRefer, [&c](FKijyunti* d) {
+            if (c.how == StripArrows) {
+                ASSERT_TRUE(TabTo(d->SSTab1));
+                // One stop: Shift+Tab leaves it, Tab comes back, and
+                // neither switches the standard.
+                Key(Qt::Key_Backtab);
+                EXPECT_FALSE(d->SSTab1->hasFocus());
+                Key(Qt::Key_Tab);
+                ASSERT_TRUE(d->SSTab1->hasFocus());
+                EXPECT_EQ(d->SSTab1->Tab(), c.from);
+                Keys(Qt::Key_Right, c.steps);
+                ASSERT_TRUE(TabTo(d->sprStandard));
+            } else {
+                ASSERT_TRUE(TabTo(d->sprStandard));
+                const std::pair<int, Qt::KeyboardModifiers> keys[] = {
+                    {Qt::Key_Tab, Qt::ControlModifier},
+                    {Qt::Key_Tab, Qt::ControlModifier},
+                    {Qt::Key_PageDown, Qt::ControlModifier},
+                    {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+                    {Qt::Key_PageUp, Qt::ControlModifier},
+                };
+                for (int i = 0; i < c.steps; ++i) Key(keys[c.how].first, keys[c.how].second);
+            }
+            EXPECT_EQ(d->SSTab1->Tab(), c.standard);
+            ArrowTo(d->sprStandard, 1, c.row);
+            Key(Qt::Key_Return);
+        });
+        EXPECT_EQ(StandardTab, c.standard);
+        EXPECT_EQ(Trimmed(Design.SigmaCk), c.sigmaCk);
+        EXPECT_EQ(Design.SigmaCa, c.sigmaCa);
+        EXPECT_EQ(Design.TauCa, c.tauCa);
+        EXPECT_EQ(Design.TauOa, c.tauOa);
+        EXPECT_EQ(Design.SigmaSa, c.sigmaSa);
+        EXPECT_EQ(Trimmed(S(w->txtStandard)), c.sigmaCk);
+        EXPECT_EQ(Trimmed(S(w->txtCompress)), c.sigmaCa);
+        EXPECT_EQ(Trimmed(S(w->txtShear)), c.tauCa);
+        EXPECT_EQ(Trimmed(S(w->txtAdhesion)), c.tauOa);
+        EXPECT_EQ(Trimmed(S(w->txtPull)), c.sigmaSa);
+    }
 }
 
 // A reference dialog opens on the row of the value the engineer typed into
