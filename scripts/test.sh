@@ -25,6 +25,13 @@ CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTALVO_SANITIZE=O
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
+# The libraries and both programs at Release (-O3), warnings as errors: the
+# optimiser inlines more there and warns of what the build above does not
+# see. Built only; its tests would run the same code as the build above.
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTALVO_WERROR=ON \
+    -DTALVO_BUILD_TESTS=OFF -DTALVO_BUILD_BENCH=OFF
+cmake --build build-release -j"$jobs"
+
 # The fuzz targets, all four at once, each from its seeds in tests/fuzz/seeds/
 # into a fresh corpus of its own. A finding (crash, leak, time-out, memory
 # beyond the limit) ends its target with an error and is kept in

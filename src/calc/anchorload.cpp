@@ -28,7 +28,7 @@ namespace {
 
 double TanPhi() {
     return Design.FrictionInputMode != 0 ? NumVal(Design.TanPhi)
-                                         : std::tan(Radians(NumVal(Design.FrictionAngle)));
+                                         : std::tan(Radians(NumVal(Design.FrictionAngle), Pi));
 }
 
 // Horizontal spacing of the bolts or anchors: the horizontal pitch, halved
@@ -198,7 +198,7 @@ void CalcSekkeiJyuuryo() {
     const double w = NumVal(Design.SekkeiW);
     if (w == 0) return;
 
-    const double theta = Radians(NumVal(Design.SlipAngle));
+    const double theta = Radians(NumVal(Design.SlipAngle), Pi);
     const double perM = w / x;
     if (!Store(Design.DeltaPrCalc, pfs * perM * std::sin(theta) - perM * std::cos(theta) * TanPhi(),
                "0.0")) {
@@ -208,7 +208,7 @@ void CalcSekkeiJyuuryo() {
 }
 
 double RestraintCoef() {
-    const double beta = Radians(NumVal(Design.SlipAngle) + NumVal(Design.InstallAngle));
+    const double beta = Radians(NumVal(Design.SlipAngle) + NumVal(Design.InstallAngle), Pi);
     const double tighten = std::sin(beta) * TanPhi();
     const double hold = std::cos(beta) * (Design.UsePlanFs != 0 ? NumVal(Design.PlanFs) : 1.0);
     double c = 0;

@@ -132,11 +132,6 @@ inline std::string Fixed(double value, std::string_view pattern) {
     return std::isfinite(value) ? FormatPattern(value, pattern) : std::string();
 }
 
-// Rounded up (mode 1) or down to `digits` decimals; empty when not finite.
-inline std::string Rounded(double value, int digits, int mode) {
-    return std::isfinite(value) ? RoundValue(value, digits, mode) : std::string();
-}
-
 // Rounded up (mode 1) or down to `digits` decimals, then laid out by pattern.
 inline std::string RoundedFixed(double value, int digits, int mode, std::string_view pattern) {
     return std::isfinite(value) ? FormatPattern(RoundValue(value, digits, mode), pattern)

@@ -136,9 +136,11 @@ void CalcHoukaiKusabi() {
 
     const double alpha = NumVal(d.KusabiAlpha);
     const double theta = NumVal(d.SlopeAngle);
-    if (!Store(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(alpha)), "0.00"))
+    if (!Store(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(alpha, Pi)),
+               "0.00"))
         return;
-    if (!Store(d.HoukaiPr, Stored(d.HoukaiP) * std::sin(Radians(theta - alpha)), "0.00")) return;
+    if (!Store(d.HoukaiPr, Stored(d.HoukaiP) * std::sin(Radians(theta - alpha, Pi)), "0.00"))
+        return;
 
     // Cantilever fixed at the slip plane, Pr acting at a third of L1 above it.
     if (!Store(d.Mmax[0][0], l1 / 3 * Stored(d.HoukaiPr), "0.00")) return;
@@ -199,7 +201,7 @@ void CalcHoukaiEnko() {
     if (t == 1)
         angle = 180;
     else if (t * t < 1)
-        angle = Degrees(2 * std::atan(t / std::sqrt(1 - t * t)));
+        angle = Degrees(2 * std::atan(t / std::sqrt(1 - t * t)), Pi);
     else
         return;  // no arc of this radius spans the chord
     if (!Store(d.EnkoAngle, angle, "0.00")) return;
@@ -212,9 +214,10 @@ void CalcHoukaiEnko() {
     // The frame's own weight does not drive the arc.
     if (!Store(d.HoukaiW, Stored(d.HoukaiWt) + Stored(d.HoukaiWe), "0.00")) return;
     const double theta = NumVal(d.SlopeAngle);
-    if (!Store(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(theta)), "0.00"))
+    if (!Store(d.HoukaiP, NumVal(d.DeltaFs) * Stored(d.HoukaiW) * std::sin(Radians(theta, Pi)),
+               "0.00"))
         return;
-    if (!Store(d.HoukaiPr, Stored(d.HoukaiP) * std::cos(Radians((180 - thetaC) / 2)), "0.00"))
+    if (!Store(d.HoukaiPr, Stored(d.HoukaiP) * std::cos(Radians((180 - thetaC) / 2, Pi)), "0.00"))
         return;
 
     // Simple beam over the chord under a triangular load peaking at mid-span.

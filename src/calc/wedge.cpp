@@ -36,7 +36,7 @@ bool StoreL2(std::string& field, double value) {
 
 // α in degrees from its tangent (height over horizontal run)
 bool StoreAlpha(std::string& field, double tangent) {
-    return StoreLayout(field, Degrees(std::atan(tangent)), "0.00", 4, 2);
+    return StoreLayout(field, Degrees(std::atan(tangent), Pi), "0.00", 4, 2);
 }
 
 }  // namespace
@@ -45,11 +45,11 @@ void CalcKusabiKeijyou() {
     DesignData& d = Design;
     const bool haveTheta = Present(d.SlopeAngle);
     const double theta = NumVal(d.SlopeAngle);
-    const double t0 = Radians(theta);
+    const double t0 = Radians(theta, Pi);
     // α is only usable below the slope angle: at or above it the slip plane
     // would not leave the face.
     const bool alphaUsable = Present(d.KusabiAlpha) && theta > NumVal(d.KusabiAlpha);
-    const double a = Radians(NumVal(d.KusabiAlpha));
+    const double a = Radians(NumVal(d.KusabiAlpha), Pi);
 
     // Each mode derives its second value from the unrounded first one.
     switch (d.KusabiInputMode) {

@@ -185,7 +185,7 @@ double CalcYokoKajyuu() {
 
     if (!Store(d.YokoW, NumVal(d.YokoWc) + NumVal(d.YokoWe) + NumVal(d.YokoWs), "0.00"))
         return none();
-    const double q = NumVal(d.YokoW) * std::sin(Radians(NumVal(d.SlopeAngle)));
+    const double q = NumVal(d.YokoW) * std::sin(Radians(NumVal(d.SlopeAngle), Pi));
     return std::isfinite(q) ? q : 0;
 }
 

@@ -100,7 +100,8 @@ void DrawKakudo(report::PageOutput& out, int left, int top, double wr, double hr
     struct Arc {
         double x, y, r, from, to;
     };
-    // One degree in radians (π / 180 exactly); the ends are scaled by it.
+    // One degree in radians with the companion's π (3.14159265 / 180); the
+    // ends are scaled by it.
     const double deg = Radians(1, Pi);
     out.SetPenStyle(report::PenStyle::Solid);
     out.SetPenWidth(1);

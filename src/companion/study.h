@@ -11,7 +11,9 @@
 
 namespace talvo::companion {
 
-// The program's π, a fixed literal.
+// The companion's π: the literal 3.14159265, not the design program's
+// 4·atan(1), so that its roundings fall as its own report shows them. `Pi`
+// is what the calculation reads; InitCompanion sets it to kPi.
 inline constexpr double kPi = 3.14159265;
 extern double Pi;
 

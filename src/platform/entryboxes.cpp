@@ -59,8 +59,8 @@ void SetTextEnabled(QLineEdit* txt, bool value) {
 }
 
 struct EntryGroup::Entry {
-    enum Kind { Number, Name, SelectOnly };
-    Kind kind = SelectOnly;
+    enum Kind { Number, Name };
+    Kind kind = Number;
     QPointer<QLineEdit> box;
     const QObject* object = nullptr;  // the same box, for identity tests only
     NumBox num;
@@ -89,8 +89,7 @@ EntryGroup::Entry* EntryGroup::Watch(QLineEdit* box, int kind) {
     entries_.push_back(e);
     box->installEventFilter(this);
     // Typing again after a refusal: the next button press acts normally.
-    if (e->kind != Entry::SelectOnly)
-        connect(box, &QLineEdit::textEdited, this, [] { ClearRefusal(); });
+    connect(box, &QLineEdit::textEdited, this, [] { ClearRefusal(); });
     return e;
 }
 
@@ -129,10 +128,6 @@ void EntryGroup::AddName(QLineEdit* box, NameBox config) {
         connect(box, &QLineEdit::textChanged, this, [this] {
             if (!suspended_) DataChanged = 1;
         });
-}
-
-void EntryGroup::AddSelectAll(QLineEdit* box) {
-    Watch(box, Entry::SelectOnly);
 }
 
 void EntryGroup::SetBringToFront(std::function<void()> bringToFront) {
@@ -249,8 +244,6 @@ bool EntryGroup::CheckBox(QLineEdit* box) {
             return CheckNumber(*e);
         case Entry::Name:
             return CheckName(*e);
-        case Entry::SelectOnly:
-            return true;
     }
     return true;
 }
@@ -264,7 +257,7 @@ bool EntryGroup::CommitPending(const QWidget* button) {
     }
     if (Checking()) return false;
     Entry* e = Find(QApplication::focusWidget());
-    if (!e || e->kind == Entry::SelectOnly) return true;
+    if (!e) return true;
     if (!CheckBox(e->box)) return false;
     e->checkedInPlace = true;
     e->textChecked = e->box->text();
@@ -281,7 +274,6 @@ bool EntryGroup::CommitEditedEntry(QWidget* window) {
             for (EntryGroup* g : w->findChildren<EntryGroup*>(Qt::FindDirectChildrenOnly)) {
                 Entry* e = g->Find(box);
                 if (!e || g->suspended_) continue;
-                if (e->kind == Entry::SelectOnly) return true;
                 if (!g->CheckBox(box)) return false;
                 // The focus-out that may follow need not check again.
                 e->checkedInPlace = QApplication::focusWidget() == box;

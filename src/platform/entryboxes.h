@@ -100,8 +100,6 @@ public:
     // set its further options after the table has made it.
     NumBox* Rule(QLineEdit* box);
     void AddName(QLineEdit* box, NameBox config);
-    // A box that only selects its text when it gets the focus.
-    void AddSelectAll(QLineEdit* box);
 
     // How a refusal brings the window to the front before the box takes the
     // focus back (a step window activates its MDI child).

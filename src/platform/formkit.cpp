@@ -20,10 +20,6 @@ void SetForeColor(QWidget* w, const QColor& c) {
     w->setPalette(p);
 }
 
-QColor ForeColor(const QWidget* w) {
-    return w->palette().color(QPalette::Text);
-}
-
 void SetLabelColors(QLabel* label, const QColor& back, const QColor& fore) {
     label->setAutoFillBackground(true);
     QPalette pal = label->palette();

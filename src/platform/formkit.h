@@ -39,7 +39,6 @@ inline const QColor kBlackText{0, 0, 0};
 
 // Fore colour of a control's text (an entry box's or a label's).
 void SetForeColor(QWidget* w, const QColor& c);
-QColor ForeColor(const QWidget* w);
 // Filled background and text colour of a label (title bars, headers, marks).
 void SetLabelColors(QLabel* label, const QColor& back, const QColor& fore);
 // The colour a control's ground takes where it fills its background (a mask

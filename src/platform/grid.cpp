@@ -223,7 +223,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
 void Grid::keyPressEvent(QKeyEvent* event) {
     // Delete empties the chosen cell as typing it empty would.
     if (event->key() == Qt::Key_Delete &&
-        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !Editing()) {
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !editor_) {
         const QModelIndex index = currentIndex();
         if (index.isValid() && TakesEntries(index.column() + 1, index.row() + 1)) {
             const int col = index.column() + 1;

@@ -65,8 +65,6 @@ public:
     using QTableWidget::edit;
     // Whether cell (col, row) can be typed into now.
     bool TakesEntries(int col, int row) const;
-    // Whether a cell editor is open.
-    bool Editing() const { return !editor_.isNull(); }
     // Ends the open entry as leaving the cell would (the typed text is kept
     // and reported). Returns false when no editor was open.
     bool FinishEdit();

@@ -50,7 +50,6 @@ public:
     // Where the pictures of the installation are looked for; by default the
     // folder of the running program.
     void SetPictureFolder(QString folder);
-    const QString& PictureFolder() const { return pictureFolder_; }
 
     // A face is installed when the face it maps to is known to the system.
     bool FontInstalled(std::string_view name) const override;

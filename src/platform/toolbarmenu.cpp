@@ -1,7 +1,5 @@
 #include "platform/toolbarmenu.h"
 
-#include <QCursor>
-
 namespace talvo {
 
 ToolbarMenu::ToolbarMenu(QWidget* owner) : QObject(owner), owner_(owner) {}
@@ -26,7 +24,6 @@ QMenu* ToolbarMenu::AddMenu(QMenuBar* bar, const QString& id, const QString& cap
     menu->setObjectName(id);
     menu->menuAction()->setObjectName(id);
     tools_.insert(id, menu->menuAction());
-    menus_.insert(id, menu);
     if (bar) bar->addMenu(menu);
     return menu;
 }
@@ -55,10 +52,6 @@ QAction* ToolbarMenu::AddButton(QToolBar* bar, const QString& id, const QString&
 
 QAction* ToolbarMenu::Tool(const QString& id) const {
     return tools_.value(id, nullptr);
-}
-
-QMenu* ToolbarMenu::Menu(const QString& id) const {
-    return menus_.value(id, nullptr);
 }
 
 void ToolbarMenu::SetEnabled(const QString& id, bool enabled) {
@@ -95,10 +88,6 @@ void ToolbarMenu::SetPicture(const QString& id, const QIcon& picture) {
 QIcon ToolbarMenu::Picture(const QString& id) const {
     QAction* a = Tool(id);
     return a ? a->icon() : QIcon();
-}
-
-void ToolbarMenu::PopupMenu(const QString& id, const QPoint* globalPos) {
-    if (QMenu* m = Menu(id)) m->popup(globalPos ? *globalPos : QCursor::pos());
 }
 
 void ToolbarMenu::Click(const QString& id) {

@@ -28,7 +28,7 @@ public:
     QMenu* AddMenu(QMenuBar* bar, const QString& id, const QString& caption);
     // A submenu inside `menu`.
     QMenu* AddSubMenu(QMenu* menu, const QString& id, const QString& caption);
-    // A popup menu shown on its own (PopupMenu); not placed anywhere.
+    // A popup menu of its own; not placed anywhere.
     QMenu* AddPopup(const QString& id, const QString& caption);
     // Places the tool `id` in `menu` (created with `caption` when it does not
     // exist yet; an existing tool keeps its caption).
@@ -41,7 +41,6 @@ public:
     // ---- The tools, by ID (an unknown ID is ignored / reads as absent) ----
 
     QAction* Tool(const QString& id) const;
-    QMenu* Menu(const QString& id) const;  // the menu of a menu or popup tool
     bool Exists(const QString& id) const { return Tool(id) != nullptr; }
 
     void SetEnabled(const QString& id, bool enabled);
@@ -53,9 +52,6 @@ public:
     // The tool's picture; a null icon removes it.
     void SetPicture(const QString& id, const QIcon& picture);
     QIcon Picture(const QString& id) const;
-
-    // Shows a popup tool at the mouse pointer (or at `globalPos` when given).
-    void PopupMenu(const QString& id, const QPoint* globalPos = nullptr);
 
     // Clicks the tool as the engineer would (nothing for a disabled,
     // hidden or unknown tool): the same ToolClick signal follows.
@@ -77,7 +73,6 @@ private:
 
     QWidget* owner_;
     QHash<QString, QAction*> tools_;
-    QHash<QString, QMenu*> menus_;
 };
 
 }  // namespace talvo

@@ -15,9 +15,6 @@ static_assert(sizeof kSignatureText - 1 == 72, "the signature is exactly 72 char
 constexpr std::int16_t kTextTag = 8;
 constexpr std::size_t kHeaderSize = 4 + 72;
 constexpr std::size_t kMaxTextBytes = 32767;
-// 24 Integers and 111 texts of the longest storable length: nothing beyond
-// this can belong to a design, so the reader never loads more.
-constexpr std::size_t kMaxFileBytes = kHeaderSize + 24 * 2 + 111 * (2 + kMaxTextBytes);
 
 // The stored values in file order, once for the reader and the writer. `D` is
 // DesignData or const DesignData; the visitor gets each Integer with the range
@@ -149,6 +146,15 @@ void VisitStored(D& d, V& v) {
     v.Int(d.AllGridPoints, 0, 1);
 }
 
+// Counts the bytes of the longest file: every value as VisitStored stores it,
+// each text at the longest length the writer lets through.
+struct Bound {
+    std::size_t bytes = kHeaderSize;
+
+    void Int(std::int16_t, int, int) { bytes += 2; }
+    void Text(const std::string&) { bytes += 2 + kMaxTextBytes; }
+};
+
 void PutInt16(std::string& out, std::int16_t v) {
     const auto u = static_cast<std::uint16_t>(v);
     out += static_cast<char>(u & 0xFF);
@@ -245,6 +251,18 @@ struct Reader {
 
 const std::string kDesignSignature(kSignatureText, 72);
 
+std::size_t MaxDesignFileBytes() {
+    // From the one list of the stored values, so that a value added to the
+    // file raises the bound with it.
+    static const std::size_t bytes = [] {
+        Bound bound;
+        const DesignData design{};
+        VisitStored(design, bound);
+        return bound.bytes;
+    }();
+    return bytes;
+}
+
 std::string SerializeDesign(const DesignData& design) {
     Writer w;
     w.out.reserve(1024);
@@ -265,7 +283,7 @@ DesignReadStatus ParseDesignBytes(std::string_view bytes, DesignData& design) {
 }
 
 DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design, std::string* reason) {
-    const FileReadResult file = ReadFileBounded(path, kMaxFileBytes);
+    const FileReadResult file = ReadFileBounded(path, MaxDesignFileBytes());
     if (reason) reason->clear();
     switch (file.status) {
         case FileReadStatus::Missing:
@@ -289,8 +307,8 @@ DesignReadStatus ReadDesignFile(const std::string& path, DesignData& design, std
         }
         case FileReadStatus::Ok:
         case FileReadStatus::TooLarge:
-            // Nothing past kMaxFileBytes can belong to a design, so the first
-            // kMaxFileBytes give the same record as the whole file.
+            // Nothing past MaxDesignFileBytes can belong to a design, so the
+            // first MaxDesignFileBytes give the same record as the whole file.
             break;
     }
     return ParseDesignBytes(file.bytes, design);

@@ -6,6 +6,7 @@
 // windows, the caption or the recent-file list.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,11 @@ namespace talvo {
 
 // The signature: 72 ASCII characters, never to change.
 extern const std::string kDesignSignature;
+
+// The bytes of the longest design file: the signature item and every stored
+// value, each text at 32,767 bytes. Nothing beyond them can belong to a
+// design, so the reader never loads more.
+std::size_t MaxDesignFileBytes();
 
 enum class DesignReadStatus {
     Ok,          // signature accepted; every value the file holds was read

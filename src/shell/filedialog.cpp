@@ -15,10 +15,6 @@ FileDialogSink* SetFileDialogSink(FileDialogSink* sink) {
     return old;
 }
 
-FileDialogSink* CurrentFileDialogSink() {
-    return g_fileSink;
-}
-
 void CommonDialog::SetAction(int action) {
     cancelled_ = true;
     if (action != 1 && action != 2) return;

@@ -33,7 +33,6 @@ public:
 // Installs the sink that shows every file dialog; returns the previous one.
 // With no sink installed every dialog counts as cancelled.
 FileDialogSink* SetFileDialogSink(FileDialogSink* sink);
-FileDialogSink* CurrentFileDialogSink();
 
 // The common file dialog with the members its callers use.
 class CommonDialog {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <vector>
@@ -196,7 +197,14 @@ public:
         open_ = true;
         first_ = true;
     }
-    void Text(const std::string& s) { Item('"' + cp932::FromUtf8(WritableText(s)) + '"'); }
+    // Straight into the file's bytes: a settings file holds some 300 items,
+    // written at every exit.
+    void Text(const std::string& s) {
+        Separate();
+        out_ += '"';
+        out_ += NeedsRewriting(s) ? cp932::FromUtf8(WritableText(s)) : cp932::FromUtf8(s);
+        out_ += '"';
+    }
     void Int(const std::int16_t& v, int, int) { Item(std::to_string(v)); }
     void Number(const double& v, double, double) { Item(IniNumStr(v)); }
     void NumText(const std::string& s, double, double) { Text(s); }
@@ -208,6 +216,12 @@ public:
 
     // The text as it goes between the quotes: no item may end early or break
     // its line, so quotes become full-width and control characters blanks.
+    static bool NeedsRewriting(std::string_view s) {
+        return std::any_of(s.begin(), s.end(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return c == '"' || b < 0x20 || b == 0x7F;
+        });
+    }
     static std::string WritableText(std::string_view s) {
         std::string out;
         out.reserve(s.size());
@@ -225,10 +239,13 @@ public:
     }
 
 private:
-    void Item(const std::string& s) {
+    void Separate() {
         if (!first_) out_ += ',';
-        out_ += s;
         first_ = false;
+    }
+    void Item(const std::string& s) {
+        Separate();
+        out_ += s;
     }
     std::string out_;
     bool open_ = false;
@@ -521,6 +538,37 @@ const std::vector<std::string>& ExpectedShapes() {
 // its middle, so lines that match the layout's first lines are taken as those.
 constexpr int kGapOpen = 2;
 
+// The layout's line shapes as small numbers, worked out once: the code of a
+// shape is the first layout line of that shape, so that lining a file up
+// compares numbers rather than texts, and a body line's shape is looked up
+// among the few distinct shapes rather than all 147 lines.
+struct ShapeCodes {
+    std::array<int, kBodyLines> line{};                   // code of layout line i
+    std::vector<std::pair<std::string_view, int>> kinds;  // each shape once, with its code
+
+    // The code of a file line's shape; -1 for one the layout does not know,
+    // which never matches.
+    int Of(std::string_view shape) const {
+        for (const auto& [s, code] : kinds)
+            if (s == shape) return code;
+        return -1;
+    }
+};
+
+const ShapeCodes& LayoutShapeCodes() {
+    static const ShapeCodes codes = [] {
+        const auto& want = ExpectedShapes();
+        ShapeCodes c;
+        for (int i = 0; i < kBodyLines; ++i) {
+            const int known = c.Of(want[i]);
+            c.line[i] = known >= 0 ? known : i;
+            if (known < 0) c.kinds.emplace_back(want[i], i);
+        }
+        return c;
+    }();
+    return codes;
+}
+
 std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body) {
     const auto& want = ExpectedShapes();
     const int e = kBodyLines;
@@ -535,38 +583,80 @@ std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body
         return result;
     }
 
-    // Least costs of lining up layout lines i.. with file lines j..: free[]
-    // outside a gap, lost[] inside a run of lost layout lines, added[] inside
-    // a run of added file lines (a gap that goes on costs no new opening).
+    // Least costs of lining up layout lines i.. with file lines j..: free
+    // outside a gap, lost inside a run of lost layout lines, added inside a
+    // run of added file lines (a gap that goes on costs no new opening). They
+    // are worked out from the last lines back, one layout line after the
+    // other, keeping two rows of them: what the tracing below needs of a pair
+    // of lines is which steps from it lie on a least-cost path, a byte of
+    // marks per pair.
+    struct Costs {
+        int free, lost, added;
+    };
+    enum : std::uint8_t {
+        kDiag = 1,        // on to the next layout and file line
+        kOpenLost = 2,    // a run of lost layout lines begins
+        kOpenAdded = 4,   // a run of added file lines begins
+        kLostEnds = 8,    // a run of lost lines may end here
+        kAddedEnds = 16,  // a run of added lines may end here
+    };
+    // No path: far above any cost, and far enough below the largest int that
+    // the sums below stay within it.
+    constexpr int kNone = std::numeric_limits<int>::max() / 4;
+    const ShapeCodes& codes = LayoutShapeCodes();
+    std::vector<int> bodyCode(m);
+    for (int j = 0; j < m; ++j) bodyCode[j] = codes.Of(body[j].shape);
+    auto sub = [&](int i, int j) { return codes.line[i] == bodyCode[j] ? 0 : 1; };
+
+    // Only pairs that can lie on a least-cost path are worked out. Lining
+    // the lines up one to one and losing or adding the rest at the end costs
+    // `bound`, so no least-cost path costs more. A path through a pair whose
+    // file line stands k lines off its layout line has paid at least a gap
+    // of k lines to get there (nothing when k is 0) and pays at least |k - d|
+    // more gap lines to reach the ends, d being the file's surplus of lines:
+    // a pair where that exceeds `bound` lies on no least-cost path, and a
+    // step to it is never the least. On a damaged file this is the bulk of
+    // the reader's work, and it keeps it to a band of pairs about the
+    // diagonal, as wide as the damage.
+    const int d = m - e;
+    int bound = d == 0 ? 0 : kGapOpen + std::abs(d);
+    for (int i = 0; i < std::min(e, m); ++i) bound += sub(i, i);
+    auto reachable = [&](int k) {
+        return (k == 0 ? 0 : kGapOpen + std::abs(k)) + std::abs(k - d) <= bound;
+    };
+    int kLo = 0, kHi = 0;  // the offsets j - i that can be reached; 0 always can
+    while (kLo > -e && reachable(kLo - 1)) --kLo;
+    while (kHi < m && reachable(kHi + 1)) ++kHi;
+
     const int w = m + 1;
-    const std::size_t size = static_cast<std::size_t>(e + 1) * w;
-    std::vector<int> freeCost(size), lostCost(size), addedCost(size);
-    auto idx = [w](int i, int j) { return static_cast<std::size_t>(i) * w + j; };
-    // Shapes as small numbers, so that the comparisons below are cheap; a
-    // shape that the layout does not know never matches.
-    std::vector<int> wantCode(e), bodyCode(m);
-    for (int i = 0; i < e; ++i)
-        wantCode[i] = static_cast<int>(std::find(want.begin(), want.end(), want[i]) - want.begin());
-    for (int j = 0; j < m; ++j) {
-        const auto it = std::find(want.begin(), want.end(), body[j].shape);
-        bodyCode[j] = it == want.end() ? -1 : static_cast<int>(it - want.begin());
-    }
-    auto sub = [&](int i, int j) { return wantCode[i] == bodyCode[j] ? 0 : 1; };
+    std::vector<std::uint8_t> marks(static_cast<std::size_t>(e + 1) * w);
+    auto marksAt = [&](int i, int j) { return marks[static_cast<std::size_t>(i) * w + j]; };
+    std::vector<Costs> row(w, Costs{kNone, kNone, kNone}), below = row;
     for (int i = e; i >= 0; --i) {
-        for (int j = m; j >= 0; --j) {
-            const std::size_t k = idx(i, j);
+        std::swap(row, below);
+        const int jLo = std::max(0, i + kLo), jHi = std::min(m, i + kHi);
+        // The neighbours outside the band have no path.
+        if (jHi < m) row[jHi + 1] = {kNone, kNone, kNone};
+        for (int j = jHi; j >= jLo; --j) {
+            Costs& c = row[j];
+            std::uint8_t& mark = marks[static_cast<std::size_t>(i) * w + j];
             if (i == e && j == m) {
-                freeCost[k] = lostCost[k] = addedCost[k] = 0;
+                c = {0, 0, 0};
+                mark = kLostEnds | kAddedEnds;
                 continue;
             }
-            int f = std::numeric_limits<int>::max();
-            if (i < e && j < m) f = sub(i, j) + freeCost[idx(i + 1, j + 1)];
-            if (i < e) f = std::min(f, kGapOpen + 1 + lostCost[idx(i + 1, j)]);
-            if (j < m) f = std::min(f, kGapOpen + 1 + addedCost[idx(i, j + 1)]);
-            freeCost[k] = f;
-            lostCost[k] = i < e ? std::min(f, 1 + lostCost[idx(i + 1, j)]) : f;
-            addedCost[k] = j < m ? std::min(f, 1 + addedCost[idx(i, j + 1)]) : f;
+            const int diag = i < e && j < m ? sub(i, j) + below[j + 1].free : kNone;
+            const int openLost = i < e ? kGapOpen + 1 + below[j].lost : kNone;
+            const int openAdded = j < m ? kGapOpen + 1 + row[j + 1].added : kNone;
+            c.free = std::min(diag, std::min(openLost, openAdded));
+            c.lost = i < e ? std::min(c.free, 1 + below[j].lost) : c.free;
+            c.added = j < m ? std::min(c.free, 1 + row[j + 1].added) : c.free;
+            mark = static_cast<std::uint8_t>(
+                (diag == c.free ? kDiag : 0) | (openLost == c.free ? kOpenLost : 0) |
+                (openAdded == c.free ? kOpenAdded : 0) | (c.free == c.lost ? kLostEnds : 0) |
+                (c.free == c.added ? kAddedEnds : 0));
         }
+        if (jLo > 0) row[jLo - 1] = {kNone, kNone, kNone};
     }
 
     // Follows one least-cost path; map[i] is the file line of layout line i
@@ -577,9 +667,9 @@ std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body
         enum { Free, Lost, Added } state = Free;
         int i = 0, j = 0;
         while (i < e || j < m) {
-            const std::size_t k = idx(i, j);
+            const std::uint8_t at = marksAt(i, j);
             if (state == Lost) {
-                if (freeCost[k] == lostCost[k]) {
+                if (at & kLostEnds) {
                     state = Free;
                 } else {
                     ++i;
@@ -587,17 +677,16 @@ std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body
                 continue;
             }
             if (state == Added) {
-                if (freeCost[k] == addedCost[k]) {
+                if (at & kAddedEnds) {
                     state = Free;
                 } else {
                     ++j;
                 }
                 continue;
             }
-            const bool diag =
-                i < e && j < m && sub(i, j) + freeCost[idx(i + 1, j + 1)] == freeCost[k];
-            const bool lost = i < e && kGapOpen + 1 + lostCost[idx(i + 1, j)] == freeCost[k];
-            const bool added = j < m && kGapOpen + 1 + addedCost[idx(i, j + 1)] == freeCost[k];
+            const bool diag = at & kDiag;
+            const bool lost = at & kOpenLost;
+            const bool added = at & kOpenAdded;
             if (diag && !(gapsEarly && (lost || added))) {
                 if (sub(i, j) == 0) map[i] = j;
                 ++i, ++j;

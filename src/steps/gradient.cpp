@@ -18,18 +18,10 @@ std::string SlopeRatioOfAngle(const std::string& angle, double pi) {
     return FormatNum(FormatPattern(1.0 / std::tan(Radians(theta, pi)), "0.00"), 3, 2);
 }
 
-std::string SlopeAngleOfRatio(const std::string& ratio) {
-    return SlopeAngleOfRatio(ratio, Pi);
-}
-
-std::string SlopeRatioOfAngle(const std::string& angle) {
-    return SlopeRatioOfAngle(angle, Pi);
-}
-
 std::string SlopeHeight(const std::string& slopeLength, const std::string& angle) {
     const double l = NumVal(slopeLength);
     const double theta = NumVal(angle);
-    return FormatNum(FormatPattern(l * std::sin(Radians(theta)), "0.000"), 3, 3);
+    return FormatNum(FormatPattern(l * std::sin(Radians(theta, Pi)), "0.000"), 3, 3);
 }
 
 std::string SlopeHeightOnActivation(const std::string& slopeLength, const std::string& ratio,

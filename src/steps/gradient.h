@@ -8,14 +8,14 @@
 
 namespace talvo {
 
+// Both programs convert the gradient by these two, each with its own π (the
+// design program's Pi, the companion's companion::Pi), which every call names.
 // θ0 of the ratio n, in degrees (" 33.69" for 1.50).
-std::string SlopeAngleOfRatio(const std::string& ratio);
-// n of the angle θ0 ("  1.73" for 30°).
-std::string SlopeRatioOfAngle(const std::string& angle);
-// The same with another π: the companion has its own.
 std::string SlopeAngleOfRatio(const std::string& ratio, double pi);
+// n of the angle θ0 ("  1.73" for 30°).
 std::string SlopeRatioOfAngle(const std::string& angle, double pi);
-// H = L·sin θ0 ("  5.547" for 10 m at 33.69°).
+// H = L·sin θ0 with the design program's π ("  5.547" for 10 m at 33.69°);
+// the companion has no slope height.
 std::string SlopeHeight(const std::string& slopeLength, const std::string& angle);
 // H as the step shows it on activation: none without a slope length other
 // than 0 or without a ratio.

@@ -10,11 +10,11 @@
 namespace talvo {
 
 std::string TanPhiOfAngle(const std::string& phi) {
-    return FormatNum(FormatPattern(std::tan(Radians(NumVal(phi))), "0.00000"), 5, 5);
+    return FormatNum(FormatPattern(std::tan(Radians(NumVal(phi), Pi)), "0.00000"), 5, 5);
 }
 
 std::string FrictionAngleOfTan(const std::string& tanPhi) {
-    return FormatNum(FormatPattern(Degrees(std::atan(NumVal(tanPhi))), "0.00"), 5, 2);
+    return FormatNum(FormatPattern(Degrees(std::atan(NumVal(tanPhi)), Pi), "0.00"), 5, 2);
 }
 
 bool StaggerPossible(const std::string& spanX, const std::string& spanY, const std::string& pitchX,

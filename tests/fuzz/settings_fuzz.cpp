@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "shell/globals.h"
 #include "shell/settings.h"
@@ -28,19 +30,35 @@ bool Usable() {
            StirrupDefaults.MinSpacing <= StirrupDefaults.MaxSpacing;
 }
 
+// Whether the written file reads back to itself. What the reader makes of a
+// file depends on its bytes alone, so a file already seen to come back whole
+// is not read again: most inputs leave the tables as an earlier one did (a
+// foreign file, or a damaged table, gives the defaults).
+void CheckRoundTrip() {
+    static std::unordered_set<std::string> whole;
+    const std::string once = talvo::SerializeSettings();
+    if (whole.count(once) != 0) return;
+    if (talvo::LoadSettingsFromBytes(once, 19200, 14400) != talvo::SettingsStatus::Loaded)
+        std::abort();
+    if (talvo::SerializeSettings() != once) std::abort();
+    if (whole.size() >= 4096) whole.clear();
+    whole.insert(once);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    // Inputs that begin with the signature line reach the table readers.
+    // Every input is read as it is. One that does not begin with the
+    // signature line is read once more after it, so that it reaches the
+    // table readers too; one that begins with it reaches them already.
     const std::string head = '"' + talvo::kSettingsSignature + "\"\r\n";
-    for (const std::string& input : {std::string(bytes), head + std::string(bytes)}) {
+    std::vector<std::string> inputs{std::string(bytes)};
+    if (!bytes.starts_with(head)) inputs.push_back(head + std::string(bytes));
+    for (const std::string& input : inputs) {
         talvo::LoadSettingsFromBytes(input, 19200, 14400);
         if (!Usable()) std::abort();
-        const std::string once = talvo::SerializeSettings();
-        if (talvo::LoadSettingsFromBytes(once, 19200, 14400) != talvo::SettingsStatus::Loaded)
-            std::abort();
-        if (talvo::SerializeSettings() != once) std::abort();
+        CheckRoundTrip();
     }
     return 0;
 }

@@ -782,6 +782,29 @@ TEST_F(DesignFileOnDisk, LongestStorableTextIsWritten) {
     EXPECT_EQ(read.SameSection, 1);  // the values after it are read too
 }
 
+// The reader's bound is the longest design the writer writes: every text at
+// 32,767 bytes (single- and double-byte characters). A bound one byte short
+// would cut the last text and report the file damaged.
+TEST_F(DesignFileOnDisk, LongestDesignIsExactlyTheReadBound) {
+    const auto longest = [](int pos) {
+        if (pos % 2 == 0) return std::string(32767, 'x');
+        std::string text = "a";
+        for (int i = 0; i < 16383; ++i) text += "測";
+        return text;
+    };
+    const DesignData d = DesignWith(longest, [](int pos) { return IntAt(pos)->full; });
+    const std::string bytes = SerializeDesign(d);
+    EXPECT_EQ(bytes.size(), MaxDesignFileBytes());
+    EXPECT_EQ(bytes.size(), 76u + 24 * 2 + 111 * (2 + 32767));
+
+    const std::string path = Path("longest.kvd");
+    ASSERT_TRUE(WriteDesignFile(path, d).ok);
+    EXPECT_EQ(fs::file_size(path), MaxDesignFileBytes());
+    DesignData read = DirtyDesign();
+    ASSERT_EQ(ReadDesignFile(path, read), DesignReadStatus::Ok);
+    EXPECT_TRUE(read == d);
+}
+
 TEST_F(DesignFileOnDisk, ReadReportsWhatItFound) {
     fs::create_directory(Path("folder"));
     Put(Path("empty.kvd"), "");

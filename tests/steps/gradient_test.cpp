@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "shell/globals.h"
 #include "support/filled_design.h"
 
 namespace talvo::test {
@@ -31,7 +32,7 @@ TEST_F(Gradient, EachFormFromTheOtherAndTheHeight) {
     };
     for (const Case& c : fromRatio) {
         SCOPED_TRACE(c.ratio);
-        const std::string angle = SlopeAngleOfRatio(c.ratio);
+        const std::string angle = SlopeAngleOfRatio(c.ratio, Pi);
         EXPECT_EQ(angle, c.angle);
         EXPECT_EQ(SlopeHeight(" 10.000", angle), c.height);
     }
@@ -43,14 +44,14 @@ TEST_F(Gradient, EachFormFromTheOtherAndTheHeight) {
     };
     for (const Case& c : fromAngle) {
         SCOPED_TRACE(c.angle);
-        EXPECT_EQ(SlopeRatioOfAngle(c.angle), c.ratio);
+        EXPECT_EQ(SlopeRatioOfAngle(c.angle, Pi), c.ratio);
         EXPECT_EQ(SlopeHeight(" 10.000", c.angle), c.height);
     }
     EXPECT_EQ(SlopeHeight("  9.000", "45.00"), "  6.364");
     EXPECT_EQ(SlopeHeight("  9.000", " 30.00"), "  4.500");
     EXPECT_EQ(SlopeHeight("  0.000", " 26.57"), "  0.000");
     // A gradient of 0 (only from a damaged file): the angle of a vertical face.
-    EXPECT_EQ(SlopeAngleOfRatio("0"), " 90.00");
+    EXPECT_EQ(SlopeAngleOfRatio("0", Pi), " 90.00");
 }
 
 TEST_F(Gradient, HeightOnActivationNeedsALengthAndARatio) {

@@ -497,10 +497,6 @@ void FrmResult::cmdCalculateClick() {
 }
 
 void FrmResult::cmdPrintClick() {
-    if (printAction_) {
-        printAction_();
-        return;
-    }
     InsatuPreview(this);
 }
 

@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -57,9 +56,6 @@ public:
     // `sameInfill` the infill thickness took the frame height.
     void ShowAssignedPattern(int p, bool sameInfill);
 
-    // Replaces what the print button runs (tests).
-    void SetPrintAction(std::function<void()> action) { printAction_ = std::move(action); }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,7 +69,6 @@ private:
     void ShowPicture();
 
     bool writing_ = false;
-    std::function<void()> printAction_;
 };
 
 // The window while it exists (dialogs write into its grids), else null.

@@ -70,8 +70,6 @@ public:
     // Top-left of the next text's cell (not its baseline).
     virtual void SetCurrentX(double) {}
     virtual void SetCurrentY(double) {}
-    virtual double CurrentX() const { return 0; }
-    virtual double CurrentY() const { return 0; }
 
     // Font and colour of the next text. Face names are those of the report
     // ("ＭＳ 明朝" …); mapping them to the faces of the system is the output's

@@ -104,8 +104,6 @@ public:
 
     void SetCurrentX(double x) override { x_ = x; }
     void SetCurrentY(double y) override { y_ = y; }
-    double CurrentX() const override { return x_; }
-    double CurrentY() const override { return y_; }
 
     void SetFontName(std::string_view name) override { font_.name = std::string(name); }
     void SetFontSize(double points) override { font_.size = points; }

@@ -83,8 +83,8 @@ void DrawAngleArcs(PageOutput& out, int left, int top, double widthRatio, double
         arcs = kCircleArcs;
     for (const ArcDef& arc : arcs) {
         const ArcCentre centre{left / widthRatio + arc.cx, top / heightRatio + arc.cy};
-        DrawArc(out, centre, arc.radius, Radians(arc.startDeg), Radians(arc.endDeg), widthRatio,
-                heightRatio);
+        DrawArc(out, centre, arc.radius, Radians(arc.startDeg, Pi), Radians(arc.endDeg, Pi),
+                widthRatio, heightRatio);
     }
 }
 

@@ -209,12 +209,6 @@ void MainFrame::BuildTools() {
 void MainFrame::SetToolEnabled(const std::string& id, bool enabled) {
     tools_->SetEnabled(id, enabled);
 }
-void MainFrame::SetToolVisible(const std::string& id, bool visible) {
-    tools_->SetVisible(id, visible);
-}
-void MainFrame::SetToolCaption(const std::string& id, const std::string& caption) {
-    tools_->SetCaption(id, caption);
-}
 
 void MainFrame::ShowRecentTools() {
     const int n = RecentEntries();

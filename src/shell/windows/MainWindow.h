@@ -76,8 +76,6 @@ public:
     std::string Caption() const;
 
     void SetToolEnabled(const std::string& id, bool enabled);
-    void SetToolVisible(const std::string& id, bool visible);
-    void SetToolCaption(const std::string& id, const std::string& caption);
 
     // Shows the recent-file tools 1..RecentCount with their captions, hides the rest.
     void ShowRecentTools();

@@ -15,8 +15,11 @@
 //     dialog stays open.
 //
 // The mode is the enabled state of cmdEdit. The dialog writes nothing into
-// another window: the opener reads PickedRow() and PickedCells() after exec()
-// and writes its own boxes. Catalogue edits never set DataChanged.
+// another window: the opener reads the picked values by PickedCell(col)
+// after exec() and writes its own boxes. The allowable stresses and the unit
+// weights are the exception: their pick writes the design record itself
+// (Picked), and the opener shows its boxes again from the record. Catalogue
+// edits never set DataChanged.
 #pragma once
 
 #include <QPushButton>
@@ -40,9 +43,8 @@ public:
     bool InEditMode() const { return cmdEdit && !cmdEdit->isEnabled(); }
     // The grid row (1 to 5) picked, 0 before a pick.
     int PickedRow() const { return pickedRow_; }
-    // The picked row's cells as the grid showed them (column 1 first); a
-    // value the row does not hold is the step's value in use.
-    const std::vector<std::string>& PickedCells() const { return pickedCells_; }
+    // Cell `col` (1 first) of the picked row as the grid showed it; a value
+    // the row does not hold is the step's value in use. "" before a pick.
     std::string PickedCell(int col) const;
     int HelpContextID() const { return helpContextId_; }
     Grid* CatalogueGrid() const { return grid_; }

@@ -26,9 +26,6 @@ public:
     TabStrip* SSTab1 = nullptr;
     std::array<QLineEdit*, 4> Text7{};  // the standards' names, shown in edit mode
 
-    const standards::StressWork& WorkTable() const { return work_; }
-    const std::array<std::string, 4>& WorkNames() const { return names_; }
-
 protected:
     void ShowCatalogue() override;
     bool CheckCell(int col, int row) override;

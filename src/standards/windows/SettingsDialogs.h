@@ -128,7 +128,6 @@ private:
     void BoundEntered(int i);
     void ShowBound(int c, const std::string& bound);
     int BoundField(int c) const { return c * 5; }
-    int ConditionField(int c, int col) const { return c * 5 + col; }
 };
 
 }  // namespace talvo

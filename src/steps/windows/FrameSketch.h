@@ -66,7 +66,6 @@ public:
     // A piece by its name: "imgFrame2(1)", "imgWeed3(0)", "Picture1",
     // "Line12", "Pic10", "Label10(1)", ... Unknown names give an empty piece.
     const SketchPiece& Piece(const QString& name) const;
-    const std::map<QString, SketchPiece>& Pieces() const { return pieces_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

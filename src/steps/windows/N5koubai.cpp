@@ -178,13 +178,15 @@ void N5koubai::RatioChanged() {
     Label9->setText(Text9->text());
     Design.SlopeN = StdStr(Label9->text());
     // Derived from the shown ratio (2 decimals), not from the typed one.
-    GradientEntered(ShowDerivedForm(Label9, Label6, Design.SlopeAngle, SlopeAngleOfRatio));
+    GradientEntered(ShowDerivedForm(Label9, Label6, Design.SlopeAngle,
+                                    [](const std::string& n) { return SlopeAngleOfRatio(n, Pi); }));
 }
 
 void N5koubai::AngleChanged() {
     Label6->setText(Text6->text());
     Design.SlopeAngle = StdStr(Label6->text());
-    GradientEntered(ShowDerivedForm(Label6, Label9, Design.SlopeN, SlopeRatioOfAngle));
+    GradientEntered(ShowDerivedForm(Label6, Label9, Design.SlopeN,
+                                    [](const std::string& a) { return SlopeRatioOfAngle(a, Pi); }));
 }
 
 void N5koubai::GradientEntered(bool derived) {

@@ -70,7 +70,7 @@ void Dimension(QPainter& p, QPointF a, QPointF b) {
 
 // An angle mark at `at`, from the horizontal to the direction `toward`.
 void AngleArc(QPainter& p, QPointF at, QPointF toward, double radius) {
-    const double deg = Degrees(std::atan2(at.y() - toward.y(), toward.x() - at.x()));
+    const double deg = Degrees(std::atan2(at.y() - toward.y(), toward.x() - at.x()), Pi);
     const QRectF r(at.x() - radius, at.y() - radius, 2 * radius, 2 * radius);
     p.drawArc(r, 0, static_cast<int>(deg * 16));
 }

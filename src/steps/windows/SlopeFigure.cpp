@@ -9,6 +9,7 @@
 
 #include "platform/mdichild.h"
 #include "shell/angles.h"
+#include "shell/globals.h"
 
 namespace talvo {
 
@@ -179,7 +180,7 @@ void SlopeSectionFigure::paintEvent(QPaintEvent*) {
     Dimension(p, {hx, kShoulderY}, {hx, kToeY});
     // The angle at the toe, between the level and the face.
     const double r = 520;
-    const double angle = Degrees(std::atan2(-fy, fx));
+    const double angle = Degrees(std::atan2(-fy, fx), Pi);
     QRectF arc(T(toe.x() - r, toe.y() - r), T(toe.x() + r, toe.y() + r));
     p.setBrush(Qt::NoBrush);
     p.drawArc(arc, 0, static_cast<int>(angle * 16));
@@ -290,7 +291,7 @@ void ArcFailureFigure::paintEvent(QPaintEvent*) {
     // θ0 at the toe.
     p.setPen(QPen(kDimension, 1));
     const double r = 640;
-    const double angle = Degrees(std::atan2(kToeY - kShoulderY, kShoulderX - kToeX));
+    const double angle = Degrees(std::atan2(kToeY - kShoulderY, kShoulderX - kToeX), Pi);
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(T(toe.x() - r, toe.y() - r), T(toe.x() + r, toe.y() + r)), 0,
               static_cast<int>(angle * 16));

@@ -85,7 +85,7 @@ void SetFrame(DesignData& d, const char* b, const char* h, const char* depth, co
 void SetSlope(DesignData& d, const char* n) {
     d.SlopeInputMode = 1;
     d.SlopeN = n;
-    d.SlopeAngle = SlopeAngleOfRatio(n);
+    d.SlopeAngle = SlopeAngleOfRatio(n, Pi);
     d.SlopeHeight = SlopeHeight(d.TotalLengthY, d.SlopeAngle);
 }
 
