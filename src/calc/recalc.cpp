@@ -12,13 +12,45 @@
 
 namespace talvo {
 
-void RunKusabiOnActivation() {
-    if (RecalcKusabi != 1) return;
+namespace {
+
+// The wedge's derived values and, for the wedge failure, the load that is
+// worked out from them (CalcHoukaiKusabi reads H and α): a wedge derived
+// anew never leaves the load of the old wedge behind, whichever window
+// derived it. For work type 0 RecalcLoad names that load alone, so it is
+// lowered with it.
+void RerunWedge() {
     CalcKusabiKeijyou();
     RecalcKusabi = 0;
+    if (Design.WorkType == 0) {
+        CalcHoukaiKusabi();
+        RecalcLoad = 0;
+        RecalcResult = 1;
+    }
+}
+
+// The horizontal beam of the frame-only types and the main anchor bar, whose
+// τs is worked out from the beam's load Q: whatever reruns Q reruns τs, so
+// that no window, report or file holds a τs of an older load.
+void RerunYokoForces() {
+    CalcYokoMmax();
+    CalcYokoSmax();
+    CalcAncBarTauS();
+    RecalcForce = 0;
+    RecalcAnchorBar = 0;
+    RecalcResult = 1;
+}
+
+}  // namespace
+
+void RunKusabiOnActivation() {
+    if (RecalcKusabi == 1) RerunWedge();
 }
 
 void RunLoadOnActivation() {
+    // The wedge first: the failure load must not be worked out on a wedge
+    // that is about to change.
+    RunKusabiOnActivation();
     if (RecalcLoad != 1) return;
     RunFailureLoadCalculation();
     RecalcLoad = 0;
@@ -33,19 +65,14 @@ void RunRockOnActivation() {
 }
 
 void RunForceOnActivation() {
-    if (RecalcForce != 1) return;
-    CalcYokoMmax();
-    CalcYokoSmax();
-    RecalcForce = 0;
-    RecalcResult = 1;
+    if (RecalcForce == 1) RerunYokoForces();
 }
 
 void RunResultsRecalculation() {
     const int t = Design.WorkType;
     const bool anchored = t == 3 || t == 4;
     if (RecalcKusabi == 1) {
-        CalcKusabiKeijyou();
-        RecalcKusabi = 0;
+        RerunWedge();
         RecalcResult = 1;
     }
     if (RecalcLoad == 1) {
@@ -59,10 +86,7 @@ void RunResultsRecalculation() {
         RecalcResult = 1;
     }
     if (RecalcForce == 1) {
-        if (t >= 0 && t <= 2) {
-            CalcYokoMmax();
-            CalcYokoSmax();
-        }
+        if (t >= 0 && t <= 2) RerunYokoForces();
         RecalcForce = 0;
         RecalcResult = 1;
     }

@@ -8,16 +8,26 @@
 // standing, so of two windows that show the same values only the first one
 // activated after the change computes.
 //
+// A calculation that reruns also reruns, at once, what is worked out from
+// its outputs and kept in the design (the wedge failure's load from the
+// wedge, the main anchor bar's τs from the horizontal beam's load Q), and
+// lowers their flags: whichever window, entry or dialog started it, no value
+// shown, printed or saved is left older than the inputs it is worked out of.
+//
 //   flag             reruns, in this order           then                 duty
 //   ---------------  ------------------------------  -------------------  ---------------------
-//   RecalcKusabi     CalcKusabiKeijyou               lowered              RunKusabiOnActivation
-//   RecalcLoad       type 0: CalcHoukaiKusabi        lowered,             RunLoadOnActivation
-//                    type 1: CalcHoukaiEnko          RecalcResult raised  (vertical beam)
+//   RecalcKusabi     CalcKusabiKeijyou;              lowered; type 0:     RunKusabiOnActivation
+//                    type 0: CalcHoukaiKusabi        RecalcLoad lowered,
+//                                                    RecalcResult raised
+//   RecalcLoad       a raised RecalcKusabi's row;    lowered,             RunLoadOnActivation
+//                    type 0: CalcHoukaiKusabi        RecalcResult raised  (vertical beam)
+//                    type 1: CalcHoukaiEnko
 //                    other types: nothing
 //   RecalcLoad       RecalcRock                      lowered,             RunRockOnActivation
 //                                                    RecalcResult raised  (anchored frame)
-//   RecalcForce      CalcYokoMmax, CalcYokoSmax      lowered,             RunForceOnActivation
-//                                                    RecalcResult raised  (horizontal beam)
+//   RecalcForce      CalcYokoMmax, CalcYokoSmax,     lowered with         RunForceOnActivation
+//                    CalcAncBarTauS                  RecalcAnchorBar,     (horizontal beam)
+//                                                    RecalcResult raised
 //   RecalcAnchorBar  CalcAncBarTauS                  lowered              RunResultsRecalculation
 //   RecalcResult     the results window's rebuild    lowered              the results window
 //
@@ -31,14 +41,16 @@ namespace talvo {
 
 // ---- The duties of activation ----
 
-// RecalcKusabi raised: the wedge's two derived values (CalcKusabiKeijyou);
-// the flag is lowered and no other flag touched (the failure load that reads
-// the wedge reruns under RecalcLoad).
+// RecalcKusabi raised: the wedge's two derived values (CalcKusabiKeijyou),
+// the flag lowered; for work type 0 also the failure load worked out from
+// them (CalcHoukaiKusabi), RecalcLoad lowered and RecalcResult raised.
 void RunKusabiOnActivation();
 
-// RecalcLoad raised, for the vertical-beam steps of the frame-only types:
-// the failure load of the work type (RunFailureLoadCalculation), RecalcLoad
-// lowered and RecalcResult raised. Lowered: the stored values stand.
+// For the vertical-beam steps of the frame-only types: first a raised
+// RecalcKusabi as RunKusabiOnActivation (the failure load reads the wedge);
+// then, RecalcLoad raised, the failure load of the work type
+// (RunFailureLoadCalculation), RecalcLoad lowered and RecalcResult raised.
+// Both lowered: the stored values stand.
 void RunLoadOnActivation();
 
 // RecalcLoad raised, for the anchored frame's steps: RecalcRock, RecalcLoad
@@ -48,20 +60,21 @@ void RunRockOnActivation();
 
 // RecalcForce raised, for the horizontal-beam steps of the frame-only types:
 // CalcYokoMmax and then CalcYokoSmax (which reads what the first stored),
-// RecalcForce lowered and RecalcResult raised.
+// then the main anchor bar's τs from the new load Q (CalcAncBarTauS);
+// RecalcForce and RecalcAnchorBar lowered, RecalcResult raised.
 void RunForceOnActivation();
 
 // The results window's recalculation chain, run on its activation before
 // the rebuild of its results, flag by flag in this order (a flag acts only
 // when it is 1):
-//   RecalcKusabi: CalcKusabiKeijyou, whatever the work type; lowered,
-//     RecalcResult raised.
+//   RecalcKusabi: CalcKusabiKeijyou, whatever the work type, and for type 0
+//     CalcHoukaiKusabi with RecalcLoad lowered; lowered, RecalcResult raised.
 //   RecalcLoad: type 0 CalcHoukaiKusabi, type 1 CalcHoukaiEnko, types 3 and 4
 //     RecalcRock with RecalcForce lowered too (the anchored types' frame
 //     forces come out of RecalcRock), any other type nothing; lowered,
 //     RecalcResult raised.
-//   RecalcForce: types 0 to 2 CalcYokoMmax and then CalcYokoSmax; lowered,
-//     RecalcResult raised.
+//   RecalcForce: types 0 to 2 CalcYokoMmax, CalcYokoSmax and CalcAncBarTauS,
+//     RecalcAnchorBar lowered too; lowered, RecalcResult raised.
 //   RecalcAnchorBar: CalcAncBarTauS, whatever the work type; lowered.
 //   Always: type 3 CalcTeityaku and CalcZentyou; type 4 these and CalcSiatu
 //     and CalcPrate.

@@ -4,6 +4,7 @@
 
 #include "shell/codec.h"
 #include "shell/fileio.h"
+#include "shell/storedfields.h"
 
 namespace talvo {
 namespace {
@@ -16,143 +17,13 @@ constexpr std::int16_t kTextTag = 8;
 constexpr std::size_t kHeaderSize = 4 + 72;
 constexpr std::size_t kMaxTextBytes = 32767;
 
-// The stored values in file order, once for the reader and the writer. `D` is
-// DesignData or const DesignData; the visitor gets each Integer with the range
-// it may hold and each text.
-template <class D, class V>
-void VisitStored(D& d, V& v) {
-    v.Int(d.WorkType, 0, 5);
-    v.Text(d.DistrictName);
-    v.Text(d.LineName);
-    v.Text(d.Remarks);
-    v.Text(d.SectionBx);
-    v.Text(d.SectionHx);
-    v.Text(d.SectionDx);
-    v.Text(d.SectionBy);
-    v.Text(d.SectionHy);
-    v.Text(d.SectionDy);
-    v.Int(d.SameSection, 0, 1);
-    // Spans stand y before x in the file.
-    v.Text(d.SpanCountY);
-    v.Text(d.SpanCountX);
-    v.Text(d.SpanY);
-    v.Text(d.SpanX);
-    v.Text(d.OverhangUpper);
-    v.Text(d.OverhangLower);
-    v.Text(d.OverhangLeft);
-    v.Text(d.OverhangRight);
-    v.Text(d.AnchorCountY);
-    v.Text(d.AnchorCountX);
-    v.Text(d.PitchY);
-    v.Text(d.PitchX);
-    v.Text(d.AnchorOverhangUpper);
-    v.Text(d.AnchorOverhangLower);
-    v.Text(d.AnchorOverhangLeft);
-    v.Text(d.AnchorOverhangRight);
-    v.Text(d.SoilName);
-    v.Text(d.SoilGamma);
-    v.Text(d.SnowRemarks);
-    v.Text(d.SnowDepth);
-    v.Text(d.SnowGamma);
-    v.Text(d.InfillName);
-    v.Text(d.InfillThick);
-    v.Text(d.InfillGamma);
-    v.Text(d.FrameMaterial);
-    v.Text(d.FrameGamma);
-    v.Text(d.SlopeN);
-    v.Text(d.SlopeAngle);
-    v.Text(d.TotalLengthY);
-    v.Text(d.TotalLengthX);
-    v.Text(d.SlopeHeight);
-    v.Int(d.SlopeInputMode, 0, 1);
-    v.Text(d.PlanFs);
-    v.Text(d.Pr);
-    v.Text(d.SlipAngle);
-    v.Text(d.HorizSpacing);
-    v.Text(d.RowCount);
-    v.Text(d.InstallAngle);
-    v.Text(d.FrictionAngle);
-    v.Text(d.TanPhi);
-    v.Int(d.FrictionInputMode, 0, 1);
-    v.Text(d.KusabiL1);
-    v.Text(d.KusabiL2);
-    v.Text(d.KusabiH);
-    v.Text(d.KusabiAlpha);
-    v.Int(d.KusabiInputMode, 0, 4);
-    v.Text(d.EnkoL1);
-    v.Text(d.EnkoL2);
-    v.Text(d.EnkoL3);
-    v.Text(d.DeltaFs);
-    // The shear-check values go work type by work type, four per type.
-    for (std::size_t i = 0; i < 5; ++i) {
-        v.Text(d.ShearXInput[i]);
-        v.Text(d.TateShearX[i]);
-        v.Text(d.YokoShearX[i]);
-        v.Int(d.ShearXMode[i], 0, 2);
-    }
-    v.Text(d.SigmaCk);
-    v.Text(d.SigmaCa);
-    v.Text(d.TauCa);
-    v.Text(d.TauOa);
-    v.Text(d.SigmaSa);
-    v.Int(d.ShearStressMode, 0, 1);
-    v.Text(d.AncBarTauSa);
-    v.Int(d.AncBarIndex, 0, 11);
-    v.Text(d.AncBarFs);
-    v.Text(d.AncBarTauS);
-    v.Text(d.RockTauSa);
-    v.Text(d.RockSigmaSa);
-    v.Int(d.RockBarIndex, 0, 11);
-    v.Text(d.RockTau);
-    v.Text(d.RockSigma);
-    v.Text(d.RockDa);
-    v.Text(d.RockTauG);
-    v.Text(d.RockTauB);
-    v.Text(d.RockFs);
-    v.Text(d.RockSpare);
-    v.Text(d.RockLa);
-    v.Text(d.RockLf);
-    v.Text(d.RockLength);
-    v.Text(d.TendonName);
-    v.Text(d.TendonStandard);
-    v.Text(d.Tus);
-    v.Text(d.Tys);
-    v.Int(d.AnchorKind, 0, 2);
-    v.Text(d.TusAllow);
-    v.Text(d.TysAllow);
-    v.Text(d.AnchorDs);
-    v.Text(d.AnchorDa);
-    v.Text(d.AnchorTauG);
-    v.Text(d.AnchorTauB);
-    v.Text(d.AnchorFs);
-    v.Text(d.AnchorSpare);
-    v.Text(d.AnchorLa);
-    v.Text(d.AnchorLf);
-    v.Text(d.AnchorLength);
-    v.Int(d.TateShareMode, 0, 1);
-    v.Int(d.YokoShareMode, 0, 1);
-    v.Int(d.ToubunpuMode, 0, 3);
-    v.Text(d.PlateU);
-    v.Text(d.PlateSigma);
-    v.Text(d.PlateT);
-    v.Int(d.RestraintMode, 0, 2);
-    v.Int(d.UsePlanFs, 0, 1);
-    v.Text(d.PtCalc);
-    v.Text(d.PtInput);
-    v.Int(d.PtDirect, 0, 1);
-    v.Int(d.UseInfill, 0, 1);
-    v.Int(d.UseSnow, 0, 1);
-    v.Int(d.Staggered, 0, 1);
-    v.Int(d.AllGridPoints, 0, 1);
-}
-
 // Counts the bytes of the longest file: every value as VisitStored stores it,
 // each text at the longest length the writer lets through.
 struct Bound {
     std::size_t bytes = kHeaderSize;
 
-    void Int(std::int16_t, int, int) { bytes += 2; }
-    void Text(const std::string&) { bytes += 2 + kMaxTextBytes; }
+    void Int(std::int16_t, int, int, const StoredName&) { bytes += 2; }
+    void Text(const std::string&, const StoredName&) { bytes += 2 + kMaxTextBytes; }
 };
 
 void PutInt16(std::string& out, std::int16_t v) {
@@ -183,8 +54,8 @@ struct Writer {
     std::string out;
     bool fits = true;
 
-    void Int(std::int16_t v, int, int) { PutInt16(out, v); }
-    void Text(const std::string& text) {
+    void Int(std::int16_t v, int, int, const StoredName&) { PutInt16(out, v); }
+    void Text(const std::string& text, const StoredName&) {
         const std::string bytes = cp932::FromUtf8(text);
         if (bytes.size() > kMaxTextBytes) {
             fits = false;
@@ -212,7 +83,7 @@ struct Reader {
         damaged = left != 0;
         return false;
     }
-    void Int(std::int16_t& field, int lo, int hi) {
+    void Int(std::int16_t& field, int lo, int hi, const StoredName&) {
         if (!Starts(2)) return;
         const std::int16_t v = GetInt16(bytes, pos);
         pos += 2;
@@ -225,7 +96,7 @@ struct Reader {
             damaged = true;
         }
     }
-    void Text(std::string& field) {
+    void Text(std::string& field, const StoredName&) {
         if (!Starts(2)) return;
         const std::int16_t n = GetInt16(bytes, pos);
         pos += 2;

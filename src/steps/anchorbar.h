@@ -28,8 +28,9 @@ std::string ShownTauS(const std::string& tauS);
 void UpdateAncBarTauS();
 
 // What the step does on activation: the horizontal beam's forces rerun while
-// RecalcForce is raised (RunForceOnActivation), so that Q is up to date; then,
-// while RecalcAnchorBar is raised, τs from that Q (the flag is lowered). The
+// RecalcForce is raised (RunForceOnActivation, which reruns τs from the new Q
+// with them); then, while RecalcAnchorBar is still raised, τs from the Q that
+// stands (the flag is lowered). The
 // stored τs is brought to its shown form either way. Marks nothing changed,
 // and a lowered RecalcAnchorBar leaves the stored τs standing (a design just
 // read holds its τs until its forces are known).

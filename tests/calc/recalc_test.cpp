@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "calc/anchorage.h"
 #include "support/filled_design.h"
@@ -75,13 +76,14 @@ bool Stale(const std::string& field) {
 struct Duty {
     const char* name;
     void (*run)();
-    std::int16_t Flags::*flag;  // the one flag it reads
+    std::vector<std::int16_t Flags::*> flags;  // the flags it reads
 };
 const Duty kDuties[] = {
-    {"kusabi", RunKusabiOnActivation, &Flags::kusabi},
-    {"load", RunLoadOnActivation, &Flags::load},
-    {"rock", RunRockOnActivation, &Flags::load},
-    {"force", RunForceOnActivation, &Flags::force},
+    {"kusabi", RunKusabiOnActivation, {&Flags::kusabi}},
+    // The failure load reads the wedge: a raised wedge flag is seen to first.
+    {"load", RunLoadOnActivation, {&Flags::load, &Flags::kusabi}},
+    {"rock", RunRockOnActivation, {&Flags::load}},
+    {"force", RunForceOnActivation, {&Flags::force}},
 };
 
 TEST(RecalcTest, ADutyWithItsFlagLoweredComputesNothing) {
@@ -93,11 +95,12 @@ TEST(RecalcTest, ADutyWithItsFlagLoweredComputesNothing) {
             MakeWedgeStale();
             // Every other flag raised: none of them reruns anything here.
             Flags flags{1, 1, 1, 1, 0};
-            flags.*duty.flag = 0;
+            for (std::int16_t Flags::*f : duty.flags) flags.*f = 0;
             Set(flags);
             duty.run();
-            for (const std::string* f : {&Design.KusabiH, &Design.HoukaiW, &Design.YokoQ,
-                                         &Design.Smax[1][0], &Design.Smax[0][0]})
+            for (const std::string* f :
+                 {&Design.KusabiH, &Design.HoukaiW, &Design.YokoQ, &Design.Smax[1][0],
+                  &Design.Smax[0][0], &Design.AncBarTauS})
                 EXPECT_TRUE(Stale(*f)) << *f;
             ExpectFlags(flags);
             EXPECT_EQ(DataChanged, 0);
@@ -159,22 +162,33 @@ TEST(RecalcTest, ForceFlagRerunsMomentThenShearOfTheHorizontalBeamOnce) {
     for (int type : {0, 1, 2}) {
         SCOPED_TRACE(type);
         FillDesign(static_cast<std::int16_t>(type));
+        Design.AncBarFs = "  1.5";
         MakeOutputsStale();
         Set({0, 1, 1, 0, 0});
         RunForceOnActivation();
         EXPECT_EQ(Design.YokoQ, "6.70");
         EXPECT_EQ(Design.Mmax[1][0], " 1.34");
-        // The shear reads the load the moment stored.
+        // The shear reads the load the moment stored, and so does the main
+        // anchor bar, whatever its own flag says: 6 700/387.1·1.5 = 25.96….
         EXPECT_EQ(Design.Smax[1][0], "3.69");
         EXPECT_EQ(Design.YokoShearX[type], "0.100");
+        EXPECT_EQ(Design.AncBarTauS, "26.0");
         EXPECT_TRUE(Stale(Design.HoukaiW));
         ExpectFlags({0, 1, 0, 0, 1});
+
+        // A raised anchor-bar flag is lowered with it.
+        MakeOutputsStale();
+        Set({0, 0, 1, 1, 0});
+        RunForceOnActivation();
+        EXPECT_EQ(Design.AncBarTauS, "26.0");
+        ExpectFlags({0, 0, 0, 0, 1});
 
         MakeOutputsStale();
         RecalcResult = 0;
         RunForceOnActivation();
         EXPECT_TRUE(Stale(Design.Smax[1][0]));
-        ExpectFlags({0, 1, 0, 0, 0});
+        EXPECT_TRUE(Stale(Design.AncBarTauS));
+        ExpectFlags({0, 0, 0, 0, 0});
     }
 }
 
@@ -202,20 +216,47 @@ TEST(RecalcTest, LoadFlagRerunsTheAnchoredChainOnceAndLeavesTheForceFlag) {
     }
 }
 
-TEST(RecalcTest, KusabiFlagDerivesTheWedgeOnceAndLeavesTheResultFlag) {
+// The wedge and, for the wedge failure, the load worked out from it: a
+// wedge derived anew never leaves the old wedge's load standing.
+TEST(RecalcTest, KusabiFlagDerivesTheWedgeAndItsFailureLoadOnce) {
+    for (int type : {0, 1}) {
+        SCOPED_TRACE(type);
+        FillDesign(static_cast<std::int16_t>(type));
+        MakeOutputsStale();
+        MakeWedgeStale();
+        Design.TateMmax[type] = kStale;
+        Set({1, 1, 0, 0, 0});
+        RunKusabiOnActivation();
+        EXPECT_FALSE(Stale(Design.KusabiH));
+        if (type == 0) {
+            EXPECT_EQ(Design.KusabiH, "  3.536");
+            EXPECT_EQ(Design.KusabiAlpha, "  32.57");
+        }
+        EXPECT_EQ(Stale(Design.HoukaiW), type != 0);
+        EXPECT_EQ(Design.TateMmax[type], type == 0 ? "5.85" : kStale);
+        // The arc's load has nothing of the wedge: its flag stays.
+        if (type == 0)
+            ExpectFlags({0, 0, 0, 0, 1});
+        else
+            ExpectFlags({0, 1, 0, 0, 0});
+
+        MakeWedgeStale();
+        RunKusabiOnActivation();
+        EXPECT_TRUE(Stale(Design.KusabiH));
+    }
+}
+
+// A vertical-beam step activated before the wedge step: the wedge is derived
+// first, so the load is worked out on the wedge of the inputs.
+TEST(RecalcTest, LoadFlagDerivesARaisedWedgeFirst) {
     FillDesign(0);
     MakeOutputsStale();
     MakeWedgeStale();
-    Set({1, 0, 0, 0, 0});
-    RunKusabiOnActivation();
+    Set({1, 1, 0, 0, 0});
+    RunLoadOnActivation();
     EXPECT_EQ(Design.KusabiH, "  3.536");
-    EXPECT_EQ(Design.KusabiAlpha, "  32.57");
-    EXPECT_TRUE(Stale(Design.HoukaiW));
-    ExpectFlags({0, 0, 0, 0, 0});
-
-    MakeWedgeStale();
-    RunKusabiOnActivation();
-    EXPECT_TRUE(Stale(Design.KusabiH));
+    EXPECT_EQ(Design.TateMmax[0], "5.85");
+    ExpectFlags({0, 0, 0, 0, 1});
 }
 
 // What the results window's activation reran, per calculation.
@@ -252,9 +293,14 @@ TEST(RecalcTest, ResultsChainRunsEveryRaisedFlagInTurn) {
         {4, {1, 1, 1, 1, 1}, {true, false, true, false, true, true, true}, {0, 0, 0, 0, 1}},
         // Each flag alone: its calculation, and the result flag raised by all
         // but the main anchor bar's.
-        {0, {1, 0, 0, 0, 0}, {true, false, false, false, false, false, false}, {0, 0, 0, 0, 1}},
+        // The wedge's own failure load reruns with the wedge, the load flag
+        // lowered with it.
+        {0, {1, 0, 0, 0, 0}, {true, true, false, false, false, false, false}, {0, 0, 0, 0, 1}},
+        {1, {1, 0, 0, 0, 0}, {true, false, false, false, false, false, false}, {0, 0, 0, 0, 1}},
         {2, {0, 1, 0, 0, 0}, {false, false, false, false, false, false, false}, {0, 0, 0, 0, 1}},
-        {2, {0, 0, 1, 0, 0}, {false, false, false, true, false, false, false}, {0, 0, 0, 0, 1}},
+        // The horizontal beam's load, and τs worked out from it.
+        {2, {0, 0, 1, 0, 0}, {false, false, false, true, false, false, true}, {0, 0, 0, 0, 1}},
+        {0, {0, 0, 1, 0, 0}, {false, false, false, true, false, false, true}, {0, 0, 0, 0, 1}},
         {1, {0, 0, 0, 1, 0}, {false, false, false, false, false, false, true}, {0, 0, 0, 0, 0}},
         // An anchored type's raised force flag computes no frame-only beam.
         {3, {0, 0, 1, 0, 0}, {false, false, false, false, true, false, false}, {0, 0, 0, 0, 1}},

@@ -163,8 +163,8 @@ TEST_F(AnchorBar, ActivationComputesTauSOnlyFromAnUpToDateLoad) {
         {0, 0, "", "   46.5", 0},
         // The bar table edited: τs again from the Q in hand.
         {0, 1, "12.00", "   46.5", 0},
-        // The forces rerun but no input of τs changed.
-        {1, 0, "6.70", "   46.5", 1},
+        // The forces rerun: τs follows the new load, whatever its own flag.
+        {1, 0, "6.70", "   26.0", 1},
     };
     for (std::int16_t type : {0, 1, 2}) {
         for (const Case& c : cases) {

@@ -25,6 +25,7 @@
 #include "results/printrows.h"
 #include "results/rebuild.h"
 #include "results/resulttable.h"
+#include "results/snowbound_greening.h"
 #include "results/stepping.h"
 #include "shell/tables.h"
 #include "shell/toolids.h"
@@ -828,6 +829,91 @@ TEST_F(NNkekkaSettingsTest, ADialogOverAnotherStepLeavesTheResultsToTheirActivat
     ShowResults();
     EXPECT_EQ(RecalcResult, 0);
     EXPECT_EQ(Design.KekkaBarCount[6], "0");
+}
+
+// The main anchor bar follows the snow rule, by the menu of the main window
+// with the results window shown: the greening design's bar fails while the
+// whole snow depth counts on its 1:1.2 slope (Q 9.77, τs = 9 770/286.5·3.0
+// = 102.30… → 102.4 over τsa 100) and passes with none of it (Q 5.29, τs 55.4). Set to
+// 0 % and back to 100 %, the red line under the grid, both reports and the
+// question before printing follow the new τs each time.
+TEST_F(NNkekkaSettingsTest, TheMainAnchorBarFollowsTheSnowRule) {
+    OpenChain([] {
+        SnowBoundGreening();
+        SetAllRecalc(true);
+    });
+    RecordPrints();
+    ShowResults();
+    NNkekka* w = Results();
+    ASSERT_TRUE(w->lblOut->isVisible());
+    ASSERT_EQ(w->lblOut->text().toStdString(), "ＯＵＴ：主アンカーの検討");
+
+    struct Case {
+        const char* percent;  // of the depth from 1:1.0 up
+        const char* q;
+        const char* tauS;
+        bool out;
+    };
+    const Case cases[] = {{"0", "5.29", "55.4", false}, {"100", "9.77", "102.4", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.percent);
+        RunDialog(
+            kToolSnowDepth,
+            [&c](QDialog* d) {
+                QLineEdit* box = static_cast<FSekisetu*>(d)->Text2[2];
+                DialogTest::Type(box, c.percent);
+                QTest::keyClick(box, Qt::Key_Tab);
+                Settle();
+            },
+            true);
+        EXPECT_EQ(QString::fromStdString(Design.YokoQ).trimmed().toStdString(), c.q);
+        EXPECT_EQ(QString::fromStdString(Design.AncBarTauS).trimmed().toStdString(), c.tauS);
+        EXPECT_EQ(w->lblOut->isVisible(), c.out);
+        EXPECT_EQ(w->lblOut->text().toStdString(), c.out ? "ＯＵＴ：主アンカーの検討" : "");
+
+        TickByMouse(0);
+        ASSERT_TRUE(PrintButtonsOn());
+        for (int mode : {0, 1}) {
+            SCOPED_TRACE(mode == 0 ? "short report" : "full report");
+            if (c.out)
+                messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation,
+                                MsgResult::Yes);
+            prints = 0;
+            QTest::mouseClick(w->cmdPrint[mode], Qt::LeftButton);
+            Settle();
+            EXPECT_TRUE(messages.AllShown());
+            ASSERT_EQ(prints, 1);
+            // τs is printed, red when over τsa, with ＯＵＴ on its line wherever
+            // it stands; when it holds, the full report's formula ends in ＯＫ.
+            int tauS = 0;
+            int okLines = 0;
+            for (std::size_t i = 0; i < printed.size(); ++i) {
+                const report::TextOp& t = printed[i];
+                if (QString::fromStdString(t.text).trimmed().toStdString() != c.tauS) continue;
+                ++tauS;
+                EXPECT_EQ(t.color == 0x0000FFu, c.out) << t.text;
+                std::vector<std::string> verdicts;
+                for (std::size_t j = i + 1; j < printed.size() && j <= i + 20; ++j)
+                    if (printed[j].y == t.y &&
+                        (printed[j].text == "ＯＫ" || printed[j].text == "ＯＵＴ"))
+                        verdicts.push_back(printed[j].text);
+                if (c.out) {
+                    EXPECT_EQ(verdicts, std::vector<std::string>{"ＯＵＴ"});
+                } else {
+                    EXPECT_TRUE(verdicts.empty() || verdicts == std::vector<std::string>{"ＯＫ"});
+                    okLines += verdicts.empty() ? 0 : 1;
+                }
+            }
+            EXPECT_GE(tauS, 1);
+            if (mode == 1 && !c.out) {
+                EXPECT_EQ(okLines, 1);
+            }
+            EXPECT_EQ(PrintsTrimmed(printed, "ＯＵＴ"), c.out);
+            if (mode == 1) {
+                EXPECT_TRUE(PrintsTrimmed(printed, c.q));
+            }
+        }
+    }
 }
 
 // ---- The line of the failed checks ----

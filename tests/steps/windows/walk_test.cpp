@@ -158,8 +158,9 @@ TEST_F(WalkTest, WedgeFailureFromTheShoulder) {
     EXPECT_EQ(d.SlopeInputMode, 1);
     EXPECT_EQ(d.KusabiInputMode, 0);
     // Every input step raised DataChanged and the load, force and anchor-bar
-    // flags; none of these steps asks for the results again.
-    EXPECT_EQ(flags, "111100");
+    // flags; the wedge step's activation worked out the wedge's failure load
+    // with the wedge, which asks for the results again.
+    EXPECT_EQ(flags, "111110");
 }
 
 // Circular-arc failure in mid-slope: separate sections, a corrected span
