@@ -2,6 +2,7 @@
 // the control that holds the focus when the step is shown: each entry box,
 // check box and choice is reached, forwards and backwards, before the focus
 // comes back.
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "steps/windows/input_entry_fixture.h"
@@ -25,6 +26,10 @@ TEST_F(TabWalkTest, TheTabKeyReachesEveryEntryOfEveryStep) {
                                             << i << " " << w->ClassName().toStdString());
             host->manager->ShowStep(i);
             PumpEvents();
+            // A step that opens on a button, for people to look at when asked.
+            if (qobject_cast<QPushButton*>(QApplication::focusWidget()))
+                SaveShot(w,
+                         QStringLiteral("opening-%1-%2-%3").arg(c.type).arg(i).arg(w->ClassName()));
             ExpectEveryStopReached(w);
         }
         host->manager->CloseSteps();
