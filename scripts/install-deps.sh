@@ -9,7 +9,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format-14
     fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
-    poppler-utils xvfb xauth
+    poppler-utils xvfb xauth openbox
 )
 
 missing=()

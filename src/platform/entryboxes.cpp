@@ -181,7 +181,15 @@ bool EntryGroup::CheckNumber(Entry& e) {
     QLineEdit* box = e.box;
     std::string text = TrimBlanks(TextOf(box));
     std::string stored = c.field ? *c.field : std::string();
-    if (CheckValue(text, c.min, c.max, c.decimals)) {
+    bool passed = CheckValue(text, c.min, c.max, c.decimals);
+    if (passed && c.pairCheck) {
+        const std::string refusal = c.pairCheck(text);
+        if (!refusal.empty()) {
+            MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+            passed = false;
+        }
+    }
+    if (passed) {
         ClearRefusal();
         box->setText(QString::fromStdString(FormatNum(text, c.places, c.decimals)));
         const std::string compared = c.compareTrimmed ? TrimBlanks(stored) : stored;
@@ -195,7 +203,7 @@ bool EntryGroup::CheckNumber(Entry& e) {
         if (c.onAccepted) c.onAccepted();
         return true;
     }
-    // Refused: CheckValue has shown its message; the last good value returns.
+    // Refused: the check has shown its message; the last good value returns.
     box->setText(QString::fromStdString(FormatNum(stored, c.places, c.decimals)));
     if (c.refocusOnRefusal) Refocus(e);
     if (c.onRefused) c.onRefused();

@@ -46,6 +46,10 @@ struct NumBox {
     std::function<void()> onChanged;   // after a changed value is stored: dependents
     std::function<void()> onRefused;   // after a refusal has restored the box
     std::function<void()> onAccepted;  // after every accepted entry, changed or not
+    // A rule the value must keep with another entry, run on a text CheckValue
+    // accepted (as it rewrote it): a message refuses the entry as a failed
+    // check does (shown with the exclamation icon; the stored value returns).
+    std::function<std::string(const std::string& text)> pairCheck;
 };
 
 struct NameBox {

@@ -1,8 +1,11 @@
 #include "platform/formkit.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QPalette>
+#include <QPointer>
 #include <cmath>
 #include <vector>
 
@@ -160,6 +163,87 @@ void SetTabChainFromFirst(std::initializer_list<QWidget*> widgets) {
     // move may have left where it was.
     for (int round = 0; round < 2; ++round)
         for (std::size_t i = chain.size(); i-- > 1;) QWidget::setTabOrder(chain[0], chain[i]);
+}
+
+namespace {
+
+// The keys of one choice: which option holds its Tab stop, and the arrows.
+class ChoiceKeys : public QObject {
+public:
+    ChoiceKeys(QObject* owner, std::vector<QAbstractButton*> options) : QObject(owner) {
+        for (QAbstractButton* o : options) {
+            options_.emplace_back(o);
+            o->installEventFilter(this);
+            connect(o, &QAbstractButton::toggled, this, [this] { KeepStop(); });
+        }
+        KeepStop();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::EnabledChange:
+            case QEvent::ShowToParent:
+            case QEvent::HideToParent:
+                KeepStop();
+                break;
+            case QEvent::KeyPress: {
+                auto* key = static_cast<QKeyEvent*>(event);
+                if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier)
+                    break;
+                const int k = key->key();
+                if (k == Qt::Key_Up || k == Qt::Key_Left) return Move(watched, -1);
+                if (k == Qt::Key_Down || k == Qt::Key_Right) return Move(watched, 1);
+                break;
+            }
+            default:
+                break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static bool CanTake(const QAbstractButton* o) { return o && o->isEnabled() && !o->isHidden(); }
+
+    // The option chosen holds the stop; the others take the focus by the
+    // mouse and the arrows only.
+    void KeepStop() {
+        QAbstractButton* stop = nullptr;
+        for (const auto& o : options_)
+            if (CanTake(o) && o->isChecked()) stop = o;
+        for (const auto& o : options_)
+            if (!stop && CanTake(o)) stop = o;
+        for (const auto& o : options_)
+            if (o) o->setFocusPolicy(o == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+
+    bool Move(QObject* from, int step) {
+        const int n = static_cast<int>(options_.size());
+        int at = 0;
+        while (at < n && options_[static_cast<std::size_t>(at)] != from) ++at;
+        if (at == n) return false;
+        for (int i = 1; i < n; ++i) {
+            QAbstractButton* next =
+                options_[static_cast<std::size_t>(((at + step * i) % n + n) % n)];
+            if (!CanTake(next)) continue;
+            next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            // The focus may have been refused by the entry being left.
+            if (next->hasFocus() && !next->isChecked()) next->click();
+            return true;
+        }
+        return true;
+    }
+
+    std::vector<QPointer<QAbstractButton>> options_;
+};
+
+}  // namespace
+
+void OneTabStop(std::initializer_list<QAbstractButton*> options) {
+    std::vector<QAbstractButton*> kept;
+    for (QAbstractButton* o : options)
+        if (o) kept.push_back(o);
+    if (!kept.empty()) new ChoiceKeys(kept.front(), kept);
 }
 
 }  // namespace talvo

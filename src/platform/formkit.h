@@ -6,6 +6,7 @@
 // Texts cross between the core's UTF-8 strings and Qt here and nowhere else.
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QGroupBox>
 #include <QLabel>
@@ -96,5 +97,12 @@ void SetTabChain(std::initializer_list<QWidget*> widgets);
 // alone when the second already follows the first somewhere round the
 // window's chain, which a chain ending in the bar always does.)
 void SetTabChainFromFirst(std::initializer_list<QWidget*> widgets);
+
+// Makes the options of one choice one stop of the Tab key: the Tab key
+// enters the choice at the option chosen (at the first one that can take the
+// focus while none is chosen) and leaves it at the next key; the arrow keys
+// go round the options in the order given, passing over a disabled one, and
+// choose the option they reach as a click would.
+void OneTabStop(std::initializer_list<QAbstractButton*> options);
 
 }  // namespace talvo

@@ -170,7 +170,29 @@ void Grid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
         emit CellEditMode(col, row, 0, TextAt(col, row) != startText_);
         if (!self) return;
     }
+    const bool tab = hint == QAbstractItemDelegate::EditNextItem ||
+                     hint == QAbstractItemDelegate::EditPreviousItem;
+    if (tab && AtTabEdge(hint == QAbstractItemDelegate::EditNextItem)) {
+        QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
     if (hint != QAbstractItemDelegate::NoHint) QTableWidget::closeEditor(nullptr, hint);
+}
+
+bool Grid::AtTabEdge(bool next) {
+    const QModelIndex from = currentIndex();
+    if (!from.isValid()) return true;
+    const QModelIndex to = moveCursor(next ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (!to.isValid() || to == from) return true;
+    const bool later =
+        to.row() > from.row() || (to.row() == from.row() && to.column() > from.column());
+    return next ? !later : later;
+}
+
+bool Grid::focusNextPrevChild(bool next) {
+    if (tabKeyNavigation() && !Editing() && AtTabEdge(next))
+        return QWidget::focusNextPrevChild(next);
+    return QTableWidget::focusNextPrevChild(next);
 }
 
 bool Grid::FinishEdit() {

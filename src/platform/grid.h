@@ -15,7 +15,9 @@
 // Escape drops the typed text; the cell is still reported, unchanged. Delete
 // on a cell that takes entries (not while it is being edited) empties it, as
 // if the engineer had typed it empty. Switching to another application or
-// opening a popup ends nothing: the editor stays open.
+// opening a popup ends nothing: the editor stays open. Tab and Shift+Tab go
+// from cell to cell; from the last cell (Shift+Tab: the first) they leave the
+// grid for the next control, so the keyboard never stays caught in it.
 #pragma once
 
 #include <QAbstractItemDelegate>
@@ -82,8 +84,12 @@ protected:
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // Whether Tab (next) or Shift+Tab from the current cell would go round
+    // to the other end of the grid.
+    bool AtTabEdge(bool next);
     QTableWidgetItem* Cell(int col, int row, bool create);
     // The rows and columns the addressing covers, as 0-based ranges.
     void Range(int& r0, int& r1, int& c0, int& c1) const;

@@ -219,7 +219,18 @@ void StepForm::TakeOpeningFocus() {
     const bool held = now && isAncestorOf(now) && now->isEnabled() && now->isVisible() &&
                       now != FocusSink && now->parentWidget() != NavBar;
     if (held) return;
-    if (QLineEdit* first = FirstEntryBox()) first->setFocus(Qt::OtherFocusReason);
+    if (QWidget* opening = OpeningFocus()) opening->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* StepForm::OpeningFocus() const {
+    if (QLineEdit* first = FirstEntryBox()) return first;
+    return GoOnButton();
+}
+
+QPushButton* StepForm::GoOnButton() const {
+    for (QPushButton* b : {cmdNext, cmdResult})
+        if (b && b->isEnabled() && b->isVisible()) return b;
+    return nullptr;
 }
 
 void StepForm::SetNavEnabled(bool on) {
@@ -304,16 +315,36 @@ void StepForm::IndicateClicked() {
     entries_->RunDeferred([this] { cmdIndicate->setFocus(Qt::OtherFocusReason); }, cmdIndicate);
 }
 
-void StepForm::SinkGotFocus() {
+void StepForm::SinkGotFocus(Qt::FocusReason reason) {
     // Deferred actions run from their buttons; a flag left by anything else
     // must not start an action here.
     ClickPending = 0;
+    if (reason == Qt::BacktabFocusReason) {
+        // Shift+Tab from the first control: the sink is passed backwards, to
+        // the last control that can take the focus before it.
+        int guard = 0;
+        for (QWidget* w = FocusSink->previousInFocusChain(); w && w != FocusSink && guard < 10000;
+             w = w->previousInFocusChain(), ++guard) {
+            if (!isAncestorOf(w) || !w->isEnabled() || !w->isVisible()) continue;
+            if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus) continue;
+            w->setFocus(Qt::BacktabFocusReason);
+            return;
+        }
+        return;
+    }
     QWidget* target = tabWrapTarget_;
     if (!target) {
         std::string name = TabWrapTargetOf(className_.toStdString());
         if (!name.empty()) target = findChild<QWidget*>(QString::fromStdString(name));
     }
-    if (target && target->isEnabled() && target->isVisible()) target->setFocus(Qt::TabFocusReason);
+    // A target that does not take the Tab key now (an option not chosen, a
+    // box hidden by its mode) passes it on to the next control that does.
+    int guard = 0;
+    while (target && guard++ < 10000 &&
+           !(target != FocusSink && isAncestorOf(target) && target->isEnabled() &&
+             target->isVisible() && (target->focusPolicy() & Qt::TabFocus) == Qt::TabFocus))
+        target = target == FocusSink ? nullptr : target->nextInFocusChain();
+    if (target) target->setFocus(Qt::TabFocusReason);
 }
 
 void StepForm::PointAtPress(const QMouseEvent* press) {
@@ -335,7 +366,7 @@ bool StepForm::eventFilter(QObject* watched, QEvent* event) {
         !EntryGroup::Checking()) {
         auto* fe = static_cast<QFocusEvent*>(event);
         if (fe->reason() != Qt::ActiveWindowFocusReason && fe->reason() != Qt::PopupFocusReason)
-            SinkGotFocus();
+            SinkGotFocus(fe->reason());
     } else if (event->type() == QEvent::Resize && watched == subObject_ && !unloading_) {
         HandleResize();
     } else if (event->type() == QEvent::MouseButtonPress && watched == subObject_ && !unloading_) {

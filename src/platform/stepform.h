@@ -104,7 +104,10 @@ public:
     // cmdResult (or the last button) in the tab order.
     void UseFocusSink(const QString& name, int topTwips = kSinkTopTwips);
     // Where the sink sends the focus when reached with the Tab key; null: the
-    // focus stays on the sink. A disabled target also leaves it there.
+    // focus stays on the sink. A target that does not take the Tab key now
+    // (disabled, hidden, an option not chosen) passes it on to the next
+    // control that does. Reached with Shift+Tab, the sink passes the focus
+    // back to the control before it.
     void SetTabWrapTarget(QWidget* target) { tabWrapTarget_ = target; }
 
     // The help topic of the window; F1 opens the help file.
@@ -128,9 +131,15 @@ public:
     // The focus of a step being shown: a control of the window that holds
     // it keeps it (one the window's activation gave it, or the one the
     // engineer left there), but for the navigation buttons and the sink;
-    // otherwise the first entry box in the tab order takes it. A window
-    // without an entry box keeps its focus as it is.
+    // otherwise the control OpeningFocus names takes it.
     void TakeOpeningFocus();
+    // Where a step shown takes the focus: its first entry box in the tab
+    // order; a step without one, the button that goes on (次画面へ, or
+    // 結果画面 where there is no next step), so that Return goes on and never
+    // back to the start screen. Null: the focus stays as it is.
+    virtual QWidget* OpeningFocus() const;
+    // The button that goes on from this step, or null.
+    QPushButton* GoOnButton() const;
     // The first enabled, visible entry box in the tab order, or null.
     QLineEdit* FirstEntryBox() const;
 
@@ -182,7 +191,7 @@ protected:
 
 private:
     QPushButton* MakeButton(const QString& name, const QString& caption, int left, int width);
-    void SinkGotFocus();
+    void SinkGotFocus(Qt::FocusReason reason);
     void KeepSinkOutOfView();
     void OnSubWindowStateChanged(Qt::WindowStates oldState, Qt::WindowStates newState);
     void PointAtPress(const QMouseEvent* press);

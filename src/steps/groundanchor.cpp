@@ -18,6 +18,13 @@ std::string TendonRequired(const std::string& ptShown, const std::string& factor
     return FormatNum(NumStr(NumVal(ptShown) / f), 5, 1);
 }
 
+std::string TendonLoadsMessage(const std::string& tus, const std::string& tys) {
+    if (!HoldsNumber(tus) || !HoldsNumber(tys)) return std::string();
+    if (NumVal(tys) <= NumVal(tus)) return std::string();
+    return "降伏荷重が引張荷重を超えています。\r降伏荷重 Tys（" + TrimBlanks(tys) +
+           "）を引張荷重 Tus（" + TrimBlanks(tus) + "）以下に変更してください。";
+}
+
 TendonMark JudgeTendon(const std::string& allowStored, const std::string& ptStored,
                        const std::string& allowShown, const std::string& ptShown) {
     TendonMark m;

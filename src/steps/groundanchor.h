@@ -39,6 +39,11 @@ std::string TendonAllowable(const std::string& factor, const std::string& load);
 // need no finite load: the result is then empty.
 std::string TendonRequired(const std::string& ptShown, const std::string& factor);
 
+// The yield load may not stand above the tensile load: the message that
+// refuses the pair, naming both loads, or "" when it stands (also while
+// either load is empty).
+std::string TendonLoadsMessage(const std::string& tus, const std::string& tys);
+
 // The mark of one row: the relation sign and the verdict.
 struct TendonMark {
     std::string sign;     // "≧", "＜" or "" (no verdict)

@@ -71,6 +71,28 @@ TEST(GroundAnchorTendon, MarkComparesTheShownTextsAndATiePasses) {
     }
 }
 
+// A yield load above the tensile load is refused with both loads named; a
+// tie stands, and so does a pair with either load missing.
+TEST(GroundAnchorTendon, AYieldLoadAboveTheTensileLoadIsRefused) {
+    const struct {
+        const char* tus;
+        const char* tys;
+        const char* message;
+    } cases[] = {
+        {"   549", "   600",
+         "降伏荷重が引張荷重を超えています。\r降伏荷重 Tys（600）を引張荷重 Tus（549）以下に変更し"
+         "てください。"},
+        {"549", "550",
+         "降伏荷重が引張荷重を超えています。\r降伏荷重 Tys（550）を引張荷重 Tus（549）以下に変更し"
+         "てください。"},
+        {"   549", "   549", ""},
+        {"   549", "   468", ""},
+        {"", "   600", ""},
+        {"   549", "", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(TendonLoadsMessage(c.tus, c.tys), c.message) << c.tys;
+}
+
 TEST(GroundAnchorTendon, KindsAndTheirFactors) {
     EXPECT_STREQ(kAnchorKindCaption[0], "仮設アンカー");
     EXPECT_STREQ(kAnchorKindCaption[1], "永久アンカー（常時）");

@@ -60,6 +60,8 @@ PartChoice::PartChoice(QWidget* parent, int left, int top, int rowGap,
     SSOption2->setObjectName("SSOption2");
     PlaceTwips(SSOption1, left + kPanelWidth + 90, top, 1400, kRowHeight);
     PlaceTwips(SSOption2, left + kPanelWidth + 90, top + rowGap, 1400, kRowHeight);
+    // The two parts are one stop of the Tab key; the arrow keys choose.
+    OneTabStop({SSOption1, SSOption2});
     // No part is marked before the window has looked at the values.
     SSPanel1->hide();
     SSPanel2->hide();

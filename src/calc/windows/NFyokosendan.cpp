@@ -75,9 +75,10 @@ NFyokosendan::NFyokosendan(QWidget* parent) : StepForm("NFyokosendan", kNavAll, 
 
     UseFocusSink("Text2");
     Text2 = FocusSink;
-    // Reached with the Tab key, the sink hands the focus on to the start button.
-    SetTabWrapTarget(cmdBegin);
+    // Reached with the Tab key, the sink hands the focus round to the first
+    // choice.
     const std::array<QRadioButton*, 3>& positions = Rows->Options;
+    SetTabWrapTarget(positions[0]);
     setTabOrder(positions[0], Text1);
     setTabOrder(Text1, positions[1]);
     setTabOrder(positions[1], positions[2]);

@@ -35,6 +35,8 @@ NKrockmoment::NKrockmoment(QWidget* parent) : StepForm("NKrockmoment", kNavAll, 
     setTabOrder(Tate->OverhangOption, Yoko->SpanOption);
     setTabOrder(Yoko->SpanOption, Yoko->OverhangOption);
     setTabOrder(Yoko->OverhangOption, cmdBegin);
+    // The sink sends the Tab key round to the first choice.
+    SetTabWrapTarget(Tate->SpanOption);
 }
 
 void NKrockmoment::OnActivate() {

@@ -77,6 +77,8 @@ NLrocksendan::NLrocksendan(QWidget* parent) : StepForm("NLrocksendan", kNavAll, 
     setTabOrder(Tate->OverhangOption, Yoko->SpanOption);
     setTabOrder(Yoko->SpanOption, Yoko->OverhangOption);
     setTabOrder(Yoko->OverhangOption, cmdBegin);
+    // The sink sends the Tab key round to the first choice.
+    SetTabWrapTarget(positions[0]);
 }
 
 int NLrocksendan::SelectedPart(int direction) const {

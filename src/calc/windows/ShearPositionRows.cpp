@@ -183,6 +183,9 @@ ShearPositionRows::ShearPositionRows(QWidget* frame, EntryGroup* entries,
         PlaceTwips(Options[m], 210, top, 300, kRowHeight);
     }
 
+    // The three positions are one stop of the Tab key; the arrow keys choose.
+    OneTabStop({Options[0], Options[1], Options[2]});
+
     // Row 1: the entered x.
     name(AddLabel(frame, " 支点からの照査位置", 510, rowTop[0], 2000, kRowHeight), layout.caption);
     name(AddLabel(frame, "x =", 2540, rowTop[0], 450, kRowHeight), layout.xMark);

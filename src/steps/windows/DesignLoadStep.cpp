@@ -123,8 +123,9 @@ DesignLoadStep::DesignLoadStep(const QString& className, DesignLoadKind kind, QW
     Label19->setObjectName(QStringLiteral("Label19"));
     Label19->setTextFormat(Qt::PlainText);
 
-    // Keyboard order: the options, the check box, the five buttons, the sink
-    // (which keeps the focus).
+    // Keyboard order: the options (one stop; the arrow keys choose), the
+    // check box, the five buttons, the sink (which keeps the focus).
+    OneTabStop({SSOption1[0], SSOption1[1], SSOption1[2]});
     SetTabChain({SSOption1[0], SSOption1[1], SSOption1[2], Check1, cmdBegin, cmdBack, cmdIndicate,
                  cmdNext, cmdResult, FocusSink});
 }

@@ -205,7 +205,8 @@ N3haiti::N3haiti(QWidget* parent) : StepForm(QStringLiteral("N3haiti"), kNavAll,
     // The pitch box alone leaves the focus where the engineer put it.
     Entries()->Rule(Text[17])->refocusOnRefusal = false;
 
-    SetTabWrapTarget(Text[1]);
+    // The sink sends the Tab key round to the check box, the first control.
+    SetTabWrapTarget(Check1);
     SetTabChain({Check1,   Text[1],  Text[7], Text[3],     Text[4], Text[11],  Text[17], Text[13],
                  Text[14], Text[2],  Text[8], Text[5],     Text[6], Text[12],  Text[18], Text[15],
                  Text[16], cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult, FocusSink});

@@ -110,13 +110,15 @@ N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavA
     Text9->raise();
     Text6->raise();
 
-    // Focus: the options, the two boxes, the buttons, then the sink, which
-    // sends the Tab key on to cmdBegin.
+    // Focus: the options (one stop; the arrow keys choose), the box of the
+    // mode, the buttons, then the sink, which sends the Tab key round to the
+    // options.
+    OneTabStop({Option3D1, Option3D2});
     SetTabChain(
         {Option3D1, Option3D2, Text9, Text6, cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult});
     UseFocusSink(QStringLiteral("Text1"), 5790);
     QWidget::setTabOrder(cmdResult, FocusSink);
-    SetTabWrapTarget(cmdBegin);
+    SetTabWrapTarget(Option3D1);
 
     NumBox* ratio = Entries()->Rule(Text9);
     ratio->onChanged = [this] { RatioChanged(); };
@@ -213,8 +215,13 @@ void N5koubai::OnActivate() {
     SetHeight(QStr(SlopeHeightOnActivation(StdStr(Label1->text()), StdStr(Label9->text()),
                                            StdStr(Label6->text()))));
     Design.SlopeHeight = StdStr(Label3->text());
-    // No entry box holds the focus when the step is shown.
-    Picture1->setFocus(Qt::OtherFocusReason);
+    // No entry box holds the focus when the step is shown: the button that
+    // goes on takes it, where the engineer sees it.
+    if (QWidget* on = OpeningFocus()) on->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* N5koubai::OpeningFocus() const {
+    return GoOnButton();
 }
 
 }  // namespace talvo

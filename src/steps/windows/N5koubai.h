@@ -39,6 +39,7 @@ public:
 protected:
     void OnLoad() override;
     void OnActivate() override;
+    QWidget* OpeningFocus() const override;
 
 private:
     // Selects the option of `mode` (1 ratio, 0 angle) from the program, with

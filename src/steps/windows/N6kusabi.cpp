@@ -309,17 +309,20 @@ N6kusabi::N6kusabi(QWidget* parent) : StepForm(QStringLiteral("N6kusabi"), kNavA
 
     Text5 = new QLineEdit(this);
     Text5->setObjectName(QStringLiteral("Text5"));
-    Text5->setFocusPolicy(Qt::StrongFocus);
+    // Reached only by a click on a pattern's caption, never by the Tab key.
+    Text5->setFocusPolicy(Qt::ClickFocus);
     PlaceTwips(Text5, 600, StepForm::kSinkTopTwips, 255, 285);
     Text5->installEventFilter(this);
 
-    // The buttons first, then both sinks, the patterns from the last to the
-    // first and the value boxes; the sink sends a Tab press on to
-    // cmdIndicate, so Tab cycles through the buttons.
-    SetTabChain({cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult, FocusSink, Text5, SSOption1[4],
-                 SSOption1[3], SSOption1[2], SSOption1[1], SSOption1[0], Text1, Text2, Text3,
-                 Text11});
-    SetTabWrapTarget(cmdIndicate);
+    // Tab order as the step reads: the pattern (one stop; the arrow keys
+    // choose), the value boxes from the top of the figure down (L2, L1, H,
+    // α), the buttons, then the sink, which sends the focus round to the
+    // pattern.
+    OneTabStop({SSOption1[0], SSOption1[1], SSOption1[2], SSOption1[3], SSOption1[4]});
+    SetTabChainFromFirst({SSOption1[0], SSOption1[1], SSOption1[2], SSOption1[3], SSOption1[4],
+                          Text2, Text1, Text3, Text11, cmdBegin, cmdBack, cmdIndicate, cmdNext,
+                          cmdResult, FocusSink, Text5});
+    SetTabWrapTarget(SSOption1[0]);
 }
 
 QLineEdit* N6kusabi::BoxOf(WedgeValue v) const {

@@ -184,14 +184,17 @@ N8yokusi::N8yokusi(QWidget* parent) : StepForm(QStringLiteral("N8yokusi"), kNavA
     txtAngle->raise();
     txtTanFai->raise();
 
-    // Tab order: the five boxes, the buttons, the sink (which sends the focus
-    // back to txtSafety); the check box, the friction boxes and the options
-    // lie behind the sink, so the Tab key never reaches them.
-    SetTabChain({txtSafety, txtDeter, txtSlope, txtStep, txtRockboltAngle, cmdBegin, cmdBack,
-                 cmdIndicate, cmdNext, cmdResult});
+    // Tab order as the step reads: the stagger check box on the picture at
+    // the left, the five boxes, the friction's mode (one stop) and its box,
+    // the buttons, then the sink, which sends the focus round to the check
+    // box. The step still opens in its first box.
+    OneTabStop({optAngle, optTanFai});
+    SetTabChainFromFirst({chkBard, txtSafety, txtDeter, txtSlope, txtStep, txtRockboltAngle,
+                          optAngle, optTanFai, txtAngle, txtTanFai, cmdBegin, cmdBack, cmdIndicate,
+                          cmdNext, cmdResult});
     UseFocusSink(QStringLiteral("Text9"));
-    SetTabChain({cmdResult, FocusSink, chkBard, txtAngle, txtTanFai, optAngle, optTanFai});
-    SetTabWrapTarget(txtSafety);
+    QWidget::setTabOrder(cmdResult, FocusSink);
+    SetTabWrapTarget(chkBard);
 }
 
 void N8yokusi::OnLoad() {

@@ -101,11 +101,10 @@ NAgrand1::NAgrand1(QWidget* parent) : StepForm(QStringLiteral("NAgrand1"), kNavA
              kRowHeight);
     AddLabel(fraTendon, QStringLiteral("規格名"), kCaptionLeft, kTendonRow[1], kCaptionWidth,
              kRowHeight);
-    // The standard name is made first: it leads the keyboard order.
-    txtStandardName = AddEntryBox(fraTendon, QStringLiteral("txtStandardName"), kNameLeft,
-                                  kTendonRow[1], kNameWidth, kRowHeight);
     txtSteelName = AddEntryBox(fraTendon, QStringLiteral("txtSteelName"), kNameLeft, kTendonRow[0],
                                kNameWidth, kRowHeight);
+    txtStandardName = AddEntryBox(fraTendon, QStringLiteral("txtStandardName"), kNameLeft,
+                                  kTendonRow[1], kNameWidth, kRowHeight);
     // Typing in a name marks the design changed at once; what the step shows
     // of the record itself is filled with the change signal held back.
     const auto nameRule = [](std::string* field) {
@@ -139,19 +138,8 @@ NAgrand1::NAgrand1(QWidget* parent) : StepForm(QStringLiteral("NAgrand1"), kNavA
                                kNeedWidth, kRowHeight);
     lblNeedTys = AddValueLabel(fraTendon, QStringLiteral("lblNeedTys"), kNeedLeft, kTendonRow[3],
                                kNeedWidth, kRowHeight);
-    // Tys before Tus: the keyboard order runs so.
+    // Tus above Tys, as the keyboard order runs.
     const std::vector<NumEntry> loads = {
-        {"txtTys",
-         kLoadLeft,
-         kTendonRow[3],
-         kLoadWidth,
-         kRowHeight,
-         &Design.Tys,
-         1,
-         9999,
-         0,
-         6,
-         {}},
         {"txtTus",
          kLoadLeft,
          kTendonRow[2],
@@ -163,10 +151,34 @@ NAgrand1::NAgrand1(QWidget* parent) : StepForm(QStringLiteral("NAgrand1"), kNavA
          0,
          6,
          {}},
+        {"txtTys",
+         kLoadLeft,
+         kTendonRow[3],
+         kLoadWidth,
+         kRowHeight,
+         &Design.Tys,
+         1,
+         9999,
+         0,
+         6,
+         {}},
     };
     const std::vector<QLineEdit*> loadBoxes = Entries()->AddNumbers(fraTendon, loads);
-    txtTys = loadBoxes[0];
-    txtTus = loadBoxes[1];
+    txtTus = loadBoxes[0];
+    txtTys = loadBoxes[1];
+    // A yield load above the tensile load would judge the yield row on the
+    // larger load: such a pair is refused in whichever box makes it, against
+    // the other load as stored.
+    Entries()->Rule(txtTus)->pairCheck = [](const std::string& tus) {
+        return TendonLoadsMessage(tus, Design.Tys);
+    };
+    Entries()->Rule(txtTys)->pairCheck = [](const std::string& tys) {
+        return TendonLoadsMessage(Design.Tus, tys);
+    };
+    // Return takes the load typed as leaving the box would, the box keeping
+    // the focus.
+    for (QLineEdit* box : {txtTus, txtTys})
+        connect(box, &QLineEdit::returnPressed, this, [this] { Entries()->CommitPending(); });
     // A new load gives a new allowable; no calculation reads the loads.
     Entries()->Rule(txtTus)->onChanged = [this] { ShowAllowable(0); };
     Entries()->Rule(txtTys)->onChanged = [this] { ShowAllowable(1); };
@@ -238,14 +250,15 @@ NAgrand1::NAgrand1(QWidget* parent) : StepForm(QStringLiteral("NAgrand1"), kNavA
     for (QLabel* l : {Label1, Label2, Label17, Label18, lblPtTus, lblPtTys, Label25, Label26})
         l->setTextFormat(Qt::PlainText);
 
-    // The buttons and the sink, made first, go behind the last option, so
-    // that the step shows with the standard name focused. The sink is moved
-    // on its own first: the toolkit takes a pair that is already in order
-    // around the cycle as done.
+    // The keyboard order is the screen's: the names, Tus, Tys, the kind (one
+    // stop; the arrow keys choose), the buttons and the sink. The sink is
+    // moved on its own first: the toolkit takes a pair that is already in
+    // order around the cycle as done.
+    OneTabStop({optAnchorSelect[0], optAnchorSelect[1], optAnchorSelect[2]});
     QWidget::setTabOrder(optAnchorSelect[2], FocusSink);
-    SetTabChain({txtStandardName, txtSteelName, txtTys, txtTus, optAnchorSelect[0],
-                 optAnchorSelect[1], optAnchorSelect[2], cmdBegin, cmdBack, cmdIndicate, cmdNext,
-                 cmdResult, FocusSink});
+    SetTabChainFromFirst({txtSteelName, txtStandardName, txtTus, txtTys, optAnchorSelect[0],
+                          optAnchorSelect[1], optAnchorSelect[2], cmdBegin, cmdBack, cmdIndicate,
+                          cmdNext, cmdResult, FocusSink});
     SetTabWrapTarget(txtSteelName);
 }
 

@@ -136,9 +136,15 @@ NJrocktb::NJrocktb(QWidget* parent) : StepForm(QStringLiteral("NJrocktb"), kNavA
 
     for (Group& g : groups_) ConnectGroup(g);
 
+    // Each choice is one stop of the Tab key; the arrow keys choose.
+    OneTabStop({SSOption1[0], SSOption1[1]});
+    OneTabStop({SSOption2[0], SSOption2[1]});
+    OneTabStop({SSOption3[0], SSOption3[1], SSOption3[2], SSOption3[3]});
     SetTabChain({SSOption1[0], SSOption1[1], SSOption2[0], SSOption2[1], txtPt, SSOption3[0],
                  SSOption3[1], SSOption3[2], SSOption3[3], cmdBegin, cmdBack, cmdIndicate, cmdNext,
                  cmdResult, FocusSink});
+    // The sink sends the Tab key round to the first choice.
+    SetTabWrapTarget(SSOption1[0]);
 }
 
 void NJrocktb::MakeLengthGroup(Group& g, bool vertical, int left) {

@@ -529,14 +529,16 @@ TEST_F(YokoMomentTest, StartScreenButton) {
     }
 }
 
-TEST_F(YokoMomentTest, TabbingOntoTheSinkGoesOnToTheStartButton) {
+TEST_F(YokoMomentTest, TabbingOntoTheSinkGoesRoundToTheFirstChoice) {
     Open(type);
     Show(ShearStep(type));
     NFyokosendan* s = Shear();
     FocusTo(s->cmdResult);
     s->Text2->setFocus(Qt::TabFocusReason);
     PumpEvents();
-    EXPECT_EQ(QApplication::focusWidget(), s->cmdBegin);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    // The position chosen holds the choice's stop.
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Option3D2");
     EXPECT_EQ(host->selectShown, 0);
 }
 

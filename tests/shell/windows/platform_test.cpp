@@ -102,6 +102,8 @@ TEST(PlatformUpDown, ClicksAndFocus) {
     updown->setGeometry(120, 0, 16, 24);
     window.show();
     window.activateWindow();
+    // On a desktop the activation arrives a moment later.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, 2000));
     box->setFocus();
     QCoreApplication::processEvents();
     std::string clicks;

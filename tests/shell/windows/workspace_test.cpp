@@ -307,10 +307,10 @@ TEST_F(WorkspaceTest, RestoringAStepFromItsIconMinimisesTheStepShown) {
 }
 
 // A step opens with the focus in its first entry box, however it is
-// reached, unless it gives the focus elsewhere itself (the slope step to its
-// figure, the results window to its redisplay button, a step without entry
-// boxes keeps it on its first button). A box the engineer left the focus in
-// takes it again when the step comes back; a navigation button does not.
+// reached; a step without an entry box (and the slope step, whose boxes wait
+// for their mode) opens with it on its next button, and the results window
+// on its redisplay button. A box the engineer left the focus in takes it
+// again when the step comes back; a navigation button does not.
 TEST_F(WorkspaceTest, AStepOpensWithTheFocusInItsFirstEntryBox) {
     enum How { kStart, kNext, kBack, kMenu, kClickInto, kType };
     struct Act {
@@ -328,21 +328,26 @@ TEST_F(WorkspaceTest, AStepOpensWithTheFocusInItsFirstEntryBox) {
           {kType, 1, "txtHeight(0)"},  // typed straight into b_y, then Tab
           {kNext, 2, "txtSpanNum(0)"},
           {kNext, 3, "txtName(0)"},
-          {kNext, 4, "Picture1"},
+          {kNext, 4, "cmdNext"},
           {kBack, 3, "txtName(0)"},
           {kMenu, 12, "cmdIndicate"},
-          {kMenu, 7, "cmdBegin"},
+          {kMenu, 7, "cmdNext"},
+          {kMenu, 6, "Text1"},
+          {kMenu, 4, "cmdNext"},
           {kMenu, 2, "txtSpanNum(0)"},
           {kClickInto, 2, "txtSpanLength(1)"},
-          {kMenu, 5, "Text1"},
+          {kMenu, 5, "Text2"},
           {kMenu, 2, "txtSpanLength(1)"},
           {kMenu, 1, "txtWidth(0)"}}},  // left by its next button
         {4,
          {{kStart, 1, "txtWidth(0)"},
           {kMenu, 2, "Text1"},
           {kMenu, 5, "txtSafety"},
-          {kMenu, 7, "txtStandardName"},
+          {kMenu, 6, "cmdNext"},
+          {kMenu, 7, "txtSteelName"},
           {kNext, 8, "txtds"},
+          {kMenu, 9, "cmdNext"},
+          {kMenu, 10, "cmdNext"},
           {kMenu, 14, "txtStress"}}},
     };
     Open();

@@ -48,6 +48,8 @@ public:
         dialog.reset(d);
         d->show();
         d->activateWindow();
+        // On a desktop the activation arrives a moment later.
+        (void)QTest::qWaitForWindowActive(d, 2000);
         PumpEvents();
         return d;
     }

@@ -378,13 +378,16 @@ TEST_F(HaitiTest, StartScreenAndTheSink) {
     ResetProgramState();
     FillDesign(3);
     N3haiti* w = Open();
-    // Tabbing onto the sink goes round to the first box and starts nothing.
+    // Tabbing onto the sink goes round to the check box, the first control,
+    // and starts nothing.
     w->cmdResult->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w->cmdResult, Qt::Key_Tab);
     PumpEvents();
-    EXPECT_TRUE(w->Text[1]->hasFocus());
+    EXPECT_TRUE(w->Check1->hasFocus());
     EXPECT_EQ(host->selectShown, 0);
     // The start screen stores the edited box first.
+    w->Text[1]->setFocus(Qt::TabFocusReason);
+    PumpEvents();
     w->Text[1]->selectAll();
     w->Text[1]->insert("６");
     QTest::mouseClick(w->cmdBegin, Qt::LeftButton);

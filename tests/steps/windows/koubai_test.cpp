@@ -50,8 +50,8 @@ TEST_F(KoubaiTest, LoadAndActivationShowTheStoredGradientAndTheHeight) {
     EXPECT_EQ(Design.SlopeHeight, "  6.364");
     EXPECT_EQ(Design.SlopeN, "1.00");
     EXPECT_EQ(Design.SlopeAngle, "45.00");
-    // The step is shown with the focus on the section, in no entry box.
-    EXPECT_TRUE(w->Picture1->hasFocus());
+    // The step is shown with the focus in no entry box: on the next button.
+    EXPECT_TRUE(w->cmdNext->hasFocus());
     EXPECT_EQ(w->FocusSink->objectName(), "Text1");
 
     QStringList texts;
@@ -293,10 +293,11 @@ TEST_F(KoubaiTest, StartScreenWaitsForTheBoxAndTheSinkSendsTabToBegin) {
     EXPECT_EQ(Design.SlopeN, "1.00");
     EXPECT_EQ(ClickPending, 0);
 
-    // Tab onto the sink: the focus goes on to cmdBegin, nothing else happens.
+    // Tab onto the sink: the focus goes round to the chosen mode, nothing
+    // else happens.
     w->FocusSink->setFocus(Qt::TabFocusReason);
     PumpEvents();
-    EXPECT_TRUE(w->cmdBegin->hasFocus());
+    EXPECT_TRUE(w->Option3D1->hasFocus());
     EXPECT_EQ(host->selectShown, 0);
 }
 

@@ -51,9 +51,13 @@ TEST_F(WedgeStepTest, LoadAndActivationShowTheStoredWedge) {
     EXPECT_EQ(Design.KusabiAlpha, "  32.57");
     EXPECT_EQ(DataChanged, 0);
     EXPECT_EQ(Str(w->FocusSink->objectName()), "Text4");
-    // The captions' click areas lie over the option captions on purpose.
+    // The captions' click areas lie over the option captions on purpose, and
+    // so does the frame round the pattern holding the focus.
     std::set<QString> clickAreas;
-    for (int i = 0; i < 5; ++i) clickAreas.insert(QStringLiteral("lblOp(%1)").arg(i));
+    for (int i = 0; i < 5; ++i) {
+        clickAreas.insert(QStringLiteral("lblOp(%1)").arg(i));
+        clickAreas.insert(QStringLiteral("Shp1(%1)").arg(i));
+    }
     ExpectLaidOutApart(w, clickAreas);
     SaveShot(w, QStringLiteral("N6kusabi"));
 
@@ -318,11 +322,12 @@ TEST_F(WedgeStepTest, StartScreenAndTabOrder) {
     EXPECT_EQ(Design.KusabiL1, "  6.000");
     EXPECT_EQ(host->selectShown, 1);
 
-    // Tab from the last button comes round to cmdIndicate through the sink.
+    // Tab from the last button comes round to the chosen pattern through the
+    // sink.
     w->cmdResult->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w->cmdResult, Qt::Key_Tab);
     PumpEvents();
-    EXPECT_EQ(Focused(), "cmdIndicate");
+    EXPECT_EQ(Focused(), "SSOption1(0)");
     EXPECT_EQ(host->selectShown, 1);
 }
 

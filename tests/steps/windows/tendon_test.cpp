@@ -68,7 +68,7 @@ TEST_F(TendonTest, FirstActivationOfANewDesign) {
     EXPECT_EQ(Design.TysAllow, "   0.00");
     EXPECT_EQ(w->FocusSink->objectName(), "Text5");
     // The first box of the keyboard order takes the focus when the step shows.
-    EXPECT_EQ(Focused(), "txtStandardName");
+    EXPECT_EQ(Focused(), "txtSteelName");
 
     const QStringList texts = Texts(w);
     for (const char* t :
@@ -321,21 +321,134 @@ TEST_F(TendonTest, TypingANameMarksTheDesignChangedAtOnce) {
 
 TEST_F(TendonTest, KeyboardOrderAndTheSink) {
     OpenNew();
-    // The step shows with the standard name focused; Tab runs through the
-    // names, the loads (Tys first), the chosen kind and the buttons, and the
-    // sink sends it on to the steel name.
+    // The step shows with the steel name focused; Tab runs through the names
+    // and the loads as they stand on the screen, the chosen kind and the
+    // buttons, and the sink sends it on to the steel name.
     std::vector<std::string> order{Focused()};
     for (int i = 0; i < 11; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         PumpEvents();
         order.push_back(Focused());
     }
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"txtStandardName", "txtSteelName", "txtTys", "txtTus",
-                                        "optAnchorSelect(0)", "cmdBegin", "cmdBack", "cmdIndicate",
-                                        "cmdNext", "cmdResult", "txtSteelName", "txtTys"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"txtSteelName", "txtStandardName", "txtTus",
+                                               "txtTys", "optAnchorSelect(0)", "cmdBegin",
+                                               "cmdBack", "cmdIndicate", "cmdNext", "cmdResult",
+                                               "txtSteelName", "txtStandardName"}));
     EXPECT_EQ(host->selectShown, 0);
     EXPECT_EQ(Flags(), "00000");
+}
+
+// Typed by keys alone in the order of the screen, each value lands in its
+// own field: Tus is the upper load box.
+TEST_F(TendonTest, ScreenOrderTypingStoresEachValueInItsOwnField) {
+    OpenNew();
+    for (const char* typed : {"SWPR7BL", "1S12.7", "549", "468"}) {
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        PumpEvents();
+    }
+    EXPECT_EQ(Design.TendonName, "SWPR7BL");
+    EXPECT_EQ(Design.TendonStandard, "1S12.7");
+    EXPECT_EQ(Design.Tus, "   549");
+    EXPECT_EQ(Design.Tys, "   468");
+    EXPECT_EQ(Design.TusAllow, " 356.85");  // 0.65 × 549
+    EXPECT_EQ(Design.TysAllow, " 374.40");  // 0.80 × 468
+    EXPECT_EQ(Focused(), "optAnchorSelect(0)");
+}
+
+// A yield load above the tensile load is refused in the box that makes the
+// pair, by every way out of it: the message names both loads, the box keeps
+// the focus and the last good value, and nothing is stored or moved on.
+TEST_F(TendonTest, AYieldLoadAboveTheTensileLoadIsRefusedByEveryWayOut) {
+    enum Way { kReturn, kTab, kClickElsewhere, kButton };
+    struct Case {
+        const char* name;
+        Way way;
+        QPushButton* NAgrand1::*button;
+        bool tysLast;  // Tys typed after Tus; else Tus typed under a stored Tys
+    };
+    const Case cases[] = {
+        {"Return", kReturn, nullptr, true},
+        {"Tab", kTab, nullptr, true},
+        {"click on the steel name", kClickElsewhere, nullptr, true},
+        {"次画面へ", kButton, &NAgrand1::cmdNext, true},
+        {"前画面へ", kButton, &NAgrand1::cmdBack, true},
+        {"結果画面", kButton, &NAgrand1::cmdResult, true},
+        {"初期画面", kButton, &NAgrand1::cmdBegin, true},
+        {"再表示", kButton, &NAgrand1::cmdIndicate, true},
+        {"Tus under Tys, Tab", kTab, nullptr, false},
+        {"Tus under Tys, 次画面へ", kButton, &NAgrand1::cmdNext, false},
+    };
+    const std::string refusal =
+        "降伏荷重が引張荷重を超えています。\r降伏荷重 Tys（600）を引張荷重 Tus（549）以下に"
+        "変更してください。";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitDesignData();
+        Design.Tus = c.tysLast ? "   549" : "   700";
+        Design.Tys = c.tysLast ? "   500" : "   600";
+        auto* w = OpenInChain<NAgrand1>(4);
+        ASSERT_NE(w, nullptr);
+        const int step = CurStep;
+        LowerFlags();
+        QLineEdit* box = c.tysLast ? w->txtTys : w->txtTus;
+        const std::string stored = c.tysLast ? Design.Tys : Design.Tus;
+        box->setFocus(Qt::TabFocusReason);
+        PumpEvents();
+        QTest::keyClicks(box, QString::fromLatin1(c.tysLast ? "600" : "549"));
+        messages.Expect(refusal, MsgButtons::Ok, MsgIcon::Exclamation, MsgResult::Ok);
+        switch (c.way) {
+            case kReturn:
+                QTest::keyClick(box, Qt::Key_Return);
+                break;
+            case kTab:
+                QTest::keyClick(box, Qt::Key_Tab);
+                break;
+            case kClickElsewhere:
+                QTest::mouseClick(w->txtSteelName, Qt::LeftButton);
+                break;
+            case kButton:
+                QTest::mouseClick(w->*c.button, Qt::LeftButton);
+                break;
+        }
+        PumpEvents();
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(QApplication::focusWidget(), box);
+        // The last good value, selected (its leading blanks dropped) for typing over.
+        EXPECT_EQ(Str(box->text()), TrimBlanks(stored));
+        EXPECT_EQ(Str(box->selectedText()), TrimBlanks(stored));
+        EXPECT_EQ(Design.Tus, c.tysLast ? "   549" : "   700");
+        EXPECT_EQ(Design.Tys, c.tysLast ? "   500" : "   600");
+        EXPECT_EQ(Flags(), "00000");
+        EXPECT_EQ(CurStep, step);
+        EXPECT_EQ(w->State(), WindowState::Normal);
+        EXPECT_EQ(host->selectShown, 0);
+        messages.Clear();
+        w->MarkUnloading();
+        host->manager->CloseSteps();
+        PumpEvents();
+        windows.clear();
+    }
+}
+
+// A yield load equal to the tensile load stands, by keys as by the next
+// button.
+TEST_F(TendonTest, AYieldLoadEqualToTheTensileLoadIsAccepted) {
+    InitDesignData();
+    Design.Tus = "   549";
+    auto* w = OpenInChain<NAgrand1>(4);
+    ASSERT_NE(w, nullptr);
+    const int step = CurStep;
+    w->txtTys->setFocus(Qt::TabFocusReason);
+    PumpEvents();
+    QTest::keyClicks(w->txtTys, QStringLiteral("549"));
+    QTest::keyClick(w->txtTys, Qt::Key_Return);
+    PumpEvents();
+    EXPECT_EQ(Design.Tys, "   549");
+    EXPECT_EQ(Focused(), "txtTys");
+    QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+    PumpEvents();
+    EXPECT_EQ(CurStep, step + 1);
 }
 
 }  // namespace

@@ -359,12 +359,21 @@ TEST_F(YokusiTest, GroundAnchorAngleOutsideTheStandardRange) {
 
 TEST_F(YokusiTest, TabOrderStartScreenAndTheSink) {
     N8yokusi* w = Open(3);
-    // The five boxes, then the buttons; the sink sends the focus back to the
-    // first box, so the check box and the friction controls are never reached.
+    // The five boxes, the friction's mode (one stop) and its box, then the
+    // buttons; the sink sends the focus round to the check box.
     Enter(w->txtRockboltAngle);
     QTest::keyClick(w->txtRockboltAngle, Qt::Key_Tab);
     PumpEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w->optAngle->isChecked() ? w->optAngle : w->optTanFai);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    PumpEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w->txtAngle->isVisible() ? w->txtAngle : w->txtTanFai);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    PumpEvents();
     EXPECT_TRUE(w->cmdBegin->hasFocus());
+    // The stagger cannot be chosen for these rows: the sink passes over the
+    // disabled check box to the first box.
+    ASSERT_FALSE(w->chkBard->isEnabled());
     w->cmdResult->setFocus(Qt::TabFocusReason);
     QTest::keyClick(w->cmdResult, Qt::Key_Tab);
     PumpEvents();

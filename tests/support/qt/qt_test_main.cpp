@@ -1,6 +1,8 @@
 // main() of the window tests: one QApplication for the whole run, on the
 // offscreen platform unless the environment chooses another one (listing the
-// tests happens without a display too).
+// tests happens without a display too). TALVO_TEST_PLATFORM names a platform
+// that wins over QT_QPA_PLATFORM, which ctest sets to offscreen for every
+// window test: the focus tests run once more on a real X server so.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +13,8 @@
 #include "support/scripted_messages.h"
 
 int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsEmpty("TALVO_TEST_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", qgetenv("TALVO_TEST_PLATFORM"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
