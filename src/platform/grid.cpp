@@ -190,7 +190,7 @@ bool Grid::AtTabEdge(bool next) {
 }
 
 bool Grid::focusNextPrevChild(bool next) {
-    if (tabKeyNavigation() && !Editing() && AtTabEdge(next))
+    if (tabKeyNavigation() && editor_.isNull() && AtTabEdge(next))
         return QWidget::focusNextPrevChild(next);
     return QTableWidget::focusNextPrevChild(next);
 }

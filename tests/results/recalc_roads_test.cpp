@@ -207,7 +207,7 @@ void EnterGradient(const char* n) {
     DesignData& d = Design;
     d.SlopeInputMode = 1;
     d.SlopeN = FormatNum(n, 3, 2);
-    d.SlopeAngle = SlopeAngleOfRatio(n);
+    d.SlopeAngle = SlopeAngleOfRatio(n, Pi);
     d.SlopeHeight = SlopeHeight(d.TotalLengthY, d.SlopeAngle);
     RaiseInputFlags();
     GradientChanged(d.WorkType);
