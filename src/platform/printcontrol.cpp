@@ -25,11 +25,8 @@ namespace {
 constexpr double kTwipsPerInch = 1440;
 constexpr double kTwipsPerPoint = 20;
 
-// The footer: the report's text face, centred, its cell's top this far above
-// the paper's bottom edge (about 11 mm: below the last block of a page, inside
-// what every printer can reach).
+// The footer: the report's text face, centred, at report::kFooterTopFromBottom.
 constexpr double kFooterPoints = 9;
-constexpr double kFooterTopFromBottom = 620;
 
 QColor ToQColor(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
@@ -203,7 +200,7 @@ void PrintControl::DrawFooter(QPainter& painter, int page) const {
     spec.size = kFooterPoints;
     const auto& doc = Document();
     DrawText(painter, ReportFont(spec), Qt::black, doc.pageWidth / 2,
-             doc.pageHeight - kFooterTopFromBottom, report::TextAlign::Center, text);
+             doc.pageHeight - report::kFooterTopFromBottom, report::TextAlign::Center, text);
 }
 
 const QImage& PrintControl::Picture(const std::string& name) const {

@@ -1,7 +1,9 @@
 #include "results/designchecks.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "results/requiredentries.h"
@@ -157,6 +159,55 @@ std::string FailedChecksLine() {
     std::string line = MissingEntriesLine();
     if (!out.empty()) line += (line.empty() ? "" : "　") + std::string("ＯＵＴ：") + out;
     return line;
+}
+
+std::vector<std::string> BreakChecksLine(const std::string& line, double width,
+                                         const std::function<double(const std::string&)>& measure) {
+    static constexpr std::string_view kComma = "、";
+    static constexpr std::string_view kBlank = "　";
+    // The names with what follows each: a piece may end after any of them.
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start < line.size()) {
+        std::size_t end = line.size();
+        for (std::string_view mark : {kComma, kBlank}) {
+            const std::size_t at = line.find(mark, start);
+            if (at != std::string::npos) end = std::min(end, at + mark.size());
+        }
+        names.push_back(line.substr(start, end - start));
+        start = end;
+    }
+    std::vector<std::string> pieces;
+    for (const std::string& name : names) {
+        if (!pieces.empty() && measure(pieces.back() + name) <= width) {
+            pieces.back() += name;
+        } else {
+            pieces.push_back(name);
+        }
+    }
+    return pieces;
+}
+
+int TextColumns(std::string_view text) {
+    int columns = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        // The half-width forms U+FF61 to U+FFBF (katakana and hangul):
+        // EF BD A1 to EF BE BF.
+        const bool halfKana = length == 3 && lead == 0xEF && i + 2 < text.size() &&
+                              ((static_cast<unsigned char>(text[i + 1]) == 0xBD &&
+                                static_cast<unsigned char>(text[i + 2]) >= 0xA1) ||
+                               static_cast<unsigned char>(text[i + 1]) == 0xBE);
+        columns += length == 1 || halfKana ? 1 : 2;
+        i += length;
+    }
+    return columns;
+}
+
+std::vector<std::string> BreakChecksLine(const std::string& line, int columns) {
+    return BreakChecksLine(line, columns,
+                           [](const std::string& piece) { return TextColumns(piece); });
 }
 
 bool DesignChecksFail() {

@@ -14,7 +14,9 @@
 // report never passes what nobody could check.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace talvo {
@@ -96,8 +98,24 @@ std::string MissingEntriesLine();
 // The one line that names everything that fails: the missing entries'
 // part, then "ＯＵＴ：" and the names of the failed checks joined by "、",
 // the two parts parted by a full-width blank; empty while everything holds.
-// The short report and the results window show it as it stands.
+// The short report and the results window show it whole, broken over as
+// many lines as their width needs (BreakChecksLine).
 std::string FailedChecksLine();
+
+// One of the lines above broken between its names, for a width that cannot
+// hold it whole: a piece ends after a "、" or after the blank between the two
+// parts, never inside a name or a title, and takes as many names as fit in
+// `width` by `measure`, with what follows the last of them. A name
+// wider than `width` stands alone on its piece. The pieces joined again give
+// the line; none for an empty line.
+std::vector<std::string> BreakChecksLine(const std::string& line, double width,
+                                         const std::function<double(const std::string&)>& measure);
+
+// The same in columns of a fixed-pitch face, as the report prints: a
+// half-width character (ASCII, half-width katakana) one column, any other
+// character two (TextColumns).
+std::vector<std::string> BreakChecksLine(const std::string& line, int columns);
+int TextColumns(std::string_view text);
 
 // Some row of the table has failed: a check, or a required entry is empty.
 bool DesignChecksFail();

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "results/checked_designs.h"
 #include "results/rebuild.h"
@@ -51,6 +52,34 @@ TEST(FailedChecksLine, NamesTheMissingEntriesBeforeTheFailedChecks) {
         c.change();
         EXPECT_EQ(FailedChecksLine(), c.line);
         EXPECT_EQ(DesignChecksFail(), *c.line != '\0');
+    }
+}
+
+// Broken for a narrow width, the line keeps every name whole: a piece ends
+// after a "、" or after the blank before "ＯＵＴ：", holds as many names as
+// its columns allow (a full-width character two, a half-width one), and a
+// name too wide for any piece stands alone rather than being cut.
+TEST(FailedChecksLine, BreaksBetweenNamesOnly) {
+    using Pieces = std::vector<std::string>;
+    struct Case {
+        const char* line;
+        int columns;
+        Pieces pieces;
+    };
+    const Case cases[] = {
+        {"", 20, {}},
+        {"未入力：by、hy", 20, {"未入力：by、hy"}},
+        // 未入力：by、 is 12 columns, with hy、 16, with ℓpy、 22.
+        {"未入力：by、hy、ℓpy、bx", 16, {"未入力：by、hy、", "ℓpy、bx"}},
+        {"未入力：by、hy、ℓpy、bx", 15, {"未入力：by、", "hy、ℓpy、bx"}},
+        // Half-width katakana take one column each.
+        {"未入力：ｽﾊﾟﾝ、by", 15, {"未入力：ｽﾊﾟﾝ、", "by"}},
+        {"未入力：Fs　ＯＵＴ：主アンカーの検討", 14, {"未入力：Fs　", "ＯＵＴ：主アンカーの検討"}},
+        {"ＯＵＴ：テンドンの選定、アンカー長", 8, {"ＯＵＴ：テンドンの選定、", "アンカー長"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(BreakChecksLine(c.line, c.columns), c.pieces);
     }
 }
 

@@ -1,6 +1,8 @@
 // The built-in page procedures: the pages of the short report here, the pages
 // of the full report from their chapter groups (pageprocs.h).
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string_view>
 
@@ -25,13 +27,34 @@ std::unique_ptr<LayoutForm> Form(std::string_view name, void (*fill)(LayoutForm&
     return FilledForm(name, fill);
 }
 
+// The least room kept between a page's first block and the member-force
+// summary when the summary rises, in page twips.
+constexpr double kSummaryGap = 120;
+
+// How far, in design twips, the member-force summary and the result table
+// rise together so that the red line under the table ends above the page
+// number, where it runs over more lines than the page has room for under
+// it; never so far that the summary meets the page's first block, which
+// ends `firstBottom` form twips below the page origin.
+int SummaryLift(const PageContext& p, const LayoutForm& results, int firstBottom) {
+    const int lineBottom = RedLineBottom(results);
+    if (lineBottom == 0) return 0;
+    const ReportPrint& print = p.Print();
+    const double lowest = print.BlockTop(kSummaryResultTop) + lineBottom * print.HeightRatio();
+    const double over = lowest - (p.Out().PageHeight() - kFooterTopFromBottom);
+    if (over <= 0) return 0;
+    const double room = print.BlockTop(kSummaryForcesTop) -
+                        (print.Top() + firstBottom * print.HeightRatio()) - kSummaryGap;
+    return static_cast<int>(std::ceil(std::max(0.0, std::min(over, room)) / print.WidthRatio()));
+}
+
 // The member-force summary and the result table under a summary page: one
 // result set (Dokei) for a common section, and always in the chapter that has
 // the horizontal frame only; the two sets (Ikei) otherwise. The short report
 // has no pages for the checks beside the results, so under its result table
 // a red line names those that failed; in both reports the line names the
 // required entries left empty, which no page of their own marks.
-void SummaryTables(PageContext& p) {
+void SummaryTables(PageContext& p, int firstBottom) {
     const bool oneSet = p.Chapter() == ChapterKind::FrameSide || Design.SameSection != 0;
     auto forces = oneSet ? Form("InsOryuokuDokei", SetInsOryuokuDokei)
                          : Form("InsOryuokuIkei", SetInsOryuokuIkei);
@@ -42,18 +65,24 @@ void SummaryTables(PageContext& p) {
     } else {
         PutFailedChecksLine(*results);
     }
-    p.DrawAt(std::move(forces), kSummaryForcesTop);
-    p.DrawAt(std::move(results), kSummaryResultTop);
+    const int lift = SummaryLift(p, *results, firstBottom);
+    p.DrawAt(std::move(forces), kSummaryForcesTop - lift);
+    p.DrawAt(std::move(results), kSummaryResultTop - lift);
+}
+
+// The design-condition table first, the summary under it.
+void SummaryPage(PageContext& p, std::unique_ptr<LayoutForm> conditions) {
+    const int bottom = conditions->ItemExtent().bottom;
+    p.DrawFirst(std::move(conditions));
+    SummaryTables(p, bottom);
 }
 
 void PrnHoukaiHyou(PageContext& p) {
-    p.DrawFirst(Form("InsHoukaiHyou", SetInsHoukaiHyou));
-    SummaryTables(p);
+    SummaryPage(p, Form("InsHoukaiHyou", SetInsHoukaiHyou));
 }
 
 void PrnHeiyouHyou(PageContext& p) {
-    p.DrawFirst(Form("InsHeiyouHyou", SetInsHeiyouHyou));
-    SummaryTables(p);
+    SummaryPage(p, Form("InsHeiyouHyou", SetInsHeiyouHyou));
 }
 
 // The failure-shape page: the figure with its angle arcs over it (measured

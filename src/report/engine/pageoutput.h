@@ -18,6 +18,11 @@ namespace talvo::report {
 inline constexpr double kA4WidthTwips = 11906;
 inline constexpr double kA4HeightTwips = 16838;
 
+// Where the printing control puts the page number: centred, its text's top
+// this far above the paper's bottom edge (about 11 mm: inside what every
+// printer can reach). The pages keep their own texts above it.
+inline constexpr double kFooterTopFromBottom = 620;
+
 // Colours are 0x00BBGGRR (255 is red). A value with the high bit set names a
 // system colour, which the output resolves; the layout forms print in the
 // window-text colour.

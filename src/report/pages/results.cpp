@@ -1,8 +1,12 @@
 #include "report/pages/results.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "report/pages/fill.h"
 #include "results/designchecks.h"
@@ -127,10 +131,35 @@ void SetInsKekkaHyouDokei(LayoutForm& form) {
 
 namespace {
 
+constexpr const char* kRedLine = "LabFailed";
+// The red line's lines stand this far apart, in form twips: its 8.25-point
+// letters and a little air.
+constexpr int kRedLinePitch = 240;
+constexpr double kTwipsPerPoint = 20;
+
+// The line in the label LabFailed, and where the label's width cannot hold
+// it whole, broken between names over labels LabFailed(1), LabFailed(2), …
+// under it, all red. The label prints in a fixed-pitch face, a full-width
+// letter as wide as its point size, so the width in columns is exact.
 void PutRedLine(LayoutForm& form, const std::string& line) {
     if (line.empty()) return;
-    Put(form, "LabFailed", line);
-    SetColor(form, "LabFailed", true);
+    FormLabel& first = Need(form, kRedLine);
+    const int columns = static_cast<int>(2 * first.width / (first.fontSize * kTwipsPerPoint));
+    const std::vector<std::string> pieces = BreakChecksLine(line, columns);
+    Put(form, kRedLine, pieces.front());
+    SetColor(form, kRedLine, true);
+    const FormLabel shape = Need(form, kRedLine);
+    auto at = std::find_if(form.items.begin(), form.items.end(), [](const FormItem& item) {
+        const auto* label = std::get_if<FormLabel>(&item);
+        return label && label->name == kRedLine;
+    });
+    for (std::size_t i = 1; i < pieces.size(); ++i) {
+        FormLabel next = shape;
+        next.name = std::string(kRedLine) + "(" + std::to_string(i) + ")";
+        next.caption = pieces[i];
+        next.top = shape.top + static_cast<int>(i) * kRedLinePitch;
+        at = form.items.insert(std::next(at), next);
+    }
 }
 
 }  // namespace
@@ -141,6 +170,16 @@ void PutFailedChecksLine(LayoutForm& form) {
 
 void PutMissingEntriesLine(LayoutForm& form) {
     PutRedLine(form, MissingEntriesLine());
+}
+
+int RedLineBottom(const LayoutForm& form) {
+    int bottom = 0;
+    for (const FormItem& item : form.items) {
+        const auto* label = std::get_if<FormLabel>(&item);
+        if (!label || !label->name.starts_with(kRedLine) || label->caption.empty()) continue;
+        bottom = std::max(bottom, label->top + label->height);
+    }
+    return bottom;
 }
 
 }  // namespace talvo::report

@@ -34,11 +34,17 @@ void SetInsKekkaHyouDokei(LayoutForm& form);
 
 // Under either result table, in red, the line that names every failed check
 // beside the results and every required entry left empty
-// (FailedChecksLine); nothing while they all hold.
+// (FailedChecksLine); nothing while they all hold. Wider than the table, it
+// goes on over as many lines under it as it needs, broken between names
+// (BreakChecksLine).
 void PutFailedChecksLine(LayoutForm& form);
 // The same place in the full report: only the empty required entries
 // (MissingEntriesLine), which no later page names; the failed checks are
 // marked on their own pages.
 void PutMissingEntriesLine(LayoutForm& form);
+// The lowest edge of that line's last line (its label's box, which holds
+// the letters of its face), in form twips from the form's top; 0 while the
+// form carries no such line.
+int RedLineBottom(const LayoutForm& form);
 
 }  // namespace talvo::report

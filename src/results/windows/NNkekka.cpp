@@ -1,12 +1,14 @@
 #include "results/windows/NNkekka.h"
 
 #include <QAbstractItemView>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStringList>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <cstddef>
@@ -61,7 +63,9 @@ constexpr int kPrintRowTop = 3825;
 constexpr int kStepperWidth = 240;
 // The line of the failed checks: under the print-row grid with two sets, the
 // button bar and the window's bottom moving down by kOutStep; in the print-row
-// grid's place with one set.
+// grid's place with one set. A line too long for the grid's width goes on
+// under it, each further line kOutStep lower, the button bar and the window's
+// bottom with it.
 constexpr int kOutTopTwoSets = 4185;
 constexpr int kOutTopOneSet = kPrintRowTop;
 constexpr int kOutHeight = 285;
@@ -455,11 +459,23 @@ void NNkekka::SetNavEnabled(bool on) {
 void NNkekka::ShowFailedChecks() {
     const std::string line = FailedChecksLine();
     const bool single = SingleSetMode();
-    lblOut->setText(QStr(line));
-    PlaceTwips(lblOut, kLeft, single ? kOutTopOneSet : kOutTopTwoSets, kGridWidth, kOutHeight);
+    // Broken where the core breaks it for paper, measured in the label's own
+    // font: every name stays whole on one of the lines.
+    const QFontMetricsF metrics(lblOut->font());
+    const std::vector<std::string> pieces = BreakChecksLine(
+        line, TwipsToPixelsX(kGridWidth) - 2 * lblOut->margin(),
+        [&metrics](const std::string& piece) { return metrics.horizontalAdvance(QStr(piece)); });
+    QStringList texts;
+    for (const std::string& piece : pieces) texts << QStr(piece);
+    lblOut->setText(texts.join(QLatin1Char('\n')));
+    const int lines = static_cast<int>(pieces.size());
+    const int extra = lines > 1 ? (lines - 1) * kOutStep : 0;
+    PlaceTwips(lblOut, kLeft, single ? kOutTopOneSet : kOutTopTwoSets, kGridWidth,
+               kOutHeight + extra);
     lblOut->setVisible(!line.empty());
-    grown_ = !line.empty() && !single;
-    NavBar->move(NavBar->x(), navTop_ + (grown_ ? TwipsToPixelsY(kOutStep) : 0));
+    // With one set the first line takes the print-row grid's place.
+    growthTwips_ = line.empty() ? 0 : single ? extra : kOutStep + extra;
+    NavBar->move(NavBar->x(), navTop_ + TwipsToPixelsY(growthTwips_));
     FitHeight();
 }
 
@@ -472,8 +488,7 @@ void NNkekka::FitHeight() {
         [this] {
             QMdiSubWindow* sub = SubWindow();
             if (Unloading() || !sub || State() != WindowState::Normal) return;
-            const int height =
-                TwipsToPixelsY(kHeightTwips) + (grown_ ? TwipsToPixelsY(kOutStep) : 0);
+            const int height = TwipsToPixelsY(kHeightTwips) + TwipsToPixelsY(growthTwips_);
             if (sub->height() != height) sub->resize(sub->width(), height);
         },
         Qt::QueuedConnection);

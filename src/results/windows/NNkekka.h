@@ -50,8 +50,10 @@ public:
     std::array<QCheckBox*, 6> Check1{};
     // "簡易印刷(&Y)" and "全頁印刷(&Z)".
     std::array<QPushButton*, 2> cmdPrint{};
-    // In red under the lowest grid, the failed checks beside the grid
-    // ("ＯＵＴ：" and their names); hidden while every check holds.
+    // In red under the lowest grid, the required entries left empty and the
+    // failed checks beside the grid ("未入力：…　ＯＵＴ：…", FailedChecksLine),
+    // over as many lines as the grid's width needs; hidden while everything
+    // holds.
     QLabel* lblOut = nullptr;
 
     // While 1, the check-box handler does nothing: the window is setting the
@@ -107,10 +109,11 @@ private:
     void SetPrintButtons(bool on);
     void SetPrintTool(bool on);
     // The line of the failed checks, from the record; with it the button bar
-    // moves down (and the window grows) where the lowest grid leaves no room.
+    // moves down (and the window grows) where the lowest grid leaves no room,
+    // by each of its lines.
     void ShowFailedChecks();
     // The window's normal height follows the line: the step windows' height,
-    // taller by the line while grown_.
+    // taller by growthTwips_.
     void FitHeight();
     // Tab order: the buttons, the print boxes and print buttons, the tabs,
     // then the steppers row by row.
@@ -118,8 +121,8 @@ private:
 
     // Activated while minimised: the results wait for the window's restoring.
     bool updatePending_ = false;
-    // The line of the failed checks needs the window taller.
-    bool grown_ = false;
+    // How much taller the line of the failed checks needs the window, twips.
+    int growthTwips_ = 0;
     int navTop_ = 0;  // the button bar's top without the line, pixels
 };
 

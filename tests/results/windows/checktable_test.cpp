@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -28,6 +31,8 @@
 #include "platform/printcontrol.h"
 #include "platform/tabstrip.h"
 #include "report/chapters/sequencer.h"
+#include "report/engine/layoutform.h"
+#include "report/engine/pageoutput.h"
 #include "report/engine/recorder.h"
 #include "report/printcommand.h"
 #include "results/checked_designs.h"
@@ -70,15 +75,28 @@ using Page = std::vector<report::TextOp>;
 struct Printed {
     std::vector<Page> pages;
     std::map<std::string, int> formPage;  // from 1
+    std::vector<report::PlacedBlock> blocks;
+    int left = 0;  // the page's left margin, twips
+    double heightRatio = 1;
 
-    // The texts of page n that are a line of failed checks or missing
-    // entries, with their colours.
-    std::vector<report::TextOp> Lines(int n) const {
-        std::vector<report::TextOp> lines;
+    // The lines of failed checks or missing entries on page n, each as the
+    // texts it is printed in: the one that starts it and those drawn right
+    // after it under it, at its left edge and in its colour.
+    std::vector<std::vector<report::TextOp>> Lines(int n) const {
+        std::vector<std::vector<report::TextOp>> lines;
         if (n < 1 || n > static_cast<int>(pages.size())) return lines;
-        for (const report::TextOp& t : pages[static_cast<std::size_t>(n - 1)])
-            if (t.text.rfind("未入力：", 0) == 0 || t.text.rfind("ＯＵＴ：", 0) == 0)
-                lines.push_back(t);
+        bool open = false;
+        for (const report::TextOp& t : pages[static_cast<std::size_t>(n - 1)]) {
+            if (open && t.x == lines.back().back().x && t.y > lines.back().back().y &&
+                t.color == lines.back().back().color) {
+                lines.back().push_back(t);
+            } else if (t.text.rfind("未入力：", 0) == 0 || t.text.rfind("ＯＵＴ：", 0) == 0) {
+                lines.push_back({t});
+                open = true;
+            } else {
+                open = false;
+            }
+        }
         return lines;
     }
     // The red texts of the page that holds `form`.
@@ -143,6 +161,9 @@ protected:
             }
             for (const report::PlacedBlock& b : report->Blocks())
                 p.formPage.emplace(b.form, b.page);
+            p.blocks = report->Blocks();
+            p.left = report->Print().Left();
+            p.heightRatio = report->Print().HeightRatio();
             ++seen_.prints;
         });
     }
@@ -212,12 +233,16 @@ protected:
     Seen seen_;
 };
 
-// The texts of the lines on page 1, in drawing order, each checked red.
+// The lines on page 1, in drawing order, each read whole over the texts it
+// is printed in, and checked red.
 std::vector<std::string> LinesOfPage1(const Printed& p) {
     std::vector<std::string> texts;
-    for (const report::TextOp& t : p.Lines(1)) {
-        EXPECT_EQ(t.color, kRed) << t.text;
-        texts.push_back(t.text);
+    for (const std::vector<report::TextOp>& line : p.Lines(1)) {
+        texts.emplace_back();
+        for (const report::TextOp& t : line) {
+            EXPECT_EQ(t.color, kRed) << t.text;
+            texts.back() += t.text;
+        }
     }
     return texts;
 }
@@ -504,6 +529,131 @@ TEST_F(CheckTable, AnEntryNeverEnteredShowsOnEverySurface) {
             EXPECT_EQ(LinesOfPage1(seen.fullReport), std::vector<std::string>{missing});
             Close();
         }
+    }
+}
+
+// ---- A line wider than the grid and the page
+
+// Broken where a name ends: after a "、" or the blank between the two parts.
+bool EndsAfterAName(const QString& piece) {
+    return piece.endsWith(QStringLiteral("、")) || piece.endsWith(QStringLiteral("　"));
+}
+
+// Page 1 carries `line` whole in red under its result table: every piece,
+// measured in the face and size it prints in, ends within the printable
+// width (the page's left margin mirrored), each further piece stands under
+// the one before, the last one above the page number, and nothing else of
+// the page stands under its first piece. The summary tables, risen to make
+// room, stay clear of the page's first block.
+void ExpectWholeOnPage1(const Printed& p, const std::string& line) {
+    const auto lines = p.Lines(1);
+    ASSERT_EQ(lines.size(), 1u);
+    const std::vector<report::TextOp>& pieces = lines.front();
+    EXPECT_GT(pieces.size(), 1u);
+    std::string whole;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const report::TextOp& t = pieces[i];
+        SCOPED_TRACE(t.text);
+        whole += t.text;
+        EXPECT_EQ(t.color, kRed);
+        const QFontMetricsF metrics(ReportFont(t.font));
+        const QString text = QString::fromStdString(t.text);
+        EXPECT_LE(t.x + metrics.horizontalAdvance(text), report::kA4WidthTwips - p.left);
+        if (i > 0) {
+            EXPECT_GE(t.y, pieces[i - 1].y + metrics.height());
+        }
+        if (i + 1 < pieces.size()) {
+            EXPECT_TRUE(EndsAfterAName(text));
+        } else {
+            EXPECT_LE(t.y + metrics.height(),
+                      report::kA4HeightTwips - report::kFooterTopFromBottom);
+        }
+    }
+    EXPECT_EQ(whole, line);
+    for (const report::TextOp& t : p.pages.front()) {
+        const bool piece = std::any_of(pieces.begin(), pieces.end(), [&t](const auto& q) {
+            return q.y == t.y && q.text == t.text;
+        });
+        if (!piece) {
+            EXPECT_LT(t.y, pieces.front().y) << t.text;
+        }
+    }
+    ASSERT_GE(p.blocks.size(), 3u);
+    const report::PlacedBlock& first = p.blocks[0];
+    const report::PlacedBlock& forces = p.blocks[1];
+    ASSERT_EQ(forces.page, 1);
+    EXPECT_GE(forces.top,
+              first.top + report::LoadForm(first.form)->ItemExtent().bottom * p.heightRatio);
+}
+
+// A new design walked straight to the results, every entry left empty, names
+// each entry on a line far wider than the grid and the page: the results
+// window shows it over as many lines as it needs, each line within the
+// label's width and the label within the window above its buttons, and page
+// 1 of both reports prints it whole within the page.
+TEST_F(CheckTable, ALongLineIsReadWholeOnScreenAndOnPaper) {
+    struct Case {
+        const char* what;
+        std::int16_t workType;
+        std::int16_t sameSection;
+    };
+    const Case cases[] = {
+        {"wedge", 0, 1},
+        {"rock bolt, a section per frame", 3, 0},
+        {"ground anchor", 4, 1},
+        {"ground anchor, a section per frame", 4, 0},
+    };
+    int shot = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        OpenChain([&c] {
+            ResetCalcState();
+            Design.WorkType = c.workType;
+            Design.SameSection = c.sameSection;
+            SetAllRecalc(true);
+        });
+        const Seen seen = ShowAndPrint(true);
+        const std::string line = FailedChecksLine();
+        ASSERT_GE(MissingEntryNames().size(), 15u);
+
+        NNkekka* w = Results();
+        QLabel* label = w->lblOut;
+        EXPECT_EQ(QString::fromStdString(seen.window).remove(QLatin1Char('\n')).toStdString(),
+                  line);
+        EXPECT_TRUE(seen.windowRed);
+        const QStringList shown = label->text().split(QLatin1Char('\n'));
+        EXPECT_GT(shown.size(), 1);
+        const QFontMetricsF metrics(label->font());
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            SCOPED_TRACE(shown[i].toStdString());
+            EXPECT_LE(metrics.horizontalAdvance(shown[i]), label->contentsRect().width());
+            if (i + 1 < shown.size()) {
+                EXPECT_TRUE(EndsAfterAName(shown[i]));
+            }
+        }
+        EXPECT_LE(label->sizeHint().height(), label->height());
+        EXPECT_LE(label->geometry().right(), w->width());
+        EXPECT_LE(label->geometry().bottom(), w->NavBar->y());
+        EXPECT_LE(w->NavBar->geometry().bottom(), w->height());
+        SaveShotIfAsked(w->SubWindow(), QStringLiteral("nnkekka_new_design_%1").arg(++shot));
+
+        {
+            SCOPED_TRACE("short report");
+            ExpectWholeOnPage1(seen.shortReport, line);
+        }
+        {
+            SCOPED_TRACE("full report");
+            ExpectWholeOnPage1(seen.fullReport, MissingEntriesLine());
+        }
+        if (const char* shots = std::getenv("TALVO_SHOT_DIR"); shots && *shots) {
+            PrintControl control;
+            control.SetFooter("%d");
+            report::MakeChapterReport(Design.WorkType)->DrawReport(control, 0);
+            QDir().mkpath(QString::fromLocal8Bit(shots));
+            control.SavePdf(std::string(shots) + "/short-report-new-design-" +
+                            std::to_string(shot) + ".pdf");
+        }
+        Close();
     }
 }
 
