@@ -41,6 +41,7 @@
 #include "results/requiredentries.h"
 #include "results/resulttable.h"
 #include "results/windows/NNkekka.h"
+#include "results/windows/results_chain.h"
 #include "shell/designfile.h"
 #include "shell/globals.h"
 #include "shell/windows/shell_fixture.h"
@@ -60,13 +61,6 @@ const std::string kOutQuestion =
     "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？";
 
 constexpr std::uint32_t kRed = 255;
-
-void Settle() {
-    for (int i = 0; i < 3; ++i) {
-        QApplication::processEvents();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
 
 using Page = std::vector<report::TextOp>;
 
@@ -128,24 +122,13 @@ struct Seen {
     int prints = 0;
 };
 
-class CheckTable : public ShellTest {
+class CheckTable : public ResultsChainTest {
 protected:
-    StepManager* Steps() const { return main->Steps(); }
-    NNkekka* Results() const { return qobject_cast<NNkekka*>(Steps()->ResultsWindow()); }
-    int Last() const { return static_cast<int>(Steps()->StepForms()->Count()); }
-
-    // The main window with the chain of the design `prepare` leaves, built
-    // as the selection step builds it.
+    // The chain of the design `prepare` leaves, whose print command records
+    // what both reports print.
     void OpenChain(const std::function<void()>& prepare) {
-        Open();
-        prepare();
-        main->UnloadSelectStep();
-        StepMode = 1;
-        Steps()->SetStepNames();
-        Steps()->MakeStepForms();
-        Steps()->OpenSteps();
-        Settle();
-        ASSERT_NE(Results(), nullptr);
+        ResultsChainTest::OpenChain(prepare);
+        if (HasFatalFailure()) return;
         main->SetPrintCommand([this](int mode) {
             if (!PreparePrint()) return;
             const auto report = report::MakeChapterReport(Design.WorkType);

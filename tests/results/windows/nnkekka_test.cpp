@@ -27,6 +27,7 @@
 #include "results/resulttable.h"
 #include "results/snowbound_greening.h"
 #include "results/stepping.h"
+#include "results/windows/results_chain.h"
 #include "shell/tables.h"
 #include "shell/toolids.h"
 #include "shell/windows/shell_fixture.h"
@@ -59,32 +60,8 @@ void MixedDesign(std::int16_t workType = 0) {
     Design.TauCa = "0.14";
 }
 
-void Settle() {
-    for (int i = 0; i < 3; ++i) {
-        QApplication::processEvents();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
-class NNkekkaTest : public ShellTest {
+class NNkekkaTest : public ResultsChainTest {
 protected:
-    StepManager* Steps() const { return main->Steps(); }
-    NNkekka* Results() const { return qobject_cast<NNkekka*>(Steps()->ResultsWindow()); }
-    int Last() const { return static_cast<int>(Steps()->StepForms()->Count()); }
-
-    // The main window with the chain of the design `prepare` leaves, built
-    // as the selection step builds it; every window is loaded, none shown.
-    void OpenChain(const std::function<void()>& prepare) {
-        Open();
-        prepare();
-        main->UnloadSelectStep();
-        StepMode = 1;
-        Steps()->SetStepNames();
-        Steps()->MakeStepForms();
-        Steps()->OpenSteps();
-        Settle();
-        ASSERT_NE(Results(), nullptr);
-    }
     // The mixed design, first shown in the results window (whose activation
     // works every result out).
     void OpenMixed(std::int16_t workType = 0) {
