@@ -337,6 +337,10 @@ void StepForm::SinkGotFocus(Qt::FocusReason reason) {
         std::string name = TabWrapTargetOf(className_.toStdString());
         if (!name.empty()) target = findChild<QWidget*>(QString::fromStdString(name));
     }
+    // A sink that names no target still takes no stop of the Tab key: the
+    // engineer would see the focus vanish. It goes round to the first
+    // control after it.
+    if (!target && reason == Qt::TabFocusReason) target = FocusSink->nextInFocusChain();
     // A target that does not take the Tab key now (an option not chosen, a
     // box hidden by its mode) passes it on to the next control that does.
     int guard = 0;

@@ -120,6 +120,9 @@ NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
     setTabOrder(txtPull, optAverage);
     setTabOrder(optAverage, optMax);
     setTabOrder(optMax, cmdBegin);
+    // The two methods are one stop, held by the one chosen; the arrow keys
+    // choose.
+    OneTabStop({optAverage, optMax});
 }
 
 void NGouryoku::OnLoad() {

@@ -52,7 +52,15 @@ void Catalogue::Open() {
     inUse_ = InUse();
     ShowCatalogue();
     GridLock(grid_, false);
+    PickByRows();
     grid_->setCurrentCell(RowOfValuesInUse(PickRows(), inUse_) - 1, 0);
+}
+
+void Catalogue::PickByRows(bool picking) {
+    // Picking, the table is one stop of the Tab key and the arrows move the
+    // row: a Tab that walked the cells would carry the row picked with it.
+    // Editing, Tab goes from cell to cell.
+    grid_->setTabKeyNavigation(!picking);
 }
 
 int Catalogue::ActiveRow() const {
@@ -63,6 +71,7 @@ int Catalogue::ActiveRow() const {
 void Catalogue::EditClick() {
     if (InEditMode()) return;
     GridLock(grid_, true);
+    PickByRows(false);
     cmdEdit->setEnabled(false);
     cmdOK->setText(QStr("編集 OK"));
     cmdCancel->setText(QStr("編集 ｷｬﾝｾﾙ"));
@@ -76,6 +85,7 @@ void Catalogue::LeaveEdit() {
     cmdCancel->setText(QStr("キャンセル"));
     LeavingEdit();
     GridLock(grid_, false);
+    PickByRows();
     ShowCatalogue();
 }
 

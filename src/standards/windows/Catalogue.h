@@ -88,6 +88,9 @@ protected:
 
 private:
     void LeaveEdit();
+    // The Tab key of the table: one stop while picking, cell by cell while
+    // editing.
+    void PickByRows(bool picking = true);
 
     Grid* grid_ = nullptr;
     bool discarding_ = false;  // edits are being dropped: no cell is checked

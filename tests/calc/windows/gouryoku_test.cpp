@@ -351,5 +351,32 @@ TEST_F(GouryokuTest, TabbingOntoTheSinkGoesOnToTheStrengthBox) {
     EXPECT_TRUE(M().ChainOpen());
 }
 
+// The two methods are one stop of the Tab key, held by the one chosen,
+// whichever it is; the arrow keys choose the other.
+TEST_F(GouryokuTest, TheTabKeyEntersTheMethodsAtTheOneChosen) {
+    for (const std::int16_t mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        OpenAt([mode] { Design.ShearStressMode = mode; });
+        NGouryoku* w = W();
+        QRadioButton* chosen = mode == 0 ? w->optAverage : w->optMax;
+        QRadioButton* other = mode == 0 ? w->optMax : w->optAverage;
+        FocusTo(w->txtPull);
+        QTest::keyClick(w->txtPull, Qt::Key_Tab);
+        PumpEvents();
+        EXPECT_EQ(QApplication::focusWidget(), chosen);
+        QTest::keyClick(chosen, Qt::Key_Tab);
+        PumpEvents();
+        EXPECT_EQ(QApplication::focusWidget(), w->cmdBegin);
+        QTest::keyClick(w->cmdBegin, Qt::Key_Tab, Qt::ShiftModifier);
+        PumpEvents();
+        EXPECT_EQ(QApplication::focusWidget(), chosen);
+        QTest::keyClick(chosen, mode == 0 ? Qt::Key_Right : Qt::Key_Left);
+        PumpEvents();
+        EXPECT_TRUE(other->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), other);
+        EXPECT_EQ(Design.ShearStressMode, mode == 0 ? 1 : 0);
+    }
+}
+
 }  // namespace
 }  // namespace talvo::test

@@ -281,7 +281,7 @@ TEST_F(StepFormTest, TabbingOntoTheFocusSink) {
         const char* focus;
     };
     for (Case c : {Case{"N6kusabi", "", true, "cmdIndicate"},      // from the table
-                   Case{"NIrockst", "", true, "Text1"},            // no target: stays
+                   Case{"NIrockst", "", true, "txtA"},             // no target: round to the first
                    Case{"N4omosa", "txtA", true, "txtA"},          // the first input box
                    Case{"NFyokosendan", "", false, "cmdBack"}}) {  // cmdBegin disabled: the next
         SCOPED_TRACE(c.window);

@@ -392,6 +392,41 @@ TEST_F(CatalogueTest, AnEditedCatalogueSurvivesARestart) {
 
 // ---- Design strengths and allowable stresses ----
 
+// Picking, the table is one stop of the Tab key: Tab leaves it for the next
+// button and the row chosen by the arrows stays the one OK picks. Editing,
+// Tab goes from cell to cell.
+TEST_F(CatalogueTest, TheTabKeyLeavesTheTableWithoutMovingThePick) {
+    auto* d = Show(new Fmage);
+    d->sprBend->setFocus(Qt::TabFocusReason);
+    d->sprBend->setCurrentCell(0, 0);
+    QTest::keyClick(d->sprBend, Qt::Key_Down);
+    PumpEvents();
+    ASSERT_EQ(d->sprBend->currentRow(), 1);
+    QTest::keyClick(d->sprBend, Qt::Key_Tab);
+    PumpEvents();
+    EXPECT_FALSE(d->sprBend->hasFocus());
+    EXPECT_EQ(d->sprBend->currentRow(), 1);
+    QWidget* out = QApplication::focusWidget();
+    ASSERT_NE(out, nullptr);
+    QTest::keyClick(out, Qt::Key_Tab, Qt::ShiftModifier);
+    PumpEvents();
+    EXPECT_TRUE(d->sprBend->hasFocus());
+    EXPECT_EQ(d->sprBend->currentRow(), 1);
+    QTest::keyClick(d->sprBend, Qt::Key_Return);
+    PumpEvents();
+    EXPECT_FALSE(Open());
+    EXPECT_EQ(d->PickedRow(), 2);
+
+    d = Show(new Fmage);
+    d->cmdEdit->click();
+    d->sprBend->setFocus(Qt::TabFocusReason);
+    d->sprBend->setCurrentCell(0, 0);
+    QTest::keyClick(d->sprBend, Qt::Key_Tab);
+    PumpEvents();
+    EXPECT_TRUE(d->sprBend->hasFocus());
+    EXPECT_EQ(d->sprBend->currentColumn(), 1);
+}
+
 class StandardsTest : public CatalogueTest {
 protected:
     // The first tab, as after a new design.

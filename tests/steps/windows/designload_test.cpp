@@ -165,7 +165,7 @@ TEST_P(DesignLoadWindow, ANegativeIncreaseIsShownBesideTheZeroItTakes) {
     }
 }
 
-TEST_P(DesignLoadWindow, ArrowKeysChooseAndTabEndsOnTheSink) {
+TEST_P(DesignLoadWindow, ArrowKeysChooseAndTabGoesRoundToTheChoice) {
     DesignLoadStep* w = Open();
     LowerFlags();
     w->SSOption1[1]->setFocus(Qt::TabFocusReason);
@@ -177,12 +177,13 @@ TEST_P(DesignLoadWindow, ArrowKeysChooseAndTabEndsOnTheSink) {
     EXPECT_EQ(Text(w->Label21), "    98.6");
     EXPECT_EQ(Flags(), "10001");
 
-    // After the last button the sink takes the focus and keeps it.
+    // After the last button the Tab key goes round to the choice, on the
+    // option chosen: the sink takes no stop the engineer could not see.
     w->cmdResult->setFocus(Qt::TabFocusReason);
     PumpEvents();
     QTest::keyClick(w->cmdResult, Qt::Key_Tab);
     PumpEvents();
-    EXPECT_EQ(Focused(), "Text1");
+    EXPECT_EQ(Focused(), "SSOption1(2)");
     EXPECT_EQ(host->selectShown, 0);
 }
 
