@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +22,7 @@
 #include "shell/filedialog.h"
 #include "support/odd_targets.h"
 #include "support/qt/clicks.h"
+#include "support/qt/pdf_tools.h"
 #include "support/qt/shots.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
@@ -30,32 +30,16 @@
 namespace talvo {
 namespace {
 
+using test::PdfPageCount;
+using test::RunTool;
 using test::ScriptedDialogs;
 using test::ScriptedMessages;
 
 const char* const kPageTexts[] = {"設計条件一覧", "荷重の計算結果", "のり枠の断面検討",
                                   "鉄筋量の計算", "スターラップの検討"};
 
-std::optional<QString> RunTool(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 QString PageText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return RunTool("pdftotext", {"-f", n, "-l", n, "-layout", pdf, "-"}).value_or("<unreadable>");
-}
-
-int PdfPageCount(const QString& pdf) {
-    const auto info = RunTool("pdfinfo", {pdf});
-    if (!info) return -1;
-    for (const QString& line : info->split('\n'))
-        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-    return -1;
+    return test::PdfPageText(pdf, page).value_or("<unreadable>");
 }
 
 // True when a line of the page text holds only `footer`.

@@ -9,39 +9,19 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <optional>
 #include <string>
+
+#include "support/qt/pdf_tools.h"
 
 namespace talvo {
 namespace {
 
 using report::PenStyle;
 using report::TextAlign;
-
-// Output of a poppler tool, or nothing when it could not run.
-std::optional<QString> RunTool(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-std::optional<QString> PageText(const QString& pdf, int page) {
-    const QString n = QString::number(page);
-    return RunTool("pdftotext", {"-f", n, "-l", n, "-layout", pdf, "-"});
-}
-
-int PdfPageCount(const QString& pdf) {
-    const auto info = RunTool("pdfinfo", {pdf});
-    if (!info) return -1;
-    for (const QString& line : info->split('\n'))
-        if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-    return -1;
-}
+using test::PdfPageCount;
+using test::RunTool;
 
 // Three pages, each with its own Japanese text in the report's mincho face.
 void DrawThreePages(PrintControl& control) {
@@ -125,7 +105,7 @@ TEST(PrintControl, PdfHoldsEachPagesJapaneseTextOnItsOwnPage) {
     const QString texts[] = {"設計条件一覧", "荷重の計算結果", "のり枠の断面検討"};
     for (int page = 1; page <= 3; ++page) {
         SCOPED_TRACE(page);
-        const auto text = PageText(path, page);
+        const auto text = test::PdfPageText(path, page);
         ASSERT_TRUE(text.has_value());
         for (int other = 1; other <= 3; ++other)
             EXPECT_EQ(text->contains(texts[other - 1]), other == page) << text->toStdString();
@@ -188,7 +168,7 @@ TEST(PrintControl, PrintsAllPagesOrOnePageOnAPrinter) {
     one.setOutputFileName(dir.filePath("one.pdf"));
     ASSERT_EQ(control.Print(one, 2), "");
     ASSERT_EQ(PdfPageCount(dir.filePath("one.pdf")), 1);
-    const auto text = PageText(dir.filePath("one.pdf"), 1);
+    const auto text = test::PdfPageText(dir.filePath("one.pdf"), 1);
     ASSERT_TRUE(text.has_value());
     EXPECT_TRUE(text->contains("荷重の計算結果"));
     EXPECT_FALSE(text->contains("設計条件一覧"));

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <string>
@@ -16,16 +15,12 @@
 #include "results/rebuild.h"
 #include "shell/globals.h"
 #include "support/filled_design.h"
+#include "support/qt/pdf_tools.h"
 
 namespace talvo {
 namespace {
 
-QString PdfText(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
+using test::PdfText;
 
 TEST(ShortReportOnPaper, EveryWorkTypeGivesItsPagesWithTheDesignsValues) {
     QTemporaryDir dir;

@@ -12,7 +12,6 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +46,7 @@
 #include "shell/windows/shell_fixture.h"
 #include "standards/windows/dialog_fixture.h"
 #include "support/filled_design.h"
+#include "support/qt/pdf_tools.h"
 #include "support/qt/shots.h"
 
 namespace talvo::test {
@@ -641,13 +641,6 @@ TEST_F(CheckTable, ALongLineIsReadWholeOnScreenAndOnPaper) {
 }
 
 // ---- By hand
-
-QString PdfText(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", pdf, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // The wedge design with ΔFs cleared in its step and left by Tab: the results
 // button shows the line, the print button asks, and the short report's PDF
