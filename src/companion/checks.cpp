@@ -344,6 +344,50 @@ bool AssignStandardRow(int p, const StandardRow& row, bool sameInfill) {
     return changed;
 }
 
+namespace {
+
+// Two texts of one value: both hold a number and it is the same.
+bool SameValue(const std::string& a, const std::string& b) {
+    return !TrimBlanks(a).empty() && !TrimBlanks(b).empty() && NumVal(a) == NumVal(b);
+}
+
+}  // namespace
+
+bool PatternHoldsRow(int p, const StandardRow& row) {
+    if (p < 0 || p > 1) return false;
+    return SameValue(row.width, PatWidth[p]) && SameValue(row.height, PatHeight[p]) &&
+           SameValue(row.effHeight, PatEffHeight[p]) && SameValue(row.spanYoko, PatSpanYoko[p]) &&
+           SameValue(row.spanTate, PatSpanTate[p]);
+}
+
+int StressRowOf(int standard, const std::string& sigmaCa, const std::string& sigmaSa) {
+    if (standard < 0 || standard > 3) return 0;
+    for (int r = 0; r < 5; ++r) {
+        const StressSet& set =
+            AllowableStressTable[static_cast<std::size_t>(standard)][static_cast<std::size_t>(r)];
+        if (SameValue(set.SigmaCa, sigmaCa) && SameValue(set.SigmaSa, sigmaSa)) return r + 1;
+    }
+    return 0;
+}
+
+int StressStandardOf(int preferred, const std::string& sigmaCa, const std::string& sigmaSa) {
+    if (preferred < 0 || preferred > 3) preferred = 0;
+    if (StressRowOf(preferred, sigmaCa, sigmaSa) > 0) return preferred;
+    for (int s = 0; s < 4; ++s)
+        if (StressRowOf(s, sigmaCa, sigmaSa) > 0) return s;
+    return preferred;
+}
+
+int WeightRowOf(int group, const std::string& weight) {
+    if (group < 0 || group > 3) return 0;
+    for (int r = 0; r < 5; ++r)
+        if (SameValue(
+                UnitWeightTable[static_cast<std::size_t>(group)][static_cast<std::size_t>(r)].Value,
+                weight))
+            return r + 1;
+    return 0;
+}
+
 SectionMark InfillAfterAssignment(int p, bool sameInfill) {
     SectionMark m;
     m.rows = {7};

@@ -102,6 +102,21 @@ bool AssignStandardRow(int p, const StandardRow& row, bool sameInfill);
 // The infill row of pattern p after an assignment: black when the thickness
 // took the frame height, else red while it is greater than the frame height.
 SectionMark InfillAfterAssignment(int p, bool sameInfill);
+// Whether pattern p holds the row's section and spans (as numbers, none of
+// them empty): the dialog opens on such a row.
+bool PatternHoldsRow(int p, const StandardRow& row);
+
+// ---- The reference dialogs of the conditions ----
+
+// The row (1 to 5) of standard `standard` whose σca and σsa are the given
+// ones (as numbers), 0 when none or when either is empty.
+int StressRowOf(int standard, const std::string& sigmaCa, const std::string& sigmaSa);
+// The standard whose rows hold σca and σsa: `preferred` when it holds them,
+// else the first that does, else `preferred`.
+int StressStandardOf(int preferred, const std::string& sigmaCa, const std::string& sigmaSa);
+// The row (1 to 5) of unit-weight group `group` whose weight is `weight` (as
+// numbers), 0 when none or when it is empty.
+int WeightRowOf(int group, const std::string& weight);
 
 // ---- The conditions dialog ----
 

@@ -2,9 +2,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QToolButton>
+#include <algorithm>
 
 namespace talvo {
 
@@ -21,9 +20,12 @@ QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name)
     return b;
 }
 
-// Over both arrows, the frame that shows the control has the focus, drawn as
-// the style draws it round a focused button or check box. It lets every
-// click through to the arrows beneath, and is shown only with the focus.
+// Over both arrows, the frame that shows the control has the focus: a band
+// of the selection colour all round, as plain to see as the marked cell of a
+// grid beside it (a style's dotted focus rectangle is lost on two arrows this
+// small, and some styles draw it only after a key moved the focus). It lets
+// every click through to the arrows beneath, and is shown only with the
+// focus.
 class FocusFrame : public QWidget {
 public:
     explicit FocusFrame(UpDown* control) : QWidget(control), control_(control) {
@@ -34,14 +36,17 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         if (!control_->hasFocus()) return;
-        QStyleOptionFocusRect option;
-        option.initFrom(control_);
-        option.rect = rect();
+        const QColor band = control_->palette().color(QPalette::Active, QPalette::Highlight);
+        const int w = width(), h = height(), t = std::min(kBand, std::min(w, h) / 2);
         QPainter painter(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control_);
+        painter.fillRect(0, 0, w, t, band);
+        painter.fillRect(0, h - t, w, t, band);
+        painter.fillRect(0, 0, t, h, band);
+        painter.fillRect(w - t, 0, t, h, band);
     }
 
 private:
+    static constexpr int kBand = 2;  // pixels
     UpDown* control_;
 };
 

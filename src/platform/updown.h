@@ -1,7 +1,7 @@
 // The up-down control: two small arrow buttons stacked beside a box. The
 // windows use only its two click events, one per click, and that it can take
 // the focus; it holds no value of its own (the window steps its own index).
-// With the focus it shows a focus frame over both arrows, as a button does.
+// With the focus it shows a band of the selection colour round both arrows.
 #pragma once
 
 #include <QWidget>

@@ -1,5 +1,8 @@
 #include "shell/filecommands.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "shell/codec.h"
 #include "shell/designfile.h"
 #include "shell/globals.h"
@@ -46,14 +49,40 @@ int RecentEntries() {
     return RecentCount > 4 ? 4 : RecentCount;
 }
 
+namespace {
+
+// The form a recent entry is kept in: absolute, without "." and ".."
+// steps, as the engineer would type the path.
+std::string PlainPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error) return path;
+    std::string plain = absolute.lexically_normal().string();
+    // A folder's path keeps no separator at its end.
+    while (plain.size() > 1 && plain.back() == '/') plain.pop_back();
+    return plain;
+}
+
+// The file a path names, through links and ".." steps, for comparing
+// entries; the plain form when the system cannot tell (a folder gone).
+std::string FileOf(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+    return error ? PlainPath(path) : canonical.string();
+}
+
+}  // namespace
+
 void PushRecentFile(const std::string& path) {
     // The list is kept in the settings file in code page 932: a path that
     // would come back as another path is not offered again.
     if (cp932::AsStored(path) != path) return;
+    const std::string entry = PlainPath(path);
+    const std::string file = FileOf(path);
     int n = RecentEntries();
     int found = 0;
     for (int k = 1; k <= n; ++k) {
-        if (RecentFile[k] == path) {
+        if (RecentFile[k] == entry || FileOf(RecentFile[k]) == file) {
             found = k;
             break;
         }
@@ -63,7 +92,7 @@ void PushRecentFile(const std::string& path) {
         found = n;
     }
     for (int j = found; j >= 2; --j) RecentFile[j] = RecentFile[j - 1];
-    RecentFile[1] = path;
+    RecentFile[1] = entry;
     RecentCount = static_cast<std::int16_t>(n);
 }
 

@@ -23,9 +23,11 @@ std::string BareFileName(const std::string& path);
 // A name without "." of more than 4 characters is refused by the file dialog.
 bool FileNameRefused(const std::string& path);
 
-// Puts `path` at the top of RecentFile[1..4]: an entry with exactly the same
-// text moves up, a new one pushes the oldest out of a full list. A path that
-// code page 932 cannot hold exactly (the settings file's form) is left out.
+// Puts `path` at the top of RecentFile[1..4], absolute and without "." or
+// ".." steps: an entry naming the same file (compared through links and ".."
+// steps; the case of letters counts) moves up, a new one pushes the oldest
+// out of a full list. A path that code page 932 cannot hold exactly (the
+// settings file's form) is left out.
 void PushRecentFile(const std::string& path);
 // RecentCount bounded to 0..4 (a damaged settings file may hold anything).
 int RecentEntries();

@@ -1,5 +1,7 @@
 #include "standards/catalogues.h"
 
+#include <utility>
+
 #include "shell/codec.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -211,7 +213,12 @@ bool RowHoldsAValue(const std::vector<std::string>& row, const ValuesInUse& inUs
     return false;
 }
 
-int RowOfValuesInUse(const CatalogueRows& rows, const ValuesInUse& inUse) {
+namespace {
+
+// How well the rows match the values in use: the best score of a row (twice
+// its equal values, one more for the design's name) and that row (1 to 5).
+// Score 0 and row 1 when no row holds a value in use.
+std::pair<int, int> BestRowOfValuesInUse(const CatalogueRows& rows, const ValuesInUse& inUse) {
     int best = 1;
     int bestScore = 0;
     for (int r = 1; r <= kCatalogueRows; ++r) {
@@ -237,7 +244,13 @@ int RowOfValuesInUse(const CatalogueRows& rows, const ValuesInUse& inUse) {
             bestScore = score;
         }
     }
-    return best;
+    return {bestScore, best};
+}
+
+}  // namespace
+
+int RowOfValuesInUse(const CatalogueRows& rows, const ValuesInUse& inUse) {
+    return BestRowOfValuesInUse(rows, inUse).second;
 }
 
 std::string PickedText(const std::vector<std::string>& row, const ValuesInUse& inUse, int col) {
@@ -309,6 +322,20 @@ CatalogueRows StressRows(int standard) {
         rows[r] = {set.SigmaCk, set.SigmaCa, set.TauCa, set.TauOa, set.SigmaSa};
     }
     return rows;
+}
+
+int StandardOfValuesInUse(int shown, const ValuesInUse& inUse) {
+    if (shown < 0 || shown >= kStandards) shown = 0;
+    int best = shown;
+    int bestScore = BestRowOfValuesInUse(StressRows(shown), inUse).first;
+    for (int s = 0; s < kStandards; ++s) {
+        const int score = BestRowOfValuesInUse(StressRows(s), inUse).first;
+        if (score > bestScore) {
+            best = s;
+            bestScore = score;
+        }
+    }
+    return best;
 }
 
 bool PickStressSet(int standard, int row) {

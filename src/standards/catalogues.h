@@ -128,6 +128,10 @@ StressWork StressWorkFromTable();
 void StoreStressWork(const StressWork& work, const std::array<std::string, kStandards>& names);
 // The standard's rows as the pick reads them, column 1 (σck) first.
 CatalogueRows StressRows(int standard);
+// The standard the values in use came from: the one with the row that
+// matches them best (as RowOfValuesInUse counts a match), the standard
+// `shown` on a tie or when no standard holds them.
+int StandardOfValuesInUse(int shown, const ValuesInUse& inUse);
 // The pick: the row's texts into the design's allowable stresses (a value
 // the row does not hold keeps the design's), RecalcResult and DataChanged
 // raised. A standard or row outside the table picks nothing and returns false.

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -50,6 +51,8 @@ FrmPermission::FrmPermission(FrmCondition* condition, QWidget* parent)
     sprStress->verticalHeader()->setVisible(false);
     for (int c = 0; c < 5; ++c) sprStress->setColumnWidth(c, 70);
     sprStress->setFixedSize(352, 5 * 30 + 2);
+    // One Tab stop whose row is chosen by the arrow keys.
+    sprStress->setTabKeyNavigation(false);
     PickOnEnter(sprStress);
     auto* all = new QVBoxLayout(this);
     all->addWidget(cmbAssociation);
@@ -60,9 +63,21 @@ FrmPermission::FrmPermission(FrmCondition* condition, QWidget* parent)
     for (int s = 0; s < 4; ++s) cmbAssociation->addItem(QStr(StandardName[s]));
     connect(cmbAssociation, &QComboBox::currentIndexChanged, this,
             [this](int s) { SelectStandard(s); });
-    cmbAssociation->setCurrentIndex(0);
-    SelectStandard(0);
-    sprStress->setCurrentCell(0, 0);
+    // The dialog opens on the standard and row of the stresses the
+    // conditions hold, when a row holds them; else on the first standard.
+    const std::string sigmaCa =
+        condition_ ? condition_->box[FrmCondition::Concrete]->text().toStdString() : EditSigmaCa;
+    const std::string sigmaSa =
+        condition_ ? condition_->box[FrmCondition::Iron]->text().toStdString() : EditSigmaSa;
+    const int standard = StressStandardOf(StandardChoice, sigmaCa, sigmaSa);
+    const int row = StressRowOf(standard, sigmaCa, sigmaSa);
+    {
+        const QSignalBlocker quiet(cmbAssociation);
+        cmbAssociation->setCurrentIndex(row > 0 ? standard : 0);
+    }
+    SelectStandard(cmbAssociation->currentIndex());
+    sprStress->setCurrentCell(row > 0 ? row - 1 : 0, 0);
+    sprStress->setFocus(Qt::OtherFocusReason);
     connect(sprStress, &QTableWidget::cellDoubleClicked, this, [this] { OkClick(); });
 }
 

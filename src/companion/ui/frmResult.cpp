@@ -333,6 +333,7 @@ FrmResult::FrmResult(QWidget* parent) : QWidget(parent) {
     connect(cmdHelp, &QPushButton::clicked, this, [] { ShowHelpContents(HelpPath); });
     sprFrame->installEventFilter(this);
     sprDeep->installEventFilter(this);
+    for (UpDown* spinner : UpDown1) spinner->installEventFilter(this);
 
     SetResultCellClear([this](int col, int row) { WriteCell(sprLength, col, row, QString()); });
     FormLoad();
@@ -520,6 +521,13 @@ void FrmResult::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmResult::eventFilter(QObject* watched, QEvent* event) {
+    // A bar spinner with the focus marks the bar name it steps: the grid's
+    // marked cell follows the focus, so that no cell left behind looks
+    // chosen while Up and Down change a pattern's bar.
+    if (event->type() == QEvent::FocusIn) {
+        for (int i = 0; i < 2; ++i)
+            if (watched == UpDown1[static_cast<std::size_t>(i)]) sprFrame->setCurrentCell(7, i);
+    }
     // Enter moves the active cell one row down in the same column, also when
     // it ends a cell's entry: the editor hands the key on after it has asked
     // for its text to be committed, and that commit (with the cell's check)

@@ -42,7 +42,9 @@ FrmStandardSpan::FrmStandardSpan(QWidget* parent) : QDialog(parent) {
                                       &StdSpan[r],    &StdRebar[r],   &StdRemark[r]};
         for (int c = 0; c < 7; ++c) sprFrameSpan->SetText(c + 1, r + 1, QStr(*cols[c]));
     }
-    sprFrameSpan->setCurrentCell(0, 0);
+    // One Tab stop whose row is chosen by the arrow keys: a Tab that walked
+    // the cells would carry the row chosen with it on its way to the buttons.
+    sprFrameSpan->setTabKeyNavigation(false);
     chkSame = new QCheckBox(QStringLiteral("中詰め材厚さを枠高と同一にする"), this);
     cmdPattern[0] = Button(QStringLiteral("パターン1に代入"), this);
     cmdPattern[1] = Button(QStringLiteral("パターン2に代入"), this);
@@ -56,11 +58,13 @@ FrmStandardSpan::FrmStandardSpan(QWidget* parent) : QDialog(parent) {
     connect(cmdPattern[1], &QPushButton::clicked, this, [this] { AssignRow(1); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
     connect(cmdHelp, &QPushButton::clicked, this, [] { ShowHelpContents(HelpPath); });
+    // The dialog opens on the row the pattern holds, with the table holding
+    // the focus so that the arrow keys choose at once.
+    sprFrameSpan->setCurrentCell(RowInUse() - 1, 0);
+    sprFrameSpan->setFocus(Qt::OtherFocusReason);
 }
 
-void FrmStandardSpan::AssignRow(int p) {
-    const int r = sprFrameSpan->currentRow() + 1;  // 1..6
-    if (r < 1 || r > 6 || p < 0 || p > 1) return;
+StandardRow FrmStandardSpan::RowAt(int r) const {
     auto cellText = [this, r](int c) {
         return TrimBlanks(sprFrameSpan->TextAt(c, r).toStdString());
     };
@@ -72,6 +76,23 @@ void FrmStandardSpan::AssignRow(int p) {
     row.spanTate = cellText(5);
     row.barIndex = barIndex_[static_cast<std::size_t>(r - 1)];
     row.barCount = barCount_[static_cast<std::size_t>(r - 1)];
+    return row;
+}
+
+int FrmStandardSpan::RowInUse() const {
+    // The pattern whose column the engineer stands in, pattern 1 otherwise.
+    int p = 0;
+    if (FrmResult* w = ResultWindow())
+        if (w->sprFrame && w->sprFrame->currentColumn() == 1) p = 1;
+    for (int r = 1; r <= 6; ++r)
+        if (PatternHoldsRow(p, RowAt(r))) return r;
+    return 1;
+}
+
+void FrmStandardSpan::AssignRow(int p) {
+    const int r = sprFrameSpan->currentRow() + 1;  // 1..6
+    if (r < 1 || r > 6 || p < 0 || p > 1) return;
+    const StandardRow row = RowAt(r);
     AssignStandardRow(p, row, chkSame->isChecked());
     if (FrmResult* w = ResultWindow()) w->ShowAssignedPattern(p, chkSame->isChecked());
     accept();

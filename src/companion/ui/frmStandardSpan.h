@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "companion/checks.h"
+
 class QCheckBox;
 class QPushButton;
 
@@ -27,6 +29,11 @@ public:
     void AssignRow(int p);
 
 private:
+    // Table row r (1 to 6) as an assignment takes it.
+    StandardRow RowAt(int r) const;
+    // The row whose section and spans the pattern in use holds, 1 when none.
+    int RowInUse() const;
+
     std::array<int, 7> barIndex_{};
     std::array<std::string, 7> barCount_{};
 };

@@ -37,7 +37,18 @@ FrmVolume::FrmVolume(FrmCondition* condition, QWidget* parent)
             sprVolume->item(r, 1)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    sprVolume->setCurrentCell(0, 0);
+    // One Tab stop whose row is chosen by the arrow keys, opening on the row
+    // of the weight the conditions hold (the first row when none holds it).
+    sprVolume->setTabKeyNavigation(false);
+    QLineEdit* inUse = nullptr;
+    if (condition_)
+        inUse = g == 0   ? condition_->box[FrmCondition::Frame]
+                : g == 1 ? condition_->box[FrmCondition::Pack]
+                : g == 3 ? condition_->box[FrmCondition::Mass]
+                         : nullptr;
+    const int row = inUse ? WeightRowOf(g, inUse->text().toStdString()) : 0;
+    sprVolume->setCurrentCell(row > 0 ? row - 1 : 0, 0);
+    sprVolume->setFocus(Qt::OtherFocusReason);
     PickOnEnter(sprVolume);
     auto* all = new QVBoxLayout(this);
     all->addWidget(sprVolume);

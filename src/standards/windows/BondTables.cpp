@@ -100,6 +100,8 @@ void OpenOnValue(Grid* grid, int rows, const std::string& inUse) {
     int col = 1, row = 1;
     FindValue(grid, rows, inUse, &col, &row);
     grid->setCurrentCell(row - 1, col - 1);
+    // The table holds the focus from the start: the arrows move the choice.
+    grid->setFocus(Qt::OtherFocusReason);
 }
 
 int ActiveCol(const Grid* grid) {

@@ -53,6 +53,13 @@ void Catalogue::Open() {
     ShowCatalogue();
     GridLock(grid_, false);
     PickByRows();
+    ChooseRowInUse();
+    // The table holds the focus from the start, so that the arrow keys move
+    // the row chosen at once and Return picks it.
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void Catalogue::ChooseRowInUse() {
     grid_->setCurrentCell(RowOfValuesInUse(PickRows(), inUse_) - 1, 0);
 }
 

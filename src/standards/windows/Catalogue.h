@@ -81,6 +81,9 @@ protected:
 
     // The row of the grid's active cell, 1 to 5.
     int ActiveRow() const;
+    // Makes the row of the values the step holds the active one (row 1 when
+    // no row holds them).
+    void ChooseRowInUse();
 
     bool Complete() override;
     void Commit() override;

@@ -75,6 +75,9 @@ FKijyunti::FKijyunti(QWidget* parent)
 
     work_ = StressWorkFromTable();
     names_ = StandardName;
+    // The dialog opens on the standard the step's values came from, when one
+    // holds them; else on the standard shown last.
+    StandardTab = static_cast<std::int16_t>(StandardOfValuesInUse(ShownTab(), StressValuesInUse()));
     SSTab1->SetTab(ShownTab());
     connect(SSTab1, &TabStrip::Click, this, [this](int previous) { TabClick(previous); });
     loading_ = false;
@@ -152,6 +155,14 @@ void FKijyunti::TabClick(int previousTab) {
         StandardTab = static_cast<std::int16_t>(t);
     }
     ShowCatalogue();
+    if (!InEditMode()) {
+        // A pick starts again on the new standard: its row of the step's
+        // values, else its first row. The table takes the focus, so that the
+        // arrows and Return act on the row marked; the strip keeps it while
+        // its own arrow keys step through the standards.
+        ChooseRowInUse();
+        if (!SSTab1->hasFocus()) sprStandard->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void FKijyunti::EnteringEdit() {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <map>
 #include <memory>
 
@@ -408,6 +409,173 @@ TEST_F(DialogTest, StandardSpans) {
     }
     EXPECT_EQ(PatInfillThick[0], "400");
     EXPECT_EQ(window_->sprFrame->TextAt(1, 7), QStringLiteral("         400"));
+}
+
+// A key pressed where the focus is.
+void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* to = QApplication::focusWidget();
+    ASSERT_NE(to, nullptr) << "nothing holds the focus";
+    QTest::keyClick(to, static_cast<Qt::Key>(key), modifiers);
+    QApplication::processEvents();
+}
+
+// Runs `act` on the modal window of type T once it is up and the focus has
+// come into it, as a person waits for a dialog before typing (a busy machine
+// may deliver the activation a moment after the window stands). After two
+// seconds it acts all the same, so that its checks fail and it closes the
+// window.
+template <class T>
+void WhenFocusedIn(std::function<void(T*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, tries] {
+        auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!w) return;
+        QWidget* focus = QApplication::focusWidget();
+        if ((!focus || !w->isAncestorOf(focus)) && ++*tries < 200) return;
+        timer->stop();
+        timer->deleteLater();
+        act(w);
+    });
+    timer->start();
+}
+
+// Tabs on until `target` has the focus; the number of Tabs, -1 when never.
+int TabTo(QWidget* target) {
+    for (int i = 0; i < 40; ++i) {
+        if (target->hasFocus()) return i;
+        Key(Qt::Key_Tab);
+    }
+    return target->hasFocus() ? 40 : -1;
+}
+
+// The standard frame spans by keys: the table holds the focus at opening, on
+// the row the pattern of the column in use holds; an arrow moves the row
+// chosen, Tab leaves the table for the buttons without moving it, and Space
+// on パターンnに代入 assigns that row.
+TEST_F(DialogTest, StandardSpansAreChosenByKeys) {
+    struct Case {
+        int column;  // of the results grid the engineer stands in
+        int openRow;
+        int key;
+        int pattern;
+        const char* width;
+        int barIndex;
+        const char* barCount;
+    };
+    // Pattern 1 starts as the 200 section (row 2), pattern 2 as the 300 one.
+    const Case cases[] = {
+        {0, 2, Qt::Key_Down, 0, "300", 1, "2"},
+        {1, 3, Qt::Key_Up, 1, "200", 0, "2"},
+        // Pattern 1 now holds the 300 section: the table opens on it.
+        {0, 3, Qt::Key_Down, 1, "400", 2, "2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column * 10 + c.pattern);
+        window_->sprFrame->setCurrentCell(0, c.column);
+        window_->cmdFrameSpan->setFocus(Qt::TabFocusReason);
+        bool seen = false;
+        WhenFocusedIn<FrmStandardSpan>([&](FrmStandardSpan* d) {
+            seen = true;
+            EXPECT_TRUE(d->sprFrameSpan->hasFocus());
+            EXPECT_EQ(d->sprFrameSpan->currentRow() + 1, c.openRow);
+            Key(c.key);
+            const int row = d->sprFrameSpan->currentRow();
+            EXPECT_EQ(TabTo(d->cmdPattern[static_cast<std::size_t>(c.pattern)]), 2 + c.pattern);
+            EXPECT_EQ(d->sprFrameSpan->currentRow(), row);
+            Key(Qt::Key_Space);
+            if (d->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                d->reject();
+            }
+        });
+        QTest::keyClick(window_->cmdFrameSpan, Qt::Key_Space);
+        QApplication::processEvents();
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(PatWidth[c.pattern], c.width);
+        EXPECT_EQ(PatHeight[c.pattern], c.width);
+        EXPECT_EQ(PatBarIndex[c.pattern], c.barIndex);
+        EXPECT_EQ(PatBarCount[c.pattern], c.barCount);
+        window_->activateWindow();
+        QApplication::processEvents();
+    }
+}
+
+// The allowable stresses and unit weights of the conditions by keys: each
+// opens with its table holding the focus on the row of the value the
+// conditions hold; Down or Up moves the choice, Tab leaves the table without
+// moving it, and Return (in the table or on OK) takes the row chosen.
+TEST_F(DialogTest, ReferenceTablesAreChosenByKeys) {
+    FrmCondition dlg(window_.get());
+    dlg.show();
+    QApplication::processEvents();
+    struct Case {
+        const char* name;
+        std::function<void()> open;
+        std::function<Grid*()> table;
+        int openRow;
+        int key;
+        bool tabToOk;
+        std::function<std::string()> written;
+        const char* expected;
+    };
+    // σca 8.0 and σsa 180 are the second row of the fourth standard.
+    const Case cases[] = {
+        {"stresses", [&] { dlg.cmdStressReference->click(); },
+         [] {
+             auto* d = qobject_cast<FrmPermission*>(QApplication::activeModalWidget());
+             return d ? d->sprStress : nullptr;
+         },
+         2, Qt::Key_Down, false, [] { return EditSigmaCa + "/" + EditSigmaSa; }, "9.0/180"},
+        {"stresses, Return on OK", [&] { dlg.cmdStressReference->click(); },
+         [] {
+             auto* d = qobject_cast<FrmPermission*>(QApplication::activeModalWidget());
+             return d ? d->sprStress : nullptr;
+         },
+         3, Qt::Key_Up, true, [] { return EditSigmaCa + "/" + EditSigmaSa; }, "8.0/180"},
+        {"infill weight",
+         [&] {
+             dlg.box[FrmCondition::Pack]->setText(QStringLiteral("  21.0"));
+             dlg.cmdWeightReference[1]->click();
+         },
+         [] {
+             auto* d = qobject_cast<FrmVolume*>(QApplication::activeModalWidget());
+             return d ? d->sprVolume : nullptr;
+         },
+         3, Qt::Key_Up, true,
+         [] { return QString::fromStdString(EditInfillWeight).trimmed().toStdString(); }, "18.0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool seen = false;
+        WhenFocusedIn<QDialog>([&](QDialog* d) {
+            seen = true;
+            Grid* table = c.table();
+            ASSERT_NE(table, nullptr);
+            EXPECT_TRUE(table->hasFocus());
+            EXPECT_EQ(table->currentRow() + 1, c.openRow);
+            Key(c.key);
+            const int row = table->currentRow();
+            if (c.tabToOk) {
+                Key(Qt::Key_Tab);
+                EXPECT_FALSE(table->hasFocus());
+                EXPECT_EQ(table->currentRow(), row);
+            }
+            Key(Qt::Key_Return);
+            if (d->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                d->reject();
+            }
+        });
+        c.open();
+        QApplication::processEvents();
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(c.written(), c.expected);
+        dlg.activateWindow();
+        QApplication::processEvents();
+    }
+    dlg.Command2->click();
 }
 
 }  // namespace

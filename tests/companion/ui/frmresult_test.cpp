@@ -299,6 +299,57 @@ TEST_F(ResultWindowTest, BarSizeButtons) {
     EXPECT_EQ(PatBarIndex[1], 11);
 }
 
+// The bar spinners by keys: Tab from the grid's last cell reaches pattern
+// 1's spinner, which shows that it has the focus, and the grid marks the bar
+// name that spinner steps, not the cell left behind; Up and Down step the
+// bar of the pattern marked.
+TEST_F(ResultWindowTest, TheBarSpinnersShowTheirFocusAndTheBarTheyStep) {
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    Grid* grid = window_->sprFrame;
+    UpDown* spin[2] = {window_->UpDown1[0], window_->UpDown1[1]};
+    const QImage unfocused = spin[0]->grab().toImage();
+    const QRect count2 = grid->visualItemRect(grid->item(8, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, count2.center());
+    auto key = [](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(k), m);
+        QApplication::processEvents();
+    };
+    struct Step {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int spinner;         // the one with the focus after the key
+        int barKey;          // Up or Down pressed there
+        int index0, index1;  // the two patterns' bars after it
+    };
+    const Step steps[] = {
+        {Qt::Key_Tab, Qt::NoModifier, 0, Qt::Key_Up, 1, 1},
+        {Qt::Key_Tab, Qt::NoModifier, 1, Qt::Key_Up, 1, 2},
+        {Qt::Key_Backtab, Qt::ShiftModifier, 0, Qt::Key_Down, 0, 2},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.spinner);
+        key(s.key, s.modifiers);
+        ASSERT_TRUE(spin[s.spinner]->hasFocus());
+        // A band of the grid's selection colour round the arrows.
+        const QImage shown = spin[s.spinner]->grab().toImage();
+        const QRgb band = spin[s.spinner]->palette().color(QPalette::Highlight).rgb();
+        for (const QPoint at : {QPoint(0, shown.height() / 2), QPoint(shown.width() - 1, 5),
+                                QPoint(shown.width() / 2, 0)})
+            EXPECT_EQ(shown.pixel(at), band) << at.x() << "," << at.y();
+        EXPECT_EQ(spin[1 - s.spinner]->grab().toImage(), unfocused);
+        EXPECT_EQ(grid->currentRow(), 7);
+        EXPECT_EQ(grid->currentColumn(), s.spinner);
+        key(s.barKey);
+        EXPECT_EQ(PatBarIndex[0], s.index0);
+        EXPECT_EQ(PatBarIndex[1], s.index1);
+        EXPECT_EQ(grid->currentColumn(), s.spinner);
+        EXPECT_EQ(Cell(grid, s.spinner + 1, 8),
+                  QString::fromStdString(RebarSpecTable[PatBarIndex[s.spinner]].Name));
+    }
+    talvo::test::SaveShotIfAsked(window_.get(), "companion_bar_spinner_focus");
+}
+
 std::string PdfText(const QByteArray& pdf) {
     QTemporaryDir dir;
     const QString path = dir.filePath("report.pdf");

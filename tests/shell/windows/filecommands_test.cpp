@@ -773,6 +773,41 @@ TEST_F(FileCommandsTest, RecentListComparesPathsExactly) {
     EXPECT_FALSE(Visible("ID_最近使ったファイル4"));
 }
 
+// One design opened by different paths is one entry: "..", "." and a linked
+// folder lead to the same file. The entry keeps the path as opened, without
+// its "." and ".." steps.
+TEST_F(FileCommandsTest, RecentListHoldsAFileOnceWhateverPathOpenedIt) {
+    const std::string a = SaveFile("A.kvd", Sample(1, "A"));
+    const std::string b = SaveFile("B.kvd", Sample(2, "B"));
+    std::filesystem::create_directory(Path("sub"));
+    std::filesystem::create_directory_symlink(folder, Path("link"));
+    struct Case {
+        const char* name;
+        std::array<std::string, 5> before;
+        std::string opened;
+        std::string top;
+    };
+    const Case cases[] = {
+        {"a folder down and up again", {"", a, b}, Path("sub/../A.kvd"), a},
+        {"the plain path of an entry kept with ..", {"", b, Path("sub/../A.kvd")}, a, a},
+        {"a step of .", {"", b, a}, Path("./A.kvd"), a},
+        {"a linked folder", {"", a, b}, Path("link/A.kvd"), Path("link/A.kvd")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecentCount = 2;
+        RecentFile = c.before;
+        Open();
+        OpenThroughDialog(c.opened);
+        EXPECT_EQ(Design.DistrictName, "A");
+        EXPECT_EQ(RecentCount, 2);
+        EXPECT_EQ(RecentFile, (std::array<std::string, 5>{"", c.top, b, "", ""}));
+        EXPECT_FALSE(Visible("ID_最近使ったファイル3"));
+        main.reset();
+        Pump();
+    }
+}
+
 // Saving from the step chain names the work type in the caption; saving from
 // the selection step does not.
 TEST_F(FileCommandsTest, SaveCaptionFollowsTheOpenWindows) {

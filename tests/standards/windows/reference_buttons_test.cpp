@@ -3,6 +3,7 @@
 // the pick as the step's own checks store it.
 #include <QTest>
 #include <QTimer>
+#include <array>
 
 #include "calc/windows/NGouryoku.h"
 #include "results/rebuild.h"
@@ -533,6 +534,70 @@ TEST_F(ReferenceButtonTest, EachStandardOfTheDesignStrengthsIsPickedByKeys) {
         EXPECT_EQ(Trimmed(S(w->txtShear)), c.tauCa);
         EXPECT_EQ(Trimmed(S(w->txtAdhesion)), c.tauOa);
         EXPECT_EQ(Trimmed(S(w->txtPull)), c.sigmaSa);
+    }
+}
+
+// The design strengths by keys alone, from the step's 参考値... button: the
+// table holds the focus at opening and after Ctrl+Tab, so Down moves the row
+// chosen and Return takes that row; the dialog opens on the standard and row
+// of the step's values when a standard holds them.
+TEST_F(ReferenceButtonTest, TheDesignStrengthsPickTheRowChosenByKeys) {
+    struct Case {
+        const char* name;
+        std::array<const char*, 5> held;  // the step's values before the pick
+        int openTab, openRow;
+        int ctrlTabs, downs;
+        std::array<const char*, 5> picked;
+    };
+    const Case cases[] = {
+        {"no standard holds the values: 土木学会 by Ctrl+Tab",
+         {"18", " 6.0", "0.33", "0.80", "160"},
+         0,
+         1,
+         2,
+         2,
+         {"24", "9.0", "0.45", "1.6", "176"}},
+        {"土木学会 σck 24 held: opens on it",
+         {"24", "9.0", "0.45", "1.6", "176"},
+         2,
+         3,
+         0,
+         1,
+         {"30", "11.0", "0.50", "1.8", "176"}},
+        {"日本道路協会 σck 24 held, 土木学会 shown last",
+         {"24", "8.0", "0.23", "1.6", "180"},
+         3,
+         2,
+         0,
+         0,
+         {"24", "8.0", "0.23", "1.6", "180"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InitAllTables();
+        FillDesign(2);
+        std::string* const fields[5] = {&Design.SigmaCk, &Design.SigmaCa, &Design.TauCa,
+                                        &Design.TauOa, &Design.SigmaSa};
+        for (int i = 0; i < 5; ++i) *fields[i] = c.held[static_cast<std::size_t>(i)];
+        // After a restart the first standard is the one shown last.
+        StandardTab = c.openTab == 3 ? 2 : 0;
+        auto* w = Load<NGouryoku>();
+        Enter(w->txtAdhesion);
+        Key(Qt::Key_Tab);
+        OpenByKeys<FKijyunti>(w->cmdRefer, [&c](FKijyunti* d) {
+            EXPECT_EQ(d->SSTab1->Tab(), c.openTab);
+            EXPECT_EQ(d->sprStandard->currentRow() + 1, c.openRow);
+            EXPECT_TRUE(d->sprStandard->hasFocus()) << "the focus is on " << Focused();
+            for (int i = 0; i < c.ctrlTabs; ++i) Key(Qt::Key_Tab, Qt::ControlModifier);
+            if (c.ctrlTabs > 0) {
+                EXPECT_TRUE(d->sprStandard->hasFocus()) << "the focus is on " << Focused();
+                EXPECT_EQ(d->sprStandard->currentRow(), 0);
+            }
+            Keys(Qt::Key_Down, c.downs);
+            Key(Qt::Key_Return);
+        });
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(Trimmed(*fields[i]), c.picked[static_cast<std::size_t>(i)]) << i;
     }
 }
 
