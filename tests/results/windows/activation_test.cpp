@@ -114,6 +114,26 @@ const std::vector<Source>& Sources() {
              });
          }},
         {"ground anchor, no Tus", [] { return AnchorWith([] { Design.Tus = ""; }); }},
+        // Files whose worked-out values are older than their inputs, as an
+        // earlier version of the program could leave them: the allowable of
+        // the rounded load, the height of an earlier frame.
+        {"ground anchor, Tus 50.6 saved with the allowable of 51 kN",
+         [] {
+             return Built([] {
+                 EXPECT_EQ(ReadDesignFile((kExamplesFolder / "anchor.kvd").string(), Design),
+                           DesignReadStatus::Ok);
+                 Design.Tus = "  50.6";
+                 Design.TusAllow = "  30.60";
+             });
+         }},
+        {"wedge, saved with the slope height of an earlier frame",
+         [] {
+             return Built([] {
+                 EXPECT_EQ(ReadDesignFile((kExamplesFolder / "wedge.kvd").string(), Design),
+                           DesignReadStatus::Ok);
+                 Design.SlopeHeight = "  9.999";
+             });
+         }},
         // A τs the file does not hold, although its inputs give one.
         {"wedge, no τs stored",
          [] {
