@@ -183,7 +183,18 @@ void CalcAncBarTauS() {
     const double tau = NumVal(Design.YokoQ) * 1000.0 / area / 100.0 * NumVal(Design.AncBarFs);
     if (!std::isfinite(tau)) return;
     // One decimal always, so a stress of a real zero load reads "0.0".
-    Design.AncBarTauS = FormatPattern(RoundValue(tau, 1, 1), "0.0");
+    Design.AncBarTauS = FormatNum(FormatPattern(RoundValue(tau, 1, 1), "0.0"), 5, 1);
+}
+
+std::string TendonAllowableLoad(const std::string& factor, const std::string& load) {
+    return FormatNum(NumStr(NumVal(factor) * NumVal(load)), 4, 2);
+}
+
+void CalcTendonAllowables() {
+    const int kind = Design.AnchorKind >= 0 && Design.AnchorKind <= 2 ? Design.AnchorKind : 0;
+    const auto k = static_cast<std::size_t>(kind);
+    Design.TusAllow = TendonAllowableLoad(Design.TusCoef[k], Design.Tus);
+    Design.TysAllow = TendonAllowableLoad(Design.TysCoef[k], Design.Tys);
 }
 
 }  // namespace talvo

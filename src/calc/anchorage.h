@@ -27,10 +27,25 @@ void CalcPrate();
 
 // Shear stress τs of the main anchor bar of the frame-only types, N/mm²:
 // the horizontal beam's Q (kN) over the bar's nominal area times the safety
-// factor Fs, rounded up to one decimal, into AncBarTauS as "0.0" text.
-// Without a load Q, a safety factor Fs or a bar of known area there is none:
-// the field is left empty.
+// factor Fs, rounded up to one decimal, into AncBarTauS as its step shows
+// it: one decimal in five integer places ("   46.5"). Its step, the results
+// and a file all hold that one text. Without a load Q, a safety factor Fs or
+// a bar of known area there is none: the field is left empty.
 void CalcAncBarTauS();
+
+// The allowable load factor × load of a ground anchor's tendon, as its step
+// shows and stores it ("  130.00" is " 130.00": 4 integer places, 2
+// decimals): the load's leading number, 0 for an empty load.
+std::string TendonAllowableLoad(const std::string& factor, const std::string& load);
+
+// The tendon's allowable tensile and yield loads (TusAllow, TysAllow): the
+// factors of the anchor kind in use (a kind outside 0 to 2 counts as 0) on
+// the stored Tus and Tys, whatever the step's whole-kN boxes show of them.
+// The tendon step stores them through this when a load or the kind changes,
+// and the results bring them up to date with the other anchorage values, so
+// a design read from a file holds the same allowables whether its steps were
+// shown or not.
+void CalcTendonAllowables();
 
 // The beam under the anchor head: the narrower beam width (the vertical beam
 // on a tie) as its stored text, and the ground-anchor box-out diameter of its

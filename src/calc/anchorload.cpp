@@ -31,30 +31,6 @@ double TanPhi() {
                                          : std::tan(Radians(NumVal(Design.FrictionAngle), Pi));
 }
 
-// Horizontal spacing of the bolts or anchors: the horizontal pitch, halved
-// when a staggered layout puts every other row half a pitch across. That is
-// only possible when both pitches are even multiples of the frame spans.
-void HorizontalSpacing() {
-    if (Design.SpanX.empty() || Design.PitchX.empty()) {
-        Design.HorizSpacing.clear();
-        return;
-    }
-    const double px = NumVal(Design.PitchX);
-    double spacing = px;
-    if (!Design.SpanY.empty() && !Design.PitchY.empty()) {
-        const long long pyMm = WholeMm(Design.PitchY);
-        const long long yMm = WholeMm(Design.SpanY);
-        const long long pxMm = WholeMm(Design.PitchX);
-        const long long xMm = WholeMm(Design.SpanX);
-        if (yMm != 0 && xMm != 0 && pyMm % yMm == 0 && pxMm % xMm == 0) {
-            const long long ky = pyMm / yMm;
-            const long long kx = pxMm / xMm;
-            if (ky % 2 == 0 && kx % 2 == 0 && Design.Staggered == 1) spacing = px / 2.0;
-        }
-    }
-    Design.HorizSpacing = FormatNum(NumStr(spacing), 5, 3);
-}
-
 // Span part and overhang part of one beam direction by the coefficient
 // formulas, and the governing magnitude (ties to the overhang). `shear`
 // selects the shear formula, reduced by q·x at the check distance x.
@@ -103,11 +79,32 @@ Direction Horizontal() {
 
 }  // namespace
 
+void CalcHorizSpacing() {
+    if (Design.SpanX.empty() || Design.PitchX.empty()) {
+        Design.HorizSpacing.clear();
+        return;
+    }
+    const double px = NumVal(Design.PitchX);
+    double spacing = px;
+    if (!Design.SpanY.empty() && !Design.PitchY.empty()) {
+        const long long pyMm = WholeMm(Design.PitchY);
+        const long long yMm = WholeMm(Design.SpanY);
+        const long long pxMm = WholeMm(Design.PitchX);
+        const long long xMm = WholeMm(Design.SpanX);
+        if (yMm != 0 && xMm != 0 && pyMm % yMm == 0 && pxMm % xMm == 0) {
+            const long long ky = pyMm / yMm;
+            const long long kx = pxMm / xMm;
+            if (ky % 2 == 0 && kx % 2 == 0 && Design.Staggered == 1) spacing = px / 2.0;
+        }
+    }
+    Design.HorizSpacing = FormatNum(NumStr(spacing), 5, 3);
+}
+
 void RecalcRock() {
     if (Design.PtDirect != 0) {
         Design.Pt = Design.PtInput;
     } else {
-        HorizontalSpacing();
+        CalcHorizSpacing();
         CalcSekkeiJyuuryo();
         if (Design.WorkType == 3) {
             CalcRockPt();

@@ -13,6 +13,13 @@ namespace talvo {
 // directly), uniform loads, moments and shears; raises RecalcResult.
 void RecalcRock();
 
+// Horizontal spacing of the bolts or anchors (HorizSpacing, "    2.000"): the
+// horizontal pitch, halved when a staggered layout (Staggered) puts every
+// other row half a pitch across, which is only possible when both pitches
+// are even multiples of their frame spans. Empty without a horizontal span
+// or pitch. The load conditions step stores it through this too.
+void CalcHorizSpacing();
+
 // Weights of one vertical strip of the frame (one horizontal span wide) and
 // the increase ΔPr of the restraining force (DesignData.DeltaPrCalc, and
 // DesignData.DeltaPr = the positive part).

@@ -101,6 +101,7 @@ void RunResultsRecalculation() {
     if (t == 4) {
         CalcSiatu();
         CalcPrate();
+        CalcTendonAllowables();
     }
 }
 

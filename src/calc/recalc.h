@@ -76,8 +76,9 @@ void RunForceOnActivation();
 //   RecalcForce: types 0 to 2 CalcYokoMmax, CalcYokoSmax and CalcAncBarTauS,
 //     RecalcAnchorBar lowered too; lowered, RecalcResult raised.
 //   RecalcAnchorBar: CalcAncBarTauS, whatever the work type; lowered.
-//   Always: type 3 CalcTeityaku and CalcZentyou; type 4 these and CalcSiatu
-//     and CalcPrate.
+//   Always: type 3 CalcTeityaku and CalcZentyou; type 4 these, CalcSiatu,
+//     CalcPrate and the tendon's allowable loads (CalcTendonAllowables), so
+//     that no allowable is older than the loads stored.
 // RecalcResult is left for the rebuild.
 void RunResultsRecalculation();
 

@@ -10,6 +10,7 @@
 #include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
+#include "steps/gradient.h"
 
 namespace talvo {
 
@@ -25,6 +26,9 @@ void FitSet(int set) {
 }  // namespace
 
 bool RunResultsActivation() {
+    // The slope height shows beside the gradient only, but the design keeps
+    // it: it follows the frame whatever step was shown last.
+    UpdateSlopeHeight();
     RunResultsRecalculation();
     if (RecalcResult != 1) return false;
     RebuildResults();

@@ -4,9 +4,10 @@
 
 namespace talvo {
 
-// The one procedure that brings the results up to date: the recalculation
-// chain (RunResultsRecalculation: every calculation whose flag is raised,
-// and the anchorage calculations of work types 3 and 4 on every call), then,
+// The one procedure that brings the results up to date: the slope height
+// the gradient step keeps (UpdateSlopeHeight), the recalculation chain
+// (RunResultsRecalculation: every calculation whose flag is raised, and the
+// anchorage calculations of work types 3 and 4 on every call), then,
 // when RecalcResult is raised, the rebuild below. Returns true when the
 // results were rebuilt: a window then shows them anew with no print row
 // chosen. The results window calls it on activation; the report reads the

@@ -43,7 +43,6 @@ std::string ShownTauS(const std::string& tauS) {
 
 void UpdateAncBarTauS() {
     CalcAncBarTauS();
-    Design.AncBarTauS = ShownTauS(Design.AncBarTauS);
 }
 
 void RunAnchorBarOnActivation() {
@@ -52,7 +51,6 @@ void RunAnchorBarOnActivation() {
         CalcAncBarTauS();
         RecalcAnchorBar = 0;
     }
-    Design.AncBarTauS = ShownTauS(Design.AncBarTauS);
 }
 
 bool StepAnchorBar(int step) {

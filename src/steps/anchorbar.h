@@ -19,21 +19,23 @@ std::string AnchorBarName(int index);
 // "" for an index outside the table.
 std::string AnchorBarArea(int index);
 
-// τs as shown and stored: one decimal in five integer places. A τs that
-// could not be computed stays empty; one of a real zero load shows "0.0".
+// τs as the step shows it: one decimal in five integer places, the form
+// CalcAncBarTauS stores (a τs of another form, read from an older file, shows
+// so too). A τs that could not be computed stays empty; one of a real zero
+// load shows "0.0".
 std::string ShownTauS(const std::string& tauS);
 
-// τs of the bar as stored now, recomputed from Q, the bar and Fs and kept in
-// its shown form. Marks nothing changed: what changed was the input.
+// τs of the bar as stored now, recomputed from Q, the bar and Fs
+// (CalcAncBarTauS). Marks nothing changed: what changed was the input.
 void UpdateAncBarTauS();
 
 // What the step does on activation: the horizontal beam's forces rerun while
 // RecalcForce is raised (RunForceOnActivation, which reruns τs from the new Q
 // with them); then, while RecalcAnchorBar is still raised, τs from the Q that
-// stands (the flag is lowered). The
-// stored τs is brought to its shown form either way. Marks nothing changed,
-// and a lowered RecalcAnchorBar leaves the stored τs standing (a design just
-// read holds its τs until its forces are known).
+// stands (the flag is lowered). Marks nothing changed, and with both flags
+// lowered the stored τs stands as it is: showing the step changes nothing
+// the design holds (a design just read holds its τs until its forces are
+// known).
 void RunAnchorBarOnActivation();
 
 // One step through the bar table: +1 the next larger bar, -1 the next

@@ -31,6 +31,13 @@ std::string FrameTotalX(const DesignData& d) {
     return FrameTotal(d.SpanCountX, d.SpanX, d.OverhangLeft, d.OverhangRight);
 }
 
+void StoreFrameTotal(int direction, bool afterSpanCount) {
+    if (direction == 0)
+        Design.TotalLengthY = FrameTotalY(Design, afterSpanCount);
+    else
+        Design.TotalLengthX = FrameTotalX(Design);
+}
+
 bool NoVerticalSpan(const std::string& spanCount) {
     return NotBlank(spanCount) && NumVal(spanCount) == 0;
 }
@@ -93,12 +100,13 @@ void ApplyGridRule(DesignData& d) {
         {&d.AnchorOverhangLeft, TrimBlanks(d.OverhangLeft)},
         {&d.AnchorOverhangRight, TrimBlanks(d.OverhangRight)},
     };
+    // A value that already follows keeps its text: loading the step changes
+    // nothing the design holds unless the layout breaks the rule.
     for (const Follower& f : followers) {
-        if (TrimBlanks(f.value) != TrimBlanks(*f.anchor)) {
-            DataChanged = 1;
-            RecalcLoad = 1;
-            RecalcForce = 1;
-        }
+        if (TrimBlanks(f.value) == TrimBlanks(*f.anchor)) continue;
+        DataChanged = 1;
+        RecalcLoad = 1;
+        RecalcForce = 1;
         *f.anchor = f.value;
     }
 }

@@ -24,6 +24,12 @@ std::string FrameTotal(const std::string& count, const std::string& span, const 
 std::string FrameTotalY(const DesignData& d, bool afterSpanCount = false);
 // L_x = n_x·x + a + b from the horizontal fields of `d`.
 std::string FrameTotalX(const DesignData& d);
+// What an entry of the frame leaves in the design: L_y after one of the
+// vertical frame (direction 0; `afterSpanCount` after its span count, in
+// the form FrameTotalY gives then), L_x after one of the horizontal frame
+// (direction 1), from the fields as stored. The steps store the totals
+// through this alone.
+void StoreFrameTotal(int direction, bool afterSpanCount = false);
 
 // A vertical span count of 0: no vertical span, so no span length to enter.
 // A count not entered is no count of 0.
@@ -65,8 +71,8 @@ bool FollowsGridRule(const LayoutDirection& dir);
 
 // Under the grid rule the anchor values follow the frame when the layout
 // step loads: the counts by n + 1, the lengths copied without their blanks.
-// A value that changes so (blanks aside) raises DataChanged, RecalcLoad and
-// RecalcForce.
+// A value that changes so (blanks aside) is stored and raises DataChanged,
+// RecalcLoad and RecalcForce; one that already follows keeps its text.
 void ApplyGridRule(DesignData& d);
 
 }  // namespace talvo

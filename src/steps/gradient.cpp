@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/angles.h"
+#include "shell/design.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
 
@@ -28,6 +29,11 @@ std::string SlopeHeightOnActivation(const std::string& slopeLength, const std::s
                                     const std::string& angle) {
     if (NumVal(slopeLength) == 0 || !Present(ratio)) return "";
     return SlopeHeight(slopeLength, angle);
+}
+
+void UpdateSlopeHeight() {
+    Design.SlopeHeight =
+        SlopeHeightOnActivation(Design.TotalLengthY, Design.SlopeN, Design.SlopeAngle);
 }
 
 void GradientChanged(std::int16_t workType) {

@@ -21,6 +21,12 @@ std::string SlopeHeight(const std::string& slopeLength, const std::string& angle
 // than 0 or without a ratio.
 std::string SlopeHeightOnActivation(const std::string& slopeLength, const std::string& ratio,
                                     const std::string& angle);
+// The slope height the design keeps (SlopeHeight), as the gradient step
+// shows it on activation, from the slope length L_y and the gradient as
+// stored. The step stores it through this, and the results bring it up to
+// date with everything else, so a frame changed after the gradient step was
+// last shown leaves no height of the old frame behind.
+void UpdateSlopeHeight();
 
 // A changed gradient reshapes the wedge of work type 0: RecalcKusabi is
 // raised so that the wedge step derives it again.

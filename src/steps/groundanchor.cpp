@@ -1,5 +1,6 @@
 #include "steps/groundanchor.h"
 
+#include "calc/anchorage.h"
 #include "shell/numtext.h"
 
 namespace talvo {
@@ -9,7 +10,7 @@ int AnchorKindInUse(int kind) {
 }
 
 std::string TendonAllowable(const std::string& factor, const std::string& load) {
-    return FormatNum(NumStr(NumVal(factor) * NumVal(load)), 4, 2);
+    return TendonAllowableLoad(factor, load);
 }
 
 std::string TendonRequired(const std::string& ptShown, const std::string& factor) {

@@ -172,7 +172,7 @@ TEST(RecalcTest, ForceFlagRerunsMomentThenShearOfTheHorizontalBeamOnce) {
         // anchor bar, whatever its own flag says: 6 700/387.1·1.5 = 25.96….
         EXPECT_EQ(Design.Smax[1][0], "3.69");
         EXPECT_EQ(Design.YokoShearX[type], "0.100");
-        EXPECT_EQ(Design.AncBarTauS, "26.0");
+        EXPECT_EQ(Design.AncBarTauS, "   26.0");
         EXPECT_TRUE(Stale(Design.HoukaiW));
         ExpectFlags({0, 1, 0, 0, 1});
 
@@ -180,7 +180,7 @@ TEST(RecalcTest, ForceFlagRerunsMomentThenShearOfTheHorizontalBeamOnce) {
         MakeOutputsStale();
         Set({0, 0, 1, 1, 0});
         RunForceOnActivation();
-        EXPECT_EQ(Design.AncBarTauS, "26.0");
+        EXPECT_EQ(Design.AncBarTauS, "   26.0");
         ExpectFlags({0, 0, 0, 0, 1});
 
         MakeOutputsStale();
@@ -333,7 +333,8 @@ TEST(RecalcTest, ResultsChainRunsEveryRaisedFlagInTurn) {
 }
 
 // τs of the main anchor bar: Q·1000 / A / 100 · Fs, rounded up to one
-// decimal (D22: A = 3.871 cm², D19: 2.865 cm²).
+// decimal (D22: A = 3.871 cm², D19: 2.865 cm²), in the one form its step,
+// the results and the file share.
 TEST(RecalcTest, MainAnchorBarShearStress) {
     struct Case {
         const char* q;
@@ -342,10 +343,11 @@ TEST(RecalcTest, MainAnchorBarShearStress) {
         const char* tau;
     };
     const Case cases[] = {
-        {"  6.70", "1.5", 4, "26.0"},   // 25.962… up to 26.0
-        {"  2.865", "2.0", 3, "20.0"},  // exactly 20: stays
-        {"  1.00", "1.0", 4, "2.6"},    // 2.5833… up to 2.6
-        {"  0.00", "1.5", 4, "0.0"},    // a real zero load: a τs of 0.0, which passes
+        // As the step shows it: one decimal in five integer places.
+        {"  6.70", "1.5", 4, "   26.0"},   // 25.962… up to 26.0
+        {"  2.865", "2.0", 3, "   20.0"},  // exactly 20: stays
+        {"  1.00", "1.0", 4, "    2.6"},   // 2.5833… up to 2.6
+        {"  0.00", "1.5", 4, "    0.0"},   // a real zero load: a τs of 0.0, which passes
         // Nothing to compute τs from is no τs, never a 0 that would pass.
         {"  6.70", "", 4, ""},      // no Fs
         {"", "1.5", 4, ""},         // no Q

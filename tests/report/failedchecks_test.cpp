@@ -531,7 +531,7 @@ TEST_F(FailedChecks, MainAnchorBarWithoutATauSFails) {
              RunResultsActivation();
          },
          "", Texts{kAnchorBarUnchecked}},
-        {"no τsa", test::WedgeBarWithoutAllowable, "26.0", Texts{kAnchorBarUnchecked}},
+        {"no τsa", test::WedgeBarWithoutAllowable, "   26.0", Texts{kAnchorBarUnchecked}},
         // A real zero load computes τs = 0.0, which passes.
         {"zero load",
          [] {
@@ -540,8 +540,8 @@ TEST_F(FailedChecks, MainAnchorBarWithoutATauSFails) {
              RecalcAnchorBar = 1;
              RunResultsActivation();
          },
-         "0.0", Texts{}},
-        {"as filled", [] { test::PassingDesign(0); }, "26.0", Texts{}},
+         "    0.0", Texts{}},
+        {"as filled", [] { test::PassingDesign(0); }, "   26.0", Texts{}},
     };
     // Where a passing bar prints its comparison.
     test::PassingDesign(0);

@@ -159,8 +159,9 @@ TEST_F(AnchorBar, ActivationComputesTauSOnlyFromAnUpToDateLoad) {
         // A design just read: no Q yet, every flag raised; the stored τs is
         // replaced by the one of the load computed first.
         {1, 1, "6.70", "   26.0", 1},
-        // Nothing raised: the stored τs stands, in its shown form.
-        {0, 0, "", "   46.5", 0},
+        // Nothing raised: the stored τs stands as it is; showing the step
+        // changes nothing the design holds.
+        {0, 0, "", "46.5", 0},
         // The bar table edited: τs again from the Q in hand.
         {0, 1, "12.00", "   46.5", 0},
         // The forces rerun: τs follows the new load, whatever its own flag.

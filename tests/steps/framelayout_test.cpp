@@ -188,23 +188,25 @@ protected:
 };
 
 TEST_F(GridRuleAtLoad, TheAnchorsFollowTheFrame) {
-    const std::vector<std::string> following = {"  5", "2.000", "0.500", "0.500",
-                                                "  4", "2.000", "0.500", "0.300"};
-    // A layout that agrees but for blanks changes nothing that counts.
+    // A layout that agrees but for blanks keeps its texts: loading the step
+    // changes nothing the design holds.
+    const std::vector<std::string> filled = Anchors();
     DataChanged = 0;
     SetAllRecalc(false);
     ApplyGridRule(Design);
-    EXPECT_EQ(Anchors(), following);
+    EXPECT_EQ(Anchors(), filled);
     EXPECT_EQ(Flags(), "0000");
 
-    // A differing value is replaced and marks the design changed.
+    // A differing value is replaced (a count by n + 1, a length without its
+    // blanks) and marks the design changed; the others keep their texts.
     FillDesign(3);
     Design.PitchY = " 4.000";
     Design.AnchorCountX = " 9";
     DataChanged = 0;
     SetAllRecalc(false);
     ApplyGridRule(Design);
-    EXPECT_EQ(Anchors(), following);
+    EXPECT_EQ(Anchors(), (std::vector<std::string>{" 5", "2.000", " 0.500", " 0.500", "  4",
+                                                   " 2.000", " 0.500", " 0.300"}));
     EXPECT_EQ(Flags(), "1110");
 
     // A new design has nothing to follow.

@@ -257,10 +257,7 @@ void N3haiti::SetLinked(int k, const QString& text) {
 }
 
 void N3haiti::Total(int dir, bool fromCount) {
-    if (dir == 0)
-        Design.TotalLengthY = FrameTotalY(Design, fromCount);
-    else
-        Design.TotalLengthX = FrameTotalX(Design);
+    StoreFrameTotal(dir, fromCount);
 }
 
 void N3haiti::ZeroSpan() {

@@ -104,7 +104,7 @@ N3supan::N3supan(QWidget* parent) : StepForm(QStringLiteral("N3supan"), kNavAll,
     NumBox* count = Entries()->Rule(txtSpanNum[0]);
     count->onChanged = [this] {
         DrawTatewaku();
-        Design.TotalLengthY = FrameTotalY(Design, true);
+        StoreFrameTotal(0, true);
     };
     count->onAccepted = [this] { SpanCountAccepted(); };
     for (QLineEdit* box : {txtSpanLength[0], txtUpper[0], txtDown[0]})
@@ -136,11 +136,11 @@ void N3supan::OnLoad() {
 }
 
 void N3supan::TotalY() {
-    Design.TotalLengthY = FrameTotalY(Design);
+    StoreFrameTotal(0);
 }
 
 void N3supan::TotalX() {
-    Design.TotalLengthX = FrameTotalX(Design);
+    StoreFrameTotal(1);
 }
 
 void N3supan::DrawTatewaku() {

@@ -201,7 +201,7 @@ void N5koubai::GradientEntered(bool derived) {
 }
 
 void N5koubai::ShowHeight() {
-    SetHeight(QStr(SlopeHeight(StdStr(Label1->text()), StdStr(Label6->text()))));
+    SetHeight(QStr(SlopeHeight(Design.TotalLengthY, Design.SlopeAngle)));
 }
 
 void N5koubai::SetHeight(const QString& caption) {
@@ -212,9 +212,9 @@ void N5koubai::SetHeight(const QString& caption) {
 
 void N5koubai::OnActivate() {
     Label1->setText(NumText(Design.TotalLengthY, 3, 3));
-    SetHeight(QStr(SlopeHeightOnActivation(StdStr(Label1->text()), StdStr(Label9->text()),
-                                           StdStr(Label6->text()))));
-    Design.SlopeHeight = StdStr(Label3->text());
+    // From the slope length and the gradient as stored, not as shown.
+    UpdateSlopeHeight();
+    Label3->setText(QStr(Design.SlopeHeight));
     // No entry box holds the focus when the step is shown: the button that
     // goes on takes it, where the engineer sees it.
     if (QWidget* on = OpeningFocus()) on->setFocus(Qt::OtherFocusReason);

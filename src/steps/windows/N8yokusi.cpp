@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <string>
 
+#include "calc/anchorload.h"
 #include "platform/formkit.h"
 #include "shell/design.h"
 #include "shell/globals.h"
@@ -254,7 +255,7 @@ void N8yokusi::TanFaiOptionClick() {
 void N8yokusi::BardClick(bool checked) {
     Design.Staggered = checked ? 1 : 0;
     picTidori->SetShape19Visible(!checked);
-    Design.HorizSpacing = HorizontalSpacing(Design.PitchX, checked);
+    CalcHorizSpacing();
     lblLevel->setText(NumVal(Design.HorizSpacing) != 0 ? QStr(Design.HorizSpacing) : QString());
     RecalcLoad = 1;
     DataChanged = 1;
@@ -297,9 +298,10 @@ void N8yokusi::AngleCheck() {
 void N8yokusi::StaggerTest() {
     const Staggering test = TestStagger(Design, chkBard->isChecked());
     // A disabled box keeps its tick and the stored Staggered; only the
-    // spacing ignores them.
+    // spacing ignores them. The spacing is the one the load calculation
+    // stores, from the layout as stored.
     chkBard->setEnabled(test.possible);
-    Design.HorizSpacing = test.spacing;
+    CalcHorizSpacing();
 }
 
 void N8yokusi::OnActivate() {

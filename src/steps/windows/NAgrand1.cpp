@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <string>
 
+#include "calc/anchorage.h"
 #include "calc/recalc.h"
 #include "platform/formkit.h"
 #include "shell/design.h"
@@ -273,6 +274,8 @@ NAgrand1::Row NAgrand1::RowOf(int i) const {
 void NAgrand1::OnActivate() {
     repaint();
     RunRockOnActivation();
+    // The allowables as the results hold them, from the loads stored.
+    CalcTendonAllowables();
 
     // The record as it stands is no edit of the engineer's: the names are
     // shown without their change signal, which would mark the design changed.
@@ -334,10 +337,11 @@ void NAgrand1::KeepKindInForce() {
 }
 
 void NAgrand1::ShowAllowable(int i) {
+    // From the stored load and factor: a load of more decimals than the box
+    // shows is taken as stored.
+    CalcTendonAllowables();
     const Row r = RowOf(i);
-    const std::string allow = TendonAllowable(StdStr(r.factor->text()), StdStr(r.load->text()));
-    r.allow->setText(QStr(allow));
-    *r.allowField = allow;
+    r.allow->setText(QStr(*r.allowField));
     MarkRow(i);
 }
 

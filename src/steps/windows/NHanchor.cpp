@@ -230,7 +230,7 @@ void NHanchor::ShowBar() {
 }
 
 void NHanchor::ShowTauS() {
-    Label11->setText(QStr(Design.AncBarTauS));
+    Label11->setText(QStr(ShownTauS(Design.AncBarTauS)));
     ShowVerdict();
 }
 

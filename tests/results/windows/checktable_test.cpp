@@ -234,8 +234,9 @@ std::vector<std::string> LinesOfPage1(const Printed& p) {
 
 // The page of the full report that prints each row's check, and the worked
 // design of examples/ that fails that row alone when `breakIt` has changed
-// it; the grid stays clear. The table is walked as it stands: a row added
-// without its case here fails.
+// it; the grid stays clear. The cases and the table's rows must meet one to
+// one: a row added without its case fails, and so does a case whose row was
+// taken out of the table (its check would no longer be made anywhere).
 struct RowCase {
     const char* form;  // the layout form of the check's page
     const char* file;
@@ -269,6 +270,13 @@ const std::map<std::string, RowCase>& RowCases() {
 }
 
 TEST_F(CheckTable, EveryRowShowsOnEverySurfaceWhenItAloneFails) {
+    std::vector<std::string> rows;
+    for (const DesignCheck& row : DesignCheckTable()) rows.emplace_back(row.title);
+    std::vector<std::string> cases;
+    for (const auto& entry : RowCases()) cases.push_back(entry.first);
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, cases) << "each row of the check table needs its case, each case its row";
+
     for (const DesignCheck& row : DesignCheckTable()) {
         const std::string title = row.title;
         SCOPED_TRACE(title);

@@ -209,8 +209,8 @@ TEST_F(AnchorWalk, RockBolts) {
         {"BondLa1Up", d.BondLa1Up, "3.2"},
         {"BondLa2Up", d.BondLa2Up, "0.9"},
         {"RockLength", d.RockLength, "5.0"},
-        // ℓ1 = the pitch as the layout step keeps it; ℓ2 = 6.800 / 4.
-        {"TateShareL", d.TateShareL, "3.500"},
+        // ℓ1 = the pitch as the layout step keeps it (as typed); ℓ2 = 6.800 / 4.
+        {"TateShareL", d.TateShareL, "  3.500"},
         {"YokoShareL", d.YokoShareL, "1.700"},
         {"TateToubunpu", d.TateToubunpu, "44.46"},
         {"YokoToubunpu", d.YokoToubunpu, "91.53"},
@@ -349,7 +349,7 @@ TEST_F(AnchorWalk, GroundAnchors) {
         {"BondLa1Up", d.BondLa1Up, "1.8"},
         {"BondLa2Up", d.BondLa2Up, "4.1"},
         {"TateShareL", d.TateShareL, "3.200"},
-        {"YokoShareL", d.YokoShareL, "2.000"},
+        {"YokoShareL", d.YokoShareL, " 2.000"},
         {"TateToubunpu", d.TateToubunpu, "24.31"},
         {"YokoToubunpu", d.YokoToubunpu, "38.90"},
         {"PlateU", d.PlateU, "    180"},

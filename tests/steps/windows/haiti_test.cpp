@@ -65,12 +65,13 @@ TEST_F(HaitiTest, LoadFromAFilledAndANewDesign) {
         {"new design, rock bolts", [] { Design.WorkType = 3; }, empty, empty, true,
          "ロックボルト数", "00000", std::string(16, 'B')},
         // The grid rule derives every anchor value from its frame value
-        // (copied texts trimmed); here they agree, so nothing changes.
+        // (copied texts trimmed); here they agree, so nothing changes, not
+        // even the blanks of a text.
         {"filled, anchors",
          [] { FillDesign(4); },
          filledBoxes,
-         {" 4", " 2.000", " 0.500", " 0.500", " 3", " 2.000", " 0.500", " 0.300", "  5", "2.000",
-          "0.500", "0.500", "  4", "2.000", "0.500", "0.300"},
+         {" 4", " 2.000", " 0.500", " 0.500", " 3", " 2.000", " 0.500", " 0.300", " 5", " 2.000",
+          " 0.500", " 0.500", " 4", " 2.000", " 0.500", " 0.300"},
          true,
          "アンカー数",
          "00000",
@@ -82,8 +83,8 @@ TEST_F(HaitiTest, LoadFromAFilledAndANewDesign) {
              Design.AnchorCountX = " 9";
          },
          filledBoxes,
-         {" 4", " 2.000", " 0.500", " 0.500", " 3", " 2.000", " 0.500", " 0.300", "  5", "2.000",
-          "0.500", "0.500", "  4", "2.000", "0.500", "0.300"},
+         {" 4", " 2.000", " 0.500", " 0.500", " 3", " 2.000", " 0.500", " 0.300", " 5", "2.000",
+          " 0.500", " 0.500", "  4", " 2.000", " 0.500", " 0.300"},
          true,
          "ロックボルト数",
          "11100",

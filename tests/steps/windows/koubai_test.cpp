@@ -203,7 +203,7 @@ TEST_F(KoubaiTest, ActivationFollowsTheSlopeLength) {
     EXPECT_EQ(Design.SlopeHeight, "  8.485");
     // Without a ratio there is no height.
     Design.TotalLengthY = " 9.000";
-    w->Label9->setText("");
+    Design.SlopeN = "";
     w->HandleActivate();
     EXPECT_EQ(S(w->Label3), "");
     EXPECT_EQ(Design.SlopeHeight, "");

@@ -135,6 +135,25 @@ TEST_F(TendonTest, AFilledDesignWithTheLoadRecalculatedOrNot) {
     EXPECT_EQ(Flags(), "00000");
 }
 
+// A load stored with a decimal (a file may hold one) shows in its whole-kN
+// box rounded, but the allowable is worked out on the load as stored:
+// 0.60 × 50.6 = 30.36, not 0.60 × 51 = 30.60, which would pass a Pt of 30.4.
+TEST_F(TendonTest, TheAllowablesAreWorkedOutOnTheLoadsAsStored) {
+    FillDesign(4);
+    Design.Tus = "  50.6";
+    Design.Tys = "  40.4";
+    Design.Pt = "30.4";
+    NAgrand1* w = Load<NAgrand1>();
+    EXPECT_EQ(S(w->txtTus), "    51");
+    EXPECT_EQ(S(w->txtTys), "    40");
+    EXPECT_EQ(S(w->lblAncTus), "  30.36");
+    EXPECT_EQ(S(w->lblAncTys), "  30.30");  // 0.75 × 40.4, not 0.75 × 40 = 30.00
+    EXPECT_EQ(Design.TusAllow, "  30.36");
+    EXPECT_EQ(Design.TysAllow, "  30.30");
+    EXPECT_EQ(Mark(w->Label17, w->Label25), "＜ out red");
+    EXPECT_EQ(Mark(w->Label18, w->Label26), "＜ out red");
+}
+
 TEST_F(TendonTest, TheLoadedDesignStaysUnchangedInItsChain) {
     FillDesign(4);
     host->OpenChain(4);
