@@ -33,10 +33,13 @@ std::array<int, settings_detail::kBodyLines> FullTableLineUp(
     // Least costs of lining up layout lines i.. with file lines j..: free[]
     // outside a gap, lost[] inside a run of lost layout lines, added[] inside
     // a run of added file lines (a gap that goes on costs no new opening).
-    // Every pair of lines is worked out.
+    // Every pair of lines is worked out, each cell written before it is
+    // read. The tables are kept from call to call: a test calls this some
+    // thousand times, and fresh tables of this size cost more than the work.
     const int w = m + 1;
     const std::size_t size = static_cast<std::size_t>(e + 1) * w;
-    std::vector<int> freeCost(size), lostCost(size), addedCost(size);
+    static std::vector<int> freeCost, lostCost, addedCost;
+    freeCost.resize(size), lostCost.resize(size), addedCost.resize(size);
     auto idx = [w](int i, int j) { return static_cast<std::size_t>(i) * w + j; };
     // A shape as the index of its first layout line; -1 for a shape the
     // layout does not know, which never matches.
