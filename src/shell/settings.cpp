@@ -14,6 +14,7 @@
 #include "shell/fileio.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
+#include "shell/settingslineup.h"
 #include "shell/tables.h"
 
 namespace talvo {
@@ -31,8 +32,7 @@ const std::string kSettingsSignature = [] {
 
 namespace {
 
-// Lines 2 to 148 follow the signature line.
-constexpr int kBodyLines = 147;
+using settings_detail::kBodyLines;
 // A settings file is a few kilobytes; more than this is not one, and the
 // rest is not looked at.
 constexpr std::size_t kMaxFileBytes = 1 << 20;
@@ -569,17 +569,20 @@ const ShapeCodes& LayoutShapeCodes() {
     return codes;
 }
 
-std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body) {
+}  // namespace
+
+std::array<int, kBodyLines> settings_detail::LineUpShapes(
+    const std::vector<std::string_view>& body) {
     const auto& want = ExpectedShapes();
     const int e = kBodyLines;
     const int m = static_cast<int>(body.size());
-    std::array<const FileLine*, kBodyLines> result{};
+    std::array<int, kBodyLines> result;
+    result.fill(-1);
 
     // The file as written, whole or cut short: no alignment needed.
     const int common = std::min(e, m);
-    if (std::equal(want.begin(), want.begin() + common, body.begin(),
-                   [](const std::string& s, const FileLine& l) { return s == l.shape; })) {
-        for (int i = 0; i < common; ++i) result[i] = &body[i];
+    if (std::equal(want.begin(), want.begin() + common, body.begin())) {
+        for (int i = 0; i < common; ++i) result[i] = i;
         return result;
     }
 
@@ -605,7 +608,7 @@ std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body
     constexpr int kNone = std::numeric_limits<int>::max() / 4;
     const ShapeCodes& codes = LayoutShapeCodes();
     std::vector<int> bodyCode(m);
-    for (int j = 0; j < m; ++j) bodyCode[j] = codes.Of(body[j].shape);
+    for (int j = 0; j < m; ++j) bodyCode[j] = codes.Of(body[j]);
     auto sub = [&](int i, int j) { return codes.line[i] == bodyCode[j] ? 0 : 1; };
 
     // Only pairs that can lie on a least-cost path are worked out. Lining
@@ -703,7 +706,28 @@ std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body
     const auto early = trace(true);
     const auto late = trace(false);
     for (int i = 0; i < e; ++i)
-        if (early[i] >= 0 && early[i] == late[i]) result[i] = &body[early[i]];
+        if (early[i] >= 0 && early[i] == late[i]) result[i] = early[i];
+    return result;
+}
+
+std::string settings_detail::LineShape(std::string_view line) {
+    return Tokenize(line).shape;
+}
+
+const std::vector<std::string>& settings_detail::LayoutShapes() {
+    return ExpectedShapes();
+}
+
+namespace {
+
+std::array<const FileLine*, kBodyLines> LineUp(const std::vector<FileLine>& body) {
+    std::vector<std::string_view> shapes;
+    shapes.reserve(body.size());
+    for (const FileLine& l : body) shapes.push_back(l.shape);
+    const auto map = settings_detail::LineUpShapes(shapes);
+    std::array<const FileLine*, kBodyLines> result{};
+    for (int i = 0; i < kBodyLines; ++i)
+        if (map[i] >= 0) result[i] = &body[map[i]];
     return result;
 }
 

@@ -20,8 +20,10 @@
 
 #include "shell/codec.h"
 #include "shell/designfile.h"
+#include "shell/fulltablelineup.h"
 #include "shell/globals.h"
 #include "shell/numtext.h"
+#include "shell/settingslineup.h"
 #include "shell/tables.h"
 
 namespace talvo {
@@ -439,16 +441,16 @@ struct Edit {
     std::string text;
 };
 
-TEST_F(SettingsFile, DamagedTableGetsItsDefaultsAndNoOtherDoes) {
-    SetEditedState();
-    const std::vector<std::string> edited = CrLfLines(SerializeSettings());
-    const std::vector<std::string> defaults = RebuiltLines();
+// A file damaged by `edits`, and the parts that are rebuilt from their
+// defaults on reading it.
+struct DamageCase {
+    const char* name;
+    std::vector<Edit> edits;
+    std::set<Part> broken;
+};
 
-    const struct {
-        const char* name;
-        std::vector<Edit> edits;
-        std::set<Part> broken;
-    } cases[] = {
+const std::vector<DamageCase>& DamagedFileCases() {
+    static const std::vector<DamageCase> cases = {
         {"file ends after line 10",
          {{Edit::EndAfter, 10, ""}},
          {Bars, UnitWeights, Stresses, Stirrups, Snow, RebarCount, Spans, Plate, Steel, PullOut}},
@@ -501,27 +503,39 @@ TEST_F(SettingsFile, DamagedTableGetsItsDefaultsAndNoOtherDoes) {
          {Bars, Plate}},
         {"lines added after the last", {{Edit::InsertAfter, 148, "1"}}, {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<std::string> lines = edited;
-        // Edits are applied from the end so that the line numbers hold.
-        for (auto it = c.edits.rbegin(); it != c.edits.rend(); ++it) {
-            const auto at = lines.begin() + (it->line - 1);
-            switch (it->kind) {
-                case Edit::Replace:
-                    *at = it->text;
-                    break;
-                case Edit::Erase:
-                    lines.erase(at);
-                    break;
-                case Edit::InsertAfter:
-                    lines.insert(at + 1, it->text);
-                    break;
-                case Edit::EndAfter:
-                    lines.erase(at + 1, lines.end());
-                    break;
-            }
+    return cases;
+}
+
+// The lines of a file after the edits of a case; its lines are numbered from 1.
+std::vector<std::string> Damaged(std::vector<std::string> lines, const std::vector<Edit>& edits) {
+    // Edits are applied from the end so that the line numbers hold.
+    for (auto it = edits.rbegin(); it != edits.rend(); ++it) {
+        const auto at = lines.begin() + (it->line - 1);
+        switch (it->kind) {
+            case Edit::Replace:
+                *at = it->text;
+                break;
+            case Edit::Erase:
+                lines.erase(at);
+                break;
+            case Edit::InsertAfter:
+                lines.insert(at + 1, it->text);
+                break;
+            case Edit::EndAfter:
+                lines.erase(at + 1, lines.end());
+                break;
         }
+    }
+    return lines;
+}
+
+TEST_F(SettingsFile, DamagedTableGetsItsDefaultsAndNoOtherDoes) {
+    SetEditedState();
+    const std::vector<std::string> edited = CrLfLines(SerializeSettings());
+    const std::vector<std::string> defaults = RebuiltLines();
+    for (const auto& c : DamagedFileCases()) {
+        SCOPED_TRACE(c.name);
+        const std::vector<std::string> lines = Damaged(edited, c.edits);
         SetEmptyState();
         StirrupDefaults.ScFormula = 1;
         EXPECT_EQ(LoadSettingsFromBytes(JoinCrLf(lines), kScreenW, kScreenH),
@@ -539,6 +553,131 @@ TEST_F(SettingsFile, DamagedTableGetsItsDefaultsAndNoOtherDoes) {
                 EXPECT_EQ(out[l - 1], want[l - 1])
                     << kPartName[p] << (broken ? " rebuilt" : " read") << ", line " << l;
         }
+    }
+}
+
+// The lines after the signature line of a file's bytes, split as the reader
+// splits them: after a UTF-8 byte-order mark, at CR LF, a lone LF or a lone CR.
+std::vector<std::string> BodyLines(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        lines.emplace_back(bytes.substr(start, end - start));
+        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    if (!lines.empty()) lines.erase(lines.begin());
+    return lines;
+}
+
+// The reader works its line-up out only over the band of line pairs that a
+// least-cost path can take. Held here against every pair worked out: the same
+// file lines must be read as the same layout lines, over every damaged file
+// of the tests above, the fuzz seeds and the file of the layout, and over
+// runs of lines lost, doubled or spoilt at every place of the layout.
+TEST_F(SettingsFile, BandOfLinePairsReadsWhatTheFullTableReads) {
+    struct Body {
+        std::string name;
+        std::vector<std::string> shapes;
+    };
+    auto shapesOf = [](const std::vector<std::string>& lines) {
+        std::vector<std::string> shapes;
+        for (const auto& l : lines) shapes.push_back(settings_detail::LineShape(l));
+        return shapes;
+    };
+    std::vector<Body> bodies;
+
+    // The damaged files of the tests above, on a file of edited tables.
+    SetEditedState();
+    const std::vector<std::string> edited = CrLfLines(SerializeSettings());
+    for (const auto& c : DamagedFileCases()) {
+        std::vector<std::string> lines = Damaged(edited, c.edits);
+        lines.erase(lines.begin());
+        bodies.push_back({c.name, shapesOf(lines)});
+    }
+    // The fuzz seeds and the file of the layout.
+    const fs::path data(TALVO_TEST_DATA);
+    std::vector<fs::path> files{data / "settings" / "default.ini"};
+    for (const auto& e : fs::directory_iterator(data / ".." / "fuzz" / "seeds" / "settings"))
+        files.push_back(e.path());
+    ASSERT_GE(files.size(), 2u);
+    for (const auto& f : files)
+        bodies.push_back({f.filename().string(), shapesOf(BodyLines(ReadBytes(f.string())))});
+
+    // A run of `length` layout lines from `at` lost, doubled, or each turned
+    // into a line the layout does not know: short runs at every place, where
+    // a path lies closest to the edge of the band, longer ones every few
+    // lines.
+    const std::vector<std::string>& layout = settings_detail::LayoutShapes();
+    const int n = static_cast<int>(layout.size());
+    auto run = [&](int at, int length) {
+        return std::vector<std::string>(layout.begin() + at, layout.begin() + at + length);
+    };
+    for (int length : {1, 2, 3, 7, 30, 80}) {
+        for (int at = 0; at + length <= n; at += length <= 2 ? 1 : 5) {
+            const std::string where =
+                " " + std::to_string(length) + " from layout line " + std::to_string(at);
+            std::vector<std::string> lost = layout, doubled = layout, spoilt = layout;
+            lost.erase(lost.begin() + at, lost.begin() + at + length);
+            const auto copy = run(at, length);
+            doubled.insert(doubled.begin() + at, copy.begin(), copy.end());
+            std::fill(spoilt.begin() + at, spoilt.begin() + at + length, "QX");
+            bodies.push_back({"lost" + where, lost});
+            bodies.push_back({"doubled" + where, doubled});
+            bodies.push_back({"spoilt" + where, spoilt});
+        }
+    }
+    // A file written three times over, its first line spoilt, and one of
+    // bare numbers as long as a file may be: more added lines than the layout
+    // has.
+    std::vector<std::string> thrice = layout;
+    for (int k = 0; k < 2; ++k) thrice.insert(thrice.end(), layout.begin(), layout.end());
+    thrice[0] = "QX";
+    bodies.push_back({"written three times", thrice});
+    bodies.push_back({"600 numbers", std::vector<std::string>(600, "B")});
+    // Random damage in one to four places.
+    std::mt19937 rng(20261211);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::string> shapes = layout;
+        std::string name = "round " + std::to_string(round) + ":";
+        for (int k = 0, edits = 1 + static_cast<int>(rng() % 4); k < edits; ++k) {
+            const int length = 1 + static_cast<int>(rng() % (rng() % 2 ? 3 : 40));
+            const int at = static_cast<int>(rng() % (shapes.size() + 1));
+            const int end = std::min(at + length, static_cast<int>(shapes.size()));
+            switch (rng() % 3) {
+                case 0:
+                    shapes.erase(shapes.begin() + at, shapes.begin() + end);
+                    name += " lost";
+                    break;
+                case 1:
+                    shapes.insert(shapes.begin() + at, static_cast<std::size_t>(length),
+                                  std::string(rng() % 2 ? "B" : "QX"));
+                    name += " added";
+                    break;
+                default:
+                    std::fill(shapes.begin() + at, shapes.begin() + end, "QQ");
+                    name += " spoilt";
+                    break;
+            }
+            name += " " + std::to_string(length) + "@" + std::to_string(at);
+        }
+        bodies.push_back({name, shapes});
+    }
+
+    int differing = 0;
+    for (const auto& b : bodies) {
+        const std::vector<std::string_view> shapes(b.shapes.begin(), b.shapes.end());
+        const auto band = settings_detail::LineUpShapes(shapes);
+        const auto full = FullTableLineUp(shapes);
+        if (band == full) continue;
+        const auto i = std::mismatch(band.begin(), band.end(), full.begin()).first - band.begin();
+        auto from = [](int j) {
+            return j < 0 ? std::string("nothing") : "file line " + std::to_string(j + 2);
+        };
+        ADD_FAILURE() << b.name << ": layout line " << i + 2 << " is read from " << from(band[i])
+                      << " and not from " << from(full[i]);
+        if (++differing == 5) return;
     }
 }
 

@@ -24,11 +24,6 @@ constexpr const char* kAnchorageUnchecked = "定着長を照査できない。�
 constexpr const char* kPlateUnchecked = "プレートの厚さを照査できない。・・・ ＯＵＴ";
 constexpr const char* kBearingUnchecked = "支圧応力度を照査できない。・・・ ＯＵＴ";
 
-// A row of a form: its labels stand from kSuperscriptRise above its top (the
-// superscripts) to kRowHeight below it.
-constexpr int kSuperscriptRise = 60;
-constexpr int kRowHeight = 195;
-
 // The sign and verdict of one line, the verdict's colour on the verdict and
 // on `coloured`.
 bool Judge(LayoutForm& form, bool ok, const char* okSign, const char* outSign,
@@ -192,10 +187,7 @@ void SetInsRockTyou(LayoutForm& form) {
 
     // A bar that fails a stress check below is no bar to use: its row of
     // adoption is left out, and the red check lines say why.
-    if (!shear || !tensile) {
-        const int top = Need(form, "Lab17").top;
-        ClearRows(form, top - kSuperscriptRise, top + kRowHeight);
-    }
+    if (!shear || !tensile) ClearRowOf(form, "Lab17");
 
     PutNum(form, "Label1", d.Pt, 4);
     PutNum(form, "Label5", d.RockDa, 3);
@@ -248,23 +240,19 @@ void SetInsSiatu(LayoutForm& form) {
     // area, and nothing follows from it) leaves out every row that would
     // show it, and the check stands as a red line that it could not be made.
     const auto missing = [](const std::string& text) { return !HoldsNumber(text); };
-    const auto rowOf = [&form](std::string_view label) {
-        const int top = Need(form, label).top;
-        ClearRows(form, top - kSuperscriptRise, top + kRowHeight);
-    };
-    if (missing(d.SiatuA)) rowOf("Label8");
-    if (missing(d.Ap)) rowOf("Label9");
+    if (missing(d.SiatuA)) ClearRowOf(form, "Label8");
+    if (missing(d.Ap)) ClearRowOf(form, "Label9");
     if (missing(d.SiatuA) || missing(d.Ap))
         ClearRows(form, Need(form, "Label16").top, Need(form, "Label17").top + kRowHeight);
-    if (missing(d.SigmaBa1)) rowOf("Label19");
-    if (missing(d.SigmaBa2)) rowOf("Label20");
+    if (missing(d.SigmaBa1)) ClearRowOf(form, "Label19");
+    if (missing(d.SigmaBa2)) ClearRowOf(form, "Label20");
     if (missing(d.SigmaBa))
         ClearRows(form, Need(form, "Label198").top, Need(form, "Label22").top + kRowHeight);
     if (missing(d.Pt) || missing(d.Ap))
         ClearRows(form, Need(form, "Label28").top - kSuperscriptRise,
                   Need(form, "Label25").top + kRowHeight, Need(form, "Label217").left);
     if (missing(d.SigmaB) || missing(d.SigmaBa)) {
-        rowOf("Label30");
+        ClearRowOf(form, "Label30");
         PutOutLine(form, {kBearingUnchecked});
         return;
     }

@@ -29,11 +29,6 @@ constexpr int kCentredColumns = 28;
 constexpr const char* kNotCheckable = "照査できない";
 constexpr const char* kAnchorBarUnchecked = "主アンカーを照査できない。・・・ ＯＵＴ";
 
-// A row of a form: its labels stand from kSuperscriptRise above its top (the
-// superscripts) to kRowHeight below it.
-constexpr int kSuperscriptRise = 60;
-constexpr int kRowHeight = 195;
-
 // The nominal area in mm² as "0.##", or empty without a bar.
 std::string AreaMm2(const RebarSpec* bar) {
     return bar ? UpToTwoDecimals(bar->Area * 100) : std::string();
@@ -258,8 +253,7 @@ void SetInsSyuAncBar(LayoutForm& form) {
     // not given, leaves nothing to compare: in place of the comparison one
     // red line says that the bar could not be checked.
     if (!HoldsNumber(d.AncBarTauS) || !HoldsNumber(d.AncBarTauSa)) {
-        const int top = Need(form, "Label19").top;
-        ClearRows(form, top - kSuperscriptRise, top + kRowHeight);
+        ClearRowOf(form, "Label19");
         PutOutLine(form, {kAnchorBarUnchecked});
         return;
     }

@@ -64,6 +64,11 @@ void ClearRows(LayoutForm& form, int top, int bottom, int fromLeft) {
     }
 }
 
+void ClearRowOf(LayoutForm& form, std::string_view name) {
+    const int top = Need(form, name).top;
+    ClearRows(form, top - kSuperscriptRise, top + kRowHeight);
+}
+
 void MarkOut(LayoutForm& form, std::string_view value, std::string_view verdict) {
     SetColor(form, value, true);
     Put(form, verdict, "ＯＵＴ");

@@ -45,10 +45,19 @@ void PutOutLine(LayoutForm& form, const std::vector<std::string>& texts);
 // throws FormError.
 void MoveOutLineTo(LayoutForm& form, int top);
 
+// A row of a form: its labels stand from kSuperscriptRise above its top (the
+// superscripts) to kRowHeight below it.
+inline constexpr int kSuperscriptRise = 60;
+inline constexpr int kRowHeight = 195;
+
 // Leaves out the rows of a form from `top` down to, not including,
 // `bottom`, from `fromLeft` rightwards: the captions of the labels whose top
 // lies there are emptied and the lines lying there wholly are hidden.
 void ClearRows(LayoutForm& form, int top, int bottom, int fromLeft = 0);
+
+// Leaves out the row of the label of that name, its superscripts included; a
+// missing label throws FormError.
+void ClearRowOf(LayoutForm& form, std::string_view name);
 
 // A value in a table cell whose check failed or could not be made: the
 // value red and, in the label `verdict` after it, a red "ＯＵＴ". A missing
