@@ -5,12 +5,15 @@
 #include <QFocusEvent>
 #include <QPalette>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/formkit.h"
 #include "shell/codec.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
+#include "steps/entrytable.h"
 
 namespace talvo {
 
@@ -97,6 +100,30 @@ void EntryGroup::AddNumber(QLineEdit* box, NumBox config) {
     Watch(box, Entry::Number)->num = std::move(config);
 }
 
+NumEntry PlaceEntry(const std::string& step, const std::string& box, int left, int top, int width,
+                    int height) {
+    const StepEntry* e = FindStepEntry(step, box);
+    if (!e) {
+        std::fprintf(stderr, "no entry %s in the table of %s\n", box.c_str(), step.c_str());
+        std::abort();
+    }
+    NumEntry row;
+    row.name = QString::fromUtf8(e->box);
+    row.left = left;
+    row.top = top;
+    row.width = width;
+    row.height = height;
+    row.field = &e->field(Design);
+    row.min = e->min;
+    row.max = e->max;
+    row.decimals = e->decimals;
+    row.places = e->places;
+    row.flags = e->flags;
+    if (e->pair)
+        row.pairCheck = [pair = e->pair](const std::string& text) { return pair(Design, text); };
+    return row;
+}
+
 std::vector<QLineEdit*> EntryGroup::AddNumbers(QWidget* parent,
                                                const std::vector<NumEntry>& table) {
     std::vector<QLineEdit*> boxes;
@@ -110,6 +137,7 @@ std::vector<QLineEdit*> EntryGroup::AddNumbers(QWidget* parent,
         rule.places = row.places;
         rule.field = row.field;
         rule.flags = row.flags;
+        rule.pairCheck = row.pairCheck;
         AddNumber(box, std::move(rule));
         boxes.push_back(box);
     }

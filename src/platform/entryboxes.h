@@ -84,7 +84,15 @@ struct NumEntry {
     int decimals = 0;
     int places = 0;
     std::vector<std::int16_t*> flags;
+    std::function<std::string(const std::string& text)> pairCheck;  // NumBox::pairCheck
 };
+
+// The row of a layout table for the box `box` of the step `step`: its name,
+// field, range, decimals, places, flags and pair rule as the step's entry
+// table (steps/entrytable.h) declares them, at the place given (twips).
+// A box the table does not hold is a fault of the program: it stops.
+NumEntry PlaceEntry(const std::string& step, const std::string& box, int left, int top, int width,
+                    int height);
 
 // The entry boxes of one window. Each box is watched for getting and losing
 // the focus; focus moves caused by switching application or opening a menu

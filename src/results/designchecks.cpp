@@ -105,7 +105,7 @@ bool Always() {
     return true;
 }
 bool EntriesGiven() {
-    return MissingEntryNames().empty();
+    return MissingEntryNames().empty() && OutOfRangeEntryNames().empty();
 }
 bool RockSteelHolds() {
     return RockShearHolds() && RockTensileHolds();
@@ -148,9 +148,16 @@ std::vector<std::string> FailedCheckNames() {
 }
 
 std::string MissingEntriesLine() {
-    std::string names;
-    for (const std::string& name : MissingEntryNames()) Join(names, name);
-    return names.empty() ? names : std::string(kMissingEntriesTitle) + "：" + names;
+    std::string line;
+    auto part = [&line](const char* title, const std::vector<std::string>& names) {
+        if (names.empty()) return;
+        std::string joined;
+        for (const std::string& name : names) Join(joined, name);
+        line += (line.empty() ? "" : "　") + std::string(title) + "：" + joined;
+    };
+    part(kMissingEntriesTitle, MissingEntryNames());
+    part(kOutOfRangeEntriesTitle, OutOfRangeEntryNames());
+    return line;
 }
 
 std::string FailedChecksLine() {

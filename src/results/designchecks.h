@@ -63,14 +63,16 @@ inline constexpr const char* kSectionAnchorLength = "アンカー長";
 inline constexpr const char* kSectionBearing = "支圧応力度の検討";
 inline constexpr const char* kSectionPlate = "アンカープレートの検討";
 
-// What the line names for the required entries left empty
-// (requiredentries.h).
+// What the line names for the required entries left empty, and for those
+// holding a number their box would refuse (requiredentries.h).
 inline constexpr const char* kMissingEntriesTitle = "未入力";
+inline constexpr const char* kOutOfRangeEntriesTitle = "範囲外";
 
 // One row of what is checked beside the results grid. A check row names its
 // report section (`title`), tells whether the design's reports print it and
-// judges it. The row of the required entries (`entries`) holds while none is
-// empty; the line names the empty ones after kMissingEntriesTitle.
+// judges it. The row of the required entries (`entries`) holds while each is
+// given and in range; the line names the empty ones after
+// kMissingEntriesTitle and the refused ones after kOutOfRangeEntriesTitle.
 struct DesignCheck {
     const char* title;
     bool (*printed)();
@@ -91,8 +93,10 @@ const std::vector<DesignCheck>& DesignCheckTable();
 // titles in table order, each once (the required entries not among them).
 std::vector<std::string> FailedCheckNames();
 
-// "未入力：" and the names of the empty required entries joined by "、";
-// empty while every required entry is given.
+// "未入力：" and the names of the required entries never entered joined by
+// "、", then, parted by a full-width blank, "範囲外：" and the names of those
+// out of range; a part with no name is left out, and the line is empty while
+// every required entry is given and in range.
 std::string MissingEntriesLine();
 
 // The one line that names everything that fails: the missing entries'

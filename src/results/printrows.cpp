@@ -1,8 +1,10 @@
 #include "results/printrows.h"
 
 #include <cstddef>
+#include <string>
 
 #include "results/designchecks.h"
+#include "results/requiredentries.h"
 #include "results/resulttable.h"
 #include "shell/design.h"
 #include "shell/message.h"
@@ -43,11 +45,27 @@ bool PrintRowsHoldOut() {
     return !SingleSetMode() && RowHoldsOut(0);
 }
 
+std::string PrintQuestion() {
+    const bool missing = !MissingEntryNames().empty();
+    const bool outOfRange = !OutOfRangeEntryNames().empty();
+    const bool out = PrintRowsHoldOut() || !FailedCheckNames().empty();
+    if (!missing && !outOfRange && !out) return "";
+    std::string text;
+    if (missing && outOfRange) {
+        text += "未入力の項目と範囲外の項目があります。\r";
+    } else if (missing) {
+        text += "未入力の項目があります。\r";
+    } else if (outOfRange) {
+        text += "範囲外の項目があります。\r";
+    }
+    if (out) text += "印刷対象となっている結果にはｏｕｔとなる項目があります。\r";
+    return text + "印刷しますか？";
+}
+
 std::int16_t Ins_Aka_Check() {
-    if (!PrintRowsHoldOut() && !DesignChecksFail()) return 0;
-    const MsgResult answer =
-        MsgBox("印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？",
-               MsgButtons::YesNo, MsgIcon::Exclamation, 1);
+    const std::string question = PrintQuestion();
+    if (question.empty()) return 0;
+    const MsgResult answer = MsgBox(question, MsgButtons::YesNo, MsgIcon::Exclamation, 1);
     return answer == MsgResult::Yes ? 0 : -1;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace talvo {
 
@@ -21,12 +22,19 @@ int PrintTableRow(int set);
 // mode only the horizontal set's print row is looked at.
 bool PrintRowsHoldOut();
 
-// Asks before OUT results are printed: 0 print, -1 do not print. With no OUT
-// value in the print rows, no failed check of the anchors, the plate or the
-// main anchor bar and no required entry left empty (DesignChecksFail) it
-// asks nothing and returns 0;
-// otherwise it asks with Yes and No, No being the default (Enter does not
-// print). Both reports ask alike.
+// The question asked before printing, "" when there is nothing to ask: first
+// what the required entries lack ("未入力の項目があります。", "範囲外の
+// 項目があります。" or, both, "未入力の項目と範囲外の項目があります。"),
+// then, with an OUT value in the print rows or a failed check of the
+// anchors, the plate or the main anchor bar, "印刷対象となっている結果には
+// ｏｕｔとなる項目があります。", each ended by a line break, then
+// "印刷しますか？".
+std::string PrintQuestion();
+
+// Asks before OUT results are printed: 0 print, -1 do not print. With
+// nothing to ask (PrintQuestion) it asks nothing and returns 0; otherwise it
+// asks with Yes and No, No being the default (Enter does not print). Both
+// reports ask alike.
 std::int16_t Ins_Aka_Check();
 
 }  // namespace talvo

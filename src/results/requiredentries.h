@@ -1,9 +1,9 @@
-// The entries a design cannot go without. An entry box that accepts no 0 (its
-// range starts above 0) and whose value the calculations of the chain read is
-// required: an empty text there was never entered, and the calculations would
-// read it as a 0 that the box itself refuses. Entries whose range holds 0 (an
-// overhang, a span count down the slope, a slip-surface gradient) read as 0
-// when empty, as they always have.
+// The entries a design cannot go without, derived from the entry tables of
+// the steps of its chain (steps/entrytable.h): every entry that a
+// calculation of the chain reads with the design's options and input modes
+// as they stand must be entered. 0 is an entry; an empty text, or a text
+// that is not a number, is not. An entry no calculation of the chain reads
+// stays optional.
 //
 // The design strength σck counts in every work type, although only the
 // bearing stress of a ground anchor computes with it: every report's
@@ -11,32 +11,33 @@
 // The entries that only a check beside the results compares (τsa of the main
 // anchor bar and of the bolt steel, σsa of the bolt steel, the adopted plate
 // thickness t) are not listed: their check already fails on an empty text.
+//
+// A required entry holding a number its box would refuse (out of its range,
+// with more decimals than the box takes, or breaking the rule it keeps with
+// another entry) is out of range: named too, apart from the missing ones.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "shell/design.h"
+#include "steps/entrytable.h"
 
 namespace talvo {
 
-// One required entry of a step: the name its step shows it by ("ΔFs", "φ"),
-// its field, and when the design reads it (null: always, in its chain).
-struct RequiredEntry {
-    const char* name;
-    std::string DesignData::*field;
-    bool (*read)(const DesignData&);
-};
+// The required entries of the design (Design), in the order of its chain of
+// steps (the short chains of a Pt entered directly leave out the steps they
+// skip) and within a step in the order of its boxes; only those the design
+// reads with its options and input modes as they stand. None for a work type
+// outside 0 to 4.
+std::vector<ChainEntry> RequiredEntries();
 
-// The required entries of the design's work type, in the order of its chain
-// of steps (the short chains of a Pt entered directly leave out the steps
-// they skip) and within a step in the order of its boxes; only those the
-// design reads with its options and input modes as they stand. None for a
-// work type outside 0 to 4.
-std::vector<RequiredEntry> RequiredEntries();
-
-// The names of the required entries whose text is empty, each once, in the
-// order of RequiredEntries.
+// The names of the required entries never entered (empty, or not a number),
+// each once, in the order of RequiredEntries.
 std::vector<std::string> MissingEntryNames();
+
+// The names of the required entries whose number their box would refuse,
+// each once, in the order of RequiredEntries.
+std::vector<std::string> OutOfRangeEntryNames();
 
 }  // namespace talvo

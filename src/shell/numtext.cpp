@@ -580,8 +580,8 @@ std::string HalfWidthDigits(std::string_view text) {
     return out;
 }
 
-bool CheckValue(std::string& text, double min, double max, int decimals) {
-    if (text.empty()) return true;
+ValueFault CheckValueQuiet(std::string& text, double min, double max, int decimals) {
+    if (text.empty()) return ValueFault::None;
 
     std::string converted;
     bool point = false;
@@ -605,40 +605,49 @@ bool CheckValue(std::string& text, double min, double max, int decimals) {
         }
     }
     text = converted;
-    if (!ok) {
-        MsgBox("値が正しくありません。", MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
-    }
+    if (!ok) return ValueFault::Characters;
 
     if (decimals < 0) decimals = 0;
-    std::string pattern = DecimalsPattern(decimals);
-
     // "-", "." and "-." pass the characters and read as 0.
     double value = NumVal(text);
-    if (!(min <= value && value <= max)) {
-        MsgBox("値が有効範囲にありません。\r有効範囲（" + FormatPattern(min, pattern) + "～" +
-                   FormatPattern(max, pattern) + "）",
-               MsgButtons::Ok, MsgIcon::Exclamation);
-        return false;
-    }
+    if (!(min <= value && value <= max)) return ValueFault::Range;
 
     std::size_t at = text.find('.');
     if (at != std::string::npos) {
-        if (decimals == 0) {
-            MsgBox("入力値が有効精度を超えています。\r有効精度内（整数値）に変更してください。",
-                   MsgButtons::Ok, MsgIcon::Exclamation);
-            return false;
-        }
-        if (text.size() - at - 1 > static_cast<std::size_t>(decimals)) {
-            MsgBox("入力値が有効精度を超えています。\r有効精度内（小数第" +
-                       std::to_string(decimals) + "位）に変更してください。",
-                   MsgButtons::Ok, MsgIcon::Exclamation);
-            return false;
-        }
+        if (decimals == 0) return ValueFault::Precision;
+        if (text.size() - at - 1 > static_cast<std::size_t>(decimals)) return ValueFault::Precision;
     }
 
-    text = FormatPattern(value, pattern);
-    return true;
+    text = FormatPattern(value, DecimalsPattern(decimals));
+    return ValueFault::None;
+}
+
+bool CheckValue(std::string& text, double min, double max, int decimals) {
+    if (decimals < 0) decimals = 0;
+    const std::string pattern = DecimalsPattern(decimals);
+    switch (CheckValueQuiet(text, min, max, decimals)) {
+        case ValueFault::None:
+            return true;
+        case ValueFault::Characters:
+            MsgBox("値が正しくありません。", MsgButtons::Ok, MsgIcon::Exclamation);
+            return false;
+        case ValueFault::Range:
+            MsgBox("値が有効範囲にありません。\r有効範囲（" + FormatPattern(min, pattern) + "～" +
+                       FormatPattern(max, pattern) + "）",
+                   MsgButtons::Ok, MsgIcon::Exclamation);
+            return false;
+        case ValueFault::Precision:
+            if (decimals == 0) {
+                MsgBox("入力値が有効精度を超えています。\r有効精度内（整数値）に変更してください。",
+                       MsgButtons::Ok, MsgIcon::Exclamation);
+            } else {
+                MsgBox("入力値が有効精度を超えています。\r有効精度内（小数第" +
+                           std::to_string(decimals) + "位）に変更してください。",
+                       MsgButtons::Ok, MsgIcon::Exclamation);
+            }
+            return false;
+    }
+    return false;
 }
 
 std::string RoundValue(double value, int digits, int mode) {

@@ -71,6 +71,11 @@ std::string HalfWidthDigits(std::string_view text);
 // only "-" and/or "." reads as 0 and becomes the 0 of the pattern ("0", "0.0").
 bool CheckValue(std::string& text, double min, double max, int decimals);
 
+// What CheckValue finds wrong with a text, without a message: None for a
+// text it takes (rewritten as CheckValue rewrites it), else the first fault.
+enum class ValueFault { None, Characters, Range, Precision };
+ValueFault CheckValueQuiet(std::string& text, double min, double max, int decimals);
+
 // Rounds to `digits` decimals: mode 1 up toward +infinity, any other mode down
 // toward -infinity. The value is scaled in decimal, so a value already on the
 // grid stays where it is. Result in plain number text.

@@ -43,8 +43,18 @@ TEST(FailedChecksLine, NamesTheMissingEntriesBeforeTheFailedChecks) {
              RunResultsActivation();
          },
          "未入力：Fs　ＯＵＴ：主アンカーの検討"},
-        // An overhang holds 0: left empty it reads as 0, as it always has.
-        {"no overhang", [] { Design.OverhangLower = ""; }, ""},
+        // 0 is an entry, an empty overhang is not: every overhang is read.
+        {"no overhang", [] { Design.OverhangLower = ""; }, "未入力：ℓd"},
+        {"an overhang of 0", [] { Design.OverhangLower = "0.000"; }, ""},
+        // A number the box would refuse comes after the missing ones,
+        // before the failed checks.
+        {"no ΔFs, a σsa of decimals, τs over τsa",
+         [] {
+             Design.DeltaFs = "";
+             Design.SigmaSa = "160.5";
+             Design.AncBarTauSa = "   20";
+         },
+         "未入力：ΔFs　範囲外：σsa　ＯＵＴ：主アンカーの検討"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

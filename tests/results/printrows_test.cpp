@@ -18,6 +18,10 @@ namespace {
 
 const char* const kOutQuestion =
     "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？";
+const char* const kMissingQuestion = "未入力の項目があります。\r印刷しますか？";
+const char* const kMissingAndOutQuestion =
+    "未入力の項目があります。\r"
+    "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？";
 
 TEST(PrintRows, CompleteWhenEverySetInUseHasARow) {
     struct Case {
@@ -110,19 +114,22 @@ TEST(InsAkaCheck, AsksForAFailedCheckOfTheAnchorsPlateOrMainAnchorBar) {
         const char* name;
         std::int16_t workType;
         std::function<void(DesignData&)> change;
-        bool asks;
+        const char* question;  // null: nothing is asked
     };
     const auto none = [](DesignData&) {};
+    const char* const no = nullptr;
+    const char* const out = kOutQuestion;
     const Case cases[] = {
-        {"frame: every check holds", 0, none, false},
-        {"frame: τs over τsa", 0, [](DesignData& d) { d.AncBarTauSa = "   25"; }, true},
-        {"frame: τs of no Fs", 1, [](DesignData& d) { d.AncBarTauS = ""; }, true},
-        {"greening: τs over τsa", 2, [](DesignData& d) { d.AncBarTauS = "80.1"; }, true},
-        {"rock bolt: every check holds", 3, none, false},
-        {"rock bolt: shear", 3, [](DesignData& d) { d.RockTau = "80.1"; }, true},
-        {"rock bolt: tension", 3, [](DesignData& d) { d.RockSigma = "160.1"; }, true},
-        {"rock bolt: La under La1", 3, [](DesignData& d) { d.RockLa = " 1.8"; }, true},
-        {"rock bolt: no La", 3, [](DesignData& d) { d.RockLa = ""; }, true},
+        {"frame: every check holds", 0, none, no},
+        {"frame: τs over τsa", 0, [](DesignData& d) { d.AncBarTauSa = "   25"; }, out},
+        {"frame: τs of no Fs", 1, [](DesignData& d) { d.AncBarTauS = ""; }, out},
+        {"greening: τs over τsa", 2, [](DesignData& d) { d.AncBarTauS = "80.1"; }, out},
+        {"rock bolt: every check holds", 3, none, no},
+        {"rock bolt: shear", 3, [](DesignData& d) { d.RockTau = "80.1"; }, out},
+        {"rock bolt: tension", 3, [](DesignData& d) { d.RockSigma = "160.1"; }, out},
+        {"rock bolt: La under La1", 3, [](DesignData& d) { d.RockLa = " 1.8"; }, out},
+        // A required entry never entered is named first; its check fails too.
+        {"rock bolt: no La", 3, [](DesignData& d) { d.RockLa = ""; }, kMissingAndOutQuestion},
         // With Pt entered the bolt steel and its lengths are not designed.
         {"rock bolt, Pt entered: La under La1", 3,
          [](DesignData& d) {
@@ -130,16 +137,16 @@ TEST(InsAkaCheck, AsksForAFailedCheckOfTheAnchorsPlateOrMainAnchorBar) {
              d.PtInput = d.Pt;
              d.RockLa = " 1.8";
          },
-         false},
-        {"anchor: every check holds", 4, none, false},
-        {"anchor: tensile load", 4, [](DesignData& d) { d.TusAllow = "  29.40"; }, true},
-        {"anchor: yield load", 4, [](DesignData& d) { d.TysAllow = "  29.40"; }, true},
-        {"anchor: La under La2", 4, [](DesignData& d) { d.BondLa2Up = "3.1"; }, true},
-        {"anchor: bearing", 4, [](DesignData& d) { d.SigmaB = "5.31"; }, true},
-        {"anchor: bearing not computed", 4, [](DesignData& d) { d.SigmaB = ""; }, true},
-        {"anchor: plate thinner", 4, [](DesignData& d) { d.PlateT = " 8.4"; }, true},
-        {"anchor: plate as required", 4, [](DesignData& d) { d.PlateT = " 8.5"; }, false},
-        {"anchor: no plate thickness", 4, [](DesignData& d) { d.PlateT = ""; }, true},
+         no},
+        {"anchor: every check holds", 4, none, no},
+        {"anchor: tensile load", 4, [](DesignData& d) { d.TusAllow = "  29.40"; }, out},
+        {"anchor: yield load", 4, [](DesignData& d) { d.TysAllow = "  29.40"; }, out},
+        {"anchor: La under La2", 4, [](DesignData& d) { d.BondLa2Up = "3.1"; }, out},
+        {"anchor: bearing", 4, [](DesignData& d) { d.SigmaB = "5.31"; }, out},
+        {"anchor: bearing not computed", 4, [](DesignData& d) { d.SigmaB = ""; }, out},
+        {"anchor: plate thinner", 4, [](DesignData& d) { d.PlateT = " 8.4"; }, out},
+        {"anchor: plate as required", 4, [](DesignData& d) { d.PlateT = " 8.5"; }, no},
+        {"anchor: no plate thickness", 4, [](DesignData& d) { d.PlateT = ""; }, out},
         {"anchor, Pt entered: tendon and La not designed", 4,
          [](DesignData& d) {
              d.PtDirect = 1;
@@ -147,22 +154,23 @@ TEST(InsAkaCheck, AsksForAFailedCheckOfTheAnchorsPlateOrMainAnchorBar) {
              d.TusAllow = "";
              d.BondLa2Up = "3.1";
          },
-         false},
-        // An entry never entered asks as a failed check does.
-        {"frame: no ΔFs", 0, [](DesignData& d) { d.DeltaFs = ""; }, true},
-        {"anchor: no σck", 4, [](DesignData& d) { d.SigmaCk = " "; }, true},
+         no},
+        // An entry never entered asks, naming what is missing.
+        {"frame: no ΔFs", 0, [](DesignData& d) { d.DeltaFs = ""; }, kMissingQuestion},
+        {"anchor: no σck", 4, [](DesignData& d) { d.SigmaCk = " "; }, kMissingQuestion},
         {"anchor, Pt entered: no Pt", 4,
          [](DesignData& d) {
              d.PtDirect = 1;
              d.PtInput = "";
          },
-         true},
+         kMissingQuestion},
         {"anchor, Pt entered: plate thinner", 4,
          [](DesignData& d) {
              d.PtDirect = 1;
+             d.PtInput = d.Pt;
              d.PlateT = " 8.4";
          },
-         true},
+         out},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,14 +179,14 @@ TEST(InsAkaCheck, AsksForAFailedCheckOfTheAnchorsPlateOrMainAnchorBar) {
         ResultColor = {};
         c.change(Design);
         ASSERT_FALSE(PrintRowsHoldOut());
-        EXPECT_EQ(DesignChecksFail(), c.asks);
+        const bool asks = c.question != nullptr;
+        EXPECT_EQ(DesignChecksFail(), asks);
         ScriptedMessages messages;
-        if (c.asks) {
-            messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
-        }
-        EXPECT_EQ(Ins_Aka_Check(), c.asks ? -1 : 0);
+        if (asks)
+            messages.Expect(c.question, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+        EXPECT_EQ(Ins_Aka_Check(), asks ? -1 : 0);
         EXPECT_TRUE(messages.AllShown());
-        if (c.asks) {
+        if (asks) {
             ASSERT_EQ(messages.Shown().size(), 1u);
             EXPECT_EQ(messages.Shown()[0].defaultButton, 1);
         }
@@ -186,13 +194,64 @@ TEST(InsAkaCheck, AsksForAFailedCheckOfTheAnchorsPlateOrMainAnchorBar) {
 }
 
 TEST(InsAkaCheck, YesPrints) {
-    ResetCalcState();
-    Design.WorkType = 2;
+    PassingDesign(2);
+    ResultColor = {};
     Design.KekkaPrintRow = {0, 1};
     CellColor(1, ColAs, 6) = ColorOut;
     ScriptedMessages messages;
     messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
     EXPECT_EQ(Ins_Aka_Check(), 0);
+}
+
+// What the entries lack is said first, in the order missing, out of range;
+// the OUT of the results follows it where there is one, then the question.
+TEST(InsAkaCheck, SaysFirstWhatTheEntriesLack) {
+    struct Case {
+        const char* name;
+        std::function<void(DesignData&)> change;
+        bool redRow;
+        const char* question;
+    };
+    const auto noTus = [](DesignData& d) { d.Tus = ""; };
+    const auto yieldAbove = [](DesignData& d) {
+        d.Tus = "   400";
+        d.Tys = "   500";
+    };
+    const Case cases[] = {
+        {"missing", noTus, false, "未入力の項目があります。\r印刷しますか？"},
+        {"out of range", yieldAbove, false, "範囲外の項目があります。\r印刷しますか？"},
+        {"not a number is missing", [](DesignData& d) { d.FrameGamma = "."; }, false,
+         "未入力の項目があります。\r印刷しますか？"},
+        {"both",
+         [](DesignData& d) {
+             d.SigmaCk = "";
+             d.Tus = "  50.6";
+         },
+         false, "未入力の項目と範囲外の項目があります。\r印刷しますか？"},
+        {"both and a red print row",
+         [](DesignData& d) {
+             d.SigmaCk = "";
+             d.PitchX = "10.5";
+         },
+         true,
+         "未入力の項目と範囲外の項目があります。\r"
+         "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？"},
+        {"out of range and a red print row", yieldAbove, true,
+         "範囲外の項目があります。\r"
+         "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PassingDesign(4);
+        Design.KekkaPrintRow = {1, 1};
+        ResultColor = {};
+        c.change(Design);
+        if (c.redRow) CellColor(1, ColSigmaS, 6) = ColorOut;
+        ScriptedMessages messages;
+        messages.Expect(c.question, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+        EXPECT_EQ(Ins_Aka_Check(), -1);
+        EXPECT_TRUE(messages.AllShown());
+    }
 }
 
 }  // namespace

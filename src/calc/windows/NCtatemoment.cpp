@@ -31,9 +31,8 @@ NCtatemoment::NCtatemoment(QWidget* parent) : StepForm("NCtatemoment", kNavAll, 
 
     AddLabel(this, "すべりに対してのり枠で増加させる安全率", kTitleLeft, 300, 4400, kRowHeight);
     AddLabel(this, "ΔＦs  =", kSymbolLeft, 300, 900, kRowHeight);
-    const std::vector<std::int16_t*> flags = {&RecalcResult};
     const std::vector<NumEntry> table = {
-        {"Text1", kValueLeft, 300, 1100, kRowHeight, &Design.DeltaFs, 0.01, 1.0, 2, 4, flags},
+        PlaceEntry("NCtatemoment", "Text1", kValueLeft, 300, 1100, kRowHeight),
     };
     Text1 = Entries()->AddNumbers(this, table)[0];
     Text1->setAlignment(Qt::AlignRight);

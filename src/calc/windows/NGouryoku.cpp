@@ -72,16 +72,13 @@ NGouryoku::NGouryoku(QWidget* parent) : StepForm("NGouryoku", kNavAll, parent) {
     AddTitleBar(this, "鉄筋", 240, 2100, 8835, 300);
     AddStressRow(this, "許容引張応力度", "σ", "sa", 2490);
 
-    const std::vector<std::int16_t*> flags = {&RecalcResult};
     // The stress boxes, one to a row, each between its "=" and its unit.
     const std::vector<NumEntry> table = {
-        {"txtStandard", kBoxLeft, 480, kBoxWidth, kRowHeight, &Design.SigmaCk, 1, 99, 0, 5, flags},
-        {"txtCompress", kBoxLeft, 870, kBoxWidth, kRowHeight, &Design.SigmaCa, 0.1, 99.9, 1, 5,
-         flags},
-        {"txtShear", kBoxLeft, 1260, kBoxWidth, kRowHeight, &Design.TauCa, 0.01, 0.99, 2, 5, flags},
-        {"txtAdhesion", kBoxLeft, 1650, kBoxWidth, kRowHeight, &Design.TauOa, 0.1, 9.9, 1, 5,
-         flags},
-        {"txtPull", kBoxLeft, 2490, kBoxWidth, kRowHeight, &Design.SigmaSa, 1, 999, 0, 5, flags},
+        PlaceEntry("NGouryoku", "txtStandard", kBoxLeft, 480, kBoxWidth, kRowHeight),
+        PlaceEntry("NGouryoku", "txtCompress", kBoxLeft, 870, kBoxWidth, kRowHeight),
+        PlaceEntry("NGouryoku", "txtShear", kBoxLeft, 1260, kBoxWidth, kRowHeight),
+        PlaceEntry("NGouryoku", "txtAdhesion", kBoxLeft, 1650, kBoxWidth, kRowHeight),
+        PlaceEntry("NGouryoku", "txtPull", kBoxLeft, 2490, kBoxWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(this, table);
     for (QLineEdit* box : boxes) box->setAlignment(Qt::AlignRight);

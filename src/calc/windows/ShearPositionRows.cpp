@@ -189,11 +189,10 @@ ShearPositionRows::ShearPositionRows(QWidget* frame, EntryGroup* entries,
     // Row 1: the entered x.
     name(AddLabel(frame, " 支点からの照査位置", 510, rowTop[0], 2000, kRowHeight), layout.caption);
     name(AddLabel(frame, "x =", 2540, rowTop[0], 450, kRowHeight), layout.xMark);
-    static std::string noField;  // a work type outside the arrays keeps nothing
-    std::string* x = calcfield::OfWorkType(Design.ShearXInput);
-    const std::vector<std::int16_t*> flags = {&RecalcResult};
+    // The x of the work type in hand (a work type outside the arrays keeps
+    // nothing).
     const std::vector<NumEntry> table = {
-        {"Text1", 2990, rowTop[0], 900, kRowHeight, x ? x : &noField, 0, 9.999, 3, 2, flags},
+        PlaceEntry("NFyokosendan", "Text1", 2990, rowTop[0], 900, kRowHeight),
     };
     Text1 = entries->AddNumbers(frame, table)[0];
     Text1->setAlignment(Qt::AlignRight);

@@ -36,7 +36,9 @@ constexpr double kSummaryGap = 120;
 // number, where it runs over more lines than the page has room for under
 // it; never so far that the summary meets the page's first block, which
 // ends `firstBottom` form twips below the page origin.
-int SummaryLift(const PageContext& p, const LayoutForm& results, int firstBottom) {
+int SummaryLift(const PageContext& p, const LayoutForm& results, int firstBottom,
+                bool* fits = nullptr) {
+    if (fits) *fits = true;
     const int lineBottom = RedLineBottom(results);
     if (lineBottom == 0) return 0;
     const ReportPrint& print = p.Print();
@@ -45,6 +47,7 @@ int SummaryLift(const PageContext& p, const LayoutForm& results, int firstBottom
     if (over <= 0) return 0;
     const double room = print.BlockTop(kSummaryForcesTop) -
                         (print.Top() + firstBottom * print.HeightRatio()) - kSummaryGap;
+    if (fits) *fits = over <= room;
     return static_cast<int>(std::ceil(std::max(0.0, std::min(over, room)) / print.WidthRatio()));
 }
 
@@ -58,14 +61,23 @@ void SummaryTables(PageContext& p, int firstBottom) {
     const bool oneSet = p.Chapter() == ChapterKind::FrameSide || Design.SameSection != 0;
     auto forces = oneSet ? Form("InsOryuokuDokei", SetInsOryuokuDokei)
                          : Form("InsOryuokuIkei", SetInsOryuokuIkei);
-    auto results = oneSet ? Form("InsKekkaHyouDokei", SetInsKekkaHyouDokei)
-                          : Form("InsKekkaHyouIkei", SetInsKekkaHyouIkei);
-    if (p.Full()) {
-        PutMissingEntriesLine(*results);
-    } else {
-        PutFailedChecksLine(*results);
+    // A line that names very many entries (a design hardly begun) and will
+    // not fit under the risen tables is set smaller, step by step, till it
+    // does.
+    std::unique_ptr<LayoutForm> results;
+    int lift = 0;
+    for (double scale : {1.0, 0.9, 0.8, 0.7, 0.6}) {
+        results = oneSet ? Form("InsKekkaHyouDokei", SetInsKekkaHyouDokei)
+                         : Form("InsKekkaHyouIkei", SetInsKekkaHyouIkei);
+        if (p.Full()) {
+            PutMissingEntriesLine(*results, scale);
+        } else {
+            PutFailedChecksLine(*results, scale);
+        }
+        bool fits = true;
+        lift = SummaryLift(p, *results, firstBottom, &fits);
+        if (fits) break;
     }
-    const int lift = SummaryLift(p, *results, firstBottom);
     p.DrawAt(std::move(forces), kSummaryForcesTop - lift);
     p.DrawAt(std::move(results), kSummaryResultTop - lift);
 }

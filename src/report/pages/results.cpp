@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -141,9 +142,11 @@ constexpr double kTwipsPerPoint = 20;
 // it whole, broken between names over labels LabFailed(1), LabFailed(2), …
 // under it, all red. The label prints in a fixed-pitch face, a full-width
 // letter as wide as its point size, so the width in columns is exact.
-void PutRedLine(LayoutForm& form, const std::string& line) {
+void PutRedLine(LayoutForm& form, const std::string& line, double scale) {
     if (line.empty()) return;
     FormLabel& first = Need(form, kRedLine);
+    first.fontSize *= scale;
+    first.height = static_cast<int>(std::ceil(first.height * scale));
     const int columns = static_cast<int>(2 * first.width / (first.fontSize * kTwipsPerPoint));
     const std::vector<std::string> pieces = BreakChecksLine(line, columns);
     Put(form, kRedLine, pieces.front());
@@ -157,19 +160,20 @@ void PutRedLine(LayoutForm& form, const std::string& line) {
         FormLabel next = shape;
         next.name = std::string(kRedLine) + "(" + std::to_string(i) + ")";
         next.caption = pieces[i];
-        next.top = shape.top + static_cast<int>(i) * kRedLinePitch;
+        next.top = shape.top +
+                   static_cast<int>(std::lround(static_cast<double>(i) * kRedLinePitch * scale));
         at = form.items.insert(std::next(at), next);
     }
 }
 
 }  // namespace
 
-void PutFailedChecksLine(LayoutForm& form) {
-    PutRedLine(form, FailedChecksLine());
+void PutFailedChecksLine(LayoutForm& form, double scale) {
+    PutRedLine(form, FailedChecksLine(), scale);
 }
 
-void PutMissingEntriesLine(LayoutForm& form) {
-    PutRedLine(form, MissingEntriesLine());
+void PutMissingEntriesLine(LayoutForm& form, double scale) {
+    PutRedLine(form, MissingEntriesLine(), scale);
 }
 
 int RedLineBottom(const LayoutForm& form) {

@@ -36,12 +36,13 @@ void SetInsKekkaHyouDokei(LayoutForm& form);
 // beside the results and every required entry left empty
 // (FailedChecksLine); nothing while they all hold. Wider than the table, it
 // goes on over as many lines under it as it needs, broken between names
-// (BreakChecksLine).
-void PutFailedChecksLine(LayoutForm& form);
-// The same place in the full report: only the empty required entries
-// (MissingEntriesLine), which no later page names; the failed checks are
-// marked on their own pages.
-void PutMissingEntriesLine(LayoutForm& form);
+// (BreakChecksLine). `scale` below 1 sets it in smaller letters, closer
+// lines and more names to a line, for a page that cannot hold it otherwise.
+void PutFailedChecksLine(LayoutForm& form, double scale = 1.0);
+// The same place in the full report: only the required entries missing or
+// out of range (MissingEntriesLine), which no later page names; the failed
+// checks are marked on their own pages.
+void PutMissingEntriesLine(LayoutForm& form, double scale = 1.0);
 // The lowest edge of that line's last line (its label's box, which holds
 // the letters of its face), in form twips from the form's top; 0 while the
 // form carries no such line.

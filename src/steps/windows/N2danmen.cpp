@@ -68,7 +68,6 @@ N2danmen::N2danmen(QWidget* parent) : StepForm(QStringLiteral("N2danmen"), kNavA
 
     const QString index[2] = {QStringLiteral("y"), QStringLiteral("x")};
     const QString caption[2] = {QStringLiteral("縦枠"), QStringLiteral("横枠")};
-    const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
     for (int i = 0; i < 2; ++i) {
         QGroupBox* g =
             AddPanel(this, caption[i], kPanelLeft[i], kPanelTop, kPanelWidth, kPanelHeight);
@@ -93,12 +92,12 @@ N2danmen::N2danmen(QWidget* parent) : StepForm(QStringLiteral("N2danmen"), kNavA
             AddLabel(g, QStringLiteral("mm"), 3820, kRowTop[r], 420, kRowHeight);
         }
         const std::vector<NumEntry> table = {
-            {QStringLiteral("txtWidth(%1)").arg(i), kBoxLeft, kRowTop[0], kBoxWidth, kRowHeight,
-             &WidthField(i), 100, 1000, 0, 4, flags},
-            {QStringLiteral("txtHeight(%1)").arg(i), kBoxLeft, kRowTop[1], kBoxWidth, kRowHeight,
-             &HeightField(i), 100, 1000, 0, 4, flags},
-            {QStringLiteral("txtMidHeight(%1)").arg(i), kBoxLeft, kRowTop[2], kBoxWidth, kRowHeight,
-             &MidHeightField(i), 50, 1000, 0, 4, flags},
+            PlaceEntry("N2danmen", "txtWidth(" + std::to_string(i) + ")", kBoxLeft, kRowTop[0],
+                       kBoxWidth, kRowHeight),
+            PlaceEntry("N2danmen", "txtHeight(" + std::to_string(i) + ")", kBoxLeft, kRowTop[1],
+                       kBoxWidth, kRowHeight),
+            PlaceEntry("N2danmen", "txtMidHeight(" + std::to_string(i) + ")", kBoxLeft, kRowTop[2],
+                       kBoxWidth, kRowHeight),
         };
         const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(g, table);
         txtWidth[i] = boxes[0];

@@ -156,43 +156,25 @@ N3haiti::N3haiti(QWidget* parent) : StepForm(QStringLiteral("N3haiti"), kNavAll,
     Label3[2]->setText(QStringLiteral("アンカー数"));
     Label3[3]->setText(QStringLiteral("アンカー数"));
 
-    // Every box raises RecalcLoad and RecalcForce; a frame box also
-    // RecalcAnchorBar.
-    const std::vector<std::int16_t*> frame = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
-    const std::vector<std::int16_t*> anchors = {&RecalcLoad, &RecalcForce};
     const std::vector<NumEntry> verticalTable = {
-        {"Text1", BoxLeft(kLeft), Row(0), kBoxWidth, kRowHeight, &Design.SpanCountY, 0, 98, 0, 3,
-         frame},
-        {"Text7", BoxLeft(kLeft), Row(1), kBoxWidth, kRowHeight, &Design.SpanY, 1, 10, 3, 3, frame},
-        {"Text3", BoxLeft(kLeft), Row(2), kBoxWidth, kRowHeight, &Design.OverhangUpper, 0, 10, 3, 3,
-         frame},
-        {"Text4", BoxLeft(kLeft), Row(3), kBoxWidth, kRowHeight, &Design.OverhangLower, 0, 10, 3, 3,
-         frame},
-        {"Text11", BoxLeft(kRight), Row(0), kBoxWidth, kRowHeight, &Design.AnchorCountY, 1, 99, 0,
-         3, anchors},
-        {"Text17", BoxLeft(kRight), Row(1), kBoxWidth, kRowHeight, &Design.PitchY, 1, 10, 3, 3,
-         anchors},
-        {"Text13", BoxLeft(kRight), Row(2), kBoxWidth, kRowHeight, &Design.AnchorOverhangUpper, 0,
-         10, 3, 3, anchors},
-        {"Text14", BoxLeft(kRight), Row(3), kBoxWidth, kRowHeight, &Design.AnchorOverhangLower, 0,
-         10, 3, 3, anchors},
+        PlaceEntry("N3haiti", "Text1", BoxLeft(kLeft), Row(0), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text7", BoxLeft(kLeft), Row(1), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text3", BoxLeft(kLeft), Row(2), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text4", BoxLeft(kLeft), Row(3), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text11", BoxLeft(kRight), Row(0), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text17", BoxLeft(kRight), Row(1), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text13", BoxLeft(kRight), Row(2), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text14", BoxLeft(kRight), Row(3), kBoxWidth, kRowHeight),
     };
     const std::vector<NumEntry> horizontalTable = {
-        {"Text2", BoxLeft(kLeft), Row(0), kBoxWidth, kRowHeight, &Design.SpanCountX, 1, 98, 0, 3,
-         frame},
-        {"Text8", BoxLeft(kLeft), Row(1), kBoxWidth, kRowHeight, &Design.SpanX, 1, 10, 3, 3, frame},
-        {"Text5", BoxLeft(kLeft), Row(2), kBoxWidth, kRowHeight, &Design.OverhangLeft, 0, 10, 3, 3,
-         frame},
-        {"Text6", BoxLeft(kLeft), Row(3), kBoxWidth, kRowHeight, &Design.OverhangRight, 0, 10, 3, 3,
-         frame},
-        {"Text12", BoxLeft(kRight), Row(0), kBoxWidth, kRowHeight, &Design.AnchorCountX, 2, 99, 0,
-         3, anchors},
-        {"Text18", BoxLeft(kRight), Row(1), kBoxWidth, kRowHeight, &Design.PitchX, 1, 10, 3, 3,
-         anchors},
-        {"Text15", BoxLeft(kRight), Row(2), kBoxWidth, kRowHeight, &Design.AnchorOverhangLeft, 0,
-         10, 3, 3, anchors},
-        {"Text16", BoxLeft(kRight), Row(3), kBoxWidth, kRowHeight, &Design.AnchorOverhangRight, 0,
-         10, 3, 3, anchors},
+        PlaceEntry("N3haiti", "Text2", BoxLeft(kLeft), Row(0), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text8", BoxLeft(kLeft), Row(1), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text5", BoxLeft(kLeft), Row(2), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text6", BoxLeft(kLeft), Row(3), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text12", BoxLeft(kRight), Row(0), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text18", BoxLeft(kRight), Row(1), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text15", BoxLeft(kRight), Row(2), kBoxWidth, kRowHeight),
+        PlaceEntry("N3haiti", "Text16", BoxLeft(kRight), Row(3), kBoxWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> vertical = Entries()->AddNumbers(fraGroup[0], verticalTable);
     const std::vector<QLineEdit*> horizontal = Entries()->AddNumbers(fraGroup[1], horizontalTable);

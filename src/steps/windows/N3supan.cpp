@@ -75,24 +75,15 @@ N3supan::N3supan(QWidget* parent) : StepForm(QStringLiteral("N3supan"), kNavAll,
     }
 
     // The boxes of the vertical (0) and the horizontal (1) frame, row by row.
-    const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
     const std::vector<NumEntry> table = {
-        {"txtSpanNum(0)", kBoxLeft, kRowTop[0][0], kBoxWidth, kRowHeight, &Design.SpanCountY, 0, 98,
-         0, 3, flags},
-        {"txtSpanLength(0)", kBoxLeft, kRowTop[0][1], kBoxWidth, kRowHeight, &Design.SpanY, 1, 10,
-         3, 3, flags},
-        {"txtUpper(0)", kBoxLeft, kRowTop[0][2], kBoxWidth, kRowHeight, &Design.OverhangUpper, 0,
-         10, 3, 3, flags},
-        {"txtDown(0)", kBoxLeft, kRowTop[0][3], kBoxWidth, kRowHeight, &Design.OverhangLower, 0, 10,
-         3, 3, flags},
-        {"txtSpanNum(1)", kBoxLeft, kRowTop[1][0], kBoxWidth, kRowHeight, &Design.SpanCountX, 1, 98,
-         0, 3, flags},
-        {"txtSpanLength(1)", kBoxLeft, kRowTop[1][1], kBoxWidth, kRowHeight, &Design.SpanX, 1, 10,
-         3, 3, flags},
-        {"txtUpper(1)", kBoxLeft, kRowTop[1][2], kBoxWidth, kRowHeight, &Design.OverhangLeft, 0, 10,
-         3, 3, flags},
-        {"txtDown(1)", kBoxLeft, kRowTop[1][3], kBoxWidth, kRowHeight, &Design.OverhangRight, 0, 10,
-         3, 3, flags},
+        PlaceEntry("N3supan", "txtSpanNum(0)", kBoxLeft, kRowTop[0][0], kBoxWidth, kRowHeight),
+        PlaceEntry("N3supan", "txtSpanLength(0)", kBoxLeft, kRowTop[0][1], kBoxWidth, kRowHeight),
+        PlaceEntry("N3supan", "txtUpper(0)", kBoxLeft, kRowTop[0][2], kBoxWidth, kRowHeight),
+        PlaceEntry("N3supan", "txtDown(0)", kBoxLeft, kRowTop[0][3], kBoxWidth, kRowHeight),
+        PlaceEntry("N3supan", "txtSpanNum(1)", kBoxLeft, kRowTop[1][0], kBoxWidth, kRowHeight),
+        PlaceEntry("N3supan", "txtSpanLength(1)", kBoxLeft, kRowTop[1][1], kBoxWidth, kRowHeight),
+        PlaceEntry("N3supan", "txtUpper(1)", kBoxLeft, kRowTop[1][2], kBoxWidth, kRowHeight),
+        PlaceEntry("N3supan", "txtDown(1)", kBoxLeft, kRowTop[1][3], kBoxWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(fraInput, table);
     for (std::size_t i = 0; i < 2; ++i) {

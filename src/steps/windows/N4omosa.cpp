@@ -128,26 +128,19 @@ N4omosa::N4omosa(QWidget* parent) : StepForm(QStringLiteral("N4omosa"), kNavAll,
     // The numbers of each group: its unit weight, and the thickness of the
     // infill or the depth of the snow.
     EntryGroup* entries = Entries();
-    const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
     const std::vector<NumEntry> frameTable = {
-        {"txtWeight(0)", kValueLeft, kRow1, kValueWidth, kRowHeight, &Design.FrameGamma, 0.1, 99.9,
-         1, 5, flags},
+        PlaceEntry("N4omosa", "txtWeight(0)", kValueLeft, kRow1, kValueWidth, kRowHeight),
     };
     const std::vector<NumEntry> infillTable = {
-        {"txtWeight(1)", kValueLeft, kRow1, kValueWidth, kRowHeight, &Design.InfillGamma, 0.1, 99.9,
-         1, 5, flags},
-        {"txtThick(0)", kValueLeft, kRow2, kValueWidth, kRowHeight, &Design.InfillThick, 1, 1000, 0,
-         5, flags},
+        PlaceEntry("N4omosa", "txtWeight(1)", kValueLeft, kRow1, kValueWidth, kRowHeight),
+        PlaceEntry("N4omosa", "txtThick(0)", kValueLeft, kRow2, kValueWidth, kRowHeight),
     };
     const std::vector<NumEntry> snowTable = {
-        {"txtWeight(2)", kValueLeft, kRow1, kValueWidth, kRowHeight, &Design.SnowGamma, 0.1, 99.9,
-         1, 5, flags},
-        {"txtThick(1)", kValueLeft, kRow2, kValueWidth, kRowHeight, &Design.SnowDepth, 0.001, 9.999,
-         3, 5, flags},
+        PlaceEntry("N4omosa", "txtWeight(2)", kValueLeft, kRow1, kValueWidth, kRowHeight),
+        PlaceEntry("N4omosa", "txtThick(1)", kValueLeft, kRow2, kValueWidth, kRowHeight),
     };
     const std::vector<NumEntry> soilTable = {
-        {"txtWeight(3)", kValueLeft, kRow1, kValueWidth, kRowHeight, &Design.SoilGamma, 0.1, 99.9,
-         1, 5, flags},
+        PlaceEntry("N4omosa", "txtWeight(3)", kValueLeft, kRow1, kValueWidth, kRowHeight),
     };
     txtWeight[0] = entries->AddNumbers(fraGroup[0], frameTable)[0];
     const std::vector<QLineEdit*> infill = entries->AddNumbers(fraGroup[1], infillTable);

@@ -34,7 +34,6 @@ constexpr int kValueHeight = 330;
 N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavAll, parent) {
     (void)kRegistered;
     SetPicture(GradientPicture());
-    const std::vector<std::int16_t*> flags = {&RecalcLoad, &RecalcForce, &RecalcAnchorBar};
 
     // ---- The input mode ----
     Frame1 = new QGroupBox(this);
@@ -78,7 +77,7 @@ N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavA
     Label9 = AddValueLabel(Frame2, QStringLiteral("Label9"), 930, 1635, kValueWidth, kValueHeight,
                            ValueLook::Sunken);
     const std::vector<NumEntry> ratioTable = {
-        {"Text9", 930, 1635, kValueWidth, kValueHeight, &Design.SlopeN, 0.01, 9.99, 2, 3, flags},
+        PlaceEntry("N5koubai", "Text9", 930, 1635, kValueWidth, kValueHeight),
     };
     Text9 = Entries()->AddNumbers(Frame2, ratioTable)[0];
 
@@ -98,8 +97,7 @@ N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavA
     Label6 = AddValueLabel(Picture1, QStringLiteral("Label6"), 2385, 3000, kValueWidth,
                            kValueHeight, ValueLook::Sunken);
     const std::vector<NumEntry> angleTable = {
-        {"Text6", 2385, 3000, kValueWidth, kValueHeight, &Design.SlopeAngle, 0.01, 89.99, 2, 3,
-         flags},
+        PlaceEntry("N5koubai", "Text6", 2385, 3000, kValueWidth, kValueHeight),
     };
     Text6 = Entries()->AddNumbers(Picture1, angleTable)[0];
     AddLabel(Picture1, QStringLiteral("°"), 3270, 3000, 240, kValueHeight);

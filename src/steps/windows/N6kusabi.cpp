@@ -271,16 +271,15 @@ N6kusabi::N6kusabi(QWidget* parent) : StepForm(QStringLiteral("N6kusabi"), kNavA
         *v.label = l;
         AddLabel(picNori, v.unit, ValueLeft(a) + a.valueWidth + 30, a.top, 240, kValueHeight);
     }
-    const std::vector<std::int16_t*> flags = {&RecalcLoad};
     const std::vector<NumEntry> table = {
-        {"Text1", ValueLeft(kL1Place), kL1Place.top, kL1Place.valueWidth, kValueHeight,
-         &Design.KusabiL1, 0.001, 99.999, 3, 3, flags},
-        {"Text2", ValueLeft(kL2Place), kL2Place.top, kL2Place.valueWidth, kValueHeight,
-         &Design.KusabiL2, 0.001, 99.999, 3, 3, flags},
-        {"Text3", ValueLeft(kHPlace), kHPlace.top, kHPlace.valueWidth, kValueHeight,
-         &Design.KusabiH, 0.001, 99.999, 3, 3, flags},
-        {"Text11", ValueLeft(kAlphaPlace), kAlphaPlace.top, kAlphaPlace.valueWidth, kValueHeight,
-         &Design.KusabiAlpha, 0.01, 89.99, 2, 4, flags},
+        PlaceEntry("N6kusabi", "Text1", ValueLeft(kL1Place), kL1Place.top, kL1Place.valueWidth,
+                   kValueHeight),
+        PlaceEntry("N6kusabi", "Text2", ValueLeft(kL2Place), kL2Place.top, kL2Place.valueWidth,
+                   kValueHeight),
+        PlaceEntry("N6kusabi", "Text3", ValueLeft(kHPlace), kHPlace.top, kHPlace.valueWidth,
+                   kValueHeight),
+        PlaceEntry("N6kusabi", "Text11", ValueLeft(kAlphaPlace), kAlphaPlace.top,
+                   kAlphaPlace.valueWidth, kValueHeight),
     };
     const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(picNori, table);
     Text1 = boxes[0];

@@ -65,14 +65,10 @@ N7enko::N7enko(QWidget* parent) : StepForm(QStringLiteral("N7enko"), kNavAll, pa
                  kRowHeight);
     }
     // The checks warn on every accepted exit, changed or not.
-    const std::vector<std::int16_t*> flags = {&RecalcLoad};
     const std::vector<NumEntry> table = {
-        {"txtL1", BoxLeft(kL1Row), kL1Row.top, kBoxWidth, kRowHeight, &Design.EnkoL1, 0.001, 99.999,
-         3, 3, flags},
-        {"txtL2", BoxLeft(kL2Row), kL2Row.top, kBoxWidth, kRowHeight, &Design.EnkoL2, 0.001, 99.999,
-         3, 3, flags},
-        {"txtL3", BoxLeft(kL3Row), kL3Row.top, kBoxWidth, kRowHeight, &Design.EnkoL3, 0.0, 99.999,
-         3, 3, flags},
+        PlaceEntry("N7enko", "txtL1", BoxLeft(kL1Row), kL1Row.top, kBoxWidth, kRowHeight),
+        PlaceEntry("N7enko", "txtL2", BoxLeft(kL2Row), kL2Row.top, kBoxWidth, kRowHeight),
+        PlaceEntry("N7enko", "txtL3", BoxLeft(kL3Row), kL3Row.top, kBoxWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(picEnko, table);
     txtL1 = boxes[0];

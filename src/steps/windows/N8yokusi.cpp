@@ -109,18 +109,12 @@ N8yokusi::N8yokusi(QWidget* parent) : StepForm(QStringLiteral("N8yokusi"), kNavA
     for (int i = 0; i < 4; ++i) lblKind[static_cast<std::size_t>(i)]->setObjectName(kindNames[i]);
     // The boxes are made after the check box and before the option buttons:
     // the first box then takes the focus when the step is shown.
-    const std::vector<std::int16_t*> flags = {&RecalcLoad};
     const std::vector<NumEntry> rowTable = {
-        {"txtSafety", kBoxLeft, RowTop(0), kBoxWidth, kRowHeight, &Design.PlanFs, 0.01, 9.99, 2, 5,
-         flags},
-        {"txtDeter", kBoxLeft, RowTop(1), kBoxWidth, kRowHeight, &Design.Pr, 0.1, 9999.9, 1, 5,
-         flags},
-        {"txtSlope", kBoxLeft, RowTop(2), kBoxWidth, kRowHeight, &Design.SlipAngle, -90, 90, 2, 5,
-         flags},
-        {"txtStep", kBoxLeft, RowTop(4), kBoxWidth, kRowHeight, &Design.RowCount, 1, 99, 0, 5,
-         flags},
-        {"txtRockboltAngle", kBoxLeft, RowTop(6), kBoxWidth, kRowHeight, &Design.InstallAngle, 0.01,
-         89.99, 2, 5, flags},
+        PlaceEntry("N8yokusi", "txtSafety", kBoxLeft, RowTop(0), kBoxWidth, kRowHeight),
+        PlaceEntry("N8yokusi", "txtDeter", kBoxLeft, RowTop(1), kBoxWidth, kRowHeight),
+        PlaceEntry("N8yokusi", "txtSlope", kBoxLeft, RowTop(2), kBoxWidth, kRowHeight),
+        PlaceEntry("N8yokusi", "txtStep", kBoxLeft, RowTop(4), kBoxWidth, kRowHeight),
+        PlaceEntry("N8yokusi", "txtRockboltAngle", kBoxLeft, RowTop(6), kBoxWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> rows = Entries()->AddNumbers(fraMain, rowTable);
     txtSafety = rows[0];
@@ -163,10 +157,8 @@ N8yokusi::N8yokusi(QWidget* parent) : StepForm(QStringLiteral("N8yokusi"), kNavA
     row(kTanTop, QString(), QStringLiteral("tanφ"), QString());
     lblTanFai = value("lblTanFai", kTanTop);
     const std::vector<NumEntry> frictionTable = {
-        {"txtAngle", kBoxLeft, kPhiTop, kBoxWidth, kRowHeight, &Design.FrictionAngle, 0.01, 89.99,
-         2, 5, flags},
-        {"txtTanFai", kBoxLeft, kTanTop, kBoxWidth, kRowHeight, &Design.TanPhi, 0.001, 9.99999, 5,
-         5, flags},
+        PlaceEntry("N8yokusi", "txtAngle", kBoxLeft, kPhiTop, kBoxWidth, kRowHeight),
+        PlaceEntry("N8yokusi", "txtTanFai", kBoxLeft, kTanTop, kBoxWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> friction = Entries()->AddNumbers(fraMain, frictionTable);
     txtAngle = friction[0];

@@ -141,41 +141,15 @@ NAgrand1::NAgrand1(QWidget* parent) : StepForm(QStringLiteral("NAgrand1"), kNavA
                                kNeedWidth, kRowHeight);
     // Tus above Tys, as the keyboard order runs.
     const std::vector<NumEntry> loads = {
-        {"txtTus",
-         kLoadLeft,
-         kTendonRow[2],
-         kLoadWidth,
-         kRowHeight,
-         &Design.Tus,
-         1,
-         9999,
-         0,
-         6,
-         {}},
-        {"txtTys",
-         kLoadLeft,
-         kTendonRow[3],
-         kLoadWidth,
-         kRowHeight,
-         &Design.Tys,
-         1,
-         9999,
-         0,
-         6,
-         {}},
+        PlaceEntry("NAgrand1", "txtTus", kLoadLeft, kTendonRow[2], kLoadWidth, kRowHeight),
+        PlaceEntry("NAgrand1", "txtTys", kLoadLeft, kTendonRow[3], kLoadWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> loadBoxes = Entries()->AddNumbers(fraTendon, loads);
     txtTus = loadBoxes[0];
     txtTys = loadBoxes[1];
     // A yield load above the tensile load would judge the yield row on the
-    // larger load: such a pair is refused in whichever box makes it, against
-    // the other load as stored.
-    Entries()->Rule(txtTus)->pairCheck = [](const std::string& tus) {
-        return TendonLoadsMessage(tus, Design.Tys);
-    };
-    Entries()->Rule(txtTys)->pairCheck = [](const std::string& tys) {
-        return TendonLoadsMessage(Design.Tus, tys);
-    };
+    // larger load: the entry table refuses such a pair in whichever box
+    // makes it, against the other load as stored.
     // Return takes the load typed as leaving the box would, the box keeping
     // the focus.
     for (QLineEdit* box : {txtTus, txtTys})

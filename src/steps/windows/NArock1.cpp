@@ -96,12 +96,9 @@ NArock1::NArock1(QWidget* parent) : StepForm(QStringLiteral("NArock1"), kNavAll,
     }
     // The stresses are stored as entered: no recalculation follows from
     // them, the check of the bolt steel is complete within this step.
-    const std::vector<std::int16_t*> none;
     const std::vector<NumEntry> table = {
-        {"Text1", kAllowBoxLeft, kAllowTop[0], kAllowBoxWidth, kRowHeight, &Design.RockTauSa, 1,
-         999, 0, 6, none},
-        {"Text2", kAllowBoxLeft, kAllowTop[1], kAllowBoxWidth, kRowHeight, &Design.RockSigmaSa, 1,
-         999, 0, 6, none},
+        PlaceEntry("NArock1", "Text1", kAllowBoxLeft, kAllowTop[0], kAllowBoxWidth, kRowHeight),
+        PlaceEntry("NArock1", "Text2", kAllowBoxLeft, kAllowTop[1], kAllowBoxWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(allow, table);
     Text1 = boxes[0];

@@ -97,18 +97,13 @@ NBrock2::NBrock2(QWidget* parent) : StepForm(QStringLiteral("NBrock2"), kNavAll,
 
     // The entries raise no recalculation flag: the results window reruns the
     // bond and bolt lengths on every activation of an anchored design.
-    const std::vector<std::int16_t*> none;
     const std::vector<NumEntry> table = {
-        {"Text1", kBoxLeft, RowTop(1), kBoxWidth, kRowHeight, &Design.RockDa, 1, 999, 0, 5, none},
-        {"Text2", kBoxLeft, RowTop(2), kBoxWidth, kRowHeight, &Design.RockTauG, 0.01, 9.99, 2, 5,
-         none},
-        {"Text3", kBoxLeft, RowTop(3), kBoxWidth, kRowHeight, &Design.RockTauB, 0.01, 9.99, 2, 5,
-         none},
-        {"Text4", kBoxLeft, RowTop(4), kBoxWidth, kRowHeight, &Design.RockFs, 0.1, 9.9, 1, 5, none},
-        {"Text5", kBoxLeft, RowTop(7), kBoxWidth, kRowHeight, &Design.RockLa, 0.1, 99.9, 1, 5,
-         none},
-        {"Text7", kBoxLeft, RowTop(8), kBoxWidth, kRowHeight, &Design.RockLf, 0.1, 99.9, 1, 5,
-         none},
+        PlaceEntry("NBrock2", "Text1", kBoxLeft, RowTop(1), kBoxWidth, kRowHeight),
+        PlaceEntry("NBrock2", "Text2", kBoxLeft, RowTop(2), kBoxWidth, kRowHeight),
+        PlaceEntry("NBrock2", "Text3", kBoxLeft, RowTop(3), kBoxWidth, kRowHeight),
+        PlaceEntry("NBrock2", "Text4", kBoxLeft, RowTop(4), kBoxWidth, kRowHeight),
+        PlaceEntry("NBrock2", "Text5", kBoxLeft, RowTop(7), kBoxWidth, kRowHeight),
+        PlaceEntry("NBrock2", "Text7", kBoxLeft, RowTop(8), kBoxWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(this, table);
     Text1 = boxes[0];

@@ -151,28 +151,8 @@ NHanchor::NHanchor(QWidget* parent) : StepForm(QStringLiteral("NHanchor"), kNavA
 
     // Fs and τsa; neither raises a flag: τs is the step's own check.
     const std::vector<NumEntry> table = {
-        {"Text3",
-         kValueLeft,
-         kRows[2],
-         kValueWidth,
-         kRowHeight,
-         &Design.AncBarFs,
-         0.1,
-         9.9,
-         1,
-         5,
-         {}},
-        {"Text1",
-         kValueLeft,
-         kRows[3],
-         kValueWidth,
-         kRowHeight,
-         &Design.AncBarTauSa,
-         1,
-         999,
-         0,
-         5,
-         {}},
+        PlaceEntry("NHanchor", "Text3", kValueLeft, kRows[2], kValueWidth, kRowHeight),
+        PlaceEntry("NHanchor", "Text1", kValueLeft, kRows[3], kValueWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(frame, table);
     Text3 = boxes[0];

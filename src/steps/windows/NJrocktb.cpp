@@ -125,8 +125,7 @@ NJrocktb::NJrocktb(QWidget* parent) : StepForm(QStringLiteral("NJrocktb"), kNavA
     AddLabel(fraPattern, QStringLiteral("設計荷重　Ｐt ="), 4050, 45, 1770, kLine,
              Qt::AlignRight | Qt::AlignVCenter);
     lblPt = AddValueLabel(fraPattern, QStringLiteral("lblPt"), 5880, 45, 1260, kLine);
-    const std::vector<NumEntry> ptTable = {
-        {"txtPt", 5880, 45, 1260, kLine, &Design.PtInput, kPtMin, kPtMax, 1, 5, {&RecalcLoad}}};
+    const std::vector<NumEntry> ptTable = {PlaceEntry("NJrocktb", "txtPt", 5880, 45, 1260, kLine)};
     txtPt = Entries()->AddNumbers(fraPattern, ptTable)[0];
     // A refused Pt gets its stored value back; the focus goes on to where
     // the engineer sent it.

@@ -168,28 +168,8 @@ NMprate::NMprate(QWidget* parent) : StepForm(QStringLiteral("NMprate"), kNavAll,
     // The two entries; neither raises a flag: the results window reruns the
     // plate on its own activation.
     const std::vector<NumEntry> table = {
-        {"txtStress",
-         kValueLeft,
-         kPlateRows[0],
-         kValueWidth,
-         kRowHeight,
-         &Design.PlateSigma,
-         1,
-         999,
-         0,
-         6,
-         {}},
-        {"txtPlateThick",
-         kValueLeft,
-         kThickTop,
-         kValueWidth,
-         kRowHeight,
-         &Design.PlateT,
-         1,
-         99,
-         0,
-         8,
-         {}},
+        PlaceEntry("NMprate", "txtStress", kValueLeft, kPlateRows[0], kValueWidth, kRowHeight),
+        PlaceEntry("NMprate", "txtPlateThick", kValueLeft, kThickTop, kValueWidth, kRowHeight),
     };
     const std::vector<QLineEdit*> boxes = Entries()->AddNumbers(this, table);
     txtStress = boxes[0];

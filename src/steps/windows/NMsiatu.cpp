@@ -96,7 +96,7 @@ NMsiatu::NMsiatu(QWidget* parent) : StepForm(QStringLiteral("NMsiatu"), kNavAll,
     // The plate width: no flag, the results window reruns the bearing check
     // on its own activation.
     const std::vector<NumEntry> table = {
-        {"Text1", kValueLeft, RowTop(1), kValueWidth, kRowHeight, &Design.PlateU, 1, 999, 0, 7, {}},
+        PlaceEntry("NMsiatu", "Text1", kValueLeft, RowTop(1), kValueWidth, kRowHeight),
     };
     Text1 = Entries()->AddNumbers(this, table)[0];
     Text1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -36,6 +36,7 @@
 #include "report/printcommand.h"
 #include "results/checked_designs.h"
 #include "results/designchecks.h"
+#include "results/printrows.h"
 #include "results/rebuild.h"
 #include "results/requiredentries.h"
 #include "results/resulttable.h"
@@ -57,8 +58,20 @@ namespace fs = std::filesystem;
 const fs::path kExamplesFolder =
     fs::absolute(fs::path(__FILE__).parent_path() / "../../../examples").lexically_normal();
 
-const std::string kOutQuestion =
-    "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？";
+// The question before printing for a design whose results window shows
+// `line`: what the entries lack first, then the OUT of a check or of a
+// print row.
+std::string QuestionFor(const std::string& line) {
+    const bool missing = line.find("未入力：") != std::string::npos;
+    const bool outOfRange = line.find("範囲外：") != std::string::npos;
+    std::string q = missing && outOfRange ? "未入力の項目と範囲外の項目があります。\r"
+                    : missing             ? "未入力の項目があります。\r"
+                    : outOfRange          ? "範囲外の項目があります。\r"
+                                          : "";
+    if (line.find("ＯＵＴ：") != std::string::npos || PrintRowsHoldOut() || q.empty())
+        q += "印刷対象となっている結果にはｏｕｔとなる項目があります。\r";
+    return q + "印刷しますか？";
+}
 
 constexpr std::uint32_t kRed = 255;
 
@@ -199,7 +212,7 @@ protected:
         }
         for (int mode : {0, 1}) {
             if (asked)
-                messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation,
+                messages.Expect(QuestionFor(seen_.window), MsgButtons::YesNo, MsgIcon::Exclamation,
                                 MsgResult::Yes);
             QTest::mouseClick(w->cmdPrint[static_cast<std::size_t>(mode)], Qt::LeftButton);
             Settle();
@@ -350,20 +363,27 @@ const std::vector<Entry> kSections = {{"by", &D::SectionBy},
                                       {"bx", &D::SectionBx},
                                       {"hx", &D::SectionHx},
                                       {"dx", &D::SectionDx}};
-const std::vector<Entry> kSpans = {
-    {"ℓy", &D::SpanY}, {"横枠スパン数", &D::SpanCountX}, {"ℓx", &D::SpanX}};
-const std::vector<Entry> kLayout = {{"ℓy", &D::SpanY},   {"ny", &D::AnchorCountY},
-                                    {"ℓpy", &D::PitchY}, {"横枠スパン数", &D::SpanCountX},
-                                    {"ℓx", &D::SpanX},   {"nx", &D::AnchorCountX},
-                                    {"ℓpx", &D::PitchX}};
+// Every overhang is read (the total lengths, the overhang moments), and the
+// span count down the slope, whose 0 is an entry.
+const std::vector<Entry> kSpans = {{"縦枠スパン数", &D::SpanCountY}, {"ℓy", &D::SpanY},
+                                   {"ℓc", &D::OverhangUpper},        {"ℓd", &D::OverhangLower},
+                                   {"横枠スパン数", &D::SpanCountX}, {"ℓx", &D::SpanX},
+                                   {"ℓa", &D::OverhangLeft},         {"ℓb", &D::OverhangRight}};
+const std::vector<Entry> kLayout = {
+    {"縦枠スパン数", &D::SpanCountY}, {"ℓy", &D::SpanY},
+    {"ℓc", &D::OverhangUpper},        {"ℓd", &D::OverhangLower},
+    {"ny", &D::AnchorCountY},         {"ℓpy", &D::PitchY},
+    {"ℓpc", &D::AnchorOverhangUpper}, {"ℓpd", &D::AnchorOverhangLower},
+    {"横枠スパン数", &D::SpanCountX}, {"ℓx", &D::SpanX},
+    {"ℓa", &D::OverhangLeft},         {"ℓb", &D::OverhangRight},
+    {"nx", &D::AnchorCountX},         {"ℓpx", &D::PitchX},
+    {"ℓpa", &D::AnchorOverhangLeft},  {"ℓpb", &D::AnchorOverhangRight}};
 const std::vector<Entry> kWeights = {
     {"γc", &D::FrameGamma}, {"γe", &D::InfillGamma}, {"he", &D::InfillThick}};
 const std::vector<Entry> kSlope = {{"n", &D::SlopeN}};
-const std::vector<Entry> kRestraint = {{"PFs", &D::PlanFs},
-                                       {"Pr", &D::Pr},
-                                       {"施工段数", &D::RowCount},
-                                       {"α", &D::InstallAngle},
-                                       {"φ", &D::FrictionAngle}};
+const std::vector<Entry> kRestraint = {{"PFs", &D::PlanFs},     {"Pr", &D::Pr},
+                                       {"θ", &D::SlipAngle},    {"施工段数", &D::RowCount},
+                                       {"α", &D::InstallAngle}, {"φ", &D::FrictionAngle}};
 // The design strength too: every report's condition table prints it with
 // the allowable stresses taken for it.
 const std::vector<Entry> kAllowables = {{"σck", &D::SigmaCk},
@@ -407,7 +427,7 @@ const std::vector<EntryCase>& EntryCases() {
                kWeights,
                {{"γt", &D::SoilGamma}},
                kSlope,
-               {{"L1", &D::EnkoL1}, {"L2", &D::EnkoL2}, {"ΔFs", &D::DeltaFs}},
+               {{"L1", &D::EnkoL1}, {"L2", &D::EnkoL2}, {"L3", &D::EnkoL3}, {"ΔFs", &D::DeltaFs}},
                kAllowables,
                {{"Fs", &D::AncBarFs}}})},
         {"greening", "greening.kvd", nullptr,

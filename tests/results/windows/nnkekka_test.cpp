@@ -44,6 +44,9 @@ namespace {
 
 const std::string kOutQuestion =
     "印刷対象となっている結果にはｏｕｔとなる項目があります。\r印刷しますか？";
+// The mixed design has no Fs of the main anchor bar: the question says so
+// first.
+const std::string kMissingAndOutQuestion = "未入力の項目があります。\r" + kOutQuestion;
 
 // Work type 0 with a section per frame: vertical 200 × 200 (d 150),
 // horizontal 250 × 250 (d 190); σca 9.0, τca 0.14. Once worked out, the
@@ -415,10 +418,11 @@ TEST_F(NNkekkaTest, PrintButtonsAskBeforeOutResults) {
     ASSERT_TRUE(PrintButtonsOn());
 
     // The OUT row is the print row under the grid here.
-    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+    messages.Expect(kMissingAndOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
     w->cmdPrint[1]->click();
     EXPECT_TRUE(printed.empty());
-    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    messages.Expect(kMissingAndOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation,
+                    MsgResult::Yes);
     w->cmdPrint[0]->click();
     EXPECT_EQ(printed, (std::vector<std::pair<int, bool>>{{0, false}}));
     EXPECT_TRUE(ToolOn());
@@ -426,7 +430,8 @@ TEST_F(NNkekkaTest, PrintButtonsAskBeforeOutResults) {
 
     // Shown in the grid it is asked about alike.
     SelectTab(0);
-    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    messages.Expect(kMissingAndOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation,
+                    MsgResult::Yes);
     w->cmdPrint[1]->click();
     EXPECT_EQ(printed.back(), (std::pair<int, bool>{1, false}));
     EXPECT_TRUE(messages.AllShown());
@@ -775,7 +780,8 @@ TEST_F(NNkekkaSettingsTest, ADialogClosedWithOkBringsTheResultsUpToDate) {
         }
         ASSERT_TRUE(PrintButtonsOn());
         // Both designs hold red cells on the rows chosen: the question comes.
-        messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+        messages.Expect(kMissingAndOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation,
+                        MsgResult::Yes);
         QTest::mouseClick(w->cmdPrint[1], Qt::LeftButton);
         Settle();
         EXPECT_TRUE(messages.AllShown());
@@ -1039,10 +1045,11 @@ TEST_F(NNkekkaTest, KeysAloneTickRowsAndPrint) {
     EXPECT_EQ(QApplication::focusWidget(), w->cmdPrint[1]);
     // The vertical row is short of area: the question, answered with Return
     // on its default button (No), prints nothing; Yes prints.
-    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
+    messages.Expect(kMissingAndOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::No);
     Key(Qt::Key_Return);
     EXPECT_EQ(prints, 0);
-    messages.Expect(kOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation, MsgResult::Yes);
+    messages.Expect(kMissingAndOutQuestion, MsgButtons::YesNo, MsgIcon::Exclamation,
+                    MsgResult::Yes);
     Key(Qt::Key_Enter);
     EXPECT_EQ(prints, 1);
     EXPECT_FALSE(printed.empty());
