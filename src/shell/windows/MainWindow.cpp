@@ -80,6 +80,15 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    // An icon made the active window (Ctrl+Tab goes round the icons too)
+    // holds the focus itself: otherwise the keyboard falls out of the
+    // workspace, and Ctrl+Shift+Tab could not go back to the window before.
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (!sub || !sub->isMinimized()) return;
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus == sub || (focus && sub->isAncestorOf(focus))) return;
+        sub->setFocus(Qt::OtherFocusReason);
+    });
     tools_ = new ToolbarMenu(this);
     BuildTools();
     connect(tools_, &ToolbarMenu::ToolClick, this, &MainFrame::ToolClick);

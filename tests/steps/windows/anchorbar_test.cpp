@@ -14,6 +14,7 @@
 #include "platform/updown.h"
 #include "steps/windows/NHanchor.h"
 #include "steps/windows/input_entry_fixture.h"
+#include "support/qt/tab_walk.h"
 
 namespace talvo::test {
 namespace {
@@ -108,12 +109,26 @@ TEST_F(AnchorBarStepTest, TextsFocusAndLayout) {
     ExpectLaidOutApart(w);
     SaveShot(w, "NHanchor");
 
-    // Reached with the Tab key, the sink sends the focus to Fs.
+    // Reached with the Tab key, the sink sends the focus round to the bar.
     w->Text1->setFocus(Qt::TabFocusReason);
     PumpEvents();
     w->Text2->setFocus(Qt::TabFocusReason);
     PumpEvents();
-    EXPECT_EQ(Focused(), "Text3");
+    EXPECT_EQ(Focused(), "Text7");
+}
+
+// The Tab key follows the screen from its top line: the bar and its
+// up-down button, Fs, τsa, 参考値..., the buttons, and round again to the
+// bar; Shift+Tab walks the same road backwards.
+TEST_F(AnchorBarStepTest, TheFocusFollowsTheScreenFromTheBarDown) {
+    FillDesign(0);
+    NHanchor* w = OpenInChain<NHanchor>(0);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(Focused(), "Text3");
+    EXPECT_EQ(Names(WalkTabs(w, false)),
+              "Text3 Text1 cmdRefer cmdBegin cmdBack cmdIndicate cmdNext cmdResult Text7 UpDown1 ");
+    EXPECT_EQ(Names(WalkTabs(w, true)),
+              "Text3 UpDown1 Text7 cmdResult cmdNext cmdIndicate cmdBack cmdBegin cmdRefer Text1 ");
 }
 
 TEST_F(AnchorBarStepTest, ANewDesign) {
