@@ -201,6 +201,12 @@ void NHanchor::OnLoad() {
     ShowVerdict();
 }
 
+QWidget* NHanchor::OpeningFocus() const {
+    // The step opens on its top line, where the Tab key starts down the
+    // screen.
+    return Text7;
+}
+
 void NHanchor::SetReferEnabled(bool on) {
     cmdRefer->setEnabled(on);
 }
