@@ -423,6 +423,8 @@ TEST_F(WorkspaceTest, TheFocusedButtonTakesReturnOnce) {
         Pump();
     };
     Open();
+    // On a desktop the activation arrives a moment later.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get(), 2000));
     Select()->Option3D1[4]->setChecked(true);
     Select()->cmdStart->setFocus(Qt::TabFocusReason);
     pressReturn(false);
