@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QPalette>
 #include <QPointer>
+#include <QPushButton>
+#include <QVariant>
 #include <cmath>
 #include <vector>
 
@@ -244,6 +246,47 @@ void OneTabStop(std::initializer_list<QAbstractButton*> options) {
     for (QAbstractButton* o : options)
         if (o) kept.push_back(o);
     if (!kept.empty()) new ChoiceKeys(kept.front(), kept);
+}
+
+namespace {
+
+// The key of a focused push button: Return and Enter (the keypad's too)
+// click it; their repeats are dropped.
+class ReturnPress : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QObject::eventFilter(watched, event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button) return QObject::eventFilter(watched, event);
+        if (!key->isAutoRepeat() && button->isEnabled() && button->isVisible()) button->click();
+        return true;
+    }
+};
+
+constexpr char kReturnPressSet[] = "talvoReturnPress";
+
+}  // namespace
+
+void PressButtonsOnReturn(QWidget* window) {
+    if (!window) return;
+    QObject* filter =
+        window->findChild<QObject*>(QLatin1String(kReturnPressSet), Qt::FindDirectChildrenOnly);
+    if (!filter) {
+        filter = new ReturnPress(window);
+        filter->setObjectName(QLatin1String(kReturnPressSet));
+    }
+    for (QPushButton* b : window->findChildren<QPushButton*>()) {
+        if (b->property(kReturnPressSet).toBool()) continue;
+        b->setProperty(kReturnPressSet, true);
+        b->installEventFilter(filter);
+    }
 }
 
 }  // namespace talvo

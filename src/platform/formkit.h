@@ -105,4 +105,12 @@ void SetTabChainFromFirst(std::initializer_list<QWidget*> widgets);
 // choose the option they reach as a click would.
 void OneTabStop(std::initializer_list<QAbstractButton*> options);
 
+// Return and Enter press the push button holding the focus, as Space does,
+// for every push button under `window` (those made later too, once this is
+// called again: a button is set up once). The key is taken on the button
+// itself, so a Return typed in an entry box still does what the box does
+// with it, and no button becomes the dialog's default. A Return repeated by
+// a held key presses nothing: holding it never runs through several steps.
+void PressButtonsOnReturn(QWidget* window);
+
 }  // namespace talvo

@@ -11,6 +11,7 @@
 #include <QPixmap>
 
 #include "platform/desktop.h"
+#include "platform/formkit.h"
 #include "shell/globals.h"
 #include "shell/stepchain.h"
 
@@ -158,6 +159,12 @@ void StepForm::KeepSinkOutOfView() {
 void StepForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     KeepSinkOutOfView();
+}
+
+void StepForm::showEvent(QShowEvent* event) {
+    // Every button of the window is made by now, the window's own too.
+    PressButtonsOnReturn(this);
+    QWidget::showEvent(event);
 }
 
 void StepForm::Load(QMdiSubWindow* sub) {

@@ -155,7 +155,7 @@ const std::array<SinkRow, 25> kSinks = {{
     {"NEyokomoment", "", ""},
     {"NFyokosendan", "Text2", "cmdBegin"},
     {"NGouryoku", "Text4", ""},
-    {"NHanchor", "Text2", "Text3"},
+    {"NHanchor", "Text2", "Text7"},
     {"NIrockst", "Text1", ""},
     {"NIrockpt", "Text1", ""},
     {"NArock1", "Text3", "Text1"},

@@ -151,7 +151,7 @@ TEST(StepChain, FocusSinksAndTabWrapTargets) {
     for (Case c : {Case{"N2danmen", "Text6", ""}, Case{"N3supan", "Text9", "txtSpanNum(0)"},
                    Case{"N5koubai", "Text1", "cmdBegin"}, Case{"N6kusabi", "Text4", "cmdIndicate"},
                    Case{"NIrockst", "Text1", ""}, Case{"NBgrand2", "Text10", "txtds"},
-                   Case{"NHanchor", "Text2", "Text3"}, Case{"NMprate", "Text3", "txtStress"},
+                   Case{"NHanchor", "Text2", "Text7"}, Case{"NMprate", "Text3", "txtStress"},
                    Case{"NDtatesendan", "", ""}, Case{"NEyokomoment", "", ""},
                    Case{"NNkekka", "", ""}, Case{"N0select", "", ""}}) {
         EXPECT_EQ(FocusSinkOf(c.window), c.sink) << c.window;

@@ -4,7 +4,6 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -218,6 +217,9 @@ NNkekka::NNkekka(QWidget* parent)
     PlaceTwips(SSTab2, kLeft, kTabTop, 1300, kTabHeight);
     SSTab2->hide();
     connect(SSTab1, &TabStrip::Click, this, [this](int) { SSTab1Click(); });
+    // Ctrl+Tab, Ctrl+Shift+Tab and Ctrl+PgDn/PgUp switch the sets from any
+    // control of the window, before the workspace would switch its windows.
+    SSTab1->SwitchFromAnywhereIn(this);
 
     // The two heading levels over the eleven columns and the boxes.
     const int lower = kHeadTop + kHeadHeight;
@@ -341,16 +343,13 @@ NNkekka::NNkekka(QWidget* parent)
     lblOut->hide();
     navTop_ = NavBar->y();
 
-    // Return presses a button that has the focus, as Space does.
-    for (QPushButton* b : {cmdBegin, cmdBack, cmdIndicate, cmdPrint[0], cmdPrint[1]})
-        b->installEventFilter(this);
     SetTabOrder();
 }
 
 void NNkekka::SetTabOrder() {
-    std::vector<QWidget*> chain = {cmdBegin, cmdBack, cmdIndicate};
+    std::vector<QWidget*> chain = {cmdBegin, cmdBack, cmdIndicate, SSTab1, SSTab2};
     chain.insert(chain.end(), Check1.begin(), Check1.end());
-    chain.insert(chain.end(), {cmdPrint[0], cmdPrint[1], SSTab1, SSTab2});
+    chain.insert(chain.end(), {cmdPrint[0], cmdPrint[1]});
     for (std::size_t i = 0; i < kRowsPerSet; ++i)
         chain.insert(chain.end(), {UpDown1[i], UpDown2[i], UpDown3[i], UpDown4[i]});
     chain.insert(chain.end(), {UpDown5, UpDown6, UpDown7, UpDown8});
@@ -359,18 +358,6 @@ void NNkekka::SetTabOrder() {
     // round moves the one the toolkit may have left where it stood.
     for (int round = 0; round < 2; ++round)
         for (std::size_t i = chain.size(); i-- > 1;) QWidget::setTabOrder(chain[0], chain[i]);
-}
-
-bool NNkekka::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        auto* b = qobject_cast<QPushButton*>(watched);
-        if (b && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            if (b->isEnabled()) b->click();
-            return true;
-        }
-    }
-    return StepForm::eventFilter(watched, event);
 }
 
 // ---- Showing the record ----

@@ -77,7 +77,6 @@ protected:
     void OnActivate() override;
     void OnDeactivate() override;
     void OnResized(bool minimised) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void SetNavEnabled(bool on) override;
     void BeginClicked() override;
     void BackClicked() override;
@@ -115,8 +114,8 @@ private:
     // The window's normal height follows the line: the step windows' height,
     // taller by growthTwips_.
     void FitHeight();
-    // Tab order: the buttons, the print boxes and print buttons, the tabs,
-    // then the steppers row by row.
+    // Tab order: the buttons, the set strip, the print boxes and print
+    // buttons, then the steppers row by row.
     void SetTabOrder();
 
     // Activated while minimised: the results wait for the window's restoring.

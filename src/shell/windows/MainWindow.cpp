@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -71,6 +73,73 @@ std::function<void(int)> RegisterPrintCommand(std::function<void(int)> printResu
     return std::exchange(PrintRegistry(), std::move(printResult));
 }
 
+namespace {
+
+// Ctrl+Tab and Ctrl+Shift+Tab among the windows of the workspace: Ctrl+Tab
+// makes the next window active, Ctrl+Shift+Tab goes back to the window that
+// was active before, and a window made active so takes the focus where it
+// left it (an icon holds the focus itself). A window that switches its own
+// sets or pages with these keys takes them first, through its shortcuts.
+class WindowSwitchKeys : public QObject {
+public:
+    explicit WindowSwitchKeys(QMdiArea* area) : QObject(area), area_(area) {
+        qApp->installEventFilter(this);
+        // The workspace would take the keys for its own window switching,
+        // which leaves the focus nowhere: this filter stays in front of its.
+        connect(area, &QMdiArea::subWindowActivated, this,
+                [this] { qApp->installEventFilter(this); });
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            if (!old) return;
+            for (QMdiSubWindow* sub : area_->subWindowList())
+                if (sub->isAncestorOf(old) && !(now && sub->isAncestorOf(now))) left_[sub] = old;
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        auto* w = static_cast<QWidget*>(watched);
+        if (!tab || !(key->modifiers() & Qt::ControlModifier) ||
+            (w != area_ && !area_->isAncestorOf(w)))
+            return QObject::eventFilter(watched, event);
+        Switch(key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier));
+        return true;
+    }
+
+private:
+    void Switch(bool back) {
+        QMdiSubWindow* now = area_->activeSubWindow();
+        QMdiSubWindow* target = back ? before_.data() : nullptr;
+        if (target && (target == now || !target->isVisible())) target = nullptr;
+        if (target) {
+            area_->setActiveSubWindow(target);
+        } else if (back) {
+            area_->activatePreviousSubWindow();
+        } else {
+            area_->activateNextSubWindow();
+        }
+        target = area_->activeSubWindow();
+        if (target == now) return;
+        before_ = now;
+        if (!target) return;
+        const QPointer<QWidget> left = left_.value(target);
+        if (left && left->isEnabled() && left->isVisible() && target->isAncestorOf(left))
+            left->setFocus(Qt::OtherFocusReason);
+        else if (target->isMinimized())
+            target->setFocus(Qt::OtherFocusReason);
+    }
+
+    QMdiArea* area_;
+    QPointer<QMdiSubWindow> before_;
+    // The control each window had the focus in when the focus left it.
+    QHash<const QObject*, QPointer<QWidget>> left_;
+};
+
+}  // namespace
+
 MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     g_main = this;
     setObjectName("MainFrame");
@@ -80,6 +149,15 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
+    // An icon made the active window holds the focus itself: otherwise the
+    // keyboard falls out of the workspace and no key reaches its windows.
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (!sub || !sub->isMinimized()) return;
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus == sub || (focus && sub->isAncestorOf(focus))) return;
+        sub->setFocus(Qt::OtherFocusReason);
+    });
+    new WindowSwitchKeys(mdi_);
     tools_ = new ToolbarMenu(this);
     BuildTools();
     connect(tools_, &ToolbarMenu::ToolClick, this, &MainFrame::ToolClick);

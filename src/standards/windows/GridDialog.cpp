@@ -244,6 +244,12 @@ void GridDialog::done(int result) {
     QDialog::done(result);
 }
 
+void GridDialog::showEvent(QShowEvent* event) {
+    // Every button of the dialog is made by now, its own ones too.
+    PressButtonsOnReturn(this);
+    QDialog::showEvent(event);
+}
+
 bool GridDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const int id = FindBox(watched);

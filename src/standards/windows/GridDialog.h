@@ -127,6 +127,7 @@ protected:
     virtual bool CloseOnCommit() const { return true; }
 
     void done(int result) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

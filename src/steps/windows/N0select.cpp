@@ -115,6 +115,7 @@ N0select::N0select(QWidget* parent) : StandaloneStep(parent) {
     outer->addLayout(buttons);
     connect(cmdStart, &QPushButton::clicked, this, [this] { ButtonClick(false); });
     connect(cmdResult, &QPushButton::clicked, this, [this] { ButtonClick(true); });
+    PressButtonsOnReturn(this);
 
     // The sinks are children outside every layout, placed below the window's
     // visible area: focusable, never seen.

@@ -83,6 +83,11 @@ N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavA
 
     // ---- The slope section ----
     Picture1 = new SlopeSectionFigure(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    // The picture holds the focus while the step is shown, so that no key
+    // but Tab moves on: it takes it from the window and a click, never as a
+    // stop of the Tab key, and it shows no mark of it.
+    Picture1->setFocusPolicy(Qt::ClickFocus);
     PlaceTwips(Picture1, 3240, 330, 5340, 3525);
     AddLabel(Picture1, QStringLiteral("のり長"), 1335, 1140, kValueWidth, 300);
     Label1 = AddValueLabel(Picture1, QStringLiteral("Label1"), 1335, 1440, kValueWidth,
@@ -110,10 +115,11 @@ N5koubai::N5koubai(QWidget* parent) : StepForm(QStringLiteral("N5koubai"), kNavA
 
     // Focus: the options (one stop; the arrow keys choose), the box of the
     // mode, the buttons, then the sink, which sends the Tab key round to the
-    // options.
+    // options. The picture stands before the boxes: the first Tab from it
+    // reaches the box of the mode.
     OneTabStop({Option3D1, Option3D2});
-    SetTabChain(
-        {Option3D1, Option3D2, Text9, Text6, cmdBegin, cmdBack, cmdIndicate, cmdNext, cmdResult});
+    SetTabChain({Option3D1, Option3D2, Picture1, Text9, Text6, cmdBegin, cmdBack, cmdIndicate,
+                 cmdNext, cmdResult});
     UseFocusSink(QStringLiteral("Text1"), 5790);
     QWidget::setTabOrder(cmdResult, FocusSink);
     SetTabWrapTarget(Option3D1);
@@ -213,13 +219,13 @@ void N5koubai::OnActivate() {
     // From the slope length and the gradient as stored, not as shown.
     UpdateSlopeHeight();
     Label3->setText(QStr(Design.SlopeHeight));
-    // No entry box holds the focus when the step is shown: the button that
-    // goes on takes it, where the engineer sees it.
+    // No entry box holds the focus when the step is shown, and no button,
+    // which Space or Return would press: the picture takes it.
     if (QWidget* on = OpeningFocus()) on->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* N5koubai::OpeningFocus() const {
-    return GoOnButton();
+    return Picture1;
 }
 
 }  // namespace talvo

@@ -164,8 +164,10 @@ NHanchor::NHanchor(QWidget* parent) : StepForm(QStringLiteral("NHanchor"), kNavA
     };
     Entries()->Rule(Text1)->onChanged = [this] { ShowVerdict(); };
 
+    // The Tab key follows the screen: the bar on the top line, Fs, τsa and
+    // its reference button, the buttons; the sink sends it round to the bar.
     Text2 = FocusSink;
-    SetTabChainFromFirst({Text3, Text1, cmdRefer, Text7, UpDown1, cmdBegin, cmdBack, cmdIndicate,
+    SetTabChainFromFirst({Text7, UpDown1, Text3, Text1, cmdRefer, cmdBegin, cmdBack, cmdIndicate,
                           cmdNext, cmdResult, Text2});
 }
 
@@ -177,6 +179,12 @@ void NHanchor::OnLoad() {
     Label14->setText(QStr(AnchorBarArea(Design.AncBarIndex)));
     Label11->setText(QStr(ShownTauS(Design.AncBarTauS)));
     ShowVerdict();
+}
+
+QWidget* NHanchor::OpeningFocus() const {
+    // The step opens on its top line, where the Tab key starts down the
+    // screen.
+    return Text7;
 }
 
 void NHanchor::SetReferEnabled(bool on) {

@@ -35,6 +35,7 @@ protected:
     void OnActivate() override;
     void OnDeactivate() override;
     void OnResized(bool minimised) override;
+    QWidget* OpeningFocus() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

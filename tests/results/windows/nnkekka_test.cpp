@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -992,10 +995,10 @@ TEST_F(NNkekkaTest, FailedChecksShowInRedUnderTheGrids) {
 // ---- Keyboard ----
 
 // From the step before, by keys alone: the window opens with the focus on
-// its redisplay button (an arrow key steps nothing), Tab goes through the
-// print boxes, where Space ticks, past the print buttons to the tabs, and
-// only then to the steppers, which show their focus; Return on a print
-// button prints.
+// its redisplay button (an arrow key steps nothing), Tab goes to the set
+// strip, whose arrows switch the sets, then through the print boxes, where
+// Space ticks, past the print buttons to the steppers, which show their
+// focus; Return on a print button prints.
 TEST_F(NNkekkaTest, KeysAloneTickRowsAndPrint) {
     OpenChain([] {
         MixedDesign();
@@ -1014,7 +1017,9 @@ TEST_F(NNkekkaTest, KeysAloneTickRowsAndPrint) {
     Key(Qt::Key_Down);
     EXPECT_EQ(Design.KekkaBar, bars);
 
-    // The vertical frame's first row.
+    // The strip comes first, then the vertical frame's first row.
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->SSTab1);
     Key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), w->Check1[0]);
     SaveShotIfAsked(w->SubWindow(), QStringLiteral("nnkekka_focus_box"));
@@ -1025,15 +1030,16 @@ TEST_F(NNkekkaTest, KeysAloneTickRowsAndPrint) {
         Key(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), w->Check1[static_cast<std::size_t>(i)]) << i;
     }
-    // The print buttons are still off: the tabs come next.
-    Key(Qt::Key_Tab);
+    // Back to the strip, whose arrow shows the other set.
+    for (int i = 0; i < kRowsPerSet; ++i) Key(Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), w->SSTab1);
     Key(Qt::Key_Right);
     EXPECT_EQ(Design.KekkaTab, 1);
     ExpectSetShown(w, 1);
 
-    // The horizontal frame's second row, reached backwards.
-    for (int i = 0; i < 5; ++i) Key(Qt::Key_Backtab);
+    // The horizontal frame's second row.
+    Key(Qt::Key_Tab);
+    Key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), w->Check1[1]);
     Key(Qt::Key_Space);
     EXPECT_EQ(Design.KekkaPrintRow, (std::array<std::int16_t, 2>{1, 2}));
@@ -1055,9 +1061,8 @@ TEST_F(NNkekkaTest, KeysAloneTickRowsAndPrint) {
     EXPECT_FALSE(printed.empty());
     EXPECT_TRUE(messages.AllShown());
 
-    // Past the tabs, the steppers of the first row, then the next row's.
-    Key(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), w->SSTab1);
+    // Past the print buttons, the steppers of the first row, then the next
+    // row's.
     const std::array<UpDown*, 4> firstRow = {w->UpDown1[0], w->UpDown2[0], w->UpDown3[0],
                                              w->UpDown4[0]};
     const QImage unfocused = w->UpDown1[0]->grab().toImage();
@@ -1075,6 +1080,81 @@ TEST_F(NNkekkaTest, KeysAloneTickRowsAndPrint) {
     Key(Qt::Key_Up);
     EXPECT_EQ(Design.KekkaBar[7], bars[7] + 1);
     EXPECT_EQ(w->sprResult1[0]->ForeColorAt(ColBar, 2), ColorStepped);
+}
+
+// Ctrl+Tab and Ctrl+PgDn show the other set, Ctrl+Shift+Tab and Ctrl+PgUp
+// the one before (round the ends), from wherever the focus stands in the
+// window: the workspace does not switch its windows, the results window
+// stays active with its buttons on, and the focus stays where it was. The
+// strip, the Tab stop right after the buttons, shows its focus.
+TEST_F(NNkekkaTest, CtrlTabSwitchesTheSetsWhereverTheFocusIs) {
+    OpenMixed();
+    NNkekka* w = Results();
+    QMdiSubWindow* sub = w->SubWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get(), 2000));
+    ASSERT_EQ(Design.KekkaTab, 0);
+    struct Case {
+        const char* name;
+        QWidget* focus;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int tab;
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Case cases[] = {
+        {"Ctrl+Tab on 再表示", w->cmdIndicate, Qt::Key_Tab, ctrl, 1},
+        {"Ctrl+Tab round the end", w->cmdIndicate, Qt::Key_Tab, ctrl, 0},
+        {"Ctrl+PgDn on a stepper", w->UpDown3[4], Qt::Key_PageDown, ctrl, 1},
+        {"Ctrl+Shift+Tab on a print box", w->Check1[2], Qt::Key_Backtab, ctrl | Qt::ShiftModifier,
+         0},
+        {"Ctrl+PgUp on the strip, round the end", w->SSTab1, Qt::Key_PageUp, ctrl, 1},
+        {"Ctrl+Shift+Tab on 前画面へ", w->cmdBack, Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.focus->setFocus(Qt::TabFocusReason);
+        Settle();
+        ASSERT_EQ(QApplication::focusWidget(), c.focus);
+        Key(c.key, c.modifiers);
+        EXPECT_EQ(Design.KekkaTab, c.tab);
+        EXPECT_EQ(w->SSTab1->Tab(), c.tab);
+        ExpectSetShown(w, c.tab);
+        EXPECT_EQ(sub->mdiArea()->activeSubWindow(), sub);
+        EXPECT_EQ(CurStep, Last());
+        EXPECT_TRUE(w->cmdBegin->isEnabled());
+        EXPECT_TRUE(w->cmdBack->isEnabled());
+        EXPECT_EQ(QApplication::focusWidget(), c.focus);
+        if (c.tab == 1) SaveShotIfAsked(main.get(), QStringLiteral("nnkekka_ctrl_tab"));
+    }
+
+    // From 再表示 the first Tab reaches the strip, which shows its focus.
+    w->cmdIndicate->setFocus(Qt::TabFocusReason);
+    Settle();
+    const QImage unfocused = w->SSTab1->grab().toImage();
+    Key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), w->SSTab1);
+    EXPECT_NE(w->SSTab1->grab().toImage(), unfocused);
+}
+
+// Where Ctrl+Tab still switches the windows of the workspace (from a step),
+// Ctrl+Shift+Tab goes back to the step it left, whose box has the focus
+// again.
+TEST_F(NNkekkaTest, CtrlShiftTabBringsTheFocusBackToTheStepLeft) {
+    OpenMixed();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get(), 2000));
+    ShowStep(3);
+    StepForm* step = Steps()->Step(3);
+    QWidget* box = QApplication::focusWidget();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(step->isAncestorOf(box));
+    QMdiArea* area = step->SubWindow()->mdiArea();
+    Key(Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_NE(area->activeSubWindow(), step->SubWindow());
+    Key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(area->activeSubWindow(), step->SubWindow());
+    EXPECT_EQ(CurStep, 3);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_TRUE(step->cmdNext->isEnabled());
 }
 
 }  // namespace

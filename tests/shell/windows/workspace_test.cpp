@@ -2,7 +2,9 @@
 // the steps with the mouse: every window its own picture however it is
 // reached, an icon's restore button restoring that icon's step, and the unit
 // labels of the step windows readable at the size they open with.
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -314,9 +316,9 @@ TEST_F(WorkspaceTest, RestoringAStepFromItsIconMinimisesTheStepShown) {
 }
 
 // A step opens with the focus in its first entry box, however it is
-// reached; a step without an entry box (and the slope step, whose boxes wait
-// for their mode) opens with it on its next button, and the results window
-// on its redisplay button. A box the engineer left the focus in takes it
+// reached; a step without an entry box opens with it on its next button,
+// the slope step (whose boxes wait for their mode) on its picture, and the
+// results window on its redisplay button. A box the engineer left the focus in takes it
 // again when the step comes back; a navigation button does not.
 TEST_F(WorkspaceTest, AStepOpensWithTheFocusInItsFirstEntryBox) {
     enum How { kStart, kNext, kBack, kMenu, kClickInto, kType };
@@ -335,12 +337,12 @@ TEST_F(WorkspaceTest, AStepOpensWithTheFocusInItsFirstEntryBox) {
           {kType, 1, "txtHeight(0)"},  // typed straight into b_y, then Tab
           {kNext, 2, "txtSpanNum(0)"},
           {kNext, 3, "txtName(0)"},
-          {kNext, 4, "cmdNext"},
+          {kNext, 4, "Picture1"},
           {kBack, 3, "txtName(0)"},
           {kMenu, 12, "cmdIndicate"},
           {kMenu, 7, "cmdNext"},
           {kMenu, 6, "Text1"},
-          {kMenu, 4, "cmdNext"},
+          {kMenu, 4, "Picture1"},
           {kMenu, 2, "txtSpanNum(0)"},
           {kClickInto, 2, "txtSpanLength(1)"},
           {kMenu, 5, "Text2"},
@@ -401,6 +403,50 @@ TEST_F(WorkspaceTest, AStepOpensWithTheFocusInItsFirstEntryBox) {
         ClickButton(Step(1)->cmdBegin);
         ASSERT_FALSE(Steps()->ChainOpen());
     }
+}
+
+// Return presses the button holding the focus, as Space does: 検討開始
+// opens the chain, 次画面へ goes on and 前画面へ back. A Return repeated
+// by a held key presses nothing, so holding it on a step that opens on its
+// next button does not run through the steps after it.
+TEST_F(WorkspaceTest, TheFocusedButtonTakesReturnOnce) {
+    auto pressReturn = [](bool held) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        if (held) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                             true);
+            QApplication::sendEvent(focus, &repeat);
+        } else {
+            QTest::keyClick(focus, Qt::Key_Return);
+        }
+        Pump();
+    };
+    Open();
+    // On a desktop the activation arrives a moment later.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get(), 2000));
+    Select()->Option3D1[4]->setChecked(true);
+    Select()->cmdStart->setFocus(Qt::TabFocusReason);
+    pressReturn(false);
+    ASSERT_TRUE(Steps()->ChainOpen());
+    ASSERT_EQ(CurStep, 1);
+
+    // Steps 9 and 10 of the chain open on their next buttons.
+    Tools()->Click(QString::fromUtf8(StepIconId(9).c_str()));
+    Pump();
+    ASSERT_EQ(QApplication::focusWidget(), Step(9)->cmdNext);
+    pressReturn(false);
+    ASSERT_EQ(CurStep, 10);
+    ASSERT_EQ(QApplication::focusWidget(), Step(10)->cmdNext);
+    for (int i = 0; i < 3; ++i) pressReturn(true);
+    EXPECT_EQ(CurStep, 10);
+    EXPECT_EQ(Step(10)->State(), WindowState::Normal);
+    pressReturn(false);
+    EXPECT_EQ(CurStep, 11);
+
+    Step(11)->cmdBack->setFocus(Qt::TabFocusReason);
+    pressReturn(false);
+    EXPECT_EQ(CurStep, 10);
 }
 
 // How many rows of pixels the dark ink of a widget's text covers.

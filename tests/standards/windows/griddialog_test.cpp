@@ -1,6 +1,8 @@
 // The dialog base: the check of a box or a grid cell when it is left, the
 // working copy, OK with its completeness check, Cancel and the close box.
 #include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
 
 #include "platform/formkit.h"
 #include "shell/numtext.h"
@@ -234,6 +236,63 @@ TEST_F(GridDialogTest, CancelEscapeAndTheCloseBoxLeaveTheTable) {
     // Opened again, the dialog shows the table.
     w = Show(new TinyDialog);
     EXPECT_EQ(w->Working(w->low), " 10");
+}
+
+}  // namespace
+}  // namespace talvo::test
+
+namespace talvo::test {
+namespace {
+
+// A Return as the keyboard sends it to the control with the focus; `held`
+// is the repeat a key held down sends.
+void PressReturn(bool held = false) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    if (held) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                        true);
+        QApplication::sendEvent(focus, &press);
+    } else {
+        QTest::keyClick(focus, Qt::Key_Return);
+    }
+    PumpEvents();
+}
+
+// Return presses the button that holds the focus, as Space does: Cancel
+// drops the typed limit although OK is the dialog's default, OK writes it.
+// A Return typed in a box still goes to OK, the default, and a Return
+// repeated by a held key presses nothing.
+TEST_F(GridDialogTest, ReturnPressesTheFocusedButton) {
+    struct Case {
+        const char* name;
+        QPushButton* TinyDialog::*focus;  // null: the box stays in the focus
+        bool held;
+        bool open;
+        const char* low;
+    };
+    const Case cases[] = {
+        {"Cancel", &TinyDialog::cmdCancel, false, false, "10"},
+        {"OK", &TinyDialog::cmdOK, false, false, "30"},
+        {"in the box", nullptr, false, false, "30"},
+        {"Cancel, the key held", &TinyDialog::cmdCancel, true, true, "10"},
+        {"OK, the key held", &TinyDialog::cmdOK, true, true, "10"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        gTable = {"10", "20", "5", "7"};
+        w = Show(new TinyDialog);
+        Type(w->txtLow, "30");
+        if (c.focus) {
+            // Tab by Tab from the box to the button.
+            for (int i = 0; i < 10 && QApplication::focusWidget() != w->*c.focus; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(), w->*c.focus);
+        }
+        PressReturn(c.held);
+        EXPECT_EQ(Open(), c.open);
+        EXPECT_EQ(gTable[0], c.low);
+    }
 }
 
 }  // namespace

@@ -101,11 +101,12 @@ protected:
         Keys(Qt::Key_Down, row - 1);
         Keys(Qt::Key_Right, col - 1);
     }
-    // Presses `button`, which has the focus, by Space; once dialog D stands
+    // Presses `button`, which has the focus, by `key`; once dialog D stands
     // open with the focus inside it, `act` drives it by keys. A dialog still
     // open after `act` is a failure, and is cancelled.
     template <class D>
-    static void OpenByKeys(QPushButton* button, std::function<void(D*)> act) {
+    static void OpenByKeys(QPushButton* button, std::function<void(D*)> act,
+                           Qt::Key key = Qt::Key_Space) {
         ASSERT_TRUE(button->hasFocus()) << "the focus is on " << Focused();
         bool seen = false;
         auto tries = std::make_shared<int>(0);
@@ -125,7 +126,7 @@ protected:
             if (++*tries < 400) QTimer::singleShot(5, *poll);
         };
         QTimer::singleShot(0, *poll);
-        QTest::keyClick(button, Qt::Key_Space);
+        QTest::keyClick(button, key);
         PumpEvents();
         *poll = nullptr;
         EXPECT_TRUE(seen) << "no dialog opened";
@@ -599,6 +600,26 @@ TEST_F(ReferenceButtonTest, TheDesignStrengthsPickTheRowChosenByKeys) {
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(Trimmed(*fields[i]), c.picked[static_cast<std::size_t>(i)]) << i;
     }
+}
+
+// Return on the focused 参考値... opens its dialog, as Space does; the
+// dialog's キャンセル takes Return too, and the step keeps its value.
+TEST_F(ReferenceButtonTest, ReturnOnTheFocusedButtonOpensTheDialog) {
+    FillDesign(1);
+    auto* w = Load<NHanchor>();
+    Type(w->Text1, "95");
+    w->Text1->setFocus(Qt::TabFocusReason);
+    PumpEvents();
+    Key(Qt::Key_Tab);
+    OpenByKeys<FKouzai>(
+        w->cmdRefer,
+        [](FKouzai* d) {
+            d->cmdCancel->setFocus(Qt::TabFocusReason);
+            PumpEvents();
+            Key(Qt::Key_Return);
+        },
+        Qt::Key_Return);
+    EXPECT_EQ(Trimmed(S(w->Text1)), "95");
 }
 
 // A reference dialog opens on the row of the value the engineer typed into

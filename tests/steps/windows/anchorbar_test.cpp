@@ -14,6 +14,7 @@
 #include "platform/updown.h"
 #include "steps/windows/NHanchor.h"
 #include "steps/windows/input_entry_fixture.h"
+#include "support/qt/tab_walk.h"
 
 namespace talvo::test {
 namespace {
@@ -84,7 +85,13 @@ TEST_F(AnchorBarStepTest, AFilledDesignWithItsForcesRaised) {
 
 TEST_F(AnchorBarStepTest, TextsFocusAndLayout) {
     NHanchor* w = Open();
-    // Fs has the focus, which trims its blanks.
+    // The bar on the top line has the focus; Fs, reached by Tab, trims its
+    // blanks.
+    EXPECT_EQ(Focused(), "Text7");
+    EXPECT_EQ(S(w->Text3), "    1.5");
+    QTest::keyClick(w->Text7, Qt::Key_Tab);
+    QTest::keyClick(w->UpDown1, Qt::Key_Tab);
+    PumpEvents();
     EXPECT_EQ(Focused(), "Text3");
     EXPECT_EQ(S(w->Text3), "1.5");
     EXPECT_TRUE(w->Text7->isReadOnly());
@@ -108,12 +115,27 @@ TEST_F(AnchorBarStepTest, TextsFocusAndLayout) {
     ExpectLaidOutApart(w);
     SaveShot(w, "NHanchor");
 
-    // Reached with the Tab key, the sink sends the focus to Fs.
+    // Reached with the Tab key, the sink sends the focus round to the bar.
     w->Text1->setFocus(Qt::TabFocusReason);
     PumpEvents();
     w->Text2->setFocus(Qt::TabFocusReason);
     PumpEvents();
-    EXPECT_EQ(Focused(), "Text3");
+    EXPECT_EQ(Focused(), "Text7");
+}
+
+// The step opens on its top line, the bar, and the Tab key follows the
+// screen from there: the bar's up-down button, Fs, τsa, 参考値..., the
+// buttons, and round again to the bar; Shift+Tab walks the same road
+// backwards.
+TEST_F(AnchorBarStepTest, TheFocusFollowsTheScreenFromTheBarDown) {
+    FillDesign(0);
+    NHanchor* w = OpenInChain<NHanchor>(0);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(Focused(), "Text7");
+    EXPECT_EQ(Names(WalkTabs(w, false)),
+              "Text7 UpDown1 Text3 Text1 cmdRefer cmdBegin cmdBack cmdIndicate cmdNext cmdResult ");
+    EXPECT_EQ(Names(WalkTabs(w, true)),
+              "Text7 cmdResult cmdNext cmdIndicate cmdBack cmdBegin cmdRefer Text1 Text3 UpDown1 ");
 }
 
 TEST_F(AnchorBarStepTest, ANewDesign) {

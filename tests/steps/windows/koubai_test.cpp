@@ -2,6 +2,7 @@
 // derived, the slope length and height, the two input modes and the flags.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -50,8 +51,9 @@ TEST_F(KoubaiTest, LoadAndActivationShowTheStoredGradientAndTheHeight) {
     EXPECT_EQ(Design.SlopeHeight, "  6.364");
     EXPECT_EQ(Design.SlopeN, "1.00");
     EXPECT_EQ(Design.SlopeAngle, "45.00");
-    // The step is shown with the focus in no entry box: on the next button.
-    EXPECT_TRUE(w->cmdNext->hasFocus());
+    // The step is shown with the focus in no entry box and on no button: on
+    // the slope's picture.
+    EXPECT_TRUE(w->Picture1->hasFocus());
     EXPECT_EQ(w->FocusSink->objectName(), "Text1");
 
     QStringList texts;
@@ -299,6 +301,53 @@ TEST_F(KoubaiTest, StartScreenWaitsForTheBoxAndTheSinkSendsTabToBegin) {
     PumpEvents();
     EXPECT_TRUE(w->Option3D1->hasFocus());
     EXPECT_EQ(host->selectShown, 0);
+}
+
+// The step opens with the focus on the slope's picture and no button
+// framed: Space, Return and the arrow keys move nothing on and change no
+// mode, and the first Tab reaches the box of the mode in force (Shift+Tab
+// from there goes back to the options). Chosen by the arrow keys, the other
+// mode's box is the one reached when the step comes back.
+TEST_F(KoubaiTest, OpensWithTheFocusOnThePictureAndTabReachesTheBoxOfItsMode) {
+    FillDesign(0);
+    Design.SlopeInputMode = 1;
+    N5koubai* w = OpenInChain<N5koubai>(0);
+    ASSERT_NE(w, nullptr);
+    const int step = CurStep;
+    auto key = [](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, static_cast<Qt::Key>(k), m);
+        PumpEvents();
+    };
+    struct Mode {
+        int mode;
+        QLineEdit* box;
+        QRadioButton* option;
+    };
+    for (const Mode& m : {Mode{1, w->Text9, w->Option3D1}, Mode{0, w->Text6, w->Option3D2}}) {
+        SCOPED_TRACE(m.mode);
+        ASSERT_EQ(Focused(), "Picture1");
+        for (int k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Up, Qt::Key_Down,
+                      Qt::Key_Left, Qt::Key_Right}) {
+            key(k);
+            EXPECT_EQ(CurStep, step) << k;
+            EXPECT_EQ(Focused(), "Picture1") << k;
+        }
+        EXPECT_EQ(Design.SlopeInputMode, m.mode);
+        key(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), m.box);
+        key(Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), m.option);
+        if (m.mode == 1) {
+            key(Qt::Key_Down);  // 角度入力
+            EXPECT_EQ(Design.SlopeInputMode, 0);
+        }
+        host->manager->ShowStep(step + 1);
+        PumpEvents();
+        host->manager->ShowStep(step);
+        PumpEvents();
+    }
 }
 
 // An option pressed while the box of the mode in force holds a value its

@@ -66,20 +66,29 @@ inline std::vector<TabStop> RequiredStops(QWidget* window) {
     return stops;
 }
 
+// Whether the Tab key stops at `w` (a control that takes the focus only from
+// its window or a click, as a picture holding it at opening, is passed by).
+inline bool IsTabStop(const QWidget* w) {
+    return w && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+}
+
 // The controls the focus passes, one key press each, from the control
-// holding it until it is back there (at most `limit` presses).
+// holding it until it is back there, or, from a control the Tab key passes
+// by, back at the first stop it reached (at most `limit` presses).
 inline std::vector<QWidget*> WalkTabs(QWidget* window, bool backwards, int limit = 400) {
     std::vector<QWidget*> seen;
     QWidget* start = QApplication::focusWidget();
     if (!start) return seen;
     seen.push_back(start);
+    QWidget* round = IsTabStop(start) ? start : nullptr;
     for (int i = 0; i < limit; ++i) {
         QWidget* now = QApplication::focusWidget();
         if (!now || !window->isAncestorOf(now)) break;
         QTest::keyClick(now, Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
         for (int k = 0; k < 3; ++k) QApplication::processEvents();
         QWidget* next = QApplication::focusWidget();
-        if (next == start) break;
+        if (next == round) break;
+        if (!round) round = next;
         seen.push_back(next);
     }
     return seen;
@@ -114,7 +123,8 @@ inline void ExpectEveryStopReached(QWidget* window) {
         const std::set<QWidget*> seen(walk.begin(), walk.end());
         for (QWidget* w : walk)
             EXPECT_TRUE(w && window->isAncestorOf(w)) << "left the window: " << Names(walk);
-        EXPECT_EQ(QApplication::focusWidget(), start) << "did not come back: " << Names(walk);
+        QWidget* round = IsTabStop(start) || walk.size() < 2 ? start : walk[1];
+        EXPECT_EQ(QApplication::focusWidget(), round) << "did not come back: " << Names(walk);
         for (const TabStop& stop : stops) {
             bool reached = false;
             for (QWidget* m : stop.members) reached = reached || seen.count(m) > 0;
