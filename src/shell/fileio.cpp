@@ -365,7 +365,8 @@ std::string HostName() {
 // Whether the descriptor `fd` and the name `path` are one file still: a lock
 // file let go and made anew in between is another file.
 bool SameFile(int fd, const std::string& path) {
-    struct stat open {}, named {};
+    struct stat open {};
+    struct stat named {};
     return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 &&
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
@@ -469,7 +470,7 @@ SaveLock::SaveLock(const std::string& path, int waitMs) {
             busy_ = true;
             return;
         }
-        const struct timespec pause {0, 5 * 1000 * 1000};
+        const struct timespec pause { 0, 5 * 1000 * 1000 };
         ::nanosleep(&pause, nullptr);
     }
 }

@@ -945,7 +945,8 @@ SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int s
     // program in between makes the exit ask rather than vouch for bytes
     // that were never read.
     struct stat st {};
-    SettingsFileSeen = SettingsFileState{path, ::lstat(path.c_str(), &st) == 0, TakeFileStamp(path)};
+    SettingsFileSeen =
+        SettingsFileState{path, ::lstat(path.c_str(), &st) == 0, TakeFileStamp(path)};
     const FileReadResult file = ReadFileBounded(path, kMaxFileBytes);
     if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::NotAFile ||
         file.status == FileReadStatus::CannotOpen) {
