@@ -194,6 +194,7 @@ DesignWriteResult WriteDesignFile(const std::string& path, const DesignData& des
     }
     result.error = ReplaceFile(path, bytes);
     result.ok = result.error.empty();
+    if (result.ok) result.stamp = StampOfWritten(path, bytes);
     return result;
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "shell/design.h"
+#include "shell/fileio.h"
 
 namespace talvo {
 
@@ -57,6 +58,9 @@ DesignReadStatus ParseDesignBytes(std::string_view bytes, DesignData& design);
 struct DesignWriteResult {
     bool ok = false;
     std::string error;  // the reason, for the message box, when not ok
+    // When ok: the stamp of the very bytes written (StampOfWritten), what the
+    // program knows of the file from now on.
+    FileStamp stamp;
 };
 
 // Writes `design` to `path` through a temporary file in the same folder that

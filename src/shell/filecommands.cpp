@@ -109,10 +109,20 @@ std::string ChangedFileQuestion(const std::string& path) {
     return path + " は、読み込んだ後にほかのプログラムで変更されています。\r上書きしますか？";
 }
 
-void StampWrittenDesign(const std::string& path, const DesignData& design) {
-    // The bytes the writer wrote, not a reading of the file afterwards: a
-    // write of another program in between must not become this stamp.
-    DesignFileStamp = StampOfWritten(path, SerializeDesign(design));
+GuardedDesignWrite WriteDesignGuarded(const std::string& path, const DesignData& design,
+                                      bool checkFirst, int waitMs) {
+    GuardedDesignWrite write;
+    const SaveLock lock(path, waitMs);
+    if (checkFirst && (lock.HeldByAnother() || ChangedByAnotherWriter(path))) {
+        write.askFirst = true;
+        return write;
+    }
+    write.result = WriteDesignFile(path, design);
+    // The stamp of the bytes the writer wrote, not of a reading of the file
+    // afterwards (a write of another program in between must not become
+    // this stamp) nor of the record serialized once more.
+    if (write.result.ok) DesignFileStamp = write.result.stamp;
+    return write;
 }
 
 }  // namespace talvo

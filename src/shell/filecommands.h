@@ -7,6 +7,8 @@
 #include <string>
 
 #include "shell/design.h"
+#include "shell/designfile.h"
+#include "shell/fileio.h"
 
 namespace talvo {
 
@@ -43,7 +45,19 @@ bool ChangedByAnotherWriter(const std::string& path);
 // The question before such a file is written over: the path, a line break and
 // whether to write over it.
 std::string ChangedFileQuestion(const std::string& path);
-// Takes DesignFileStamp from `design` just written to `path`.
-void StampWrittenDesign(const std::string& path, const DesignData& design);
+// A write of the design under the save lock of its file.
+struct GuardedDesignWrite {
+    // Nothing was written: another program has changed the file since
+    // (ChangedByAnotherWriter), or held its save lock for the whole wait.
+    bool askFirst = false;
+    DesignWriteResult result;  // the write, when there was one
+};
+// Writes `design` to `path` while holding the file's SaveLock, from the look
+// at the file (when `checkFirst`) to the end of the write, so that two saves
+// of one file at the same moment cannot both find it unchanged. A write that
+// succeeds makes its stamp DesignFileStamp. Without `checkFirst` the write
+// goes on even when the lock stays held (the engineer chose to write over).
+GuardedDesignWrite WriteDesignGuarded(const std::string& path, const DesignData& design,
+                                      bool checkFirst, int waitMs = kSaveLockWaitMs);
 
 }  // namespace talvo

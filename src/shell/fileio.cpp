@@ -3,12 +3,15 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -349,6 +352,135 @@ StampComparison CompareWithStamp(const FileStamp& stamp) {
                    now.checksum == stamp.checksum
                ? StampComparison::Same
                : StampComparison::Changed;
+}
+
+namespace {
+
+std::string HostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return std::string();
+    return name;
+}
+
+// Whether the descriptor `fd` and the name `path` are one file still: a lock
+// file let go and made anew in between is another file.
+bool SameFile(int fd, const std::string& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+}
+
+// Whether the lock file open at `fd`, which nobody holds with flock() now,
+// was left behind by a save that ended without letting go of it. A process
+// of this host is asked whether it still runs; for a holder of another host,
+// or a file whose holder is not (yet) written in it, only its age can tell.
+bool LeftBehind(int fd) {
+    char buf[512];
+    std::string text;
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        text.append(buf, static_cast<std::size_t>(n));
+        if (text.size() >= sizeof buf) break;
+    }
+    const std::size_t first = text.find('\n');
+    const std::size_t second = first == std::string::npos ? first : text.find('\n', first + 1);
+    if (second != std::string::npos && text.substr(first + 1, second - first - 1) == HostName()) {
+        std::int64_t pid = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + first, pid);
+        if (ec == std::errc() && end == text.data() + first && pid > 0) {
+            // A lock of this very process that nobody holds is one that was
+            // never let go of; no save of it is running.
+            if (pid == ::getpid()) return true;
+            return !SaveMayBeRunning(pid);
+        }
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return false;
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec - st.st_mtim.tv_sec > SaveLock::kStaleLockAgeSeconds;
+}
+
+}  // namespace
+
+SaveLock::SaveLock(const std::string& path, int waitMs) {
+    // Beside the file a save really replaces: two names of one file (a link
+    // and its target) take one lock.
+    std::string target;
+    ResolveTarget(path, target);
+    const std::string folder = FolderOf(target);
+    const std::size_t slash = target.rfind('/');
+    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (base.empty()) return;
+    // A name too long to take ".lock" keeps only as much as fits, cut at a
+    // character; two such names that start alike share a lock, which only
+    // makes their saves wait for each other.
+    const long nameMax = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t room = (nameMax > 0 ? static_cast<std::size_t>(nameMax) : 255) - 6;
+    if (base.size() > room) {
+        std::size_t keep = room;
+        while (keep > 0 && (static_cast<unsigned char>(base[keep]) & 0xC0) == 0x80) --keep;
+        base.resize(keep);
+    }
+    lockPath_ = (folder == "/" ? std::string() : folder) + "/." + base + ".lock";
+    const std::string holder = std::to_string(::getpid()) + "\n" + HostName() + "\n";
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        const int fd = ::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            // Another save may be looking at the new file for a moment; wait
+            // for it. A folder whose system has no flock() keeps the lock by
+            // the file alone.
+            while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+            WriteAll(fd, holder);
+            fd_ = fd;
+            return;
+        }
+        if (errno != EEXIST) return;  // no lock can be made here
+
+        // Someone's lock file. It is taken over when its holder is gone: the
+        // system let go of the holder's flock() when it ended.
+        const int other = ::open(lockPath_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (other >= 0) {
+            struct stat st {};
+            if (::fstat(other, &st) != 0 || !S_ISREG(st.st_mode)) {
+                // Something else under the lock's name (a folder, a pipe):
+                // not a lock, and not ours to remove.
+                ::close(other);
+                return;
+            }
+            bool stale = false;
+            if (::flock(other, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK) {
+                stale = SameFile(other, lockPath_) && LeftBehind(other) &&
+                        ::unlink(lockPath_.c_str()) == 0;
+            }
+            ::close(other);
+            if (stale) continue;
+        } else if (errno == ENOENT) {
+            continue;  // let go of just now
+        } else if (errno == ELOOP) {
+            return;  // a link under the lock's name: not ours to remove
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            busy_ = true;
+            return;
+        }
+        const struct timespec pause { 0, 5 * 1000 * 1000 };
+        ::nanosleep(&pause, nullptr);
+    }
+}
+
+SaveLock::~SaveLock() {
+    if (fd_ < 0) return;
+    // The name goes while the flock() is still held, so that no other save
+    // takes the old file for a lock left behind.
+    if (SameFile(fd_, lockPath_)) ::unlink(lockPath_.c_str());
+    ::close(fd_);
 }
 
 std::string SystemReason(int err) {

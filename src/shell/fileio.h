@@ -81,6 +81,48 @@ enum class StampComparison {
 // system with a coarse clock, a tool that sets the time back).
 StampComparison CompareWithStamp(const FileStamp& stamp);
 
+// A lock beside a file that is about to be written: from the look at
+// whether another program has changed the file to the end of the write, no
+// other save of the same file (of this program or another) runs. It is the
+// hidden file ".<name>.lock" in the file's folder (beside the target of a
+// symbolic link), made with O_EXCL and holding the holder's process id and
+// host name; the holder keeps it flock()ed as long as it lives, so that the
+// system lets go of it when the holder is killed.
+//
+// A lock file that nobody holds any more is taken over at once when its
+// holder was a process of this host that no longer runs; one of another host
+// (a shared folder) or one without a holder's name, after kStaleLockAge. A
+// folder where no lock file can be made (read-only, or a name too long) gives
+// no lock, and the save goes on without one: it fails or succeeds as before.
+class SaveLock {
+public:
+    // The age after which a lock file whose holder cannot be asked counts
+    // as left behind.
+    static constexpr int kStaleLockAgeSeconds = 30;
+
+    // Tries for `waitMs` milliseconds to take the lock of `path`.
+    SaveLock(const std::string& path, int waitMs);
+    ~SaveLock();  // lets go of the lock (the lock file goes)
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+
+    // Another save held the lock for the whole wait.
+    bool HeldByAnother() const { return busy_; }
+    // This object holds the lock.
+    bool Held() const { return fd_ >= 0; }
+    // The lock file's path (empty when none could be named).
+    const std::string& LockPath() const { return lockPath_; }
+
+private:
+    std::string lockPath_;
+    int fd_ = -1;
+    bool busy_ = false;
+};
+
+// How long a save waits for another save of the same file to end before it
+// treats the file as changed by that other program.
+inline constexpr int kSaveLockWaitMs = 2000;
+
 // The message of a failed save: the path, " に書き込めません。", a line break
 // and the reason.
 std::string CannotWriteMessage(std::string_view path, std::string_view reason);

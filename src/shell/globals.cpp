@@ -13,6 +13,7 @@ std::int16_t DataChanged = 0;
 std::string CurrentFile;
 std::string TargetFile;
 FileStamp DesignFileStamp;
+SettingsFileState SettingsFileSeen;
 std::int16_t DlgAction = 0;
 std::int16_t DlgCancelled = 0;
 std::int16_t SaveAnswer = 0;
@@ -52,6 +53,7 @@ void ResetProgramState() {
     CurrentFile = kUntitled;
     TargetFile.clear();
     DesignFileStamp = FileStamp{};
+    SettingsFileSeen = SettingsFileState{};
     DlgAction = 0;
     DlgCancelled = 0;
     SaveAnswer = 0;

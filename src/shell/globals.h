@@ -36,6 +36,18 @@ extern std::string TargetFile;
 // another program or another run of this one has written there since.
 extern FileStamp DesignFileStamp;
 
+// The settings file as this program last read or wrote it: its path (empty
+// before the first), whether anything stood there, and the stamp of its bytes
+// (none when it could not be read). The exit compares the file with it, so
+// that a settings file another run of the program wrote meanwhile is not
+// replaced without a word.
+struct SettingsFileState {
+    std::string path;
+    bool existed = false;
+    FileStamp stamp;
+};
+extern SettingsFileState SettingsFileSeen;
+
 // Which dialog AskFileName shows: 1 the open dialog, 2 the save dialog.
 extern std::int16_t DlgAction;
 // 1 when the dialog just shown was cancelled or its name refused, 0 after a good choice.
@@ -97,7 +109,8 @@ extern std::int16_t PrintCaseYoko;
 extern std::array<std::array<bool, 6>, 2> StirrupNeeded;
 
 // Program-wide state as a new run has it before start-up: a new design
-// (InitDesignData), every flag lowered, no file, no step chain, no pending
+// (InitDesignData), every flag lowered, no file (no settings file read
+// either), no step chain, no pending
 // action or entry check. Start-up values (Pi, TypeCaption, paths, the
 // tables, the recent list and the window rectangle) are left as they are.
 void ResetProgramState();

@@ -1,5 +1,7 @@
 #include "shell/settings.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -963,6 +965,12 @@ SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwip
 }
 
 SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int screenHeightTwips) {
+    // Taken before the reading, as of a design file: a write of another
+    // program in between makes the exit ask rather than vouch for bytes
+    // that were never read.
+    struct stat st {};
+    SettingsFileSeen =
+        SettingsFileState{path, ::lstat(path.c_str(), &st) == 0, TakeFileStamp(path)};
     const FileReadResult file = ReadFileBounded(path, kMaxFileBytes);
     if (file.status == FileReadStatus::Missing || file.status == FileReadStatus::NotAFile ||
         file.status == FileReadStatus::CannotOpen) {
@@ -978,7 +986,11 @@ SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int s
 
 bool SaveSettings(const std::string& path, std::string* error) {
     ReplaceFailure failure;
-    if (ReplaceFile(path, SerializeSettings(), &failure).empty()) return true;
+    const std::string bytes = SerializeSettings();
+    if (ReplaceFile(path, bytes, &failure).empty()) {
+        SettingsFileSeen = SettingsFileState{path, true, StampOfWritten(path, bytes)};
+        return true;
+    }
     if (error != nullptr) {
         // The message names the file once; below it the step that failed and
         // the reason, or only why nothing was written to what is there.
@@ -1004,6 +1016,24 @@ bool SaveSettings(const std::string& path, std::string* error) {
         *error = path + " に設定を保存できません。\n" + step + ": " + SystemReason(failure.err);
     }
     return false;
+}
+
+bool SettingsChangedByAnotherWriter(const std::string& path) {
+    if (SettingsFileSeen.path.empty() || SettingsFileSeen.path != path) return false;
+    if (!SettingsFileSeen.existed) {
+        // Nothing was there: a file that stands there now is another run's.
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    }
+    return CompareWithStamp(SettingsFileSeen.stamp) == StampComparison::Changed;
+}
+
+SettingsSave SaveSettingsChecked(const std::string& path, bool checkFirst, std::string* error,
+                                 int waitMs) {
+    const SaveLock lock(path, waitMs);
+    if (checkFirst && (lock.HeldByAnother() || SettingsChangedByAnotherWriter(path)))
+        return SettingsSave::AskFirst;
+    return SaveSettings(path, error) ? SettingsSave::Written : SettingsSave::Failed;
 }
 
 std::string FindSettingsFile(const std::string& folder) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "shell/fileio.h"
+
 namespace talvo {
 
 // The settings file's first line (the design-file signature followed by "a").
@@ -32,13 +34,15 @@ enum class SettingsStatus { Loaded, Missing, Foreign };
 // 4 and ends before the first empty path. A UTF-8 byte-order mark before the
 // signature (an editor's) is skipped, and the bytes after it are read as UTF-8
 // when they are that.
+// SettingsFileSeen is taken of the file before it is read.
 SettingsStatus LoadSettings(const std::string& path, int screenWidthTwips, int screenHeightTwips);
 
 // The same on the bytes of a settings file in memory (never Missing).
 SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwips,
                                      int screenHeightTwips);
 
-// Writes all 148 lines through a temporary file renamed over `path`.
+// Writes all 148 lines through a temporary file renamed over `path`, and
+// takes SettingsFileSeen from the bytes written.
 // Returns false when the file could not be written, with the message for the
 // engineer in `error`: the path, " に設定を保存できません。", a line break, the
 // step that failed and the reason. The old file then stays whole. What is no
@@ -46,6 +50,20 @@ SettingsStatus LoadSettingsFromBytes(std::string_view bytes, int screenWidthTwip
 // is not written at all: the path, " に設定を保存できません。", a line break
 // and "通常のファイルではありません。".
 bool SaveSettings(const std::string& path, std::string* error = nullptr);
+// The same, once it is known whether another program has written the file:
+// Written, Failed (with `error` as SaveSettings gives it) or, when
+// `checkFirst` and another run of the program has changed the file since
+// this one read or wrote it (SettingsFileSeen; a file where there was none
+// counts), or holds the save lock of the file for the whole wait, AskFirst:
+// nothing is written. The look and the write run under the file's SaveLock.
+enum class SettingsSave { Written, Failed, AskFirst };
+SettingsSave SaveSettingsChecked(const std::string& path, bool checkFirst,
+                                 std::string* error = nullptr, int waitMs = kSaveLockWaitMs);
+// Whether the settings file at `path` is no longer what this program last
+// read or wrote there (false for a path it never read nor wrote, and for a
+// file removed since or that is no ordinary file now: the write says what
+// it meets).
+bool SettingsChangedByAnotherWriter(const std::string& path);
 // The bytes that SaveSettings writes.
 std::string SerializeSettings();
 

@@ -581,6 +581,13 @@ TEST_F(DesignFileOnDisk, WriteReplacesTheFileAndReadsBack) {
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+    // The write gives the stamp of what it wrote: the file as it stands.
+    const FileStamp now = TakeFileStamp(path);
+    EXPECT_EQ(w.stamp.path, path);
+    EXPECT_EQ(w.stamp.size, now.size);
+    EXPECT_EQ(w.stamp.checksum, now.checksum);
+    EXPECT_EQ(w.stamp.modifiedNs, now.modifiedNs);
+    EXPECT_EQ(CompareWithStamp(w.stamp), StampComparison::Same);
 
     DesignData d = DirtyDesign();
     EXPECT_EQ(ReadDesignFile(path, d), DesignReadStatus::Ok);
@@ -611,6 +618,7 @@ TEST_F(DesignFileOnDisk, FailedWriteLeavesTheOldFileWhole) {
         const DesignWriteResult w = WriteDesignFile(c.path, c.design);
         EXPECT_FALSE(w.ok) << c.name;
         EXPECT_EQ(w.error, c.error) << c.name;
+        EXPECT_EQ(w.stamp.path, "") << c.name;  // nothing written, nothing to vouch for
     }
     EXPECT_FALSE(fs::exists(Path("nowhere")));
     EXPECT_EQ(Contents(Path("keep.kvd")), old);

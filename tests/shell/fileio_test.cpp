@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -617,6 +618,96 @@ TEST_F(FileIo, SaveRemovesTheTemporariesThatEarlierSavesLeft) {
     std::sort(want.begin(), want.end());
     EXPECT_EQ(Names(dir_), want);
     for (const auto& name : others) EXPECT_EQ(Contents(Path(name)), "keep") << name;
+}
+
+// The save lock beside a file: what a save finds under the lock's name and
+// whether it gets the lock, waits in vain (another save holds it) or takes
+// over a lock whose holder is gone, at once.
+TEST_F(FileIo, SaveLockWaitsForALiveHolderAndTakesOverALeftOne) {
+    const std::string target = Path("設計.kvd");
+    const std::string lock = Path(".設計.kvd.lock");
+    Put(target, "design");
+    char host[256] = {};
+    ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
+    auto old = [&lock] {
+        struct timespec times[2]{};
+        ::clock_gettime(CLOCK_REALTIME, &times[0]);
+        times[0].tv_sec -= SaveLock::kStaleLockAgeSeconds + 5;
+        times[1] = times[0];
+        ASSERT_EQ(::utimensat(AT_FDCWD, lock.c_str(), times, 0), 0);
+    };
+    std::optional<SaveLock> live;
+    enum Outcome { Taken, Busy, NoLock };
+    const struct {
+        const char* name;
+        std::function<void()> leave;
+        Outcome outcome;
+    } cases[] = {
+        {"nothing there", [] {}, Taken},
+        {"another save holds it", [&] { live.emplace(target, 0); }, Busy},
+        {"a save killed while it held it",
+         [&] {
+             const pid_t child = ::fork();
+             if (child == 0) {
+                 SaveLock held(target, 0);
+                 ::kill(::getpid(), SIGKILL);
+             }
+             int status = 0;
+             ::waitpid(child, &status, 0);
+             ASSERT_TRUE(fs::exists(lock));
+         },
+         Taken},
+        // A holder that keeps no flock() (a share without it) is asked by
+        // its process id: pid 1 runs.
+        {"a running process of this host", [&] { Put(lock, "1\n" + std::string(host) + "\n"); },
+         Busy},
+        {"a process of another host", [&] { Put(lock, "1\nelsewhere\n"); }, Busy},
+        {"another host's, long ago",
+         [&] {
+             Put(lock, "1\nelsewhere\n");
+             old();
+         },
+         Taken},
+        {"holder not yet written", [&] { Put(lock, ""); }, Busy},
+        {"holder never written, long ago",
+         [&] {
+             Put(lock, "");
+             old();
+         },
+         Taken},
+        {"a folder under the lock's name", [&] { fs::create_directory(lock); }, NoLock},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.leave();
+        {
+            const SaveLock lk(target, 50);
+            EXPECT_EQ(lk.LockPath(), lock);
+            EXPECT_EQ(lk.Held(), c.outcome == Taken);
+            EXPECT_EQ(lk.HeldByAnother(), c.outcome == Busy);
+            if (lk.Held()) {
+                EXPECT_TRUE(fs::is_regular_file(lock));
+            }
+        }
+        live.reset();
+        if (c.outcome == Taken) {
+            EXPECT_FALSE(fs::exists(lock));  // let go of with the lock
+        }
+        fs::remove_all(lock);
+    }
+    EXPECT_EQ(Contents(target), "design");
+}
+
+// Two names of one file take one lock: that of the file a save replaces.
+TEST_F(FileIo, SaveLockStandsBesideTheTargetOfALink) {
+    fs::create_directory(Path("sub"));
+    Put(Path("sub/a.kvd"), "design");
+    fs::create_symlink("sub/a.kvd", Path("b.kvd"));
+    const SaveLock first(Path("sub/a.kvd"), 0);
+    ASSERT_TRUE(first.Held());
+    const SaveLock second(Path("b.kvd"), 20);
+    EXPECT_TRUE(second.HeldByAnother());
+    EXPECT_FALSE(fs::exists(Path(".b.kvd.lock")));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // dialog is the main window's CMDialog1.
 #include "shell/windows/FileCommands.h"
 
+#include <optional>
+
 #include "shell/designfile.h"
 #include "shell/globals.h"
 #include "shell/message.h"
@@ -27,14 +29,43 @@ bool HasOwnFile() {
     return CurrentFile != kUntitled && CurrentFile != kNoFile;
 }
 
-// Before the design is written over its own file: when another program (or
-// another window of this one) has written there since this program last read
-// or wrote it, the engineer is asked first. No, the default, writes nothing,
-// so that the design can still be saved under another name.
-bool MayWriteOverOwnFile(const std::string& path) {
-    if (!ChangedByAnotherWriter(path)) return true;
-    return MsgBox(ChangedFileQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation, 1) ==
-           MsgResult::Yes;
+// Writes the open design to `path`; `ownFile`: over the design's own file,
+// which asks first when another program (or another window of this one) has
+// written there since this program last read or wrote it, or is saving it at
+// this moment. No, the default, writes nothing, so that the design can still
+// be saved under another name. Returns false (after its message) when the
+// file was not written.
+bool WriteDesignTo(const std::string& path, bool ownFile) {
+    std::optional<MainFrame::Hourglass> busy;
+    busy.emplace();
+    GuardedDesignWrite write = WriteDesignGuarded(path, Design, ownFile);
+    if (write.askFirst) {
+        // The lock is let go of while the question stands: the other
+        // program's save must not wait for this engineer's answer.
+        busy.reset();
+        if (MsgBox(ChangedFileQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation, 1) !=
+            MsgResult::Yes) {
+            return false;
+        }
+        busy.emplace();
+        write = WriteDesignGuarded(path, Design, false);
+    }
+    const DesignWriteResult& result = write.result;
+    if (!result.ok) {
+        // Nothing of the design's name, caption or recent list moves: the
+        // design still differs from every file it could belong to.
+        busy.reset();
+        MsgBox(result.error.empty() ? path + " に書き込めません。" : result.error, MsgButtons::Ok,
+               MsgIcon::Exclamation);
+        return false;
+    }
+    CurrentFile = path;
+    AddRecentFile();
+    SetCaption(StepMode == 0 ? PlainCaption(CurrentFile)
+                             : ChainCaption(Design.WorkType, CurrentFile));
+    busy.reset();
+    DataChanged = 0;
+    return true;
 }
 
 // The save question. `keptName`, when given, receives the name the design
@@ -52,15 +83,15 @@ bool ConfirmSaveKeeping(std::string* keptName) {
     if (answer == MsgResult::Cancel) return false;
     if (answer == MsgResult::Yes) {
         DlgAction = 2;
-        if (HasOwnFile()) {
+        const bool ownFile = HasOwnFile();
+        if (ownFile) {
             TargetFile = CurrentFile;
-            if (!MayWriteOverOwnFile(TargetFile)) return false;
         } else {
             AskFileName();
             if (DlgCancelled != 0) return false;
         }
         // A design that could not be written must not be given up.
-        if (!WriteDesign(TargetFile)) return false;
+        if (!WriteDesignTo(TargetFile, ownFile)) return false;
         if (keptName) *keptName = CurrentFile;
     }
     CurrentFile = kNoFile;
@@ -193,24 +224,7 @@ bool ReadDesign() {
 }
 
 bool WriteDesign(const std::string& path) {
-    MainFrame::Hourglass busy;
-    const DesignWriteResult result = WriteDesignFile(path, Design);
-    if (!result.ok) {
-        // Nothing of the design's name, caption or recent list moves: the
-        // design still differs from every file it could belong to.
-        busy.Release();
-        MsgBox(result.error.empty() ? path + " に書き込めません。" : result.error, MsgButtons::Ok,
-               MsgIcon::Exclamation);
-        return false;
-    }
-    CurrentFile = path;
-    StampWrittenDesign(path, Design);
-    AddRecentFile();
-    SetCaption(StepMode == 0 ? PlainCaption(CurrentFile)
-                             : ChainCaption(Design.WorkType, CurrentFile));
-    busy.Release();
-    DataChanged = 0;
-    return true;
+    return WriteDesignTo(path, false);
 }
 
 void NewDesign() {
@@ -249,15 +263,13 @@ void SaveDesign() {
     if (Main()) Main()->SetToolEnabled(kToolSave, false);
     DlgCancelled = 0;
     DlgAction = 2;
-    bool write = true;
     if (HasOwnFile()) {
         TargetFile = CurrentFile;
-        write = MayWriteOverOwnFile(TargetFile);
+        WriteDesignTo(TargetFile, true);
     } else {
         AskFileName();
-        write = DlgCancelled == 0;
+        if (DlgCancelled == 0) WriteDesign(TargetFile);
     }
-    if (write) WriteDesign(TargetFile);
     if (Main()) Main()->SetToolEnabled(kToolSave, true);
 }
 

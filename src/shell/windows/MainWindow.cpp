@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@
 #include "platform/mdichild.h"
 #include "platform/toolbarmenu.h"
 #include "shell/design.h"
+#include "shell/filecommands.h"
 #include "shell/globals.h"
 #include "shell/message.h"
 #include "shell/numtext.h"
@@ -165,6 +167,17 @@ MainFrame::MainFrame(QWidget* parent) : QMainWindow(parent) {
     for (const auto& [id, command] : DialogRegistry()) SetDialogCommand(id, command);
     if (PrintRegistry()) SetPrintCommand(PrintRegistry());
     endProcess_ = [] { QCoreApplication::exit(0); };
+    // The end of the desktop session closes the window as the close box
+    // does, with its questions while the session manager lets the program
+    // ask; a refused close keeps the session going.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        const bool mayAsk = manager.allowsInteraction();
+        const bool ended = EndOfSession(mayAsk);
+        if (mayAsk) {
+            if (!ended) manager.cancel();
+            manager.release();
+        }
+    });
     LoadSetup();
 }
 
@@ -556,19 +569,43 @@ void MainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     CloseDesign();
-    Unload();
+    Unload(true);
     event->accept();
 }
 
-void MainFrame::Unload() {
+bool MainFrame::EndOfSession(bool mayAsk) {
+    if (unloaded_) return true;
+    if (mayAsk) {
+        close();
+        return unloaded_;
+    }
+    // Nothing can be asked: the design stays as it is (the session ends the
+    // process all the same), and the settings file is written only where
+    // no other run of the program has written since.
+    Unload(false);
+    close();
+    return true;
+}
+
+void MainFrame::Unload(bool mayAsk) {
     unloaded_ = true;
     if (isMinimized()) {
         StoreWindowRect(CentredRect(9600, 6100, ScreenWidthTwips(), ScreenHeightTwips()));
     } else {
         StoreWindowRect(StoredRect());
     }
+    // Another run of the program on the same folder may have written the
+    // settings file since this one read it (a standard table edited there,
+    // its recent files): it is not replaced without a question, and kept
+    // where none can be asked. No, the default, keeps it.
     std::string error;
-    if (!SaveSettings(IniPath, &error)) {
+    SettingsSave saved = SaveSettingsChecked(IniPath, true, &error);
+    if (saved == SettingsSave::AskFirst && mayAsk &&
+        MsgBox(ChangedFileQuestion(IniPath), MsgButtons::YesNo, MsgIcon::Exclamation, 1) ==
+            MsgResult::Yes) {
+        saved = SaveSettingsChecked(IniPath, false, &error);
+    }
+    if (saved == SettingsSave::Failed && mayAsk) {
         // Reported once; the program ends all the same.
         MsgBox(error, MsgButtons::Ok, MsgIcon::Exclamation);
     }

@@ -109,6 +109,12 @@ public:
     // program's is QCoreApplication::exit.
     void SetEndProcess(std::function<void()> endProcess);
     bool Unloaded() const { return unloaded_; }
+    // The desktop session ends. `mayAsk`: the session manager lets the
+    // program ask, and the window closes as from its close box. Otherwise
+    // nothing is asked: the window unloads at once, and a settings file
+    // another run of the program changed meanwhile is kept. False when the
+    // close was refused.
+    bool EndOfSession(bool mayAsk);
     // The window's inner rectangle (inside its frame) in twips: what the
     // settings file keeps and the next start restores.
     TwipsRect StoredRect() const;
@@ -122,7 +128,9 @@ private:
     void PlaceFromSettings();
     // Runs the check of the box being edited; false when it refused.
     bool CommitEdits();
-    void Unload();
+    // Writes the settings file and ends the process; `mayAsk`: questions
+    // and messages may be shown.
+    void Unload(bool mayAsk);
     void ShowVersionDialog();
 
     QMdiArea* mdi_ = nullptr;

@@ -3,6 +3,8 @@
 // every way, refused and cancelled dialogs, and writes that fail.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,6 +13,8 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 
@@ -591,6 +595,157 @@ TEST_F(FileCommandsTest, SaveAsMovesTheComparisonToTheNewFile) {
     Click("ID_上書き保存");
     EXPECT_EQ(ReadAll(second), theirs);
     EXPECT_EQ(DataChanged, 1);
+}
+
+// One byte through a pipe between the test and a program it forked.
+void Send(int fd, char c) {
+    while (::write(fd, &c, 1) < 0 && errno == EINTR) {
+    }
+}
+
+// Two programs press 上書き保存 on one design at the same moment, a hundred
+// times over: the save that comes second finds the file changed, or being
+// saved, and asks; never do both write over it without a word.
+TEST_F(FileCommandsTest, TwoSavesAtTheSameMomentNeverBothGoSilently) {
+    // The forked copies would share a display connection with this one.
+    if (QGuiApplication::platformName() != "offscreen") GTEST_SKIP() << "offscreen only";
+    const std::string path = SaveFile("shared.kvd", Sample(0, "元の地区"));
+    const std::string original = ReadAll(path);
+    Open();
+    OpenThroughDialog(path);
+    constexpr char Silent = 's', Asked = 'a', Other = 'o';
+    const char* const districts[2] = {"一人目の地区", "二人目の地区"};
+    // The two programs: copies of this one, each with its own change,
+    // answering No to whatever they are asked. Each round they read the file
+    // afresh, say they are ready, and press the tool when told.
+    int order[2][2], report[2][2], go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    pid_t child[2] = {0, 0};
+    // Should the test stop half way, the programs it forked go with it.
+    struct Reaper {
+        pid_t* child;
+        ~Reaper() {
+            for (int k = 0; k < 2; ++k) {
+                if (child[k] <= 0) continue;
+                ::kill(child[k], SIGKILL);
+                ::waitpid(child[k], nullptr, 0);
+            }
+        }
+    } reaper{child};
+    for (int k = 0; k < 2; ++k) {
+        ASSERT_EQ(::pipe(order[k]), 0);
+        ASSERT_EQ(::pipe(report[k]), 0);
+        child[k] = ::fork();
+        ASSERT_GE(child[k], 0);
+        if (child[k] != 0) continue;
+        struct AnswerNo : MessageSink {
+            std::string asked;
+            MsgResult Show(const MessageRequest& request) override {
+                asked = request.text;
+                return MsgResult::No;
+            }
+        } sink;
+        SetMessageSink(&sink);
+        auto get = [](int fd) {
+            char c = 0;
+            while (::read(fd, &c, 1) < 0 && errno == EINTR) {
+            }
+            return c;
+        };
+        while (get(order[k][0]) == 'r') {
+            DesignFileStamp = TakeFileStamp(path);
+            Select()->txtGenba[0]->setText(QString::fromUtf8(districts[k]));
+            // The same text again after a save changes nothing on screen:
+            // the design is changed all the same.
+            DataChanged = 1;
+            sink.asked.clear();
+            Send(report[k][1], 'p');
+            get(go[0]);
+            Click("ID_上書き保存");
+            const char outcome = sink.asked.empty() ? (DataChanged == 0 ? Silent : Other)
+                                 : sink.asked == ChangedQuestion(path) ? Asked
+                                                                       : Other;
+            Send(report[k][1], outcome);
+        }
+        ::_exit(0);
+    }
+    auto get = [](int fd) {
+        char c = 0;
+        while (::read(fd, &c, 1) < 0 && errno == EINTR) {
+        }
+        return c;
+    };
+    int bothSilent = 0, bothAsked = 0, odd = 0, lost = 0;
+    for (int round = 0; round < 100; ++round) {
+        WriteAll(path, original);
+        for (int k = 0; k < 2; ++k) Send(order[k][1], 'r');
+        for (int k = 0; k < 2; ++k) ASSERT_EQ(get(report[k][0]), 'p');
+        Send(go[1], 'g');  // both at once
+        Send(go[1], 'g');
+        char outcome[2];
+        for (int k = 0; k < 2; ++k) outcome[k] = get(report[k][0]);
+        if (outcome[0] == Silent && outcome[1] == Silent) {
+            ++bothSilent;
+        } else if (outcome[0] == Asked && outcome[1] == Asked) {
+            ++bothAsked;
+        } else if (outcome[0] == Other || outcome[1] == Other) {
+            ++odd;
+        } else {
+            // One wrote, the other asked: the file holds the one that wrote.
+            DesignData back;
+            ASSERT_EQ(ReadDesignFile(path, back), DesignReadStatus::Ok);
+            if (back.DistrictName != districts[outcome[0] == Silent ? 0 : 1]) ++lost;
+        }
+    }
+    for (int k = 0; k < 2; ++k) {
+        Send(order[k][1], 'q');
+        int status = 0;
+        ASSERT_EQ(::waitpid(child[k], &status, 0), child[k]);
+        child[k] = 0;
+        for (int fd : {order[k][0], order[k][1], report[k][0], report[k][1]}) ::close(fd);
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    EXPECT_EQ(bothSilent, 0) << "rounds in which one save replaced the other's unasked";
+    EXPECT_EQ(bothAsked, 0) << "rounds in which neither saved";
+    EXPECT_EQ(odd, 0) << "rounds with another message or a failed save";
+    EXPECT_EQ(lost, 0) << "rounds whose file is not the silent save's";
+}
+
+// A save that finds another save of the file under way waits for it a
+// moment, then treats the file as changed by that program and asks; a lock
+// that a killed program left holds up no save.
+TEST_F(FileCommandsTest, SaveFindingAnotherSaveUnderWayAsks) {
+    const std::string path = SaveFile("mine.kvd", Sample(0, "元の地区"));
+    Open();
+    OpenThroughDialog(path);
+    Change("保存する地区");
+    const std::string before = ReadAll(path);
+    {
+        const SaveLock other(path, 0);
+        ASSERT_TRUE(other.Held());
+        messages.Expect(ChangedQuestion(path), MsgButtons::YesNo, MsgIcon::Exclamation,
+                        MsgResult::No);
+        Click("ID_上書き保存");
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_EQ(ReadAll(path), before);
+        EXPECT_EQ(DataChanged, 1);
+    }
+    const pid_t killed = ::fork();
+    ASSERT_GE(killed, 0);
+    if (killed == 0) {
+        SaveLock left(path, 0);
+        ::kill(::getpid(), SIGKILL);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(killed, &status, 0), killed);
+    ASSERT_TRUE(std::filesystem::exists(Path(".mine.kvd.lock")));
+    Click("ID_上書き保存");  // no question
+    DesignData back;
+    ASSERT_EQ(ReadDesignFile(path, back), DesignReadStatus::Ok);
+    EXPECT_EQ(back.DistrictName, "保存する地区");
+    EXPECT_EQ(DataChanged, 0);
+    EXPECT_FALSE(std::filesystem::exists(Path(".mine.kvd.lock")));
 }
 
 // The design's save and the settings save at exit write over ordinary files

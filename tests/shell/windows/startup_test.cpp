@@ -9,10 +9,13 @@
 #include <QScrollBar>
 #include <QTest>
 #include <filesystem>
+#include <optional>
 
 #include "platform/qtmessagebox.h"
 #include "shell/codec.h"
+#include "shell/fileio.h"
 #include "shell/settings.h"
+#include "shell/tables.h"
 #include "shell/windows/StepManager.h"
 #include "shell/windows/shell_fixture.h"
 #include "support/qt/clicks.h"
@@ -328,6 +331,133 @@ TEST_F(StartupTest, WindowKeepsItsRectangleOverStartsAndExits) {
         EXPECT_EQ(WinTop, first.top) << "after run " << run;
         EXPECT_EQ(WinWidth, first.width) << "after run " << run;
         EXPECT_EQ(WinHeight, first.height) << "after run " << run;
+    }
+}
+
+// The settings file as another run of the program on the same folder leaves
+// it: a standard table edited there and a design it saved.
+std::string AnotherRunsSettings() {
+    const StirrupDefaultTable tables = StirrupDefaults;
+    const std::int16_t count = RecentCount;
+    const auto files = RecentFile;
+    StirrupDefaults.MinSpacing = 125;
+    RecentCount = 1;
+    RecentFile = {"", "/d/ほかの窓の設計.kvd", "", "", ""};
+    const std::string theirs = SerializeSettings();
+    StirrupDefaults = tables;
+    RecentCount = count;
+    RecentFile = files;
+    return theirs;
+}
+
+const std::string kChangedSettingsQuestion =
+    " は、読み込んだ後にほかのプログラムで変更されています。\r上書きしますか？";
+
+// Two runs of the program on one folder: the one that ends last does not
+// replace, without a word, the settings file that the other wrote since this
+// one read it (a file where there was none counts); No, the default, keeps
+// the other's file, Yes writes this one's. A file nobody wrote, or one
+// removed, is written as ever, and so is one this run itself wrote during
+// the session.
+TEST_F(StartupTest, ExitAsksBeforeReplacingSettingsAnotherRunWrote) {
+    enum class Other { None, Rewrote, Removed, WritingNow, ThisRunWrote };
+    const struct {
+        const char* name;
+        bool fileAtStart;
+        Other other;
+        std::optional<MsgResult> answer;  // the question and its answer
+    } cases[] = {
+        {"another run saved its tables since, No", true, Other::Rewrote, MsgResult::No},
+        {"another run saved its tables since, Yes", true, Other::Rewrote, MsgResult::Yes},
+        {"another run made the file where none was", false, Other::Rewrote, MsgResult::No},
+        {"another run is saving it at this moment", true, Other::WritingNow, MsgResult::No},
+        {"nobody wrote it", true, Other::None, std::nullopt},
+        {"removed since", true, Other::Removed, std::nullopt},
+        {"this run wrote it during the session", true, Other::ThisRunWrote, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(Path("Talvo-SI.ini"));
+        RecentCount = 0;
+        RecentFile = {};
+        if (c.fileAtStart) WriteAll(Path("Talvo-SI.ini"), SerializeSettings());
+        Start();
+        const std::string theirs = AnotherRunsSettings();
+        std::optional<SaveLock> saving;
+        switch (c.other) {
+            case Other::None:
+                break;
+            case Other::Rewrote:
+                WriteAll(IniPath, theirs);
+                break;
+            case Other::Removed:
+                std::filesystem::remove(IniPath);
+                break;
+            case Other::WritingNow:
+                saving.emplace(IniPath, 0);
+                ASSERT_TRUE(saving->Held());
+                break;
+            case Other::ThisRunWrote:
+                StirrupDefaults.MaxSpacing = 275;
+                ASSERT_TRUE(SaveSettings(IniPath));
+                break;
+        }
+        const std::string before = ReadAll(IniPath);
+        if (c.answer) {
+            messages.Expect(IniPath + kChangedSettingsQuestion, MsgButtons::YesNo,
+                            MsgIcon::Exclamation, *c.answer);
+        }
+        Click("ID_タルヴォ－SI の終了");
+        EXPECT_TRUE(messages.AllShown());
+        if (c.answer) {
+            ASSERT_FALSE(messages.Shown().empty());
+            EXPECT_EQ(messages.Shown().back().defaultButton, 1);  // No
+        }
+        EXPECT_TRUE(main->Unloaded());
+        EXPECT_EQ(ended, 1);
+        if (c.answer == MsgResult::No) {
+            EXPECT_EQ(ReadAll(IniPath), before);
+        } else {
+            EXPECT_EQ(ReadAll(IniPath), SerializeSettings());
+        }
+        saving.reset();
+        messages.Clear();
+        main.reset();
+        ended = 0;
+        InitAllTables();
+    }
+}
+
+// The end of the desktop session, when nothing may be asked: the settings
+// file another run wrote is kept without a question, and one nobody wrote
+// is written. When the session lets the program ask, it asks as at exit.
+TEST_F(StartupTest, SessionEndKeepsSettingsAnotherRunWrote) {
+    const struct {
+        const char* name;
+        bool mayAsk;
+        bool anotherRunWrote;
+    } cases[] = {
+        {"no questions, another run wrote", false, true},
+        {"no questions, nobody wrote", false, false},
+        {"questions allowed, another run wrote", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteAll(Path("Talvo-SI.ini"), SerializeSettings());
+        Start();
+        if (c.anotherRunWrote) WriteAll(IniPath, AnotherRunsSettings());
+        const std::string before = ReadAll(IniPath);
+        if (c.mayAsk) {
+            messages.Expect(IniPath + kChangedSettingsQuestion, MsgButtons::YesNo,
+                            MsgIcon::Exclamation, MsgResult::No);
+        }
+        EXPECT_TRUE(main->EndOfSession(c.mayAsk));
+        EXPECT_TRUE(messages.AllShown());
+        EXPECT_TRUE(main->Unloaded());
+        EXPECT_EQ(ended, 1);
+        EXPECT_EQ(ReadAll(IniPath), c.anotherRunWrote ? before : SerializeSettings());
+        main.reset();
+        ended = 0;
     }
 }
 
