@@ -48,16 +48,6 @@ bool Snow(const D& d) {
 bool FailureLoads(const D& d) {
     return d.WorkType == 0 || d.WorkType == 1;
 }
-// The slope is entered by its ratio n or by its angle θ0, the other one
-// stored beside it. The frames without anchors read both whichever was
-// entered: the failure loads and the horizontal beam's load read θ0, and
-// the greening work's snow on the slope reads n.
-bool SlopeByRatio(const D& d) {
-    return d.SlopeInputMode == 1 || d.WorkType == 2;
-}
-bool SlopeByAngle(const D& d) {
-    return d.SlopeInputMode != 1 || (d.WorkType >= 0 && d.WorkType <= 2);
-}
 // The two values of the wedge entered by its input pattern; the other two
 // are derived from them.
 bool WedgeL1(const D& d) {
@@ -168,11 +158,15 @@ const std::vector<StepEntry>& WeightEntries() {
     return t;
 }
 
-// 4. The slope: by its ratio n or by its angle θ0.
+// 4. The slope: by its ratio n or by its angle θ0, the other one derived
+// and stored beside it. Every work type reads both, whichever was entered:
+// the slope height H kept in the design is worked out from θ0 and only
+// where a ratio stands; the failure loads and the horizontal beam's load
+// read θ0, and the greening work's snow on the slope reads n.
 const std::vector<StepEntry>& SlopeEntries() {
     static const std::vector<StepEntry> t = {
-        {"Text9", "n", F<&D::SlopeN>, 0.01, 9.99, 2, 3, FrameFlags(), SlopeByRatio},
-        {"Text6", "θ0", F<&D::SlopeAngle>, 0.01, 89.99, 2, 3, FrameFlags(), SlopeByAngle},
+        {"Text9", "n", F<&D::SlopeN>, 0.01, 9.99, 2, 3, FrameFlags(), nullptr},
+        {"Text6", "θ0", F<&D::SlopeAngle>, 0.01, 89.99, 2, 3, FrameFlags(), nullptr},
     };
     return t;
 }
