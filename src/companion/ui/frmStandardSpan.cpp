@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -58,9 +59,13 @@ FrmStandardSpan::FrmStandardSpan(QWidget* parent) : QDialog(parent) {
     connect(cmdPattern[1], &QPushButton::clicked, this, [this] { AssignRow(1); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
     connect(cmdHelp, &QPushButton::clicked, this, [] { ShowHelpContents(HelpPath); });
-    // The dialog opens on the row the pattern holds, with the table holding
-    // the focus so that the arrow keys choose at once.
+    // The dialog opens on the row the pattern in use holds, with the table
+    // holding the focus so that the arrow keys choose at once; Return there
+    // assigns the row chosen to that pattern.
+    if (FrmResult* w = ResultWindow())
+        if (w->sprFrame && w->sprFrame->currentColumn() == 1) patternInUse_ = 1;
     sprFrameSpan->setCurrentCell(RowInUse() - 1, 0);
+    sprFrameSpan->installEventFilter(this);
     sprFrameSpan->setFocus(Qt::OtherFocusReason);
 }
 
@@ -80,13 +85,21 @@ StandardRow FrmStandardSpan::RowAt(int r) const {
 }
 
 int FrmStandardSpan::RowInUse() const {
-    // The pattern whose column the engineer stands in, pattern 1 otherwise.
-    int p = 0;
-    if (FrmResult* w = ResultWindow())
-        if (w->sprFrame && w->sprFrame->currentColumn() == 1) p = 1;
     for (int r = 1; r <= 6; ++r)
-        if (PatternHoldsRow(p, RowAt(r))) return r;
+        if (PatternHoldsRow(patternInUse_, RowAt(r))) return r;
     return 1;
+}
+
+bool FrmStandardSpan::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == sprFrameSpan && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // A held key assigns once: the dialog is gone after the first.
+            if (!key->isAutoRepeat()) AssignRow(patternInUse_);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FrmStandardSpan::AssignRow(int p) {

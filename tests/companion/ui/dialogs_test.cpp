@@ -453,7 +453,8 @@ int TabTo(QWidget* target) {
 // The standard frame spans by keys: the table holds the focus at opening, on
 // the row the pattern of the column in use holds; an arrow moves the row
 // chosen, Tab leaves the table for the buttons without moving it, and Space
-// on パターンnに代入 assigns that row.
+// on パターンnに代入 assigns that row, as Return in the table does to the
+// pattern in use.
 TEST_F(DialogTest, StandardSpansAreChosenByKeys) {
     struct Case {
         int column;  // of the results grid the engineer stands in
@@ -463,6 +464,7 @@ TEST_F(DialogTest, StandardSpansAreChosenByKeys) {
         const char* width;
         int barIndex;
         const char* barCount;
+        bool returnInTable = false;  // instead of Tab to the pattern's button and Space
     };
     // Pattern 1 starts as the 200 section (row 2), pattern 2 as the 300 one.
     const Case cases[] = {
@@ -470,6 +472,9 @@ TEST_F(DialogTest, StandardSpansAreChosenByKeys) {
         {1, 3, Qt::Key_Up, 1, "200", 0, "2"},
         // Pattern 1 now holds the 300 section: the table opens on it.
         {0, 3, Qt::Key_Down, 1, "400", 2, "2"},
+        // Return in the table gives the row chosen to the pattern in use.
+        {1, 4, Qt::Key_Down, 1, "500", 2, "4", true},
+        {0, 3, Qt::Key_Up, 0, "200", 0, "2", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.column * 10 + c.pattern);
@@ -481,10 +486,14 @@ TEST_F(DialogTest, StandardSpansAreChosenByKeys) {
             EXPECT_TRUE(d->sprFrameSpan->hasFocus());
             EXPECT_EQ(d->sprFrameSpan->currentRow() + 1, c.openRow);
             Key(c.key);
-            const int row = d->sprFrameSpan->currentRow();
-            EXPECT_EQ(TabTo(d->cmdPattern[static_cast<std::size_t>(c.pattern)]), 2 + c.pattern);
-            EXPECT_EQ(d->sprFrameSpan->currentRow(), row);
-            Key(Qt::Key_Space);
+            if (c.returnInTable) {
+                Key(Qt::Key_Return);
+            } else {
+                const int row = d->sprFrameSpan->currentRow();
+                EXPECT_EQ(TabTo(d->cmdPattern[static_cast<std::size_t>(c.pattern)]), 2 + c.pattern);
+                EXPECT_EQ(d->sprFrameSpan->currentRow(), row);
+                Key(Qt::Key_Space);
+            }
             if (d->isVisible()) {
                 ADD_FAILURE() << "the dialog stayed open";
                 d->reject();
