@@ -22,18 +22,17 @@ std::string FrameTotal(const std::string& count, const std::string& span, const 
     return FormatPattern(NumVal(count) * NumVal(span) + NumVal(end1) + NumVal(end2), "0.000");
 }
 
-std::string FrameTotalY(const DesignData& d, bool afterSpanCount) {
-    const std::string total = FrameTotal(d.SpanCountY, d.SpanY, d.OverhangUpper, d.OverhangLower);
-    return afterSpanCount ? FormatNum(total, 3, 3) : total;
+std::string FrameTotalY(const DesignData& d) {
+    return FrameTotal(d.SpanCountY, d.SpanY, d.OverhangUpper, d.OverhangLower);
 }
 
 std::string FrameTotalX(const DesignData& d) {
     return FrameTotal(d.SpanCountX, d.SpanX, d.OverhangLeft, d.OverhangRight);
 }
 
-void StoreFrameTotal(int direction, bool afterSpanCount) {
+void StoreFrameTotal(int direction) {
     if (direction == 0)
-        Design.TotalLengthY = FrameTotalY(Design, afterSpanCount);
+        Design.TotalLengthY = FrameTotalY(Design);
     else
         Design.TotalLengthX = FrameTotalX(Design);
 }

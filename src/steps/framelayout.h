@@ -18,18 +18,16 @@ namespace talvo {
 // A frame total n·span + end1 + end2 as the steps store it ("0.000").
 std::string FrameTotal(const std::string& count, const std::string& span, const std::string& end1,
                        const std::string& end2);
-// L_y = n_y·y + c + d from the vertical fields of `d`. After a change of the
-// vertical span count it is stored right-aligned in three integer places
-// ("  7.000"), after any other entry as FrameTotal gives it ("7.000").
-std::string FrameTotalY(const DesignData& d, bool afterSpanCount = false);
+// L_y = n_y·y + c + d from the vertical fields of `d`, as FrameTotal gives
+// it ("7.000") whichever entry changed it.
+std::string FrameTotalY(const DesignData& d);
 // L_x = n_x·x + a + b from the horizontal fields of `d`.
 std::string FrameTotalX(const DesignData& d);
 // What an entry of the frame leaves in the design: L_y after one of the
-// vertical frame (direction 0; `afterSpanCount` after its span count, in
-// the form FrameTotalY gives then), L_x after one of the horizontal frame
+// vertical frame (direction 0), L_x after one of the horizontal frame
 // (direction 1), from the fields as stored. The steps store the totals
-// through this alone.
-void StoreFrameTotal(int direction, bool afterSpanCount = false);
+// through this alone, so a total has one text form whatever road led to it.
+void StoreFrameTotal(int direction);
 
 // A vertical span count of 0: no vertical span, so no span length to enter.
 // A count not entered is no count of 0.

@@ -238,8 +238,8 @@ void N3haiti::SetLinked(int k, const QString& text) {
     *FieldOf(k) = StdStr(Text[k]->text());
 }
 
-void N3haiti::Total(int dir, bool fromCount) {
-    StoreFrameTotal(dir, fromCount);
+void N3haiti::Total(int dir) {
+    StoreFrameTotal(dir);
 }
 
 void N3haiti::ZeroSpan() {
@@ -292,7 +292,7 @@ void N3haiti::Entered(int k) {
     const bool anchorBox = k > 10;
     const int partner = anchorBox ? k - 10 : k + 10;
     if (k == 1) {
-        Total(0, true);
+        Total(0);
         ZeroSpan();
         if (linked) {
             SetLinked(11, QStr(AnchorCountOfSpans(Design.SpanCountY)));
@@ -304,26 +304,26 @@ void N3haiti::Entered(int k) {
         ZeroPitch();
         if (linked) {
             SetLinked(1, QStr(SpanCountOfAnchors(Design.AnchorCountY, 0)));
-            Total(0, true);
+            Total(0);
             ZeroSpan();
         } else {
             RuleCount(0, false);
         }
     } else if (k == 2 || k == 12) {
-        if (k == 2) Total(1, false);
+        if (k == 2) Total(1);
         if (linked) {
             SetLinked(partner, QStr(k == 2 ? AnchorCountOfSpans(Design.SpanCountX)
                                            : SpanCountOfAnchors(Design.AnchorCountX, 1)));
-            Total(1, false);
+            Total(1);
         } else {
             RuleCount(1, false);
         }
     } else if (linked) {
         // A length: its partner takes the same text.
         SetLinked(partner, Text[k]->text());
-        Total(dir, false);
+        Total(dir);
     } else {
-        if (!anchorBox) Total(dir, false);
+        if (!anchorBox) Total(dir);
         RulePair(anchorBox ? partner : k);
     }
 }

@@ -42,7 +42,7 @@ private:
     void Check1Click(bool ticked);
     void SetLinked(int k, const QString& text);
     // The total length of direction `dir` (0 vertical, 1 horizontal).
-    void Total(int dir, bool fromCount);
+    void Total(int dir);
     void ZeroSpan();
     void ZeroPitch();
     // The marks of a frame box and its anchor box (frame box + 10): the

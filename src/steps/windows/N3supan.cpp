@@ -95,7 +95,7 @@ N3supan::N3supan(QWidget* parent) : StepForm(QStringLiteral("N3supan"), kNavAll,
     NumBox* count = Entries()->Rule(txtSpanNum[0]);
     count->onChanged = [this] {
         DrawTatewaku();
-        StoreFrameTotal(0, true);
+        StoreFrameTotal(0);
     };
     count->onAccepted = [this] { SpanCountAccepted(); };
     for (QLineEdit* box : {txtSpanLength[0], txtUpper[0], txtDown[0]})

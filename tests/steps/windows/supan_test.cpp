@@ -102,17 +102,16 @@ TEST_F(SpansStepTest, EntriesKeepTheFrameTotals) {
         const char* totalX;
         const char* flags;
     };
-    // After a change of the vertical count L_y carries its leading blanks;
-    // after any other vertical box it does not.
+    // L_y has one form whichever vertical box changed it.
     const Step steps[] = {
-        {"txtSpanNum(0)", "3", "  7.000", " 6.800", "11110"},
+        {"txtSpanNum(0)", "3", "7.000", " 6.800", "11110"},
         {"txtUpper(0)", "1.5", "8.000", " 6.800", "11110"},
         {"txtSpanNum(0)", "3", "8.000", " 6.800", "00000"},  // unchanged: nothing recomputed
         {"txtDown(0)", "", "7.500", " 6.800", "11110"},      // emptied: counts as 0
         {"txtSpanNum(1)", "5", "7.500", "10.800", "11110"},
         {"txtSpanLength(1)", "3.5", "7.500", "18.300", "11110"},
-        {"txtSpanNum(0)", "12", " 25.500", "18.300", "11110"},
-        {"txtDown(1)", "0", " 25.500", "18.000", "11110"},  // L_y untouched
+        {"txtSpanNum(0)", "12", "25.500", "18.300", "11110"},
+        {"txtDown(1)", "0", "25.500", "18.000", "11110"},  // L_y untouched
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(std::string(s.box) + " " + s.typed);
@@ -130,7 +129,7 @@ TEST_F(SpansStepTest, AZeroVerticalCountEmptiesAndLocksTheSpanLength) {
     Type(w->txtUpper[0], QStringLiteral("1.5"));
     Type(w->txtDown[0], QStringLiteral("0"));
     Type(w->txtSpanNum[0], QStringLiteral("0"));
-    EXPECT_EQ(Design.TotalLengthY, "  1.500");
+    EXPECT_EQ(Design.TotalLengthY, "1.500");
     EXPECT_EQ(Design.SpanY, "");
     EXPECT_EQ(Str(w->txtSpanLength[0]->text()), "");
     EXPECT_FALSE(w->txtSpanLength[0]->isEnabled());

@@ -249,7 +249,7 @@ TEST_F(WalkTest, CircularArcFailureInMidSlope) {
         {"OverhangRight", d.OverhangRight, "  0.500"},
         // L_y = 5·1.500 + 0.300 + 0.700 = 8.500, last set by the span count,
         // which gives it three integer places; L_x = 3·2.000 + 0.500 + 0.500.
-        {"TotalLengthY", d.TotalLengthY, "  8.500"},
+        {"TotalLengthY", d.TotalLengthY, "8.500"},
         {"TotalLengthX", d.TotalLengthX, "7.000"},
         {"FrameMaterial", d.FrameMaterial, "コンクリート"},
         {"FrameGamma", d.FrameGamma, "   23.0"},
@@ -624,7 +624,7 @@ TEST_P(GroundAnchorWalk, FromTheSectionsToTheFirstCalculation) {
         {"AnchorOverhangRight", d.AnchorOverhangRight, "  1.000"},
         // L_y = 4·3.000 + 0.500 + 0.500 = 13.000, last set by a change of
         // the span count (three places); L_x = 5·2.000 + 1.000 + 1.000.
-        {"TotalLengthY", d.TotalLengthY, " 13.000"},
+        {"TotalLengthY", d.TotalLengthY, "13.000"},
         {"TotalLengthX", d.TotalLengthX, "12.000"},
         {"FrameMaterial", d.FrameMaterial, "コンクリート"},
         {"FrameGamma", d.FrameGamma, "   24.5"},
