@@ -88,11 +88,9 @@ void NCtatemoment::OnActivate() {
 }
 
 void NCtatemoment::ShowMmax() {
-    std::string* field = calcfield::OfWorkType(Design.TateMmax);
-    if (!field) return;
-    const QString shown = NumText(*field, 5, 2);
-    lblMmax->setText(shown);
-    *field = StdStr(shown);
+    // Shown only: Mmax stays as the failure load stored it.
+    if (const std::string* field = calcfield::OfWorkType(Design.TateMmax))
+        lblMmax->setText(NumText(*field, 5, 2));
 }
 
 }  // namespace talvo

@@ -36,12 +36,9 @@ NDtatesendan::NDtatesendan(QWidget* parent) : StepForm("NDtatesendan", kNavAll, 
 void NDtatesendan::OnActivate() {
     RunLoadOnActivation();
     Label7->setText(NumText(Design.DeltaFs, 5, 2));
-    if (std::string* field = calcfield::OfWorkType(Design.TateSmax)) {
-        const QString shown = NumText(*field, 5, 2);
-        Label5->setText(shown);
-        // The record holds Smax exactly as shown.
-        *field = StdStr(shown);
-    }
+    // Shown only: Smax stays as the failure load stored it.
+    if (const std::string* field = calcfield::OfWorkType(Design.TateSmax))
+        Label5->setText(NumText(*field, 5, 2));
 }
 
 }  // namespace talvo
