@@ -43,63 +43,10 @@
 #include "steps/plate.h"
 #include "steps/weights.h"
 #include "support/filled_design.h"
+#include "support/stored_record.h"
 
 namespace talvo::test {
 namespace {
-
-using Values = std::vector<std::pair<std::string, std::string>>;
-
-// The stored values by name, as the file writes them.
-struct StoredValues {
-    Values values;
-    void Int(std::int16_t v, int, int, const StoredName& n) {
-        values.emplace_back(n.Text(), std::to_string(v));
-    }
-    void Text(const std::string& t, const StoredName& n) {
-        values.emplace_back(n.Text(), "\"" + t + "\"");
-    }
-};
-
-// What the windows and the report show of the calculations beside what the
-// file keeps: loads, member forces and the results table.
-Values ShownValues(const DesignData& d) {
-    const auto t = static_cast<std::size_t>(d.WorkType < 5 ? d.WorkType : 0);
-    Values v = {
-        {"HoukaiW", d.HoukaiW},
-        {"TateMmax", d.TateMmax[t]},
-        {"TateSmax", d.TateSmax[t]},
-        {"YokoQ", d.YokoQ},
-        {"YokoLoadW", d.YokoLoadW},
-        {"YokoMmax", d.YokoMmax[t]},
-        {"YokoSmax", d.YokoSmax[t]},
-        {"DeltaPr", d.DeltaPr},
-        {"Pt", d.Pt},
-        {"TateToubunpu", d.TateToubunpu},
-        {"YokoToubunpu", d.YokoToubunpu},
-        {"BondLa1", d.BondLa1},
-        {"SigmaB", d.SigmaB},
-        {"PlateTReq", d.PlateTReq},
-        {"DesignMmax", d.DesignMmax},
-    };
-    for (std::size_t k = 0; k < 12; ++k) {
-        const std::string i = "[" + std::to_string(k) + "]";
-        v.emplace_back("KekkaBarCount" + i, d.KekkaBarCount[k]);
-        v.emplace_back("KekkaAs" + i, d.KekkaAs[k]);
-        v.emplace_back("KekkaSigmaS" + i, d.KekkaSigmaS[k]);
-        v.emplace_back("KekkaSigmaC" + i, d.KekkaSigmaC[k]);
-        v.emplace_back("KekkaTauC" + i, d.KekkaTauC[k]);
-        v.emplace_back("KekkaStirrupPitch" + i, d.KekkaStirrupPitch[k]);
-    }
-    return v;
-}
-
-Values Record(const DesignData& d) {
-    StoredValues stored;
-    VisitStored(d, stored);
-    Values all = stored.values;
-    for (auto& [name, text] : ShownValues(d)) all.emplace_back("(shown) " + name, text);
-    return all;
-}
 
 bool FrameOnly(int t) {
     return t >= 0 && t <= 2;
@@ -164,13 +111,7 @@ DesignData Reference() {
 
 // The fields whose values differ, each with the road's and the fresh value.
 std::string Differences(const DesignData& road, const DesignData& fresh) {
-    const Values a = Record(road);
-    const Values b = Record(fresh);
-    std::string out;
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
-        if (a[i].second != b[i].second)
-            out += "  " + a[i].first + ": " + a[i].second + " (fresh: " + b[i].second + ")\n";
-    return out;
+    return test::Differences(RecordAndComputed(road), RecordAndComputed(fresh), "fresh");
 }
 
 // ---- The changes ----

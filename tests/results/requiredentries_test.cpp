@@ -28,57 +28,16 @@
 #include "shell/tables.h"
 #include "steps/entrytable.h"
 #include "support/filled_design.h"
+#include "support/stored_record.h"
 
 namespace talvo::test {
 namespace {
 
-using Values = std::vector<std::pair<std::string, std::string>>;
-
-struct StoredValues {
-    Values values;
-    void Int(std::int16_t v, int, int, const StoredName& n) {
-        values.emplace_back(n.Text(), std::to_string(v));
-    }
-    void Text(const std::string& t, const StoredName& n) { values.emplace_back(n.Text(), t); }
-};
-
 // Everything the design computes or judges: the record as saved, the
 // computed values kept beside it, the results grid with its colours, and the
 // verdicts of the checks beside the grid.
-Values Computed(const DesignData& d) {
-    StoredValues stored;
-    VisitStored(d, stored);
-    Values v = stored.values;
-    const auto t = static_cast<std::size_t>(d.WorkType >= 0 && d.WorkType < 5 ? d.WorkType : 0);
-    const std::pair<const char*, std::string> shown[] = {
-        {"HoukaiW", d.HoukaiW},
-        {"TateMmax", d.TateMmax[t]},
-        {"TateSmax", d.TateSmax[t]},
-        {"YokoQ", d.YokoQ},
-        {"YokoLoadW", d.YokoLoadW},
-        {"YokoMmax", d.YokoMmax[t]},
-        {"YokoSmax", d.YokoSmax[t]},
-        {"DeltaPr", d.DeltaPr},
-        {"Pt", d.Pt},
-        {"TateToubunpu", d.TateToubunpu},
-        {"YokoToubunpu", d.YokoToubunpu},
-        {"BondLa1", d.BondLa1},
-        {"SigmaB", d.SigmaB},
-        {"PlateTReq", d.PlateTReq},
-        {"DesignMmax", d.DesignMmax},
-        {"AncBarTauS", d.AncBarTauS},
-    };
-    for (const auto& [name, text] : shown) v.emplace_back(std::string("(shown) ") + name, text);
-    for (std::size_t k = 0; k < 12; ++k) {
-        const std::string i = "[" + std::to_string(k) + "]";
-        v.emplace_back("KekkaBarCount" + i, d.KekkaBarCount[k]);
-        v.emplace_back("KekkaAs" + i, d.KekkaAs[k]);
-        v.emplace_back("KekkaSigmaS" + i, d.KekkaSigmaS[k]);
-        v.emplace_back("KekkaSigmaC" + i, d.KekkaSigmaC[k]);
-        v.emplace_back("KekkaTauC" + i, d.KekkaTauC[k]);
-        v.emplace_back("KekkaTauO" + i, d.KekkaTauO[k]);
-        v.emplace_back("KekkaStirrupPitch" + i, d.KekkaStirrupPitch[k]);
-    }
+NamedValues Computed(const DesignData& d) {
+    NamedValues v = RecordAndComputed(d);
     for (std::size_t set = 0; set < 2; ++set)
         for (std::size_t column = 0; column < 11; ++column)
             for (std::size_t row = 0; row < 6; ++row)
@@ -101,14 +60,6 @@ void OpenAsSaved(const DesignData& d) {
     ResultColor = {};
     SetAllRecalc(true);
     RunResultsActivation();
-}
-
-std::string Differences(const Values& a, const Values& b) {
-    std::string out;
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
-        if (a[i].second != b[i].second)
-            out += "    " + a[i].first + ": " + a[i].second + " -> " + b[i].second + "\n";
-    return out;
 }
 
 bool Named(const std::vector<std::string>& names, const char* name) {
@@ -219,7 +170,7 @@ TEST(RequiredEntries, AnEntryTheChainReadsIsNamedWhenEmpty) {
             variant.change(start);
             OpenAsSaved(start);
             const DesignData base = Design;
-            const Values before = Computed(base);
+            const NamedValues before = Computed(base);
             for (const ChainEntry& c : ChainEntries(base)) {
                 const StepEntry& e = *c.entry;
                 // The entries only a check beside the grid compares keep
@@ -233,7 +184,7 @@ TEST(RequiredEntries, AnEntryTheChainReadsIsNamedWhenEmpty) {
                 // back (a derived value of the wedge).
                 DesignData after = Design;
                 if (TrimBlanks(e.Value(after)).empty()) e.field(after) = e.Value(base);
-                const std::string changed = Differences(before, Computed(after));
+                const std::string changed = Differences(before, Computed(after), "emptied");
                 if (!changed.empty()) {
                     EXPECT_TRUE(Named(missing, e.name)) << c.step << " " << e.box << " (" << e.name
                                                         << ") emptied is read, but not named:\n"

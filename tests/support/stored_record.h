@@ -31,6 +31,53 @@ inline NamedValues StoredValues(const DesignData& d) {
     return visitor.values;
 }
 
+// What the windows and the report show of the calculations beside what the
+// file keeps, each named "(shown) NAME": loads, member forces, the main
+// anchor bar's τs and the results table of the design's work type.
+inline NamedValues ComputedValues(const DesignData& d) {
+    const auto t = static_cast<std::size_t>(d.WorkType >= 0 && d.WorkType < 5 ? d.WorkType : 0);
+    NamedValues v = {
+        {"HoukaiW", d.HoukaiW},
+        {"TateMmax", d.TateMmax[t]},
+        {"TateSmax", d.TateSmax[t]},
+        {"YokoQ", d.YokoQ},
+        {"YokoLoadW", d.YokoLoadW},
+        {"YokoMmax", d.YokoMmax[t]},
+        {"YokoSmax", d.YokoSmax[t]},
+        {"DeltaPr", d.DeltaPr},
+        {"Pt", d.Pt},
+        {"TateToubunpu", d.TateToubunpu},
+        {"YokoToubunpu", d.YokoToubunpu},
+        {"BondLa1", d.BondLa1},
+        {"SigmaB", d.SigmaB},
+        {"PlateTReq", d.PlateTReq},
+        {"DesignMmax", d.DesignMmax},
+        {"AncBarTauS", d.AncBarTauS},
+    };
+    for (std::size_t k = 0; k < 12; ++k) {
+        const std::string i = "[" + std::to_string(k) + "]";
+        v.emplace_back("KekkaBarCount" + i, d.KekkaBarCount[k]);
+        v.emplace_back("KekkaAs" + i, d.KekkaAs[k]);
+        v.emplace_back("KekkaSigmaS" + i, d.KekkaSigmaS[k]);
+        v.emplace_back("KekkaSigmaC" + i, d.KekkaSigmaC[k]);
+        v.emplace_back("KekkaTauC" + i, d.KekkaTauC[k]);
+        v.emplace_back("KekkaTauO" + i, d.KekkaTauO[k]);
+        v.emplace_back("KekkaStirrupPitch" + i, d.KekkaStirrupPitch[k]);
+    }
+    for (auto& [name, text] : v) {
+        name = "(shown) " + name;
+        text = "\"" + text + "\"";
+    }
+    return v;
+}
+
+// The record as the file stores it, then the computed values beside it.
+inline NamedValues RecordAndComputed(const DesignData& d) {
+    NamedValues all = StoredValues(d);
+    for (auto& value : ComputedValues(d)) all.push_back(std::move(value));
+    return all;
+}
+
 // One line per value that differs: its name, the value of `a` and, in
 // brackets under `otherName`, the value of `b`. Empty when they agree.
 inline std::string Differences(const NamedValues& a, const NamedValues& b,
