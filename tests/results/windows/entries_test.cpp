@@ -167,6 +167,7 @@ TEST_F(EntriesTest, StoredTextsABoxWouldRefuseAreNamed) {
     });
     ShowStep(Last());
     EXPECT_EQ(RedLine().substr(0, RedLine().find("　ＯＵＴ：")), "未入力：γc　範囲外：Tus");
+    SaveShotIfAsked(Results()->SubWindow(), QStringLiteral("nnkekka_out_of_range"));
     TickRows();
     messages.Expect(
         "未入力の項目と範囲外の項目があります。\r"
